@@ -1,0 +1,197 @@
+// The stand-in host's document: layers, the art tree, paint, meshes and the undo journal.
+//
+// Every change goes through a method of Document, which records it in the journal of the current
+// transaction. Reverting a transaction costs time in proportion to its changes, not to the
+// document. Disposed objects are kept (detached) until their transaction can no longer be
+// reverted, so a revert or an undo brings them back under their old ids; objects created inside
+// reverted changes are gone for good and their ids stay unknown.
+#pragma once
+
+#include <scribera/SBTypes.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace scribera {
+
+// Object ids are what plug-ins see as handles. 0 is "none"; ids are never reused.
+using Id = uint32_t;
+constexpr Id kNoId = 0;
+
+template <class Handle>
+inline Handle ToHandle(Id id) { return reinterpret_cast<Handle>(static_cast<uintptr_t>(id)); }
+template <class Handle>
+inline Id FromHandle(Handle h) { return static_cast<Id>(reinterpret_cast<uintptr_t>(h)); }
+
+enum class ArtKind : int16_t {
+    Group = SB_ART_GROUP,
+    Path = SB_ART_PATH,
+    Compound = SB_ART_COMPOUND_PATH,
+    Text = SB_ART_TEXT,
+    Placed = SB_ART_PLACED,
+    Raster = SB_ART_RASTER,
+    Symbol = SB_ART_SYMBOL,
+    PluginArt = SB_ART_PLUGIN,
+    Mesh = SB_ART_MESH,
+    Layer = 100,  // the top-level group of a layer; reported to plug-ins as a group
+};
+
+// A gradient mesh: I columns by J rows of patches. Curves run from the lower-index node to the
+// higher one and hold 4 points (one Bezier) or 3k + 4 points (k + 1 Beziers).
+struct MeshGrid {
+    int32_t columns = 0;  // I
+    int32_t rows = 0;     // J
+    std::vector<SBRealPoint> nodes;  // (I + 1)(J + 1), row by row: index r * (I + 1) + c
+    std::vector<SBColor> colours;    // same index
+    std::vector<std::vector<SBRealPoint>> rowCurves;     // (J + 1) * I: node (c, r) to (c + 1, r) at r * I + c
+    std::vector<std::vector<SBRealPoint>> columnCurves;  // (I + 1) * J: node (c, r) to (c, r + 1) at c * J + r
+
+    // A straight-edged grid over the rectangle with every node coloured `colour`.
+    static MeshGrid Rectangular(int32_t columns, int32_t rows, const SBRealRect& area, const SBColor& colour);
+};
+
+struct Art {
+    Id id = kNoId;
+    ArtKind kind = ArtKind::Path;
+    Id parent = kNoId;
+    std::vector<Id> children;  // top of the stacking order first
+    int32_t userAttr = 0;      // SB_ATTR_SELECTED, ...
+
+    // Paths.
+    std::vector<SBPathSegment> segments;
+    bool closed = false;
+    SBPathStyle style{};  // paint; colour handles are ids of the document's tables
+
+    // Blending.
+    double opacity = 1.0;
+    int32_t blendMode = 0;
+
+    // Groups.
+    bool clipped = false;
+
+    // Meshes.
+    MeshGrid mesh;
+
+    // Other kinds (text, placed images): what the dump shows and where it sits.
+    std::string text;
+    SBRealRect frame{};
+};
+
+struct GradientData {
+    int16_t kind = SB_GRADIENT_LINEAR;
+    std::string name;
+    std::vector<SBGradientStop> stops;  // rampPoint and midPoint in per cent
+};
+
+struct PatternData {
+    std::string name;
+};
+
+struct CustomColourData {
+    std::string name;
+    SBColor definition{};  // SB_COLOR_FOUR or SB_COLOR_THREE
+};
+
+class Journal;
+
+class Document {
+public:
+    Document(double width, double height);
+    ~Document();
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
+
+    // Page and view.
+    double Width() const { return width_; }
+    double Height() const { return height_; }
+    SBRealPoint PageOrigin() const { return pageOrigin_; }
+    void SetPageOrigin(SBRealPoint origin) { pageOrigin_ = origin; }
+    SBRealRect View() const { return view_; }
+    void SetView(const SBRealRect& view) { view_ = view; }
+    int32_t ColourModel() const { return colourModel_; }
+    void SetColourModel(int32_t model) { colourModel_ = model; }
+
+    // The paint new art takes (SBPathStyle with table ids as colour handles).
+    const SBPathStyle& CurrentStyle() const { return currentStyle_; }
+    void SetCurrentStyle(const SBPathStyle& style) { currentStyle_ = style; }
+
+    // Layers. A document starts with one layer; each layer's art lives in its top-level group.
+    Id CurrentLayerGroup() const;
+    std::vector<Id> LayerGroups() const;
+
+    // Lookup. Find returns null for ids that are unknown or disposed.
+    const Art* Find(Id id) const;
+    bool Exists(Id id) const { return Find(id) != nullptr; }
+
+    // Tree edits. Each returns SB_OK or an error code (SB_ERR_STALE for a disposed or unknown id,
+    // SB_ERR_BAD_PARAM for an impossible placement) and changes nothing on error.
+    SBErr NewArt(ArtKind kind, int16_t placement, Id reference, Id* created);
+    SBErr Dispose(Id art);
+    SBErr Reorder(Id art, int16_t placement, Id reference);
+    SBErr Duplicate(Id art, int16_t placement, Id reference, Id* copy);
+
+    // Tree reads: kNoId when there is none.
+    Id Parent(Id art) const;      // kNoId above a layer group
+    Id FirstChild(Id art) const;
+    Id NextSibling(Id art) const;   // the next one below
+    Id PriorSibling(Id art) const;  // the one above
+
+    // Attribute edits, journalled.
+    SBErr SetUserAttr(Id art, int32_t mask, int32_t value);
+    SBErr SetSegments(Id path, int32_t index, const SBPathSegment* segments, int32_t count);
+    SBErr SetSegmentCount(Id path, int32_t count);
+    SBErr SetClosed(Id path, bool closed);
+    SBErr ReverseSegments(Id path);
+    SBErr SetStyle(Id path, const SBPathStyle& style);
+    SBErr SetOpacity(Id art, double opacity);
+    SBErr SetBlendMode(Id art, int32_t mode);
+    SBErr SetClipped(Id group, bool clipped);
+    SBErr SetMesh(Id mesh, const MeshGrid& grid);
+    SBErr SetText(Id art, const std::string& text, const SBRealRect& frame);
+
+    // Bounds of the art's geometry (control points of paths and meshes included); false when it
+    // has none.
+    bool Bounds(Id art, SBRealRect* bounds) const;
+
+    // Every live art object under the layers, in document order (top first, parents before
+    // children).
+    std::vector<Id> DocumentOrder() const;
+
+    // Paint tables. Entries are never removed while the document lives.
+    Id AddGradient(const GradientData& gradient);
+    const GradientData* FindGradient(Id id) const;
+    Id AddPattern(const PatternData& pattern);
+    const PatternData* FindPattern(Id id) const;
+    Id AddCustomColour(const CustomColourData& colour);
+    const CustomColourData* FindCustomColour(Id id) const;
+
+    // Undo. A transaction is what one top-level message (or one tool drag) changes.
+    void BeginTransaction();
+    // Ends the current transaction; it becomes an undo entry when it changed anything.
+    void EndTransaction();
+    bool InTransaction() const;
+    // Reverts the current transaction's changes so far; the transaction stays open.
+    void RevertTransaction();
+    // Names of the entry the current transaction becomes.
+    void SetUndoText(const std::string& undo, const std::string& redo);
+    bool CanUndo() const;
+    bool CanRedo() const;
+    SBErr Undo();
+    SBErr Redo();
+    // Undo texts of the entries that can be undone, oldest first ("Undo Rose"; "Undo" when unnamed).
+    std::vector<std::string> UndoNames() const;
+
+private:
+    friend class Journal;
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+    double width_, height_;
+    SBRealPoint pageOrigin_{0, 0};
+    SBRealRect view_;
+    int32_t colourModel_ = SB_MODEL_RGB;
+    SBPathStyle currentStyle_{};
+};
+
+}  // namespace scribera
