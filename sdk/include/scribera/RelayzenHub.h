@@ -13,7 +13,8 @@ extern "C" {
 #define RELAYZEN_LIBRARY_NAME "RelayzenHub.dll"
 #define RELAYZEN_EXPORT __declspec(dllexport)
 #else
-#define RELAYZEN_LIBRARY_NAME "RelayzenHub.dll"
+/* The stand-in host's bridge is an ordinary shared library. */
+#define RELAYZEN_LIBRARY_NAME "libRelayzenHub.so"
 #define RELAYZEN_EXPORT __attribute__((visibility("default")))
 #endif
 
