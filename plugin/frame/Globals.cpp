@@ -1,0 +1,4 @@
+#include "frame/Globals.h"
+
+ZGlobals* gZGlobals = nullptr;
+ZarvoPlugin* gCurrentPlugin = nullptr;

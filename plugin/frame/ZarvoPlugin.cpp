@@ -1,0 +1,113 @@
+#include "frame/ZarvoPlugin.h"
+
+#include "frame/Globals.h"
+#include "frame/ResultCodes.h"
+#include "frame/sb/Blocks.h"
+#include "frame/sb/Host.h"
+#include "frame/sb/User.h"
+#include "geometry/Errors.h"
+
+#include <cstring>
+#include <new>
+
+ZarvoPlugin::ZarvoPlugin(SBPluginRef plugin)
+    : Plugin(plugin),
+      firstGroup_{},
+      secondGroup_{},
+      mode_{},
+      setupCompleteNotifier_(nullptr),
+      cursorResource_(nullptr),
+      shutdownNotifier_(nullptr),
+      globals_(nullptr) {
+    SetName("Zarvo");
+}
+
+// Only the class identity and the mode text; the rest of the object is as the unload left it.
+ZarvoPlugin::ZarvoPlugin(ReloadTag tag) : Plugin(tag) { mode_[0] = '\0'; }
+
+ZarvoPlugin::~ZarvoPlugin() {
+    mode_[0] = '\0';
+    if (gCurrentPlugin == this) gCurrentPlugin = nullptr;
+}
+
+ZarvoPlugin* ZarvoPlugin::Create(SBPluginRef plugin) { return new (std::nothrow) ZarvoPlugin(plugin); }
+
+ZarvoPlugin* ZarvoPlugin::Reestablish(Plugin* survivor) { return new (survivor) ZarvoPlugin(ReloadTag{}); }
+
+void ZarvoPlugin::SetInteractionMode(const char* mode) {
+    std::strncpy(mode_, mode ? mode : "", kModeLength - 1);
+    mode_[kModeLength - 1] = '\0';
+}
+
+SBToolHandle ZarvoPlugin::FirstGroupTool(int index) const {
+    return index >= 0 && index < kFirstGroupCount ? firstGroup_[index] : nullptr;
+}
+
+SBToolHandle ZarvoPlugin::SecondGroupTool(int index) const {
+    return index >= 0 && index < kSecondGroupCount ? secondGroup_[index] : nullptr;
+}
+
+SBErr ZarvoPlugin::SetCurrentPlugin(Plugin* plugin) {
+    gCurrentPlugin = static_cast<ZarvoPlugin*>(plugin);
+    return 0;
+}
+
+SBErr ZarvoPlugin::AfterSuitesAcquired() {
+    if (!gZGlobals && globals_) gZGlobals = globals_;
+    return 0;
+}
+
+SBErr ZarvoPlugin::AllocateGlobals(SBPluginRef plugin) {
+    try {
+        auto* globals = static_cast<ZGlobals*>(sb::AllocateBlock(sizeof(ZGlobals)));
+        globals->plugin = plugin;
+        gZGlobals = globals;
+        globals_ = globals;
+        return 0;
+    } catch (const HostError& e) {
+        return e.Code();
+    }
+}
+
+SBErr ZarvoPlugin::OnStartup(SBMessageData* message) {
+    SBErr result = Plugin::OnStartup(message);
+    if (result == 0) result = AllocateGlobals(message->self);
+    if (result == 0) result = RegisterTools();
+    if (result == 0) result = RegisterNotifiers();
+    if (result == 0) result = RegisterLiveEffects();
+    if (result == 0) sb::ShowStartupProgress("Initialising Zarvo");
+    if (result == 0) result = RegisterActions();
+    return result;
+}
+
+SBErr ZarvoPlugin::OnApplicationStarted() {
+    // The panel controllers join here with the panel bridge.
+    // The notification arrives twice; a second resource would never be released.
+    if (!cursorResource_) cursorResource_ = sb::CreateCursorResource(PluginRef());
+    return 0;
+}
+
+void ZarvoPlugin::ReleaseCursorResource() {
+    if (!cursorResource_) return;
+    SBCursorResource resource = cursorResource_;
+    cursorResource_ = nullptr;
+    sb::DisposeCursorResource(resource);
+}
+
+SBErr ZarvoPlugin::OnNotify(SBNotifierMessage* message) {
+    if (!message->notifier) return 0;
+    if (message->notifier == shutdownNotifier_) ReleaseCursorResource();
+    return 0;
+}
+
+SBErr ZarvoPlugin::OnShutdown(SBMessageData* message) {
+    // A host that quits without the shut-down notification still gets its cursor resource back.
+    try {
+        ReleaseCursorResource();
+    } catch (const HostError&) {
+    }
+    message->globals = nullptr;
+    return Plugin::OnShutdown(message);
+}
+
+SBErr ZarvoPlugin::MenuGo(SBMenuMessage*) { return 0; }
