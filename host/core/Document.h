@@ -20,6 +20,10 @@ namespace scribera {
 using Id = uint32_t;
 constexpr Id kNoId = 0;
 
+// The next id of the process-wide counter shared by every kind of object (art, gradients, styles,
+// strings, iterators, tools, ...), so that an id of one kind is never taken for another.
+Id NewId();
+
 template <class Handle>
 inline Handle ToHandle(Id id) { return reinterpret_cast<Handle>(static_cast<uintptr_t>(id)); }
 template <class Handle>
@@ -38,6 +42,13 @@ enum class ArtKind : int16_t {
     Layer = 100,  // the top-level group of a layer; reported to plug-ins as a group
 };
 
+// A vertex on a mesh curve that is not a node: it sits at the end of Bezier `bezier` of its curve
+// (0-based), so the curve shows as two or more mesh segments.
+struct MeshVertexMark {
+    int32_t bezier = 0;
+    SBColor colour{};
+};
+
 // A gradient mesh: I columns by J rows of patches. Curves run from the lower-index node to the
 // higher one and hold 4 points (one Bezier) or 3k + 4 points (k + 1 Beziers).
 struct MeshGrid {
@@ -47,6 +58,8 @@ struct MeshGrid {
     std::vector<SBColor> colours;    // same index
     std::vector<std::vector<SBRealPoint>> rowCurves;     // (J + 1) * I: node (c, r) to (c + 1, r) at r * I + c
     std::vector<std::vector<SBRealPoint>> columnCurves;  // (I + 1) * J: node (c, r) to (c, r + 1) at c * J + r
+    // Non-node vertices per curve, ascending by Bezier; either empty or one list per curve.
+    std::vector<std::vector<MeshVertexMark>> rowMarks, columnMarks;
 
     // A straight-edged grid over the rectangle with every node coloured `colour`.
     static MeshGrid Rectangular(int32_t columns, int32_t rows, const SBRealRect& area, const SBColor& colour);
@@ -55,8 +68,12 @@ struct MeshGrid {
 struct Art {
     Id id = kNoId;
     ArtKind kind = ArtKind::Path;
+    // The tree as links, so that inserting or removing a child costs the same in a layer of a
+    // hundred objects as in one of a hundred thousand. Siblings run from the top of the stacking
+    // order down: `firstChild` is the topmost child, `next` the sibling below.
     Id parent = kNoId;
-    std::vector<Id> children;  // top of the stacking order first
+    Id firstChild = kNoId, lastChild = kNoId;
+    Id prev = kNoId, next = kNoId;
     int32_t userAttr = 0;      // SB_ATTR_SELECTED, ...
 
     // Paths.
@@ -74,7 +91,7 @@ struct Art {
     // Meshes.
     MeshGrid mesh;
 
-    // Other kinds (text, placed images): what the dump shows and where it sits.
+    // Other kinds (text, placed images): what the dump shows and where it sits. A layer's name.
     std::string text;
     SBRealRect frame{};
 };
@@ -92,6 +109,12 @@ struct PatternData {
 struct CustomColourData {
     std::string name;
     SBColor definition{};  // SB_COLOR_FOUR or SB_COLOR_THREE
+};
+
+// An art style: a snapshot of paint and opacity. Equal snapshots share one id.
+struct ArtStyleData {
+    SBPathStyle style{};
+    double opacity = 1.0;
 };
 
 class Journal;
@@ -118,8 +141,11 @@ public:
     void SetCurrentStyle(const SBPathStyle& style) { currentStyle_ = style; }
 
     // Layers. A document starts with one layer; each layer's art lives in its top-level group.
+    // A layer is named by its group's id. Layers are not journalled and never removed.
     Id CurrentLayerGroup() const;
-    std::vector<Id> LayerGroups() const;
+    std::vector<Id> LayerGroups() const;  // top layer first
+    Id AddLayer(const std::string& name);  // placed above the others
+    SBErr SetCurrentLayer(Id layerGroup);
 
     // Lookup. Find returns null for ids that are unknown or disposed.
     const Art* Find(Id id) const;
@@ -137,6 +163,8 @@ public:
     Id FirstChild(Id art) const;
     Id NextSibling(Id art) const;   // the next one below
     Id PriorSibling(Id art) const;  // the one above
+    std::vector<Id> Children(Id art) const;  // top first
+    size_t LiveArtCount() const;             // every live object under the layers
 
     // Attribute edits, journalled.
     SBErr SetUserAttr(Id art, int32_t mask, int32_t value);
@@ -150,9 +178,17 @@ public:
     SBErr SetClipped(Id group, bool clipped);
     SBErr SetMesh(Id mesh, const MeshGrid& grid);
     SBErr SetText(Id art, const std::string& text, const SBRealRect& frame);
+    // Changes the mesh in place (mesh points, colours): the journal keeps the state before the
+    // first such change of the transaction, whatever `edit` then does.
+    template <class Edit>
+    SBErr EditMesh(Id mesh, Edit&& edit) {
+        MeshGrid* grid = MutableMesh(mesh);
+        if (!grid) return SB_ERR_STALE;
+        return edit(*grid);
+    }
 
-    // Bounds of the art's geometry (control points of paths and meshes included); false when it
-    // has none.
+    // Bounds of the art's geometry: the exact extent of path curves (extrema of the cubics), of
+    // mesh curves, of the frame of other kinds, the union for groups; false when it has none.
     bool Bounds(Id art, SBRealRect* bounds) const;
 
     // Every live art object under the layers, in document order (top first, parents before
@@ -166,8 +202,11 @@ public:
     const PatternData* FindPattern(Id id) const;
     Id AddCustomColour(const CustomColourData& colour);
     const CustomColourData* FindCustomColour(Id id) const;
+    Id InternArtStyle(const ArtStyleData& style);
+    const ArtStyleData* FindArtStyle(Id id) const;
 
-    // Undo. A transaction is what one top-level message (or one tool drag) changes.
+    // Undo. A transaction is what one top-level message (or one tool drag) changes. Changes made
+    // outside a transaction are not journalled (a document being set up).
     void BeginTransaction();
     // Ends the current transaction; it becomes an undo entry when it changed anything.
     void EndTransaction();
@@ -182,8 +221,15 @@ public:
     SBErr Redo();
     // Undo texts of the entries that can be undone, oldest first ("Undo Rose"; "Undo" when unnamed).
     std::vector<std::string> UndoNames() const;
+    std::vector<std::string> RedoNames() const;  // the next redo first
+    // Changes journalled by the open transaction so far.
+    size_t PendingChanges() const;
 
 private:
+    MeshGrid* MutableMesh(Id mesh);
+    // Where art of `kind` placed relative to `reference` goes: its parent and the sibling it goes
+    // above (kNoId: the bottom). `moving` is the art being reordered, if any.
+    SBErr Place(ArtKind kind, int16_t placement, Id reference, Id moving, Id* parent, Id* before) const;
     friend class Journal;
     struct Impl;
     std::unique_ptr<Impl> impl_;

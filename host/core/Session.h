@@ -86,6 +86,23 @@ struct RecordedAction {
     std::vector<ActionValue> values;  // in the order they were set
 };
 
+// A parameter description being built (SB Action Manager Suite: new parameter type).
+struct ActionParamTypeData {
+    std::vector<ActionKeyRecord> keys;
+};
+
+// A parameter value: typed values by key, in the order they were first set.
+struct ActionParamValueData {
+    std::vector<ActionValue> values;
+};
+
+// What names one live-effect request in its message; the plug-in hands it back when it tells the
+// host its parameters changed.
+struct LiveEffectContextData {
+    Id effect = kNoId;
+    Id instance = kNoId;
+};
+
 // A live-effect instance's dictionary.
 struct DictionaryEntry {
     enum class Type { Real, Integer, Boolean };
@@ -113,13 +130,16 @@ struct PanelRecord {
 
 // Fails the N-th call (1-based, counted from arming) of one suite operation, named
 // "SUITE.OPERATION" as in "SB Art Suite.NewArt" or "SB Art.NewArt" (the word "Suite" may be left
-// out). Acquisitions through the basic suite are "Basic.AcquireSuite:<suite name>".
+// out). Acquisitions through the basic suite are "Basic.AcquireSuite:<suite name>". The name "*"
+// counts every suite call, so a test can fail each call of a session in turn. A fault fires once.
 class FaultInjector {
 public:
     void Arm(const std::string& operation, int32_t nth, SBErr code);
     void Clear();
     // Called by every suite operation: the code to fail with, or 0.
     SBErr Check(const char* suite, const char* operation);
+    // Faults that have fired since the last Clear, as "SB Art Suite.NewArt".
+    const std::vector<std::string>& Fired() const { return fired_; }
 
 private:
     struct Fault {
@@ -128,6 +148,7 @@ private:
         SBErr code;
     };
     std::vector<Fault> faults_;
+    std::vector<std::string> fired_;
 };
 
 // The stand-in desktop the plug-in's platform layer reads.
@@ -170,6 +191,7 @@ public:
     const std::vector<std::string>& Trace() const { return trace_; }
     // Every suite operation calls this first; the code to return when a fault is armed, else 0.
     SBErr Enter(const char* suite, const char* operation);
+    int64_t CallCount() const { return calls_; }
     // Calls with ids of objects that are gone, logged ("SB Art Suite.GetArtType: stale 42").
     const std::vector<std::string>& StaleHandleLog() const { return staleLog_; }
     void LogStale(const char* suite, const char* operation, Id id);
@@ -197,20 +219,61 @@ public:
     std::vector<PanelRecord> panels;
     std::vector<MessageResult> results;
 
-    // Live-effect instances, by instance number.
-    std::vector<Dictionary> effectInstances;
+    // Live-effect instances: each has its own dictionary, named by the instance's id (the
+    // message's SBDictionaryRef).
+    std::map<Id, Dictionary> effectInstances;
+    Id NewEffectInstance();
+    // Dictionary keys, made from names, live as long as the session.
+    std::map<std::string, Id> dictionaryKeys;
+    std::map<Id, std::string> dictionaryKeyNames;
+    // Instances whose parameters the plug-in reported changed (SB Live Effect Suite), in order.
+    std::vector<Id> parameterUpdates;
+    // A request context for a live-effect message.
+    Id NewLiveEffectContext(Id effect, Id instance);
+    // A parameter value for an action message (playback); the host disposes of it with Forget.
+    Id NewActionValue(const std::vector<ActionValue>& values);
+
+    // Host memory handed out: blocks (SB Block and XQ Blocks Suites) and matching-art lists (SB
+    // MdMemory Suite). Whatever is still held when the session ends is freed then.
+    void* AllocateBlock(size_t size);
+    bool DisposeBlock(void* block);
+    size_t BlocksHeld() const { return blocks_.size(); }
+    void* AllocateMemory(size_t size);
+    bool DisposeMemory(void* memory);
+    size_t MemoryHeld() const { return memory_.size(); }
+
+    // Application contexts pushed and not yet popped (innermost last); access references and
+    // cursor resources held.
+    std::vector<Id> contexts;
+    int32_t accessHeld = 0;
+    int32_t cursorResourcesHeld = 0;
 
     // Folders: type 0 holds the panel-bridge library.
     std::string hostFolder;
     DeskState desk;
 
     // Objects the host hands out by handle (strings, parameter types and values, iterators,
-    // styles, contexts) are kept here by id so a stale handle is caught.
+    // contexts) are kept here by id so a stale handle is caught. Lookup answers null for an id
+    // that is unknown, forgotten or of another type.
     template <class T>
-    Id Keep(std::shared_ptr<T> object);
+    Id Keep(std::shared_ptr<T> object) {
+        Id id = NewId();
+        objects_[id] = Kept{std::move(object), TypeTag<T>()};
+        return id;
+    }
     template <class T>
-    T* Lookup(Id id) const;
-    void Forget(Id id);
+    T* Lookup(Id id) const {
+        auto it = objects_.find(id);
+        if (it == objects_.end() || it->second.type != TypeTag<T>()) return nullptr;
+        return static_cast<T*>(it->second.object.get());
+    }
+    void Forget(Id id) { objects_.erase(id); }
+    template <class T>
+    size_t CountKept() const {
+        size_t n = 0;
+        for (const auto& o : objects_) n += o.second.type == TypeTag<T>();
+        return n;
+    }
 
 private:
     std::unique_ptr<Document> document_;
@@ -219,7 +282,18 @@ private:
     std::vector<std::string> trace_;
     std::vector<std::string> staleLog_;
     std::map<std::string, int32_t> acquired_, released_;
-    std::map<Id, std::shared_ptr<void>> objects_;
+    struct Kept {
+        std::shared_ptr<void> object;
+        const void* type;
+    };
+    template <class T>
+    static const void* TypeTag() {
+        static const char tag = 0;
+        return &tag;
+    }
+    std::map<Id, Kept> objects_;
+    std::map<void*, size_t> blocks_, memory_;
+    int64_t calls_ = 0;
     friend struct SessionAccess;
 };
 

@@ -1,0 +1,744 @@
+#include "core/Document.h"
+
+#include "core/Geometry.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+#include <unordered_map>
+#include <unordered_set>
+#include <utility>
+#include <variant>
+
+namespace scribera {
+
+Id NewId() {
+    static std::atomic<Id> counter{0};
+    return ++counter;
+}
+
+MeshGrid MeshGrid::Rectangular(int32_t columns, int32_t rows, const SBRealRect& area, const SBColor& colour) {
+    MeshGrid g;
+    if (columns < 1 || rows < 1) return g;
+    g.columns = columns;
+    g.rows = rows;
+    const double left = std::min(area.left, area.right), right = std::max(area.left, area.right);
+    const double bottom = std::min(area.bottom, area.top), top = std::max(area.bottom, area.top);
+    auto node = [&](int32_t c, int32_t r) {
+        return SBRealPoint{left + (right - left) * c / columns, bottom + (top - bottom) * r / rows};
+    };
+    auto line = [](SBRealPoint a, SBRealPoint b) {
+        return std::vector<SBRealPoint>{a, {a.h + (b.h - a.h) / 3, a.v + (b.v - a.v) / 3},
+                                        {a.h + 2 * (b.h - a.h) / 3, a.v + 2 * (b.v - a.v) / 3}, b};
+    };
+    for (int32_t r = 0; r <= rows; ++r)
+        for (int32_t c = 0; c <= columns; ++c) {
+            g.nodes.push_back(node(c, r));
+            g.colours.push_back(colour);
+        }
+    for (int32_t r = 0; r <= rows; ++r)
+        for (int32_t c = 0; c < columns; ++c) g.rowCurves.push_back(line(node(c, r), node(c + 1, r)));
+    for (int32_t c = 0; c <= columns; ++c)
+        for (int32_t r = 0; r < rows; ++r) g.columnCurves.push_back(line(node(c, r), node(c, r + 1)));
+    return g;
+}
+
+namespace {
+
+enum class Field : uint8_t { UserAttr, Segments, Closed, Style, Opacity, BlendMode, Clipped, Mesh, Text };
+
+struct TextValue {
+    std::string text;
+    SBRealRect frame;
+};
+
+using Value = std::variant<std::monostate, int32_t, bool, double, SBPathStyle, std::vector<SBPathSegment>,
+                           std::unique_ptr<MeshGrid>, TextValue>;
+
+// One journalled change. Applying a change swaps the document's state with the one it holds, so
+// the same record undoes and, applied again, redoes.
+struct Change {
+    enum class Op : uint8_t { Create, Link, Field };
+    Op op;
+    Field field = Field::UserAttr;
+    Id id;
+    Id parent = kNoId;  // Link: where the object sat (kNoId: detached) ...
+    Id next = kNoId;    // ... and the sibling below it (kNoId: at the bottom)
+    Value value;
+};
+
+struct Entry {
+    std::string undoText, redoText;
+    std::vector<Change> changes;
+};
+
+std::string StyleKey(const ArtStyleData& s) {
+    // Byte image of the meaningful fields only (the union's unused bytes stay out).
+    std::string key;
+    auto put = [&key](const void* p, size_t n) { key.append(static_cast<const char*>(p), n); };
+    auto colour = [&](const SBColor& c) {
+        put(&c.kind, sizeof c.kind);
+        switch (c.kind) {
+        case SB_COLOR_GRAY: put(&c.c.gray, sizeof c.c.gray); break;
+        case SB_COLOR_FOUR: put(&c.c.four, sizeof c.c.four); break;
+        case SB_COLOR_THREE: put(&c.c.three, sizeof c.c.three); break;
+        case SB_COLOR_CUSTOM:
+            put(&c.c.custom.color, sizeof c.c.custom.color);
+            put(&c.c.custom.tint, sizeof c.c.custom.tint);
+            break;
+        case SB_COLOR_PATTERN:
+            put(&c.c.pattern.pattern, sizeof c.c.pattern.pattern);
+            put(&c.c.pattern.matrix, sizeof c.c.pattern.matrix);
+            break;
+        case SB_COLOR_GRADIENT:
+            put(&c.c.gradient.gradient, sizeof c.c.gradient.gradient);
+            put(&c.c.gradient.origin, sizeof c.c.gradient.origin);
+            put(&c.c.gradient.angle, sizeof c.c.gradient.angle);
+            put(&c.c.gradient.length, sizeof c.c.gradient.length);
+            put(&c.c.gradient.matrix, sizeof c.c.gradient.matrix);
+            break;
+        default: break;
+        }
+    };
+    const SBPathStyle& p = s.style;
+    put(&p.fillPaint, sizeof p.fillPaint);
+    put(&p.strokePaint, sizeof p.strokePaint);
+    colour(p.fill.color);
+    put(&p.fill.overprint, sizeof p.fill.overprint);
+    colour(p.stroke.color);
+    put(&p.stroke.overprint, sizeof p.stroke.overprint);
+    put(&p.stroke.width, sizeof p.stroke.width);
+    put(&p.clip, sizeof p.clip);
+    put(&p.evenOdd, sizeof p.evenOdd);
+    put(&s.opacity, sizeof s.opacity);
+    return key;
+}
+
+bool IsContainer(ArtKind k) { return k == ArtKind::Group || k == ArtKind::Layer || k == ArtKind::Compound; }
+
+bool CanHold(ArtKind container, ArtKind child) {
+    if (container == ArtKind::Compound) return child == ArtKind::Path || child == ArtKind::Compound;
+    return IsContainer(container);
+}
+
+}  // namespace
+
+struct Document::Impl {
+    std::unordered_map<Id, Art> arts;
+    std::vector<Id> layers;  // top first
+    Id currentLayer = kNoId;
+
+    std::unordered_map<Id, GradientData> gradients;
+    std::unordered_map<Id, PatternData> patterns;
+    std::unordered_map<Id, CustomColourData> customColours;
+    std::unordered_map<Id, ArtStyleData> styles;
+    std::unordered_map<std::string, Id> styleIndex;
+
+    bool open = false;
+    Entry current;
+    std::unordered_set<Id> createdNow;        // created in the open transaction
+    std::unordered_set<uint64_t> recordedNow;  // (id, field) already journalled in it
+    std::vector<Entry> undo, redo;
+
+    Art* Raw(Id id) {
+        auto it = arts.find(id);
+        return it == arts.end() ? nullptr : &it->second;
+    }
+    const Art* Raw(Id id) const {
+        auto it = arts.find(id);
+        return it == arts.end() ? nullptr : &it->second;
+    }
+    // Live: reachable from a layer group.
+    const Art* Live(Id id) const {
+        const Art* a = Raw(id);
+        const Art* top = a;
+        while (top && top->parent != kNoId) top = Raw(top->parent);
+        if (!top || top->kind != ArtKind::Layer) return nullptr;
+        return a;
+    }
+    Art* Live(Id id) { return const_cast<Art*>(static_cast<const Impl*>(this)->Live(id)); }
+
+    bool Journalling() const { return open; }
+
+    void Unlink(Art& a) {
+        if (a.parent == kNoId) return;
+        Art& p = arts.at(a.parent);
+        if (a.prev != kNoId) arts.at(a.prev).next = a.next; else p.firstChild = a.next;
+        if (a.next != kNoId) arts.at(a.next).prev = a.prev; else p.lastChild = a.prev;
+        a.parent = a.prev = a.next = kNoId;
+    }
+    // Inserts `a` into `parent` above `before` (kNoId: at the bottom).
+    void LinkAt(Art& a, Id parent, Id before) {
+        if (parent == kNoId) return;
+        Art& p = arts.at(parent);
+        a.parent = parent;
+        if (before == kNoId) {
+            a.prev = p.lastChild;
+            a.next = kNoId;
+            if (p.lastChild != kNoId) arts.at(p.lastChild).next = a.id; else p.firstChild = a.id;
+            p.lastChild = a.id;
+        } else {
+            Art& b = arts.at(before);
+            a.prev = b.prev;
+            a.next = before;
+            if (b.prev != kNoId) arts.at(b.prev).next = a.id; else p.firstChild = a.id;
+            b.prev = a.id;
+        }
+    }
+    // Moves `a` to (parent, before), journalling where it was.
+    void Move(Art& a, Id parent, Id before) {
+        if (Journalling()) {
+            Change c{Change::Op::Link, Field::UserAttr, a.id, a.parent, a.next, {}};
+            current.changes.push_back(std::move(c));
+        }
+        Unlink(a);
+        LinkAt(a, parent, before);
+    }
+
+    Id Create(ArtKind kind) {
+        Id id = NewId();
+        Art& a = arts[id];
+        a.id = id;
+        a.kind = kind;
+        if (Journalling()) {
+            current.changes.push_back(Change{Change::Op::Create, Field::UserAttr, id, kNoId, kNoId, {}});
+            createdNow.insert(id);
+        }
+        return id;
+    }
+
+    // Journals the field's old value on its first change in the transaction.
+    void Touch(Art& a, Field f) {
+        if (!Journalling() || createdNow.count(a.id)) return;
+        const uint64_t key = (uint64_t(a.id) << 8) | uint64_t(f);
+        if (!recordedNow.insert(key).second) return;
+        Change c{Change::Op::Field, f, a.id, kNoId, kNoId, {}};
+        switch (f) {
+        case Field::UserAttr: c.value = a.userAttr; break;
+        case Field::Segments: c.value = a.segments; break;
+        case Field::Closed: c.value = a.closed; break;
+        case Field::Style: c.value = a.style; break;
+        case Field::Opacity: c.value = a.opacity; break;
+        case Field::BlendMode: c.value = int32_t(a.blendMode); break;
+        case Field::Clipped: c.value = a.clipped; break;
+        case Field::Mesh: c.value = std::make_unique<MeshGrid>(a.mesh); break;
+        case Field::Text: c.value = TextValue{a.text, a.frame}; break;
+        }
+        current.changes.push_back(std::move(c));
+    }
+
+    void SwapField(Art& a, Change& c) {
+        switch (c.field) {
+        case Field::UserAttr: std::swap(a.userAttr, std::get<int32_t>(c.value)); break;
+        case Field::Segments: std::swap(a.segments, std::get<std::vector<SBPathSegment>>(c.value)); break;
+        case Field::Closed: std::swap(a.closed, std::get<bool>(c.value)); break;
+        case Field::Style: std::swap(a.style, std::get<SBPathStyle>(c.value)); break;
+        case Field::Opacity: std::swap(a.opacity, std::get<double>(c.value)); break;
+        case Field::BlendMode: std::swap(a.blendMode, std::get<int32_t>(c.value)); break;
+        case Field::Clipped: std::swap(a.clipped, std::get<bool>(c.value)); break;
+        case Field::Mesh: std::swap(a.mesh, *std::get<std::unique_ptr<MeshGrid>>(c.value)); break;
+        case Field::Text: {
+            auto& t = std::get<TextValue>(c.value);
+            std::swap(a.text, t.text);
+            std::swap(a.frame, t.frame);
+            break;
+        }
+        }
+    }
+
+    // Applies one record: swaps state. Create records do nothing here; whoever discards the
+    // record decides whether the object goes.
+    void Apply(Change& c) {
+        Art& a = arts.at(c.id);
+        if (c.op == Change::Op::Link) {
+            Id parent = a.parent, next = a.next;
+            Unlink(a);
+            LinkAt(a, c.parent, c.next);
+            c.parent = parent;
+            c.next = next;
+        } else if (c.op == Change::Op::Field) {
+            SwapField(a, c);
+        }
+    }
+
+    void Erase(Id id) { arts.erase(id); }
+
+    // Objects created by the changes of a discarded redo entry (currently detached) go for good.
+    void DiscardUndone(Entry& e) {
+        for (auto it = e.changes.rbegin(); it != e.changes.rend(); ++it)
+            if (it->op == Change::Op::Create) Erase(it->id);
+    }
+
+    void EraseTree(Id id) {
+        Art* a = Raw(id);
+        if (!a) return;
+        for (Id c = a->firstChild; c != kNoId;) {
+            Id n = Raw(c)->next;
+            EraseTree(c);
+            c = n;
+        }
+        Erase(id);
+    }
+
+    Id CopyTree(const Art& src) {
+        Id id = Create(src.kind);
+        Art& a = arts.at(id);
+        Id keepId = a.id;
+        a = src;
+        a.id = keepId;
+        a.parent = a.firstChild = a.lastChild = a.prev = a.next = kNoId;
+        for (Id c = src.firstChild; c != kNoId; c = arts.at(c).next) {
+            Id copy = CopyTree(arts.at(c));
+            Move(arts.at(copy), id, kNoId);
+        }
+        return id;
+    }
+
+    void Order(Id id, std::vector<Id>& out) const {
+        for (Id c = Raw(id)->firstChild; c != kNoId; c = Raw(c)->next) {
+            out.push_back(c);
+            Order(c, out);
+        }
+    }
+};
+
+Document::Document(double width, double height)
+    : impl_(std::make_unique<Impl>()), width_(width), height_(height), view_{0, height, width, 0} {
+    currentStyle_.fillPaint = 1;
+    currentStyle_.fill.color.kind = SB_COLOR_GRAY;
+    currentStyle_.fill.color.c.gray.gray = 0;
+    currentStyle_.strokePaint = 1;
+    currentStyle_.stroke.color.kind = SB_COLOR_GRAY;
+    currentStyle_.stroke.color.c.gray.gray = 1;
+    currentStyle_.stroke.width = 1;
+    AddLayer("Layer 1");
+}
+
+Document::~Document() = default;
+
+Id Document::AddLayer(const std::string& name) {
+    Id id = NewId();
+    Art& a = impl_->arts[id];
+    a.id = id;
+    a.kind = ArtKind::Layer;
+    a.text = name;
+    impl_->layers.insert(impl_->layers.begin(), id);
+    impl_->currentLayer = id;
+    return id;
+}
+
+SBErr Document::SetCurrentLayer(Id layerGroup) {
+    if (std::find(impl_->layers.begin(), impl_->layers.end(), layerGroup) == impl_->layers.end())
+        return SB_ERR_STALE;
+    impl_->currentLayer = layerGroup;
+    return SB_OK;
+}
+
+Id Document::CurrentLayerGroup() const { return impl_->currentLayer; }
+std::vector<Id> Document::LayerGroups() const { return impl_->layers; }
+
+const Art* Document::Find(Id id) const { return impl_->Live(id); }
+
+SBErr Document::NewArt(ArtKind kind, int16_t placement, Id reference, Id* created) {
+    switch (kind) {
+    case ArtKind::Group: case ArtKind::Path: case ArtKind::Compound: case ArtKind::Text:
+    case ArtKind::Placed: case ArtKind::Raster: case ArtKind::Symbol: case ArtKind::PluginArt:
+    case ArtKind::Mesh:
+        break;
+    default:
+        return SB_ERR_BAD_PARAM;
+    }
+    Id parent = kNoId, before = kNoId;
+    if (SBErr e = Place(kind, placement, reference, kNoId, &parent, &before)) return e;
+    Id id = impl_->Create(kind);
+    impl_->Move(impl_->arts.at(id), parent, before);
+    if (created) *created = id;
+    return SB_OK;
+}
+
+SBErr Document::Place(ArtKind kind, int16_t placement, Id reference, Id moving, Id* parent, Id* before) const {
+    if (placement < SB_PLACE_ABOVE || placement > SB_PLACE_INSIDE_ON_BOTTOM) return SB_ERR_BAD_PARAM;
+    const Art* ref = nullptr;
+    if (reference == kNoId) {
+        // No reference: the top or the bottom of the current layer.
+        ref = impl_->Raw(impl_->currentLayer);
+        placement = (placement == SB_PLACE_ABOVE || placement == SB_PLACE_INSIDE_ON_TOP) ? SB_PLACE_INSIDE_ON_TOP
+                                                                                          : SB_PLACE_INSIDE_ON_BOTTOM;
+    } else {
+        ref = impl_->Live(reference);
+        if (!ref) return SB_ERR_STALE;
+    }
+    if (placement == SB_PLACE_ABOVE || placement == SB_PLACE_BELOW) {
+        if (ref->parent == kNoId) return SB_ERR_BAD_PARAM;  // beside a layer group
+        if (!CanHold(impl_->Raw(ref->parent)->kind, kind)) return SB_ERR_BAD_PARAM;
+        *parent = ref->parent;
+        *before = placement == SB_PLACE_ABOVE ? ref->id : ref->next;
+    } else {
+        if (!CanHold(ref->kind, kind)) return SB_ERR_BAD_PARAM;
+        *parent = ref->id;
+        *before = placement == SB_PLACE_INSIDE_ON_TOP ? ref->firstChild : kNoId;
+    }
+    if (moving != kNoId) {
+        // Never into itself or below itself.
+        for (Id p = *parent; p != kNoId; p = impl_->Raw(p)->parent)
+            if (p == moving) return SB_ERR_BAD_PARAM;
+        if (*before == moving) *before = impl_->Raw(moving)->next;
+    }
+    return SB_OK;
+}
+
+SBErr Document::Dispose(Id art) {
+    Art* a = impl_->Live(art);
+    if (!a) return SB_ERR_STALE;
+    if (a->kind == ArtKind::Layer) return SB_ERR_BAD_PARAM;
+    if (impl_->Journalling()) {
+        // Detached, the object and everything inside it stay in the table for a revert or undo.
+        impl_->Move(*a, kNoId, kNoId);
+    } else {
+        impl_->Unlink(*a);
+        impl_->EraseTree(art);
+    }
+    return SB_OK;
+}
+
+SBErr Document::Reorder(Id art, int16_t placement, Id reference) {
+    Art* a = impl_->Live(art);
+    if (!a) return SB_ERR_STALE;
+    if (a->kind == ArtKind::Layer) return SB_ERR_BAD_PARAM;
+    if (reference == art) {
+        if (placement == SB_PLACE_ABOVE || placement == SB_PLACE_BELOW) return SB_OK;
+        return SB_ERR_BAD_PARAM;
+    }
+    Id parent = kNoId, before = kNoId;
+    if (SBErr e = Place(a->kind, placement, reference, art, &parent, &before)) return e;
+    if (parent == a->parent && before == a->next) return SB_OK;
+    impl_->Move(*a, parent, before);
+    return SB_OK;
+}
+
+SBErr Document::Duplicate(Id art, int16_t placement, Id reference, Id* copy) {
+    const Art* a = impl_->Live(art);
+    if (!a) return SB_ERR_STALE;
+    if (a->kind == ArtKind::Layer) return SB_ERR_BAD_PARAM;
+    Id parent = kNoId, before = kNoId;
+    if (SBErr e = Place(a->kind, placement, reference, kNoId, &parent, &before)) return e;
+    Id id = impl_->CopyTree(*a);
+    impl_->Move(impl_->arts.at(id), parent, before);
+    if (copy) *copy = id;
+    return SB_OK;
+}
+
+Id Document::Parent(Id art) const {
+    const Art* a = impl_->Live(art);
+    return a ? a->parent : kNoId;
+}
+Id Document::FirstChild(Id art) const {
+    const Art* a = impl_->Live(art);
+    return a ? a->firstChild : kNoId;
+}
+Id Document::NextSibling(Id art) const {
+    const Art* a = impl_->Live(art);
+    return a ? a->next : kNoId;
+}
+Id Document::PriorSibling(Id art) const {
+    const Art* a = impl_->Live(art);
+    return a ? a->prev : kNoId;
+}
+std::vector<Id> Document::Children(Id art) const {
+    std::vector<Id> out;
+    if (const Art* a = impl_->Live(art))
+        for (Id c = a->firstChild; c != kNoId; c = impl_->Raw(c)->next) out.push_back(c);
+    return out;
+}
+
+std::vector<Id> Document::DocumentOrder() const {
+    std::vector<Id> out;
+    for (Id layer : impl_->layers) impl_->Order(layer, out);
+    return out;
+}
+
+size_t Document::LiveArtCount() const { return DocumentOrder().size(); }
+
+SBErr Document::SetUserAttr(Id art, int32_t mask, int32_t value) {
+    Art* a = impl_->Live(art);
+    if (!a) return SB_ERR_STALE;
+    const int32_t next = (a->userAttr & ~mask) | (value & mask);
+    if (next == a->userAttr) return SB_OK;
+    impl_->Touch(*a, Field::UserAttr);
+    a->userAttr = next;
+    return SB_OK;
+}
+
+SBErr Document::SetSegments(Id path, int32_t index, const SBPathSegment* segments, int32_t count) {
+    Art* a = impl_->Live(path);
+    if (!a) return SB_ERR_STALE;
+    if (a->kind != ArtKind::Path) return SB_ERR_BAD_PARAM;
+    if (count < 0 || index < 0 || (count > 0 && !segments)) return SB_ERR_BAD_PARAM;
+    if (int64_t(index) + count > int64_t(a->segments.size())) return SB_ERR_RANGE;
+    if (count == 0) return SB_OK;
+    impl_->Touch(*a, Field::Segments);
+    std::copy(segments, segments + count, a->segments.begin() + index);
+    return SB_OK;
+}
+
+SBErr Document::SetSegmentCount(Id path, int32_t count) {
+    Art* a = impl_->Live(path);
+    if (!a) return SB_ERR_STALE;
+    if (a->kind != ArtKind::Path) return SB_ERR_BAD_PARAM;
+    if (count < 0) return SB_ERR_BAD_PARAM;
+    if (size_t(count) == a->segments.size()) return SB_OK;
+    impl_->Touch(*a, Field::Segments);
+    SBPathSegment fill{};
+    if (!a->segments.empty()) fill = a->segments.back();
+    a->segments.resize(size_t(count), fill);
+    return SB_OK;
+}
+
+SBErr Document::SetClosed(Id path, bool closed) {
+    Art* a = impl_->Live(path);
+    if (!a) return SB_ERR_STALE;
+    if (a->kind != ArtKind::Path) return SB_ERR_BAD_PARAM;
+    if (a->closed == closed) return SB_OK;
+    impl_->Touch(*a, Field::Closed);
+    a->closed = closed;
+    return SB_OK;
+}
+
+SBErr Document::ReverseSegments(Id path) {
+    Art* a = impl_->Live(path);
+    if (!a) return SB_ERR_STALE;
+    if (a->kind != ArtKind::Path) return SB_ERR_BAD_PARAM;
+    if (a->segments.empty()) return SB_OK;
+    impl_->Touch(*a, Field::Segments);
+    std::reverse(a->segments.begin(), a->segments.end());
+    for (SBPathSegment& s : a->segments) std::swap(s.in, s.out);
+    return SB_OK;
+}
+
+SBErr Document::SetStyle(Id path, const SBPathStyle& style) {
+    Art* a = impl_->Live(path);
+    if (!a) return SB_ERR_STALE;
+    impl_->Touch(*a, Field::Style);
+    a->style = style;
+    return SB_OK;
+}
+
+SBErr Document::SetOpacity(Id art, double opacity) {
+    Art* a = impl_->Live(art);
+    if (!a) return SB_ERR_STALE;
+    if (!(opacity >= 0 && opacity <= 1)) return SB_ERR_BAD_PARAM;
+    if (a->opacity == opacity) return SB_OK;
+    impl_->Touch(*a, Field::Opacity);
+    a->opacity = opacity;
+    return SB_OK;
+}
+
+SBErr Document::SetBlendMode(Id art, int32_t mode) {
+    Art* a = impl_->Live(art);
+    if (!a) return SB_ERR_STALE;
+    if (a->blendMode == mode) return SB_OK;
+    impl_->Touch(*a, Field::BlendMode);
+    a->blendMode = mode;
+    return SB_OK;
+}
+
+SBErr Document::SetClipped(Id group, bool clipped) {
+    Art* a = impl_->Live(group);
+    if (!a) return SB_ERR_STALE;
+    if (a->kind != ArtKind::Group) return SB_ERR_BAD_PARAM;
+    if (a->clipped == clipped) return SB_OK;
+    impl_->Touch(*a, Field::Clipped);
+    a->clipped = clipped;
+    return SB_OK;
+}
+
+SBErr Document::SetMesh(Id mesh, const MeshGrid& grid) {
+    Art* a = impl_->Live(mesh);
+    if (!a) return SB_ERR_STALE;
+    if (a->kind != ArtKind::Mesh) return SB_ERR_BAD_PARAM;
+    impl_->Touch(*a, Field::Mesh);
+    a->mesh = grid;
+    return SB_OK;
+}
+
+MeshGrid* Document::MutableMesh(Id mesh) {
+    Art* a = impl_->Live(mesh);
+    if (!a || a->kind != ArtKind::Mesh) return nullptr;
+    impl_->Touch(*a, Field::Mesh);
+    return &a->mesh;
+}
+
+SBErr Document::SetText(Id art, const std::string& text, const SBRealRect& frame) {
+    Art* a = impl_->Live(art);
+    if (!a) return SB_ERR_STALE;
+    impl_->Touch(*a, Field::Text);
+    a->text = text;
+    a->frame = frame;
+    return SB_OK;
+}
+
+bool Document::Bounds(Id art, SBRealRect* bounds) const {
+    const Art* a = impl_->Live(art);
+    if (!a) return false;
+    geom::Extent e;
+    switch (a->kind) {
+    case ArtKind::Path: {
+        const auto& s = a->segments;
+        if (s.empty()) return false;
+        e.Add(s[0].p);
+        const size_t n = s.size();
+        const size_t spans = a->closed ? n : n - 1;
+        for (size_t i = 0; i < spans; ++i) {
+            const SBPathSegment& from = s[i];
+            const SBPathSegment& to = s[(i + 1) % n];
+            e.AddCubic(from.p, from.out, to.in, to.p);
+        }
+        break;
+    }
+    case ArtKind::Mesh: {
+        for (const SBRealPoint& p : a->mesh.nodes) e.Add(p);
+        for (const auto* curves : {&a->mesh.rowCurves, &a->mesh.columnCurves})
+            for (const auto& c : *curves)
+                for (size_t i = 0; i + 3 < c.size(); i += 3) e.AddCubic(c[i], c[i + 1], c[i + 2], c[i + 3]);
+        break;
+    }
+    case ArtKind::Group: case ArtKind::Compound: case ArtKind::Layer: {
+        for (Id c = a->firstChild; c != kNoId; c = impl_->Raw(c)->next) {
+            SBRealRect r;
+            if (Bounds(c, &r)) {
+                e.Add({r.left, r.bottom});
+                e.Add({r.right, r.top});
+            }
+        }
+        break;
+    }
+    default:
+        if (a->frame.left == 0 && a->frame.right == 0 && a->frame.top == 0 && a->frame.bottom == 0) return false;
+        e.Add({a->frame.left, a->frame.bottom});
+        e.Add({a->frame.right, a->frame.top});
+        break;
+    }
+    if (e.empty) return false;
+    if (bounds) *bounds = SBRealRect{e.minH, e.maxV, e.maxH, e.minV};
+    return true;
+}
+
+Id Document::AddGradient(const GradientData& gradient) {
+    Id id = NewId();
+    impl_->gradients[id] = gradient;
+    return id;
+}
+const GradientData* Document::FindGradient(Id id) const {
+    auto it = impl_->gradients.find(id);
+    return it == impl_->gradients.end() ? nullptr : &it->second;
+}
+Id Document::AddPattern(const PatternData& pattern) {
+    Id id = NewId();
+    impl_->patterns[id] = pattern;
+    return id;
+}
+const PatternData* Document::FindPattern(Id id) const {
+    auto it = impl_->patterns.find(id);
+    return it == impl_->patterns.end() ? nullptr : &it->second;
+}
+Id Document::AddCustomColour(const CustomColourData& colour) {
+    Id id = NewId();
+    impl_->customColours[id] = colour;
+    return id;
+}
+const CustomColourData* Document::FindCustomColour(Id id) const {
+    auto it = impl_->customColours.find(id);
+    return it == impl_->customColours.end() ? nullptr : &it->second;
+}
+Id Document::InternArtStyle(const ArtStyleData& style) {
+    std::string key = StyleKey(style);
+    auto it = impl_->styleIndex.find(key);
+    if (it != impl_->styleIndex.end()) return it->second;
+    Id id = NewId();
+    impl_->styles[id] = style;
+    impl_->styleIndex.emplace(std::move(key), id);
+    return id;
+}
+const ArtStyleData* Document::FindArtStyle(Id id) const {
+    auto it = impl_->styles.find(id);
+    return it == impl_->styles.end() ? nullptr : &it->second;
+}
+
+void Document::BeginTransaction() {
+    if (impl_->open) return;
+    impl_->open = true;
+    impl_->current = Entry{};
+    impl_->createdNow.clear();
+    impl_->recordedNow.clear();
+}
+
+void Document::EndTransaction() {
+    if (!impl_->open) return;
+    impl_->open = false;
+    impl_->createdNow.clear();
+    impl_->recordedNow.clear();
+    if (impl_->current.changes.empty()) return;
+    for (Entry& e : impl_->redo) impl_->DiscardUndone(e);
+    impl_->redo.clear();
+    impl_->undo.push_back(std::move(impl_->current));
+    impl_->current = Entry{};
+}
+
+bool Document::InTransaction() const { return impl_->open; }
+
+void Document::RevertTransaction() {
+    if (!impl_->open) return;
+    auto& changes = impl_->current.changes;
+    for (auto it = changes.rbegin(); it != changes.rend(); ++it) {
+        if (it->op == Change::Op::Create) impl_->Erase(it->id);
+        else impl_->Apply(*it);
+    }
+    changes.clear();
+    impl_->createdNow.clear();
+    impl_->recordedNow.clear();
+}
+
+void Document::SetUndoText(const std::string& undo, const std::string& redo) {
+    impl_->current.undoText = undo;
+    impl_->current.redoText = redo;
+}
+
+bool Document::CanUndo() const { return !impl_->undo.empty(); }
+bool Document::CanRedo() const { return !impl_->redo.empty(); }
+
+SBErr Document::Undo() {
+    if (impl_->open && !impl_->current.changes.empty()) return SB_ERR_CANT;
+    if (impl_->undo.empty()) return SB_ERR_CANT;
+    Entry e = std::move(impl_->undo.back());
+    impl_->undo.pop_back();
+    for (auto it = e.changes.rbegin(); it != e.changes.rend(); ++it) impl_->Apply(*it);
+    impl_->redo.push_back(std::move(e));
+    return SB_OK;
+}
+
+SBErr Document::Redo() {
+    if (impl_->open && !impl_->current.changes.empty()) return SB_ERR_CANT;
+    if (impl_->redo.empty()) return SB_ERR_CANT;
+    Entry e = std::move(impl_->redo.back());
+    impl_->redo.pop_back();
+    for (Change& c : e.changes) impl_->Apply(c);
+    impl_->undo.push_back(std::move(e));
+    return SB_OK;
+}
+
+std::vector<std::string> Document::UndoNames() const {
+    std::vector<std::string> out;
+    for (const Entry& e : impl_->undo) out.push_back(e.undoText.empty() ? "Undo" : e.undoText);
+    return out;
+}
+
+std::vector<std::string> Document::RedoNames() const {
+    std::vector<std::string> out;
+    for (auto it = impl_->redo.rbegin(); it != impl_->redo.rend(); ++it)
+        out.push_back(it->redoText.empty() ? "Redo" : it->redoText);
+    return out;
+}
+
+size_t Document::PendingChanges() const { return impl_->open ? impl_->current.changes.size() : 0; }
+
+}  // namespace scribera
