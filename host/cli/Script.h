@@ -1,0 +1,65 @@
+// Scenario scripts: one command per line, checked as a whole before anything is played, then
+// played against a plug-in in a session.
+#pragma once
+
+#include "core/PluginHost.h"
+#include "core/Session.h"
+
+#include <string>
+#include <vector>
+
+namespace scribera::cli {
+
+struct Command {
+    int line = 0;
+    std::vector<std::string> words;  // the command name first
+    std::string rest;                // the raw text after the second word (panel params)
+};
+
+// Splits a line into words: blanks separate, double quotes hold blanks (\" and \\ inside), a word
+// starting with # starts a comment. False with what is wrong.
+bool SplitLine(const std::string& line, std::vector<std::string>* words, std::string* error);
+
+// Reads and checks a whole script. Errors read "FILE:LINE: what is wrong".
+bool ParseScript(const std::string& text, const std::string& fileName, std::vector<Command>* commands,
+                 std::string* error);
+
+struct PlayOptions {
+    std::string pluginPath;
+    std::string scriptDir = ".";    // where `import` finds relative files
+    std::string outputDir = ".";    // where `save`, `dump` and the profile folder go
+    std::string sessionName = "session";
+    std::string hostFolder;         // the folder of the panel-bridge library; empty: the program's
+};
+
+class Player {
+public:
+    Player(Session& session, const PlayOptions& options);
+    ~Player();
+
+    // Loads and starts the plug-in, plays the commands, then shuts the plug-in down. False with
+    // "FILE:LINE: what is wrong" at the first command that fails.
+    bool Play(const std::vector<Command>& commands, const std::string& fileName, std::string* error);
+
+    // Loads and starts the plug-in only (for `info`); Finish() shuts it down.
+    bool Start(std::string* error);
+    void Finish();
+    PluginHost& Host() { return host_; }
+
+private:
+    bool Run(const Command& c, std::string* error);
+    bool RequireTool(Id* tool, std::string* error);
+    bool Undo(bool redo, std::string* error);
+
+    Session& session_;
+    PlayOptions options_;
+    PluginHost host_;
+    bool started_ = false;
+    SBRealPoint last_{0, 0};
+    bool haveLast_ = false;
+};
+
+// The registries of a started plug-in as the `info` JSON.
+std::string InfoJson(const Session& session);
+
+}  // namespace scribera::cli

@@ -1,0 +1,395 @@
+#include "io/SvgExport.h"
+
+#include "io/Affine.h"
+#include "io/Format.h"
+#include "io/PathData.h"
+
+#include <pugixml.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+namespace scribera::io {
+
+namespace {
+
+std::string Numbers(std::initializer_list<double> values) {
+    std::string out;
+    for (double v : values) {
+        if (!out.empty()) out += ' ';
+        out += FormatNumber(v);
+    }
+    return out;
+}
+
+std::string Hex(double r, double g, double b) {
+    auto byte = [](double v) { return static_cast<int>(std::lround(std::clamp(v, 0.0, 1.0) * 255)); };
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "#%02x%02x%02x", byte(r), byte(g), byte(b));
+    return buffer;
+}
+
+bool SameColour(const SBColor& a, const SBColor& b);
+
+bool SameStyle(const SBPathStyle& a, const SBPathStyle& b) {
+    return a.fillPaint == b.fillPaint && a.strokePaint == b.strokePaint && a.fill.overprint == b.fill.overprint &&
+           a.stroke.overprint == b.stroke.overprint && a.stroke.width == b.stroke.width && a.clip == b.clip &&
+           a.evenOdd == b.evenOdd && SameColour(a.fill.color, b.fill.color) &&
+           SameColour(a.stroke.color, b.stroke.color);
+}
+
+bool SameColour(const SBColor& a, const SBColor& b) {
+    if (a.kind != b.kind) return false;
+    switch (a.kind) {
+        case SB_COLOR_GRAY: return a.c.gray.gray == b.c.gray.gray;
+        case SB_COLOR_THREE:
+            return a.c.three.red == b.c.three.red && a.c.three.green == b.c.three.green &&
+                   a.c.three.blue == b.c.three.blue;
+        case SB_COLOR_FOUR:
+            return a.c.four.cyan == b.c.four.cyan && a.c.four.magenta == b.c.four.magenta &&
+                   a.c.four.yellow == b.c.four.yellow && a.c.four.black == b.c.four.black;
+        case SB_COLOR_CUSTOM: return a.c.custom.color == b.c.custom.color && a.c.custom.tint == b.c.custom.tint;
+        case SB_COLOR_PATTERN:
+            return a.c.pattern.pattern == b.c.pattern.pattern &&
+                   std::memcmp(&a.c.pattern.matrix, &b.c.pattern.matrix, sizeof(SBRealMatrix)) == 0;
+        case SB_COLOR_GRADIENT: {
+            const SBGradientStyle &x = a.c.gradient, &y = b.c.gradient;
+            return x.gradient == y.gradient && x.origin.h == y.origin.h && x.origin.v == y.origin.v &&
+                   x.angle == y.angle && x.length == y.length &&
+                   std::memcmp(&x.matrix, &y.matrix, sizeof(SBRealMatrix)) == 0;
+        }
+        default: return true;
+    }
+}
+
+class Writer {
+public:
+    Writer(const Artwork& artwork, const SvgPage& page) : art_(artwork), page_(page), flip_(Affine::FlipY(page.height)) {}
+
+    std::string Run() {
+        pugi::xml_document xml;
+        pugi::xml_node decl = xml.append_child(pugi::node_declaration);
+        decl.append_attribute("version") = "1.0";
+        decl.append_attribute("encoding") = "UTF-8";
+        pugi::xml_node svg = xml.append_child("svg");
+        svg.append_attribute("xmlns") = "http://www.w3.org/2000/svg";
+        svg.append_attribute("xmlns:xlink") = "http://www.w3.org/1999/xlink";
+        svg.append_attribute("xmlns:scribera") = "urn:scribera:document";
+        svg.append_attribute("width") = FormatNumber(page_.width).c_str();
+        svg.append_attribute("height") = FormatNumber(page_.height).c_str();
+        svg.append_attribute("viewBox") = Numbers({0, 0, page_.width, page_.height}).c_str();
+        svg.append_attribute("scribera:pageOrigin") = Numbers({page_.pageOrigin.h, page_.pageOrigin.v}).c_str();
+        svg.append_attribute("scribera:view") =
+            Numbers({page_.view.left, page_.view.top, page_.view.right, page_.view.bottom}).c_str();
+        svg.append_attribute("scribera:colourModel") = page_.colourModel;
+        defs_ = svg.append_child("defs");
+        for (size_t i = 0; i < art_.customColours.size(); ++i) {
+            pugi::xml_node c = defs_.append_child("scribera:customColour");
+            c.append_attribute("id") = ("cc" + std::to_string(i + 1)).c_str();
+            c.append_attribute("name") = art_.customColours[i].name.c_str();
+            c.append_attribute("colour") = Exact(art_.customColours[i].definition).c_str();
+        }
+        for (size_t i = 0; i < art_.patterns.size(); ++i) {
+            pugi::xml_node p = defs_.append_child("scribera:pattern");
+            p.append_attribute("id") = ("pat" + std::to_string(i + 1)).c_str();
+            p.append_attribute("name") = art_.patterns[i].name.c_str();
+        }
+        for (size_t i = 0; i < art_.gradients.size(); ++i) GradientDefinition(i);
+        pugi::xml_node layer = svg.append_child("g");
+        layer.append_attribute("scribera:layer") = 1;
+        Children(layer, art_.art);
+        std::ostringstream out;
+        xml.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
+        return out.str();
+    }
+
+private:
+    std::string Exact(const SBColor& c) const {
+        switch (c.kind) {
+            case SB_COLOR_GRAY: return "gray " + FormatNumber(c.c.gray.gray);
+            case SB_COLOR_THREE: return "rgb " + Numbers({c.c.three.red, c.c.three.green, c.c.three.blue});
+            case SB_COLOR_FOUR:
+                return "cmyk " + Numbers({c.c.four.cyan, c.c.four.magenta, c.c.four.yellow, c.c.four.black});
+            case SB_COLOR_CUSTOM:
+                return "custom cc" + std::to_string(HandleIndex(c.c.custom.color)) + " " + FormatNumber(c.c.custom.tint);
+            case SB_COLOR_PATTERN: {
+                const SBRealMatrix& m = c.c.pattern.matrix;
+                return "pattern pat" + std::to_string(HandleIndex(c.c.pattern.pattern)) + " " +
+                       Numbers({m.a, m.b, m.c, m.d, m.tx, m.ty});
+            }
+            default: return "none";
+        }
+    }
+
+    // What a viewer shows for a colour that is not a gradient.
+    std::string Visible(const SBColor& c) const {
+        switch (c.kind) {
+            case SB_COLOR_GRAY: return Hex(c.c.gray.gray, c.c.gray.gray, c.c.gray.gray);
+            case SB_COLOR_THREE: return Hex(c.c.three.red, c.c.three.green, c.c.three.blue);
+            case SB_COLOR_FOUR: {
+                const SBFourColor& f = c.c.four;
+                return Hex((1 - f.cyan) * (1 - f.black), (1 - f.magenta) * (1 - f.black), (1 - f.yellow) * (1 - f.black));
+            }
+            case SB_COLOR_CUSTOM: {
+                size_t i = HandleIndex(c.c.custom.color);
+                if (i >= 1 && i <= art_.customColours.size()) {
+                    const SBColor& d = art_.customColours[i - 1].definition;
+                    if (d.kind == SB_COLOR_FOUR || d.kind == SB_COLOR_THREE) return Visible(d);
+                }
+                return "#808080";
+            }
+            case SB_COLOR_PATTERN: return "#808080";
+            default: return "none";
+        }
+    }
+
+    void GradientDefinition(size_t i) {
+        const GradientData& g = art_.gradients[i];
+        pugi::xml_node node = defs_.append_child(g.kind == SB_GRADIENT_RADIAL ? "radialGradient" : "linearGradient");
+        node.append_attribute("id") = ("grad" + std::to_string(i + 1)).c_str();
+        node.append_attribute("scribera:name") = g.name.c_str();
+        for (const SBGradientStop& s : g.stops) {
+            pugi::xml_node stop = node.append_child("stop");
+            stop.append_attribute("offset") = FormatNumber(std::clamp(s.rampPoint / 100, 0.0, 1.0)).c_str();
+            stop.append_attribute("stop-color") = Visible(s.color).c_str();
+            stop.append_attribute("scribera:color") = Exact(s.color).c_str();
+            stop.append_attribute("scribera:ramp") = FormatNumber(s.rampPoint).c_str();
+            stop.append_attribute("scribera:midpoint") = FormatNumber(s.midPoint).c_str();
+        }
+    }
+
+    // One gradient element per painted use: the geometry differs from use to use.
+    std::string GradientUse(const SBGradientStyle& gs) {
+        size_t index = HandleIndex(gs.gradient);
+        bool radial = index >= 1 && index <= art_.gradients.size() && art_.gradients[index - 1].kind == SB_GRADIENT_RADIAL;
+        std::string id = "paint" + std::to_string(++paints_);
+        pugi::xml_node node = defs_.append_child(radial ? "radialGradient" : "linearGradient");
+        node.append_attribute("id") = id.c_str();
+        node.append_attribute("xlink:href") = ("#grad" + std::to_string(index)).c_str();
+        node.append_attribute("gradientUnits") = "userSpaceOnUse";
+        SBRealPoint o = flip_.Apply(gs.origin);
+        if (radial) {
+            node.append_attribute("cx") = FormatNumber(o.h).c_str();
+            node.append_attribute("cy") = FormatNumber(o.v).c_str();
+            node.append_attribute("r") = FormatNumber(gs.length).c_str();
+        } else {
+            double r = gs.angle * 3.14159265358979323846 / 180;
+            SBRealPoint e = flip_.Apply({gs.origin.h + gs.length * std::cos(r), gs.origin.v + gs.length * std::sin(r)});
+            node.append_attribute("x1") = FormatNumber(o.h).c_str();
+            node.append_attribute("y1") = FormatNumber(o.v).c_str();
+            node.append_attribute("x2") = FormatNumber(e.h).c_str();
+            node.append_attribute("y2") = FormatNumber(e.v).c_str();
+        }
+        Affine m = flip_ * Affine::From(gs.matrix) * flip_;
+        if (!m.IsIdentity())
+            node.append_attribute("gradientTransform") =
+                ("matrix(" + Numbers({m.a, m.b, m.c, m.d, m.e, m.f}) + ")").c_str();
+        const SBRealMatrix& g = gs.matrix;
+        node.append_attribute("scribera:gradient") =
+            Numbers({gs.origin.h, gs.origin.v, gs.angle, gs.length, g.a, g.b, g.c, g.d, g.tx, g.ty}).c_str();
+        return "url(#" + id + ")";
+    }
+
+    void Paint(pugi::xml_node node, const char* name, bool painted, const SBColor& c) {
+        std::string exactName = std::string("scribera:") + name;
+        if (!painted || c.kind == SB_COLOR_NONE) {
+            node.append_attribute(name) = "none";
+            if (c.kind != SB_COLOR_NONE && c.kind != SB_COLOR_GRADIENT)
+                node.append_attribute((exactName + "-unpainted").c_str()) = Exact(c).c_str();
+            return;
+        }
+        if (c.kind == SB_COLOR_GRADIENT) {
+            node.append_attribute(name) = GradientUse(c.c.gradient).c_str();
+            return;
+        }
+        node.append_attribute(name) = Visible(c).c_str();
+        node.append_attribute(exactName.c_str()) = Exact(c).c_str();
+    }
+
+    void Style(pugi::xml_node node, const SBPathStyle& s) {
+        Paint(node, "fill", s.fillPaint, s.fill.color);
+        Paint(node, "stroke", s.strokePaint, s.stroke.color);
+        node.append_attribute("stroke-width") = FormatNumber(s.stroke.width).c_str();
+        node.append_attribute("fill-rule") = s.evenOdd ? "evenodd" : "nonzero";
+        if (s.clip) {
+            node.append_attribute("clip-rule") = s.evenOdd ? "evenodd" : "nonzero";
+            node.append_attribute("scribera:clip") = 1;
+        }
+        if (s.fill.overprint) node.append_attribute("scribera:fill-overprint") = 1;
+        if (s.stroke.overprint) node.append_attribute("scribera:stroke-overprint") = 1;
+    }
+
+    void Common(pugi::xml_node node, const ArtNode& a) {
+        if (a.selected) node.append_attribute("scribera:selected") = 1;
+        if (a.opacity != 1) node.append_attribute("opacity") = FormatNumber(a.opacity).c_str();
+        if (a.blendMode != 0) node.append_attribute("scribera:blend") = a.blendMode;
+    }
+
+    Subpath Flipped(const ArtNode& a) const {
+        Subpath s;
+        s.closed = a.closed;
+        for (SBPathSegment seg : a.segments) {
+            seg.p = flip_.Apply(seg.p);
+            seg.in = flip_.Apply(seg.in);
+            seg.out = flip_.Apply(seg.out);
+            s.anchors.push_back(seg);
+        }
+        return s;
+    }
+
+    static std::string Corners(const std::vector<const ArtNode*>& paths) {
+        std::string c;
+        for (const ArtNode* p : paths)
+            for (const SBPathSegment& s : p->segments) c += s.corner ? '1' : '0';
+        return c;
+    }
+
+    // One path element for several paths of the same paint.
+    pugi::xml_node PathElement(pugi::xml_node parent, const std::vector<const ArtNode*>& paths, bool compound) {
+        pugi::xml_node node = parent.append_child("path");
+        std::vector<Subpath> subpaths;
+        for (const ArtNode* p : paths) subpaths.push_back(Flipped(*p));
+        node.append_attribute("d") = WritePathData(subpaths).c_str();
+        if (compound) node.append_attribute("scribera:kind") = "compound";
+        node.append_attribute("scribera:corners") = Corners(paths).c_str();
+        if (!paths.empty()) Style(node, paths.front()->style);
+        return node;
+    }
+
+    static bool PlainCompound(const ArtNode& a) {
+        if (a.children.empty()) return false;
+        for (const ArtNode& c : a.children) {
+            if (c.kind != ArtKind::Path || c.selected || c.opacity != 1 || c.blendMode != 0 || c.segments.empty() ||
+                !SameStyle(c.style, a.children.front().style))
+                return false;
+        }
+        return true;
+    }
+
+    static std::vector<const ArtNode*> Pointers(const std::vector<ArtNode>& nodes) {
+        std::vector<const ArtNode*> out;
+        for (const ArtNode& n : nodes) out.push_back(&n);
+        return out;
+    }
+
+    static bool IsClipMember(const ArtNode& a) {
+        if (a.kind == ArtKind::Path) return a.style.clip;
+        if (a.kind == ArtKind::Compound) return PlainCompound(a) && a.children.front().style.clip;
+        return false;
+    }
+
+    // SVG lists the bottom of the stacking order first.
+    void Children(pugi::xml_node parent, const std::vector<ArtNode>& nodes) {
+        for (auto it = nodes.rbegin(); it != nodes.rend(); ++it) Node(parent, *it);
+    }
+
+    void Node(pugi::xml_node parent, const ArtNode& a) {
+        switch (a.kind) {
+            case ArtKind::Path: {
+                if (a.segments.empty()) return;  // nothing a file can hold
+                Common(PathElement(parent, {&a}, false), a);
+                return;
+            }
+            case ArtKind::Compound: {
+                if (PlainCompound(a)) {
+                    Common(PathElement(parent, Pointers(a.children), true), a);
+                    return;
+                }
+                pugi::xml_node g = parent.append_child("g");
+                g.append_attribute("scribera:kind") = "compound";
+                Common(g, a);
+                Children(g, a.children);
+                return;
+            }
+            case ArtKind::Group:
+            case ArtKind::Layer: {
+                pugi::xml_node g = parent.append_child("g");
+                Common(g, a);
+                std::vector<ArtNode> rest = a.children;
+                if (a.clipped && !a.children.empty() && IsClipMember(a.children.front())) {
+                    std::string id = "clip" + std::to_string(++clips_);
+                    pugi::xml_node clip = defs_.append_child("clipPath");
+                    clip.append_attribute("id") = id.c_str();
+                    const ArtNode& member = a.children.front();
+                    pugi::xml_node shape = member.kind == ArtKind::Path ? PathElement(clip, {&member}, false)
+                                                                        : PathElement(clip, Pointers(member.children), true);
+                    if (member.selected) shape.append_attribute("scribera:selected") = 1;
+                    g.append_attribute("clip-path") = ("url(#" + id + ")").c_str();
+                    rest.erase(rest.begin());
+                } else if (a.clipped) {
+                    g.append_attribute("scribera:clipped") = 1;
+                }
+                Children(g, rest);
+                return;
+            }
+            case ArtKind::Mesh: {
+                pugi::xml_node m = parent.append_child("scribera:mesh");
+                const MeshGrid& g = a.mesh;
+                m.append_attribute("columns") = g.columns;
+                m.append_attribute("rows") = g.rows;
+                m.append_attribute("nodes") = Points(g.nodes).c_str();
+                std::string colours;
+                for (const SBColor& c : g.colours) colours += (colours.empty() ? "" : ";") + Exact(c);
+                m.append_attribute("colours") = colours.c_str();
+                m.append_attribute("rowCurves") = Curves(g.rowCurves).c_str();
+                m.append_attribute("columnCurves") = Curves(g.columnCurves).c_str();
+                Common(m, a);
+                return;
+            }
+            default: {
+                pugi::xml_node o = parent.append_child("scribera:art");
+                o.append_attribute("kind") = static_cast<int>(a.kind);
+                o.append_attribute("text") = a.text.c_str();
+                o.append_attribute("frame") = Points({{a.frame.left, a.frame.top}, {a.frame.right, a.frame.bottom}}).c_str();
+                Common(o, a);
+                return;
+            }
+        }
+    }
+
+    std::string Points(const std::vector<SBRealPoint>& points) const {
+        std::string out;
+        for (SBRealPoint p : points) {
+            SBRealPoint q = flip_.Apply(p);
+            if (!out.empty()) out += ' ';
+            out += Numbers({q.h, q.v});
+        }
+        return out;
+    }
+
+    std::string Curves(const std::vector<std::vector<SBRealPoint>>& curves) const {
+        std::string out;
+        for (size_t i = 0; i < curves.size(); ++i) {
+            if (i) out += ';';
+            out += Points(curves[i]);
+        }
+        return out;
+    }
+
+    const Artwork& art_;
+    SvgPage page_;
+    Affine flip_;
+    pugi::xml_node defs_;
+    int paints_ = 0, clips_ = 0;
+};
+
+}  // namespace
+
+std::string ExportSvg(const Artwork& artwork, const SvgPage& page) { return Writer(artwork, page).Run(); }
+
+bool ExportSvgFile(const Artwork& artwork, const SvgPage& page, const std::string& path, std::string* error) {
+    std::string text = ExportSvg(artwork, page);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (out) out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    if (!out) {
+        if (error) *error = path + ": cannot be written";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace scribera::io
