@@ -1,0 +1,423 @@
+#include "geometry/BezierGeometry.h"
+
+#include "geometry/Errors.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr float kTiny = 1e-5f;
+
+// Cosine of one degree, with π/180 taken in single precision.
+const float kCosOneDegree = std::cos(kPiF / 180.0f);
+
+Vec2f RawDerivative(const BezierSegment& s, float t) {
+    float a = 3.0f * t * t;
+    float b = 2.0f * t;
+    double ah = -s.p0.h + 3.0 * s.c0.h - 3.0 * s.c1.h + s.p3.h;
+    double av = -s.p0.v + 3.0 * s.c0.v - 3.0 * s.c1.v + s.p3.v;
+    double bh = 3.0 * s.p0.h - 6.0 * s.c0.h + 3.0 * s.c1.h;
+    double bv = 3.0 * s.p0.v - 6.0 * s.c0.v + 3.0 * s.c1.v;
+    double ch = -3.0 * s.p0.h + 3.0 * s.c0.h;
+    double cv = -3.0 * s.p0.v + 3.0 * s.c0.v;
+    return Vec2f{static_cast<float>(a * ah + b * bh + ch), static_cast<float>(a * av + b * bv + cv)};
+}
+
+RealPoint Blend(const RealPoint& a, const RealPoint& b, double t) {
+    double u = 1.0 - t;
+    return RealPoint{a.h * u + b.h * t, a.v * u + b.v * t};
+}
+
+bool SameSide(float a, float b) { return (a > 0 && b > 0) || (a < 0 && b < 0); }
+bool OppositeSides(float a, float b) { return (a > 0 && b < 0) || (a < 0 && b > 0); }
+
+}  // namespace
+
+// --- Points and vectors -------------------------------------------------------------------------
+
+Vec2f Difference(const RealPoint& a, const RealPoint& b) {
+    return Vec2f{static_cast<float>(a.h - b.h), static_cast<float>(a.v - b.v)};
+}
+
+float PointDistance(const RealPoint& a, const RealPoint& b) {
+    double dh = a.h - b.h;
+    double dv = a.v - b.v;
+    return std::sqrt(static_cast<float>(dh * dh + dv * dv));
+}
+
+bool IsClockwiseTurn(const RealPoint& a, const RealPoint& b, const RealPoint& c) {
+    Vec2f ab = Difference(b, a);
+    Vec2f ac = Difference(c, a);
+    return ac.h * ab.v > ab.h * ac.v;
+}
+
+bool IsCollinear(const RealPoint& a, const RealPoint& b, const RealPoint& c) {
+    Vec2f ab = Difference(b, a);
+    float lengthSquared = ab.h * ab.h + ab.v * ab.v;
+    if (lengthSquared < 5e-6f) return true;
+    Vec2f ac = Difference(c, a);
+    float cross = ab.h * ac.v - ab.v * ac.h;
+    return cross * cross / lengthSquared <= 5e-7f;
+}
+
+RealPoint RotatePointBySinCos(const RealPoint& p, const RealPoint& centre, float s, float c) {
+    double x = p.h - centre.h;
+    double y = p.v - centre.v;
+    float rh = static_cast<float>(x * c - y * s);
+    float rv = static_cast<float>(x * s + y * c);
+    return RealPoint{centre.h + rh, centre.v + rv};
+}
+
+RealPoint RotatePoint(const RealPoint& p, const RealPoint& centre, float radians) {
+    return RotatePointBySinCos(p, centre, std::sin(radians), std::cos(radians));
+}
+
+RealPoint RotatePointAboutOrigin(const RealPoint& p, float radians) {
+    return RotatePoint(p, RealPoint{0, 0}, radians);
+}
+
+bool PointsCoincide(const RealPoint& a, const RealPoint& b) {
+    return std::fabs(a.h - b.h) < 1e-5 && std::fabs(a.v - b.v) < 1e-5;
+}
+
+bool IsNearZero(Vec2f v) { return std::fabs(v.h) < kTiny && std::fabs(v.v) < kTiny; }
+Vec2f Negate(Vec2f v) { return Vec2f{-v.h, -v.v}; }
+Vec2f Add(Vec2f a, Vec2f b) { return Vec2f{a.h + b.h, a.v + b.v}; }
+float Dot(Vec2f a, Vec2f b) { return a.h * b.h + a.v * b.v; }
+float Length(Vec2f v) { return std::sqrt(v.h * v.h + v.v * v.v); }
+
+Vec2f ScaleToLength(Vec2f v, float length) {
+    float current = Length(v);
+    if (current > kTiny) {
+        float k = length / current;
+        v.h *= k;
+        v.v *= k;
+    }
+    return v;
+}
+
+Vec2f Normalise(Vec2f v) {
+    float current = Length(v);
+    if (current > kTiny) {
+        v.h /= current;
+        v.v /= current;
+    }
+    return v;
+}
+
+Vec2f ReflectVector(Vec2f v, Vec2f across) {
+    float uu = Dot(across, across);
+    float k = uu < kTiny ? 0.0f : Dot(across, v) / uu;
+    return Vec2f{v.h + 2.0f * (k * across.h - v.h), v.v + 2.0f * (k * across.v - v.v)};
+}
+
+RealPoint Offset(const RealPoint& p, Vec2f v) { return RealPoint{p.h + v.h, p.v + v.v}; }
+
+// --- Cubic segments -----------------------------------------------------------------------------
+
+RealPoint SegmentPoint(const BezierSegment& s, float t) {
+    float u = 1.0f - t;
+    float t2 = t * t;
+    float u2 = u * u;
+    float w0 = u2 * u;
+    float w1 = 3.0f * t * u2;
+    float w2 = 3.0f * t2 * u;
+    float w3 = t2 * t;
+    return RealPoint{w0 * s.p0.h + w1 * s.c0.h + w2 * s.c1.h + w3 * s.p3.h,
+                     w0 * s.p0.v + w1 * s.c0.v + w2 * s.c1.v + w3 * s.p3.v};
+}
+
+Vec2f SegmentDerivative(const BezierSegment& s, float t) {
+    Vec2f d = RawDerivative(s, t);
+    if (IsNearZero(d)) {
+        // A control point on its anchor: the tangent at the end is the limit just inside.
+        if (t == 0.0f) return RawDerivative(s, 0.0001f);
+        if (t == 1.0f) return RawDerivative(s, 0.9999f);
+    }
+    return d;
+}
+
+void SplitSegment(const BezierSegment& s, float t, BezierSegment* left, BezierSegment* right) {
+    CheckCondition(t >= 0.0f && t <= 1.0f);
+    if (t < 1e-5f) {
+        *left = BezierSegment{s.p0, s.p0, s.p0, s.p0};
+        *right = s;
+        return;
+    }
+    if (t > 0.99999f) {
+        *left = s;
+        *right = BezierSegment{s.p3, s.p3, s.p3, s.p3};
+        return;
+    }
+    double T = t;
+    RealPoint p01 = Blend(s.p0, s.c0, T);
+    RealPoint p12 = Blend(s.c0, s.c1, T);
+    RealPoint p23 = Blend(s.c1, s.p3, T);
+    RealPoint p012 = Blend(p01, p12, T);
+    RealPoint p123 = Blend(p12, p23, T);
+    RealPoint p0123 = Blend(p012, p123, T);
+    BezierSegment l{s.p0, p01, p012, p0123};
+    BezierSegment r{p0123, p123, p23, s.p3};
+    *left = l;
+    *right = r;
+}
+
+float ControlPolygonLength(const BezierSegment& s) {
+    return PointDistance(s.c0, s.p0) + PointDistance(s.c1, s.c0) + PointDistance(s.p3, s.c1);
+}
+
+float SegmentArcLength(const BezierSegment& s) {
+    float sum = 0.0f;
+    for (int i = 0; i < 10; ++i) {
+        float t = static_cast<float>(i) / 10.0f + 0.05f;
+        sum += Length(RawDerivative(s, t)) / 10.0f;
+    }
+    return sum;
+}
+
+bool IsSmoothJoin(const BezierSegment& a, const BezierSegment& b) {
+    Vec2f ta = Difference(a.p3, a.c1);
+    if (IsNearZero(ta)) {
+        ta = Difference(a.p3, SegmentPoint(a, 0.99f));
+        if (IsNearZero(ta)) return false;
+    }
+    Vec2f tb = Difference(b.c0, b.p0);
+    if (IsNearZero(tb)) {
+        tb = Difference(SegmentPoint(b, 0.01f), b.p0);
+        if (IsNearZero(tb)) return false;
+    }
+    return Dot(Normalise(ta), Normalise(tb)) > kCosOneDegree;
+}
+
+BezierSegment StraightSegment(const RealPoint& a, const RealPoint& b) {
+    return BezierSegment{a, RealPoint{(2.0 * a.h + b.h) / 3.0, (2.0 * a.v + b.v) / 3.0},
+                         RealPoint{(a.h + 2.0 * b.h) / 3.0, (a.v + 2.0 * b.v) / 3.0}, b};
+}
+
+bool IsStraightSegment(const BezierSegment& s) {
+    if (PointsCoincide(s.c0, s.p0) && PointsCoincide(s.c1, s.p3)) return true;
+    if (!IsCollinear(s.p0, s.c1, s.p3)) return false;
+    if (!IsCollinear(s.p0, s.c0, s.p3)) return false;
+    double minH = std::min(s.p0.h, s.p3.h), maxH = std::max(s.p0.h, s.p3.h);
+    double minV = std::min(s.p0.v, s.p3.v), maxV = std::max(s.p0.v, s.p3.v);
+    auto inside = [&](const RealPoint& c) {
+        return minH <= c.h && c.h <= maxH && minV <= c.v && c.v <= maxV;
+    };
+    return inside(s.c0) && inside(s.c1);
+}
+
+void ReverseSegment(BezierSegment* s) {
+    std::swap(s->p0, s->p3);
+    std::swap(s->c0, s->c1);
+}
+
+BezierSegment RotateSegment(const BezierSegment& s, const RealPoint& centre, float degrees) {
+    float radians = degrees * kPiF / 180.0f;
+    return BezierSegment{RotatePoint(s.p0, centre, radians), RotatePoint(s.c0, centre, radians),
+                         RotatePoint(s.c1, centre, radians), RotatePoint(s.p3, centre, radians)};
+}
+
+int SolveQuadratic(double a, double b, double c, double roots[2]) {
+    double disc = b * b - 4.0 * a * c;
+    if (!(disc >= 0.0)) return 0;
+    double sgn = b >= 0.0 ? 1.0 : -1.0;
+    double q = -0.5 * (b + sgn * std::sqrt(disc));
+    int n = 0;
+    if (std::fabs(a) > 1e-10) roots[n++] = q / a;
+    if (std::fabs(q) > 1e-10) {
+        double r = c / q;
+        if (!(n == 1 && r == roots[0])) roots[n++] = r;
+    }
+    return n;
+}
+
+float FindCrossingParameter(const BezierSegment& rotated, float valueLo, float lo, float valueHi, float hi) {
+    CheckCondition(lo >= 0.0f && lo < hi && hi <= 1.0f);
+    CheckCondition(OppositeSides(valueLo, valueHi));
+    float t = (lo + hi) / 2.0f;
+    float y = static_cast<float>(SegmentPoint(rotated, t).v);
+    float slope = SegmentDerivative(rotated, t).v;
+    for (int pass = 0; pass < 21 && std::fabs(y) > kTiny; ++pass) {
+        CheckCondition(OppositeSides(valueLo, valueHi));
+        float next = 0.0f;
+        bool accepted = false;
+        if (std::fabs(slope) > kTiny) {
+            next = t - y / slope;
+            // On a steep crossing no float parameter may bring |y| under 1e-5; a Newton step too
+            // small to move t means t is already the nearest one. Bisecting from a stale bracket
+            // end instead would stop far from the root when the passes run out.
+            if (next == t) break;
+            accepted = lo < next && next < hi;
+        }
+        if (!accepted) {
+            next = (lo + hi) / 2.0f;
+            if (next == lo || next == hi) break;  // no float lies between the bracket ends
+        }
+        y = static_cast<float>(SegmentPoint(rotated, next).v);
+        slope = SegmentDerivative(rotated, next).v;
+        if (SameSide(y, valueHi)) {
+            hi = next;
+            valueHi = y;
+        } else {
+            lo = next;
+            valueLo = y;
+        }
+        t = next;
+    }
+    return t;
+}
+
+LineCrossings IntersectSegmentWithLine(const BezierSegment& segment, const Line& line) {
+    Vec2f normal = line.LineNormal();  // raises for a degenerate line
+    float sn = normal.h, cs = normal.v;
+    const RealPoint& origin = line.p1;
+    BezierSegment r{RotatePointBySinCos(segment.p0, origin, sn, cs), RotatePointBySinCos(segment.c0, origin, sn, cs),
+                    RotatePointBySinCos(segment.c1, origin, sn, cs), RotatePointBySinCos(segment.p3, origin, sn, cs)};
+    RealPoint p2 = RotatePointBySinCos(line.p2, origin, sn, cs);
+    // The rotated end lands on the horizontal within the rounding of a single-precision rotation,
+    // which grows with the line's length; lines up to 500 units long get the fixed bound.
+    double allowed = std::max(2e-4, 4e-7 * static_cast<double>(line.LineLength()));
+    CheckCondition(std::fabs(origin.v - p2.v) < allowed);
+
+    RealPoint* pts[4] = {&r.p0, &r.c0, &r.c1, &r.p3};
+    double y[4];
+    for (int i = 0; i < 4; ++i) {
+        pts[i]->v -= origin.v;
+        y[i] = pts[i]->v;
+    }
+
+    LineCrossings out;
+    double runH = p2.h - origin.h;
+    auto positionOnLine = [&](float t) {
+        return static_cast<float>((SegmentPoint(r, t).h - origin.h) / runH);
+    };
+
+    bool allAbove = y[0] > 0 && y[1] > 0 && y[2] > 0 && y[3] > 0;
+    bool allBelow = y[0] < 0 && y[1] < 0 && y[2] < 0 && y[3] < 0;
+    if (allAbove || allBelow) return out;
+    if (std::fabs(y[0]) < 1e-5 && std::fabs(y[1]) < 1e-5 && std::fabs(y[2]) < 1e-5 && std::fabs(y[3]) < 1e-5) {
+        out.count = 2;
+        out.t[0] = 0.0f;
+        out.t[1] = 1.0f;
+        out.s[0] = positionOnLine(0.0f);
+        out.s[1] = positionOnLine(1.0f);
+        return out;
+    }
+
+    double A = 3.0 * (3.0 * y[1] - y[0] - 3.0 * y[2] + y[3]);
+    double B = 2.0 * (3.0 * y[0] - 6.0 * y[1] + 3.0 * y[2]);
+    double C = 3.0 * y[1] - 3.0 * y[0];
+    double roots[2];
+    int rootCount = SolveQuadratic(A, B, C, roots);
+    if (rootCount == 2 && roots[1] < roots[0]) std::swap(roots[0], roots[1]);
+
+    float value[4], param[4];
+    int samples = 0;
+    value[samples] = static_cast<float>(y[0]);
+    param[samples++] = 0.0f;
+    for (int i = 0; i < rootCount; ++i) {
+        float t = static_cast<float>(roots[i]);
+        // A root that rounds onto the previous sample adds nothing but an empty interval.
+        if (!(t > 0.0f && t < 1.0f) || t == param[samples - 1]) continue;
+        value[samples] = static_cast<float>(SegmentPoint(r, t).v);
+        param[samples++] = t;
+    }
+    value[samples] = static_cast<float>(y[3]);
+    param[samples++] = 1.0f;
+    CheckCondition(samples >= 2 && samples <= 4);
+    for (int i = 1; i < samples; ++i) CheckCondition(param[i] >= param[i - 1]);
+
+    for (int i = 0; i + 1 < samples; ++i) {
+        float w = value[i], W = value[i + 1];
+        if (SameSide(w, W)) continue;
+        float t;
+        if (w != 0.0f && W != 0.0f)
+            t = FindCrossingParameter(r, w, param[i], W, param[i + 1]);
+        else if (w == 0.0f)
+            t = param[i];
+        else
+            continue;  // reported by the next pair, or by the next segment's start
+        out.t[out.count] = t;
+        out.s[out.count] = positionOnLine(t);
+        ++out.count;
+    }
+    float first = value[0], last = value[samples - 1];
+    if ((first >= 0 && last < 0) || (first <= 0 && last > 0)) CheckCondition(out.count >= 1);
+    return out;
+}
+
+// --- Lines --------------------------------------------------------------------------------------
+
+bool Line::IsDegenerate() const {
+    return std::fabs(p2.h - p1.h) < 1e-5 && std::fabs(p2.v - p1.v) < 1e-5;
+}
+
+Vec2f Line::LineNormal() const {
+    CheckCondition(!IsDegenerate());
+    Vec2f d = Difference(p2, p1);
+    float length = Length(d);
+    return Vec2f{-d.v / length, d.h / length};
+}
+
+float Line::LineLength() const { return Length(Difference(p2, p1)); }
+
+float Line::ProjectParameter(const RealPoint& q) const {
+    CheckCondition(!IsDegenerate());
+    Vec2f d = Difference(p2, p1);
+    Vec2f w = Difference(q, p1);
+    return Dot(w, d) / Dot(d, d);
+}
+
+RealPoint Line::PointAtParameter(float t) const {
+    return RealPoint{p1.h + t * (p2.h - p1.h), p1.v + t * (p2.v - p1.v)};
+}
+
+RealPoint Line::PointAtDistance(float x) const {
+    CheckCondition(!IsDegenerate());
+    float k = x / LineLength();
+    return PointAtParameter(k);
+}
+
+bool Line::IntersectLines(const Line& other, RealPoint* point) const {
+    Vec2f dA = Difference(p2, p1);
+    Vec2f dB = Difference(other.p2, other.p1);
+    float det = dB.h * dA.v - dB.v * dA.h;
+    if (std::fabs(det) < 1e-5f) return false;
+    Vec2f between = Difference(other.p1, p1);
+    float k = (dB.h * between.v - dB.v * between.h) / det;
+    *point = RealPoint{p1.h + double(k) * dA.h, p1.v + double(k) * dA.v};
+    return true;
+}
+
+void Line::ReflectPoint(RealPoint* q) const {
+    RealPoint f = PointAtParameter(ProjectParameter(*q));
+    q->h = q->h + 2.0 * (f.h - q->h);
+    q->v = q->v + 2.0 * (f.v - q->v);
+}
+
+void Line::ShiftParallel(float x) {
+    CheckCondition(!IsDegenerate());
+    Vec2f d = Difference(p2, p1);
+    float length = Length(d);
+    float nh = x * (d.v / length);
+    float nv = x * (-d.h / length);
+    p1.h += nh;
+    p1.v += nv;
+    p2.h += nh;
+    p2.v += nv;
+}
+
+float Line::DistanceToLine(const RealPoint& q) const {
+    return PointDistance(q, PointAtParameter(ProjectParameter(q)));
+}
+
+int Line::SideOf(const RealPoint& q) const {
+    CheckCondition(!IsDegenerate());
+    Vec2f d = Difference(p2, p1);
+    Vec2f w = Difference(q, p1);
+    float x = w.h * d.v - d.h * w.v;
+    if (x > kTiny) return 1;
+    if (x < -kTiny) return -1;
+    return 0;
+}

@@ -1,0 +1,94 @@
+// Operations on cubic segments, straight lines, points and single-precision vectors. The mix of
+// float and double and every tolerance here is part of the contract: callers compare results with
+// the same tolerances.
+#pragma once
+
+#include "geometry/GeometryTypes.h"
+
+#include <cstdint>
+
+// π as the geometry uses it: the single-precision value.
+constexpr float kPiF = 3.1415927f;
+constexpr float kHalfPiF = 1.5707964f;
+
+// --- Points and vectors -------------------------------------------------------------------------
+
+// The difference a − b, rounded to single precision.
+Vec2f Difference(const RealPoint& a, const RealPoint& b);
+float PointDistance(const RealPoint& a, const RealPoint& b);
+bool IsClockwiseTurn(const RealPoint& a, const RealPoint& b, const RealPoint& c);
+bool IsCollinear(const RealPoint& a, const RealPoint& b, const RealPoint& c);
+RealPoint RotatePoint(const RealPoint& p, const RealPoint& centre, float radians);
+RealPoint RotatePointBySinCos(const RealPoint& p, const RealPoint& centre, float s, float c);
+RealPoint RotatePointAboutOrigin(const RealPoint& p, float radians);
+// Both coordinates within 1e-5 of each other.
+bool PointsCoincide(const RealPoint& a, const RealPoint& b);
+
+bool IsNearZero(Vec2f v);
+Vec2f Negate(Vec2f v);
+Vec2f Add(Vec2f a, Vec2f b);
+float Dot(Vec2f a, Vec2f b);
+float Length(Vec2f v);
+// Unchanged when the length is 1e-5 or less.
+Vec2f ScaleToLength(Vec2f v, float length);
+Vec2f Normalise(Vec2f v);
+Vec2f ReflectVector(Vec2f v, Vec2f across);
+// p + v, in double precision.
+RealPoint Offset(const RealPoint& p, Vec2f v);
+
+// --- Cubic segments -----------------------------------------------------------------------------
+
+RealPoint SegmentPoint(const BezierSegment& s, float t);
+Vec2f SegmentDerivative(const BezierSegment& s, float t);
+// Left and right parts at t; t outside [0, 1] raises CheckFailure.
+void SplitSegment(const BezierSegment& s, float t, BezierSegment* left, BezierSegment* right);
+float ControlPolygonLength(const BezierSegment& s);
+float SegmentArcLength(const BezierSegment& s);
+// Whether the curve turns by less than one degree where b follows a.
+bool IsSmoothJoin(const BezierSegment& a, const BezierSegment& b);
+BezierSegment StraightSegment(const RealPoint& a, const RealPoint& b);
+bool IsStraightSegment(const BezierSegment& s);
+void ReverseSegment(BezierSegment* s);
+BezierSegment RotateSegment(const BezierSegment& s, const RealPoint& centre, float degrees);
+
+// Real roots of a·x² + b·x + c; returns how many (0 to 2).
+int SolveQuadratic(double a, double b, double c, double roots[2]);
+
+struct Line;
+
+// Crossings of a segment with an infinite line, in increasing t.
+struct LineCrossings {
+    int count = 0;
+    float t[3] = {0, 0, 0};  // on the segment
+    float s[3] = {0, 0, 0};  // on the line: 0 at p1, 1 at p2
+};
+LineCrossings IntersectSegmentWithLine(const BezierSegment& segment, const Line& line);
+
+// For a segment already turned so that its vertical coordinate is the signed distance from the
+// line: the parameter in (lo, hi) where it crosses zero, given the values at both ends.
+float FindCrossingParameter(const BezierSegment& rotated, float valueLo, float lo, float valueHi, float hi);
+
+// --- Lines --------------------------------------------------------------------------------------
+
+// The infinite line through p1 and p2, directed from p1 to p2. Operations that need a direction
+// raise CheckFailure for a degenerate line.
+struct Line {
+    RealPoint p1{0, 0};
+    RealPoint p2{0, 0};
+
+    bool IsDegenerate() const;
+    // Unit normal on the left of the direction.
+    Vec2f LineNormal() const;
+    float LineLength() const;
+    float ProjectParameter(const RealPoint& q) const;
+    RealPoint PointAtParameter(float t) const;
+    RealPoint PointAtDistance(float x) const;
+    // False when the lines are parallel.
+    bool IntersectLines(const Line& other, RealPoint* point) const;
+    void ReflectPoint(RealPoint* q) const;
+    // Moves both points by x along the right-hand unit normal.
+    void ShiftParallel(float x);
+    float DistanceToLine(const RealPoint& q) const;
+    // 1 on the right of the direction, −1 on the left, 0 on the line.
+    int SideOf(const RealPoint& q) const;
+};

@@ -1,0 +1,164 @@
+// Path-list edits that need no host.
+#include "geometry/PathList.h"
+
+#include "geometry/BezierGeometry.h"
+#include "geometry/Errors.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+ZPathList Square(bool closed) {
+    ZPathList list;
+    list.Append(StraightSegment({0, 0}, {10, 0}));
+    list.Append(StraightSegment({10, 0}, {10, 10}));
+    list.Append(StraightSegment({10, 10}, {0, 10}));
+    list.Append(StraightSegment({0, 10}, {0, 0}));
+    list.SetClosed(closed);
+    return list;
+}
+
+void ExpectPoint(const RealPoint& p, double h, double v) {
+    // Split parameters pass through single precision.
+    EXPECT_NEAR(p.h, h, 1e-6);
+    EXPECT_NEAR(p.v, v, 1e-6);
+}
+
+}  // namespace
+
+TEST(PathList, AppendDropsDegenerateSegmentsButAppendRawDoesNot) {
+    ZPathList list;
+    EXPECT_EQ(list.Append(StraightSegment({0, 0}, {1, 0})), 1);
+    BezierSegment tiny{{5, 5}, {5.000009, 5}, {5, 4.999991}, {5.000005, 5.000005}};
+    EXPECT_EQ(list.Append(tiny), 0);
+    EXPECT_EQ(list.Count(), 1);
+    EXPECT_EQ(list.AppendRaw(tiny), 2);
+    // A loop back to its start is no degenerate segment: its controls stray.
+    EXPECT_EQ(list.Append(BezierSegment{{0, 0}, {1, 1}, {-1, 1}, {0, 0}}), 3);
+    EXPECT_THROW(list.SegmentAt(3), CheckFailure);
+    EXPECT_THROW(list.SetSegmentAt(-1, tiny), CheckFailure);
+    ZPathList empty;
+    EXPECT_THROW(empty.FirstPoint(), CheckFailure);
+    EXPECT_THROW(empty.LastPoint(), CheckFailure);
+}
+
+TEST(PathList, PointsPositionsAndMotions) {
+    ZPathList list = Square(true);
+    ExpectPoint(list.PointAtPosition(0.5f), 5, 0);
+    ExpectPoint(list.PointAtPosition(2.25f), 7.5, 10);
+    ExpectPoint(list.PointAtPosition(4.0f), 0, 0);
+    ExpectPoint(list.PointAtPosition(3.999995f), 0, 0);
+    EXPECT_THROW(list.PointAtPosition(4.5f), CheckFailure);
+    EXPECT_THROW(list.PointAtPosition(-0.5f), CheckFailure);
+    EXPECT_THROW(list.PointAtPosition(std::nanf("")), CheckFailure);
+    EXPECT_THROW(list.PointAt(1, 1.5f), CheckFailure);
+
+    list.Translate(1.5f, -2.0f);
+    ExpectPoint(list.FirstPoint(), 1.5, -2);
+    ExpectPoint(list.SegmentAt(1).c0, 11.5, -2 + 10.0 / 3);
+    list.Rotate({1.5, -2}, 1.0f, 0.0f);  // a quarter turn
+    ExpectPoint(list.SegmentAt(0).p3, 1.5, 8);
+
+    ZPathList reversed = Square(false);
+    reversed.Reverse();
+    ExpectPoint(reversed.FirstPoint(), 0, 0);
+    ExpectPoint(reversed.SegmentAt(0).p3, 0, 10);
+    ExpectPoint(reversed.SegmentAt(0).c0, 0, 10.0 / 3);
+    ExpectPoint(reversed.LastPoint(), 0, 0);
+    ExpectPoint(reversed.SegmentAt(3).p0, 10, 0);
+}
+
+TEST(PathList, ExtractForwardBackwardAndWrapping) {
+    ZPathList list = Square(true);
+    ZPathList part;
+    list.Extract(part, 0, 0.5f, 2, 0.5f, false);
+    ASSERT_EQ(part.Count(), 3);
+    ExpectPoint(part.FirstPoint(), 5, 0);
+    ExpectPoint(part.LastPoint(), 5, 10);
+
+    // The end before the start, without wrapping: the part between them, running backwards.
+    ZPathList back;
+    list.Extract(back, 0, 0.5f, 0, 0.25f, false);
+    ASSERT_EQ(back.Count(), 1);
+    ExpectPoint(back.FirstPoint(), 5, 0);
+    ExpectPoint(back.LastPoint(), 2.5, 0);
+
+    // With wrapping: on to the end of the path, then from its start.
+    ZPathList around;
+    list.Extract(around, 0, 0.5f, 0, 0.25f, true);
+    ASSERT_EQ(around.Count(), 5);
+    ExpectPoint(around.FirstPoint(), 5, 0);
+    ExpectPoint(around.SegmentAt(0).p3, 10, 0);
+    ExpectPoint(around.SegmentAt(3).p3, 0, 0);
+    ExpectPoint(around.LastPoint(), 2.5, 0);
+
+    // Whole segments at the ends; "to" at (count, 0) means the end of the last segment.
+    ZPathList whole;
+    list.Extract(whole, 1, 0.0f, 4, 0.0f, false);
+    ASSERT_EQ(whole.Count(), 3);
+    ExpectPoint(whole.LastPoint(), 0, 0);
+
+    ZPathList bad;
+    EXPECT_THROW(list.Extract(bad, 2, 1.0f, 2, 1.0f, false), CheckFailure);  // 0/0 split
+    bad.Clear();
+    EXPECT_THROW(list.Extract(bad, 0, 0.5f, 5, 0.0f, false), CheckFailure);
+    EXPECT_THROW(list.Extract(bad, 0, 1.5f, 1, 0.0f, false), CheckFailure);
+    EXPECT_THROW(list.Extract(part, 0, 0.0f, 1, 0.0f, false), CheckFailure);  // out not empty
+    ZPathList open = Square(false);
+    EXPECT_THROW(open.Extract(bad, 2, 0.5f, 1, 0.5f, true), CheckFailure);  // wrap needs a closed path
+}
+
+TEST(PathListV, FlagsFollowTheirSegmentsThroughEveryEdit) {
+    ZPathListV list;
+    list.Append(StraightSegment({0, 0}, {10, 0}));
+    list.Append(StraightSegment({10, 0}, {10, 10}), true);
+    list.Append(StraightSegment({10, 10}, {0, 10}));
+    list.Append(BezierSegment{{3, 3}, {3, 3}, {3, 3}, {3, 3}}, true);  // dropped with its flag
+    list.Append(StraightSegment({0, 10}, {0, 0}));
+    list.SetClosed(true);
+    ASSERT_EQ(list.Count(), 4);
+    EXPECT_FALSE(list.IsVirtual(0));
+    EXPECT_TRUE(list.IsVirtual(1));
+    EXPECT_FALSE(list.IsVirtual(3));
+    EXPECT_THROW(list.IsVirtual(4), CheckFailure);
+
+    ZPathListV wrapped(list, 3, 1);
+    ASSERT_EQ(wrapped.Count(), 3);
+    EXPECT_FALSE(wrapped.IsClosed());
+    EXPECT_FALSE(wrapped.IsVirtual(0));
+    EXPECT_FALSE(wrapped.IsVirtual(1));
+    EXPECT_TRUE(wrapped.IsVirtual(2));
+    EXPECT_THROW(ZPathListV(list, 0, 4), CheckFailure);
+
+    ZPathListV reversed = list;
+    reversed.Reverse();
+    EXPECT_TRUE(reversed.IsVirtual(2));
+    EXPECT_FALSE(reversed.IsVirtual(1));
+    EXPECT_TRUE(list.IsVirtual(1));  // the copy is independent
+
+    ZPathListV piece;
+    list.Extract(piece, 0, 0.5f, 2, 0.5f, false);
+    ASSERT_EQ(piece.Count(), 3);
+    EXPECT_FALSE(piece.IsVirtual(0));
+    EXPECT_TRUE(piece.IsVirtual(1));
+    EXPECT_FALSE(piece.IsVirtual(2));
+
+    // Edits through the base class keep the flags parallel.
+    ZPathList& base = list;
+    base.Append(StraightSegment({0, 0}, {-5, 0}));
+    EXPECT_EQ(list.Count(), 5);
+    EXPECT_FALSE(list.IsVirtual(4));
+    base.Clear();
+    EXPECT_EQ(list.Count(), 0);
+    list.Append(StraightSegment({0, 0}, {1, 0}), true);
+    EXPECT_TRUE(list.IsVirtual(0));
+
+    ZPathListV all;
+    all.AppendAll(wrapped);
+    all.AppendAll(Square(true));
+    ASSERT_EQ(all.Count(), 7);
+    EXPECT_TRUE(all.IsVirtual(2));
+    EXPECT_FALSE(all.IsVirtual(6));
+}
