@@ -1,0 +1,254 @@
+// Path lists read from and written to paths of the stand-in host.
+#include "geometry/BezierGeometry.h"
+#include "geometry/Errors.h"
+#include "geometry/PathList.h"
+#include "support/InProcessHost.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using testhost::Corner;
+using testhost::InProcessHost;
+
+namespace {
+
+void ExpectAnchor(const SBPathSegment& a, double h, double v, bool corner) {
+    EXPECT_NEAR(a.p.h, h, 1e-9);
+    EXPECT_NEAR(a.p.v, v, 1e-9);
+    EXPECT_EQ(a.corner != 0, corner) << h << "," << v;
+}
+
+}  // namespace
+
+TEST(PathListHost, ClosedRectangleReadsAsFourStraightSegmentsAndWritesBackFourCorners) {
+    InProcessHost host;
+    SBArtHandle rect = host.AddPolyline({{0, 0}, {100, 0}, {100, 50}, {0, 50}}, true);
+    ZPathList list(rect);
+    ASSERT_EQ(list.Count(), 4);
+    EXPECT_TRUE(list.IsClosed());
+    for (int i = 0; i < 4; ++i) EXPECT_TRUE(IsStraightSegment(list.SegmentAt(i)));
+    EXPECT_EQ(list.SegmentAt(3).p3.h, 0.0);  // the closing segment ends at anchor 0
+    EXPECT_EQ(list.SegmentAt(3).p3.v, 0.0);
+
+    SBArtHandle copy = host.AddPath(std::vector<SBPathSegment>{}, false);
+    ASSERT_TRUE(list.WriteTo(copy));
+    auto anchors = host.Anchors(copy);
+    ASSERT_EQ(anchors.size(), 4u);
+    EXPECT_TRUE(host.Closed(copy));
+    ExpectAnchor(anchors[0], 0, 0, true);
+    ExpectAnchor(anchors[1], 100, 0, true);
+    ExpectAnchor(anchors[2], 100, 50, true);
+    ExpectAnchor(anchors[3], 0, 50, true);
+}
+
+TEST(PathListHost, CurvedRoundTripKeepsHandlesAndMarksOnlyKinks) {
+    InProcessHost host;
+    // A smooth join at (10, 0) and a kink at (20, 0).
+    std::vector<SBPathSegment> in = {
+        {{0, 0}, {0, 0}, {3, 5}, 1},
+        {{10, 0}, {7, -5}, {13, 5}, 0},
+        {{20, 0}, {17, -5}, {20, 8}, 0},
+        {{30, 0}, {27, 5}, {30, 0}, 1},
+    };
+    SBArtHandle path = host.AddPath(in, false);
+    ZPathList list(path);
+    ASSERT_EQ(list.Count(), 3);
+    EXPECT_FALSE(list.IsClosed());
+    ASSERT_TRUE(list.WriteTo(path));
+    auto out = host.Anchors(path);
+    ASSERT_EQ(out.size(), 4u);
+    EXPECT_FALSE(host.Closed(path));
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(out[i].p.h, in[i].p.h);
+        if (i > 0) {
+            EXPECT_EQ(out[i].in.v, in[i].in.v);
+        }
+        if (i < 3) {
+            EXPECT_EQ(out[i].out.v, in[i].out.v);
+        }
+    }
+    // The open ends carry no handle outward and are no corners.
+    EXPECT_EQ(out[0].in.h, 0.0);
+    EXPECT_EQ(out[3].out.h, 30.0);
+    EXPECT_FALSE(out[0].corner);
+    EXPECT_FALSE(out[1].corner);
+    EXPECT_TRUE(out[2].corner);
+    EXPECT_FALSE(out[3].corner);
+}
+
+TEST(PathListHost, StraightCollinearRunsMergeOnWrite) {
+    InProcessHost host;
+    SBArtHandle line = host.AddPolyline({{0, 0}, {10, 10}, {20, 20}, {30, 30}}, false);
+    ZPathList list(line);
+    ASSERT_EQ(list.Count(), 3);
+    ASSERT_TRUE(list.WriteTo(line));
+    auto anchors = host.Anchors(line);
+    // The merge never compares a merged segment with the next one: A, C, D.
+    ASSERT_EQ(anchors.size(), 3u);
+    ExpectAnchor(anchors[0], 0, 0, false);
+    ExpectAnchor(anchors[1], 20, 20, false);  // collinear pieces join smoothly
+    ExpectAnchor(anchors[2], 30, 30, false);
+    EXPECT_EQ(list.Count(), 2);  // the list itself was merged
+
+    // A run that folds back along its own line keeps its far end.
+    SBArtHandle spike = host.AddPolyline({{0, 0}, {10, 0}, {4, 0}}, false);
+    ZPathList folded(spike);
+    ASSERT_TRUE(folded.WriteTo(spike));
+    auto tip = host.Anchors(spike);
+    ASSERT_EQ(tip.size(), 3u);
+    EXPECT_EQ(tip[1].p.h, 10.0);
+}
+
+TEST(PathListHost, TooFewAnchorsWriteNothing) {
+    InProcessHost host;
+    SBArtHandle target = host.AddPolyline({{5, 5}, {6, 6}, {7, 5}}, true);
+    ZPathList one;
+    one.Append(BezierSegment{{0, 0}, {1, 1}, {2, 1}, {3, 0}});
+    ASSERT_TRUE(one.WriteTo(target));  // open: two anchors
+    EXPECT_EQ(host.Anchors(target).size(), 2u);
+    EXPECT_FALSE(host.Closed(target));
+
+    SBArtHandle untouched = host.AddPolyline({{5, 5}, {6, 6}, {7, 5}}, true);
+    one.SetClosed(true);
+    EXPECT_FALSE(one.WriteTo(untouched));
+    EXPECT_EQ(host.Anchors(untouched).size(), 3u);
+    EXPECT_TRUE(host.Closed(untouched));
+    ZPathList none;
+    EXPECT_FALSE(none.WriteTo(untouched));
+
+    // A single anchor reads as an empty open list; repeated anchors drop their empty segments.
+    SBArtHandle dot = host.AddPolyline({{1, 1}}, true);
+    ZPathList fromDot(dot);
+    EXPECT_EQ(fromDot.Count(), 0);
+    EXPECT_FALSE(fromDot.IsClosed());
+    SBArtHandle repeats = host.AddPolyline({{0, 0}, {0, 0}, {5, 0}, {5, 0}, {5, 5}}, false);
+    EXPECT_EQ(ZPathList(repeats).Count(), 2);
+}
+
+TEST(PathListHost, LongListsAreCutAtThirtyTwoThousandAnchors) {
+    InProcessHost host;
+    ZPathList zigzag;
+    for (int i = 0; i < 40000; ++i)
+        zigzag.Append(StraightSegment({double(i), double(i % 2)}, {double(i + 1), double((i + 1) % 2)}));
+    SBArtHandle path = host.AddPath(std::vector<SBPathSegment>{}, false);
+    ASSERT_TRUE(zigzag.WriteTo(path));
+    auto anchors = host.Anchors(path);
+    ASSERT_EQ(anchors.size(), 32000u);
+    EXPECT_EQ(anchors[31999].p.h, 31999.0);
+    ZPathList back(path);
+    EXPECT_EQ(back.Count(), 31999);
+}
+
+TEST(PathListHost, HostFailuresRaiseHostError) {
+    InProcessHost host;
+    SBArtHandle path = host.AddPolyline({{0, 0}, {10, 0}, {10, 10}}, false);
+    ZPathList list(path);
+    host.Session().Faults().Arm("SB Path Suite.SetPathSegments", 1, SB_ERR_MEMORY);
+    try {
+        list.WriteTo(path);
+        FAIL() << "no exception";
+    } catch (const HostError& e) {
+        EXPECT_EQ(e.Code(), SB_ERR_MEMORY);
+    }
+    host.Session().Faults().Arm("SB Path Suite.GetPathSegments", 1, SB_ERR_CANT);
+    EXPECT_THROW(ZPathList{path}, HostError);
+}
+
+TEST(PathListVHost, OpenPathReadVirtuallyClosedAndWrittenBackAsItself) {
+    InProcessHost host;
+    std::vector<SBPathSegment> in = {
+        {{0, 0}, {0, 0}, {5, 10}, 1},
+        {{20, 10}, {15, 12}, {25, 8}, 0},
+        {{40, 0}, {35, 5}, {40, 0}, 1},
+    };
+    SBArtHandle open = host.AddPath(in, false);
+    host.Doc().SetOpacity(scribera::FromHandle(open), 0.5);
+    ZPathListV list(open);
+    ASSERT_EQ(list.Count(), 3);  // two real segments and the virtual closing one
+    EXPECT_TRUE(list.IsClosed());
+    EXPECT_FALSE(list.IsVirtual(0));
+    EXPECT_FALSE(list.IsVirtual(1));
+    EXPECT_TRUE(list.IsVirtual(2));
+
+    ArtList made;
+    list.WriteAsNewPaths(kPlaceBelow, open, made);
+    ASSERT_EQ(made.Count(), 1);
+    auto out = host.Anchors(made[0]);
+    EXPECT_FALSE(host.Closed(made[0]));
+    ASSERT_EQ(out.size(), in.size());
+    for (size_t i = 0; i < in.size(); ++i) {
+        EXPECT_EQ(out[i].p.h, in[i].p.h);
+        EXPECT_EQ(out[i].p.v, in[i].p.v);
+        EXPECT_EQ(out[i].in.h, in[i].in.h);
+        EXPECT_EQ(out[i].out.v, in[i].out.v);
+    }
+    // Placed below the reference, with its blending.
+    auto layer = host.Children(host.LayerGroup());
+    ASSERT_EQ(layer.size(), 2u);
+    EXPECT_EQ(layer[0], open);
+    EXPECT_EQ(layer[1], made[0]);
+    EXPECT_EQ(host.ArtOf(made[0]).opacity, 0.5);
+
+    // A path whose ends meet has no virtual segment to add.
+    SBArtHandle loop = host.AddPolyline({{0, 0}, {10, 0}, {10, 10}, {0, 0}}, false);
+    ZPathListV closedUp(loop);
+    EXPECT_EQ(closedUp.Count(), 3);
+    EXPECT_TRUE(closedUp.IsClosed());
+}
+
+TEST(PathListVHost, RunsBetweenVirtualSegmentsBecomeSeparatePathsInOrder) {
+    InProcessHost host;
+    SBArtHandle reference = host.AddPolyline({{0, 0}, {1, 0}}, false);
+    ZPathListV list;
+    list.Append(StraightSegment({0, 0}, {10, 0}));
+    list.Append(StraightSegment({10, 0}, {10, 10}), true);
+    list.Append(StraightSegment({10, 10}, {0, 10}));
+    list.Append(BezierSegment{{0, 10}, {-3, 7}, {-3, 3}, {0, 5}});
+    list.Append(StraightSegment({0, 5}, {0, 0}), true);
+    list.SetClosed(true);
+    ArtList made;
+    list.WriteAsNewPaths(kPlaceBelow, reference, made);
+    // The first run starts after the last virtual segment: 0; then 2..3.
+    ASSERT_EQ(made.Count(), 2);
+    auto first = host.Anchors(made[0]);
+    auto second = host.Anchors(made[1]);
+    ASSERT_EQ(first.size(), 2u);
+    EXPECT_EQ(first[0].p.h, 0.0);
+    EXPECT_EQ(first[1].p.h, 10.0);
+    ASSERT_EQ(second.size(), 3u);
+    EXPECT_EQ(second[0].p.v, 10.0);
+    EXPECT_EQ(second[2].p.v, 5.0);
+    EXPECT_FALSE(host.Closed(made[0]));
+    EXPECT_FALSE(host.Closed(made[1]));
+    // "Below" stacks each new path right under the reference, above the earlier ones.
+    auto layer = host.Children(host.LayerGroup());
+    ASSERT_EQ(layer.size(), 3u);
+    EXPECT_EQ(layer[0], reference);
+    EXPECT_EQ(layer[1], made[1]);
+    EXPECT_EQ(layer[2], made[0]);
+
+    // Without virtual segments a closed list is one closed path.
+    ZPathListV ring;
+    ring.Append(StraightSegment({0, 0}, {5, 0}));
+    ring.Append(StraightSegment({5, 0}, {5, 5}));
+    ring.Append(StraightSegment({5, 5}, {0, 0}));
+    ring.SetClosed(true);
+    ArtList one;
+    ring.WriteAsNewPaths(kPlaceAbove, reference, one);
+    ASSERT_EQ(one.Count(), 1);
+    EXPECT_TRUE(host.Closed(one[0]));
+    EXPECT_EQ(host.Anchors(one[0]).size(), 3u);
+
+    // Nothing visible: nothing made.
+    ZPathListV empty;
+    ArtList nothing;
+    empty.WriteAsNewPaths(kPlaceAbove, reference, nothing);
+    EXPECT_EQ(nothing.Count(), 0);
+    EXPECT_EQ(host.Children(host.LayerGroup()).size(), 4u);
+    ZPathListV allVirtual;
+    allVirtual.Append(StraightSegment({0, 0}, {5, 0}), true);
+    allVirtual.Append(StraightSegment({5, 0}, {0, 0}), true);
+    allVirtual.SetClosed(true);
+    EXPECT_THROW(allVirtual.WriteAsNewPaths(kPlaceAbove, reference, nothing), CheckFailure);
+}
