@@ -194,8 +194,10 @@ bool ResultCode(const std::string& w, SBErr* code) {
         *code = static_cast<SBErr>(static_cast<uint32_t>(v));
         return true;
     }
-    if (w.size() == 4) {
-        *code = static_cast<SBErr>(SB_FOURCC(w[0], w[1], w[2], w[3]));
+    // Four characters, bare or in single quotes: CANT or 'CANT'.
+    std::string c = w.size() == 6 && w.front() == '\'' && w.back() == '\'' ? w.substr(1, 4) : w;
+    if (c.size() == 4) {
+        *code = static_cast<SBErr>(SB_FOURCC(c[0], c[1], c[2], c[3]));
         return true;
     }
     return false;
@@ -454,18 +456,28 @@ bool ParseScript(const std::string& text, const std::string& fileName, std::vect
         Command c;
         c.line = number;
         std::string why;
+        // A panel's payload is taken exactly as written, whatever it holds.
+        std::vector<std::string> head;
+        size_t params = line.find("params");
+        if (params != std::string::npos && SplitLine(line.substr(0, params + 6), &head, &why) && head.size() == 2 &&
+            head[0] == "panel" && head[1] == "params") {
+            size_t at = params + 6;
+            size_t start = line.find_first_not_of(" \t", at);
+            c.rest = start == std::string::npos ? "" : line.substr(start);
+            c.words = {"panel", "params", c.rest};
+            if (c.rest.empty() || out.empty()) {
+                *error = Where(fileName, number) +
+                         (out.empty() ? "the script must begin with 'document W H'" : "'panel params' needs the parameters");
+                return false;
+            }
+            out.push_back(std::move(c));
+            continue;
+        }
         if (!SplitLine(line, &c.words, &why)) {
             *error = Where(fileName, number) + why;
             return false;
         }
         if (c.words.empty()) continue;
-        if (c.words[0] == "panel" && c.words.size() >= 2 && c.words[1] == "params") {
-            // The payload is taken exactly as written, whatever it holds.
-            size_t at = line.find("params");
-            c.rest = at == std::string::npos ? "" : line.substr(at + 6);
-            size_t start = c.rest.find_first_not_of(" \t");
-            c.rest = start == std::string::npos ? "" : c.rest.substr(start);
-        }
         if (!Check(c, &why)) {
             *error = Where(fileName, number) + why;
             return false;

@@ -256,6 +256,18 @@ private:
         node.append_attribute("d") = WritePathData(subpaths).c_str();
         if (compound) node.append_attribute("scribera:kind") = "compound";
         node.append_attribute("scribera:corners") = Corners(paths).c_str();
+        // Handles beyond the ends of open paths belong to no segment, so path data cannot hold them.
+        std::string ends;
+        bool handles = false;
+        for (const Subpath& s : subpaths) {
+            if (!ends.empty()) ends += ';';
+            const SBPathSegment &first = s.anchors.front(), &last = s.anchors.back();
+            ends += Numbers({first.in.h, first.in.v, last.out.h, last.out.v});
+            if (!s.closed && (first.in.h != first.p.h || first.in.v != first.p.v || last.out.h != last.p.h ||
+                              last.out.v != last.p.v))
+                handles = true;
+        }
+        if (handles) node.append_attribute("scribera:ends") = ends.c_str();
         if (!paths.empty()) Style(node, paths.front()->style);
         return node;
     }

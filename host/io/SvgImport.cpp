@@ -689,6 +689,23 @@ private:
             for (Subpath& s : subpaths)
                 for (SBPathSegment& a : s.anchors) a.corner = c[k++] == '1';
         }
+        if (pugi::xml_attribute ends = node.attribute("scribera:ends")) {
+            std::string text = ends.value();
+            size_t start = 0, k = 0;
+            while (start <= text.size()) {
+                size_t end = text.find(';', start);
+                if (end == std::string::npos) end = text.size();
+                std::vector<double> v = NumberList(text.substr(start, end - start));
+                if (v.size() != 4 || k >= subpaths.size()) Fail("end handles do not match the path");
+                Subpath& s = subpaths[k++];
+                if (!s.closed) {
+                    s.anchors.front().in = ToDocument(m, {v[0], v[1]});
+                    s.anchors.back().out = ToDocument(m, {v[2], v[3]});
+                }
+                start = end + 1;
+            }
+            if (k != subpaths.size()) Fail("end handles do not match the path");
+        }
         bool compound = subpaths.size() > 1 || std::strcmp(node.attribute("scribera:kind").value(), "compound") == 0;
         auto pathNode = [&](Subpath& s) {
             CountObject();
