@@ -107,7 +107,11 @@ bool CurveFitter::FitRun(int32_t first, int32_t last, Vec2f t1, Vec2f t2, int32_
         return false;
     }
 
-    std::vector<float> u(static_cast<size_t>(n));
+    // Runs are fitted one after another, so they share the parameter buffers.
+    std::vector<float>& u = params_;
+    std::vector<float>& next = nextParams_;
+    u.resize(static_cast<size_t>(n));
+    next.resize(static_cast<size_t>(n));
     u[0] = 0.0f;
     for (int32_t k = 1; k < n; ++k)
         u[k] = u[k - 1] + PointDistance(points_[static_cast<size_t>(first + k)], points_[static_cast<size_t>(first + k - 1)]);
@@ -121,7 +125,6 @@ bool CurveFitter::FitRun(int32_t first, int32_t last, Vec2f t1, Vec2f t2, int32_
         return false;
     }
 
-    std::vector<float> next(static_cast<size_t>(n));
     for (int pass = 1; pass <= 3; ++pass) {
         bool inRange = true;
         for (int32_t k = 0; k < n; ++k) {

@@ -45,4 +45,5 @@ private:
     Vec2f startTangent_;
     Vec2f endTangent_;
     bool splitAtMiddle_ = false;
+    std::vector<float> params_, nextParams_;
 };

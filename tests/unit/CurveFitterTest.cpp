@@ -10,16 +10,34 @@
 
 namespace {
 
-// Largest distance from the samples to the fitted segment, searching the segment densely.
+RealPoint PointAt(const BezierSegment& s, double t) {
+    double u = 1 - t, w0 = u * u * u, w1 = 3 * t * u * u, w2 = 3 * t * t * u, w3 = t * t * t;
+    return RealPoint{w0 * s.p0.h + w1 * s.c0.h + w2 * s.c1.h + w3 * s.p3.h,
+                     w0 * s.p0.v + w1 * s.c0.v + w2 * s.c1.v + w3 * s.p3.v};
+}
+
+// Largest distance from the samples to the segment's nearest points: a coarse search refined by
+// a ternary search around the best sample.
 double WorstSampleDistance(const BezierSegment& s, const std::vector<RealPoint>& points) {
     double worst = 0;
     for (const RealPoint& p : points) {
-        double best = 1e300;
-        for (int i = 0; i <= 4000; ++i) {
-            RealPoint q = SegmentPoint(s, float(i) / 4000.0f);
-            best = std::min(best, std::hypot(q.h - p.h, q.v - p.v));
+        auto d = [&](double t) {
+            RealPoint q = PointAt(s, t);
+            return std::hypot(q.h - p.h, q.v - p.v);
+        };
+        const int steps = 256;
+        int best = 0;
+        for (int i = 1; i <= steps; ++i)
+            if (d(double(i) / steps) < d(double(best) / steps)) best = i;
+        double lo = std::max(0.0, (best - 1.0) / steps), hi = std::min(1.0, (best + 1.0) / steps);
+        for (int k = 0; k < 100; ++k) {
+            double m1 = lo + (hi - lo) / 3, m2 = hi - (hi - lo) / 3;
+            if (d(m1) < d(m2))
+                hi = m2;
+            else
+                lo = m1;
         }
-        worst = std::max(worst, best);
+        worst = std::max(worst, d((lo + hi) / 2));
     }
     return worst;
 }
