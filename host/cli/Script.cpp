@@ -662,6 +662,26 @@ bool TopLevel(Document& doc, const std::vector<std::string>& words, size_t from,
 }  // namespace
 
 bool Player::Run(const Command& c, std::string* error) {
+    // What the script changes in the document is done as a user would, one undo entry per command.
+    static const struct {
+        const char* command;
+        const char* entry;
+    } kEntries[] = {{"path", "Path"},   {"path-d", "Path"}, {"mesh", "Mesh"},    {"import", "Import"},
+                    {"group", "Group"}, {"clip", "Clip"},   {"select", "Select"}};
+    Document& doc = session_.Doc();
+    for (const auto& e : kEntries) {
+        if (c.words[0] != e.command || doc.InTransaction()) continue;
+        doc.BeginTransaction();
+        doc.SetUndoText(std::string("Undo ") + e.entry, std::string("Redo ") + e.entry);
+        bool ok = Execute(c, error);
+        if (!ok) doc.RevertTransaction();
+        doc.EndTransaction();
+        return ok;
+    }
+    return Execute(c, error);
+}
+
+bool Player::Execute(const Command& c, std::string* error) {
     const auto& w = c.words;
     const std::string& name = w[0];
     Document& doc = session_.Doc();
@@ -762,12 +782,7 @@ bool Player::Run(const Command& c, std::string* error) {
         fs::path file = fs::path(w[1]).is_absolute() ? fs::path(w[1]) : fs::path(options_.scriptDir) / w[1];
         io::Artwork art;
         if (!io::ImportSvgFile(file.string(), doc.Height(), &art, error)) return false;
-        // Importing is what a user does, so it can be undone.
-        doc.BeginTransaction();
-        doc.SetUndoText("Undo Import", "Redo Import");
         SBErr err = io::AddToDocument(art, doc);
-        if (err != SB_OK) doc.RevertTransaction();
-        doc.EndTransaction();
         if (err != SB_OK) {
             *error = file.string() + ": the document refused the art (code " + std::to_string(err) + ")";
             return false;

@@ -48,6 +48,7 @@ public:
 
 private:
     bool Run(const Command& c, std::string* error);
+    bool Execute(const Command& c, std::string* error);
     bool RequireTool(Id* tool, std::string* error);
     bool Undo(bool redo, std::string* error);
 
