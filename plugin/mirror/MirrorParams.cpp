@@ -1,0 +1,3 @@
+#include "mirror/MirrorParams.h"
+
+MirrorParams DefaultMirrorParams{0.0, 0.0, RealPoint{0, 0}, MirrorJoin, false};

@@ -1,0 +1,226 @@
+// The numeric core of the mirror engine: crossings with the axis, pieces and clusters. Nothing
+// here touches the document.
+#include "mirror/VMirror.h"
+
+#include "geometry/Errors.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace mirror {
+
+namespace {
+
+// Whether the point at path position `position` (segment index plus parameter) lies on the kept
+// side. The position is split in double precision so that long paths keep their parameter.
+bool PositiveAt(const ZPathListV& list, const Line& axis, double position) {
+    int32_t count = list.Count();
+    double whole = std::floor(position);
+    int32_t index = static_cast<int32_t>(whole);
+    double t = position - whole;
+    if (index >= count) {
+        index = count - 1;
+        t = 1.0;
+    }
+    return axis.SideOf(list.PointAt(index, static_cast<float>(t))) == 1;
+}
+
+double Position(const Crossing& c) { return double(c.segment) + double(c.t); }
+
+}  // namespace
+
+Line AxisFor(const MirrorParams& params) {
+    Line axis;
+    axis.p1 = params.origin;
+    const float theta = static_cast<float>(params.angle * 3.1415927410125732 / 180.0);
+    const RealPoint up = RotatePointAboutOrigin(RealPoint{0.0, 100.0}, theta);
+    axis.p2 = RealPoint{axis.p1.h + up.h, axis.p1.v + up.v};
+    axis.ShiftParallel(static_cast<float>(params.offset));
+    return axis;
+}
+
+void CollectCrossings(const std::vector<const ZPathListV*>& lists, const Line& axis, ItemArray<Crossing>& out) {
+    out.Clear();
+    ItemArray<Crossing> found;
+    for (int32_t e = 0; e < static_cast<int32_t>(lists.size()); ++e) {
+        const ZPathListV& list = *lists[static_cast<size_t>(e)];
+        const int32_t first = found.Count();
+        for (int32_t k = 0; k < list.Count(); ++k) {
+            const LineCrossings hits = IntersectSegmentWithLine(list.SegmentAt(k), axis);
+            for (int j = 0; j < hits.count; ++j) {
+                Crossing c{e, k, hits.t[j], hits.s[j], uint8_t(found.Count() == first), 0, 0, 0, 0};
+                found.Append(c);
+            }
+        }
+        if (found.Count() > first) found[found.Count() - 1].isLast = 1;
+    }
+
+    // A crossing at a segment join is reported by both segments: keep the earlier report. Walking
+    // down, each crossing is compared with its original predecessor, so chains collapse onto
+    // their first member.
+    const int32_t n = found.Count();
+    std::vector<uint8_t> removed(static_cast<size_t>(n), 0);
+    for (int32_t i = n - 1; i >= 1; --i) {
+        Crossing& c = found[i];
+        Crossing& before = found[i - 1];
+        if (c.path != before.path) continue;
+        // Exact in the segment difference, single precision in the parameters.
+        const float apart = static_cast<float>(c.segment - before.segment) + (c.t - before.t);
+        if (std::fabs(apart) < 1e-5f) {
+            if (c.isLast) before.isLast = 1;
+            removed[static_cast<size_t>(i)] = 1;
+        }
+    }
+    ItemArray<Crossing> merged;
+    for (int32_t i = 0; i < n; ++i)
+        if (!removed[static_cast<size_t>(i)]) merged.Append(found[i]);
+
+    // Sides.
+    const int32_t m = merged.Count();
+    for (int32_t i = 0; i < m; ++i) {
+        Crossing& c = merged[i];
+        const ZPathListV& list = *lists[static_cast<size_t>(c.path)];
+        const double n_ = list.Count();
+        if (c.isFirst) {
+            c.positiveBefore = PositiveAt(list, axis, Position(c) / 2.0);
+        } else {
+            CheckCondition(i > 0 && merged[i - 1].path == c.path);
+            c.positiveBefore = merged[i - 1].positiveAfter;
+        }
+        if (c.isLast) {
+            const double p = (Position(c) + n_) / 2.0;
+            CheckCondition(p < n_);
+            c.positiveAfter = PositiveAt(list, axis, p);
+        } else {
+            CheckCondition(i + 1 < m && merged[i + 1].path == c.path);
+            c.positiveAfter = PositiveAt(list, axis, (Position(c) + Position(merged[i + 1])) / 2.0);
+        }
+    }
+
+    // A path that touches the axis without crossing it has no crossing there.
+    for (int32_t i = 0; i < m; ++i)
+        if (merged[i].positiveBefore != merged[i].positiveAfter) out.Append(merged[i]);
+
+    // First and last of each path's run.
+    const int32_t r = out.Count();
+    for (int32_t i = 0; i < r; ++i) {
+        Crossing& c = out[i];
+        const bool startsRun = i == 0 || out[i - 1].path != c.path;
+        const bool endsRun = i + 1 == r || out[i + 1].path != c.path;
+        c.isFirst = startsRun ? 1 : 0;
+        c.isLast = (endsRun && !startsRun) ? 1 : 0;
+    }
+}
+
+void PairCrossings(ItemArray<Crossing>& crossings, ItemArray<Piece>& pieces) {
+    pieces.Clear();
+    const int32_t n = crossings.Count();
+    // Unused crossings taken by increasing s, the earliest in the list on equal s.
+    std::vector<int32_t> order(static_cast<size_t>(n));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int32_t a, int32_t b) { return crossings[a].s < crossings[b].s; });
+    // Index of the first crossing of each path's run.
+    std::vector<int32_t> runStart(static_cast<size_t>(n));
+    for (int32_t i = 0; i < n; ++i)
+        runStart[static_cast<size_t>(i)] =
+            (i > 0 && crossings[i - 1].path == crossings[i].path) ? runStart[static_cast<size_t>(i - 1)] : i;
+
+    for (int32_t ci : order) {
+        Crossing& c = crossings[ci];
+        if (c.used) continue;
+        c.used = 1;
+        Piece piece{0, 0, 0, 0};
+        if (c.positiveBefore) {
+            // The path leaves the kept side here.
+            CheckCondition(!c.positiveAfter);
+            if (c.isFirst) {
+                int32_t k = ci;
+                while (k < n && crossings[k].path == c.path && !crossings[k].isLast) ++k;
+                CheckCondition(k < n && crossings[k].path == c.path && crossings[k].positiveAfter && !crossings[k].used);
+                crossings[k].used = 1;
+                piece = Piece{k, ci, 1, 0};
+            } else {
+                CheckCondition(ci > 0 && crossings[ci - 1].path == c.path && !crossings[ci - 1].used);
+                crossings[ci - 1].used = 1;
+                piece = Piece{ci - 1, ci, 0, 0};
+            }
+        } else {
+            // The path enters the kept side here.
+            CheckCondition(c.positiveAfter);
+            if (c.isLast) {
+                const int32_t k = runStart[static_cast<size_t>(ci)];
+                CheckCondition(crossings[k].isFirst && crossings[k].positiveBefore && !crossings[k].used);
+                crossings[k].used = 1;
+                piece = Piece{ci, k, 1, 0};
+            } else {
+                CheckCondition(ci + 1 < n && crossings[ci + 1].path == c.path && !crossings[ci + 1].used);
+                crossings[ci + 1].used = 1;
+                piece = Piece{ci, ci + 1, 0, 0};
+            }
+        }
+        pieces.Append(piece);
+    }
+    for (int32_t i = 0; i < pieces.Count(); ++i) {
+        Piece& p = pieces[i];
+        p.rising = crossings[p.start].s < crossings[p.end].s ? 1 : 0;
+    }
+}
+
+std::vector<std::vector<int32_t>> ClusterPieces(const ItemArray<Crossing>& crossings, const ItemArray<Piece>& pieces) {
+    const int32_t n = pieces.Count();
+    std::vector<float> lo(static_cast<size_t>(n)), hi(static_cast<size_t>(n));
+    for (int32_t i = 0; i < n; ++i) {
+        const float a = crossings[pieces[i].start].s, b = crossings[pieces[i].end].s;
+        lo[static_cast<size_t>(i)] = std::min(a, b);
+        hi[static_cast<size_t>(i)] = std::max(a, b);
+    }
+    std::vector<uint8_t> taken(static_cast<size_t>(n), 0);
+    std::vector<std::vector<int32_t>> clusters;
+    for (int32_t i = 0; i < n; ++i) {
+        if (taken[static_cast<size_t>(i)]) continue;
+        taken[static_cast<size_t>(i)] = 1;
+        std::vector<int32_t> members{i};
+        float reach = hi[static_cast<size_t>(i)];
+        for (int32_t j = i + 1; j < n; ++j) {
+            const float l = lo[static_cast<size_t>(j)], h = hi[static_cast<size_t>(j)];
+            if (l > reach) break;
+            // A piece already built into an earlier cluster is never built twice.
+            if (taken[static_cast<size_t>(j)]) continue;
+            const uint8_t rising = pieces[j].rising;
+            bool accepted = false;
+            for (int32_t k : members) {
+                if (pieces[k].rising == rising) continue;
+                const float lk = lo[static_cast<size_t>(k)], hk = hi[static_cast<size_t>(k)];
+                CheckCondition(l >= lk);
+                if (hk > l && h > hk) {
+                    // Starts inside k and reaches beyond it.
+                    accepted = true;
+                    reach = std::max(reach, h);
+                    break;
+                }
+                if (l <= hk && h <= hk) {
+                    // Within k: joins unless it also lies within a member running its own way
+                    // (an island inside a hole makes an object of its own).
+                    bool island = false;
+                    for (int32_t m : members)
+                        if (pieces[m].rising == rising && lo[static_cast<size_t>(m)] <= l &&
+                            h <= hi[static_cast<size_t>(m)])
+                            island = true;
+                    if (island) continue;
+                    accepted = true;
+                    break;
+                }
+            }
+            if (accepted) {
+                taken[static_cast<size_t>(j)] = 1;
+                members.push_back(j);
+            }
+        }
+        clusters.push_back(std::move(members));
+    }
+    return clusters;
+}
+
+}  // namespace mirror
