@@ -339,8 +339,9 @@ private:
                 return;
             }
             case ArtKind::Mesh: {
-                pugi::xml_node m = parent.append_child("scribera:mesh");
                 const MeshGrid& g = a.mesh;
+                MeshPreview(parent, g);
+                pugi::xml_node m = parent.append_child("scribera:mesh");
                 m.append_attribute("columns") = g.columns;
                 m.append_attribute("rows") = g.rows;
                 m.append_attribute("nodes") = Points(g.nodes).c_str();
@@ -349,6 +350,8 @@ private:
                 m.append_attribute("colours") = colours.c_str();
                 m.append_attribute("rowCurves") = Curves(g.rowCurves).c_str();
                 m.append_attribute("columnCurves") = Curves(g.columnCurves).c_str();
+                if (!g.rowMarks.empty()) m.append_attribute("rowMarks") = Marks(g.rowMarks).c_str();
+                if (!g.columnMarks.empty()) m.append_attribute("columnMarks") = Marks(g.columnMarks).c_str();
                 Common(m, a);
                 return;
             }
@@ -359,6 +362,88 @@ private:
                 o.append_attribute("frame") = Points({{a.frame.left, a.frame.top}, {a.frame.right, a.frame.bottom}}).c_str();
                 Common(o, a);
                 return;
+            }
+        }
+    }
+
+    std::string Marks(const std::vector<std::vector<MeshVertexMark>>& curves) const {
+        std::string out;
+        for (size_t i = 0; i < curves.size(); ++i) {
+            if (i) out += ';';
+            for (size_t k = 0; k < curves[i].size(); ++k) {
+                if (k) out += ',';
+                out += std::to_string(curves[i][k].bezier) + " " + Exact(curves[i][k].colour);
+            }
+        }
+        return out;
+    }
+
+    // Roughly what a colour looks like on screen.
+    void Approximate(const SBColor& c, double rgb[3]) const {
+        switch (c.kind) {
+            case SB_COLOR_GRAY: rgb[0] = rgb[1] = rgb[2] = c.c.gray.gray; return;
+            case SB_COLOR_THREE: rgb[0] = c.c.three.red, rgb[1] = c.c.three.green, rgb[2] = c.c.three.blue; return;
+            case SB_COLOR_FOUR: {
+                const SBFourColor& f = c.c.four;
+                rgb[0] = (1 - f.cyan) * (1 - f.black);
+                rgb[1] = (1 - f.magenta) * (1 - f.black);
+                rgb[2] = (1 - f.yellow) * (1 - f.black);
+                return;
+            }
+            case SB_COLOR_CUSTOM: {
+                size_t i = HandleIndex(c.c.custom.color);
+                if (i >= 1 && i <= art_.customColours.size() && art_.customColours[i - 1].definition.kind != SB_COLOR_CUSTOM) {
+                    Approximate(art_.customColours[i - 1].definition, rgb);
+                    return;
+                }
+                break;
+            }
+            default: break;
+        }
+        rgb[0] = rgb[1] = rgb[2] = 0.5;
+    }
+
+    // Viewers do not draw our mesh element, so each patch is also drawn flat in its mean colour;
+    // reading skips the preview.
+    void MeshPreview(pugi::xml_node parent, const MeshGrid& g) {
+        size_t I = static_cast<size_t>(std::max(0, g.columns)), J = static_cast<size_t>(std::max(0, g.rows));
+        if (g.rowCurves.size() != (J + 1) * I || g.columnCurves.size() != (I + 1) * J ||
+            g.colours.size() != (I + 1) * (J + 1))
+            return;
+        pugi::xml_node preview = parent.append_child("g");
+        preview.append_attribute("scribera:preview") = 1;
+        auto node = [&](size_t c, size_t r) { return r * (I + 1) + c; };
+        for (size_t r = 0; r < J; ++r) {
+            for (size_t c = 0; c < I; ++c) {
+                std::vector<SBRealPoint> ring;
+                auto add = [&](const std::vector<SBRealPoint>& curve, bool reversed) {
+                    std::vector<SBRealPoint> pts = curve;
+                    if (reversed) std::reverse(pts.begin(), pts.end());
+                    ring.insert(ring.end(), pts.begin() + (ring.empty() ? 0 : 1), pts.end());
+                };
+                add(g.rowCurves[r * I + c], false);
+                add(g.columnCurves[(c + 1) * J + r], false);
+                add(g.rowCurves[(r + 1) * I + c], true);
+                add(g.columnCurves[c * J + r], true);
+                if (ring.size() < 4 || (ring.size() - 1) % 3 != 0) continue;
+                std::string d = "M" + Numbers({flip_.Apply(ring[0]).h, flip_.Apply(ring[0]).v});
+                for (size_t i = 1; i + 2 < ring.size(); i += 3) {
+                    d += " C";
+                    for (size_t k = 0; k < 3; ++k) {
+                        SBRealPoint q = flip_.Apply(ring[i + k]);
+                        d += (k ? " " : "") + Numbers({q.h, q.v});
+                    }
+                }
+                d += " Z";
+                double sum[3] = {0, 0, 0};
+                for (size_t n : {node(c, r), node(c + 1, r), node(c, r + 1), node(c + 1, r + 1)}) {
+                    double rgb[3];
+                    Approximate(g.colours[n], rgb);
+                    for (int k = 0; k < 3; ++k) sum[k] += rgb[k] / 4;
+                }
+                pugi::xml_node patch = preview.append_child("path");
+                patch.append_attribute("d") = d.c_str();
+                patch.append_attribute("fill") = Hex(sum[0], sum[1], sum[2]).c_str();
             }
         }
     }

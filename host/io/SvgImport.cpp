@@ -485,7 +485,7 @@ private:
                                                "style", "script", "filter", "font", "font-face"};
         for (const char* s : kSkipped)
             if (name == s) return;
-        if (Hidden(node)) return;
+        if (Hidden(node) || node.attribute("scribera:preview")) return;
         State st = parent;
         ApplyProperties(node, st);
 
@@ -1010,6 +1010,43 @@ private:
         return curves;
     }
 
+    // Non-node vertices: per curve a comma-separated list of "BEZIER COLOUR", curves separated by ';'.
+    std::vector<std::vector<MeshVertexMark>> Marks(const std::string& text,
+                                                    const std::vector<std::vector<SBRealPoint>>& curves) {
+        std::vector<std::vector<MeshVertexMark>> marks;
+        if (text.empty()) return marks;
+        size_t start = 0;
+        while (start <= text.size()) {
+            size_t end = text.find(';', start);
+            if (end == std::string::npos) end = text.size();
+            std::string curve = text.substr(start, end - start);
+            if (marks.size() >= curves.size()) Fail("mesh vertices do not match its curves");
+            int beziers = static_cast<int>((curves[marks.size()].size() - 1) / 3);
+            std::vector<MeshVertexMark> list;
+            size_t at = 0;
+            while (!Trim(curve).empty() && at <= curve.size()) {
+                size_t comma = curve.find(',', at);
+                if (comma == std::string::npos) comma = curve.size();
+                std::string item = Trim(curve.substr(at, comma - at));
+                size_t space = item.find(' ');
+                MeshVertexMark mark;
+                std::string number = item.substr(0, space);
+                Scanner sc(number);
+                double b = sc.Number();
+                if (space == std::string::npos || b != std::floor(b) || b < 0 || b >= beziers - 1)
+                    Fail("bad mesh vertex \"" + item + "\"");
+                mark.bezier = static_cast<int32_t>(b);
+                mark.colour = Exact(item.substr(space + 1));
+                list.push_back(mark);
+                at = comma + 1;
+            }
+            marks.push_back(std::move(list));
+            start = end + 1;
+        }
+        if (marks.size() != curves.size()) Fail("mesh vertices do not match its curves");
+        return marks;
+    }
+
     ArtNode Mesh(const pugi::xml_node& node, const State& st) {
         CountObject();
         ArtNode n;
@@ -1033,6 +1070,8 @@ private:
         if (g.colours.size() != nodes) Fail("mesh colours do not match its size");
         g.rowCurves = Curves(node.attribute("rowCurves").value(), m, static_cast<size_t>(g.rows + 1) * g.columns);
         g.columnCurves = Curves(node.attribute("columnCurves").value(), m, static_cast<size_t>(g.columns + 1) * g.rows);
+        g.rowMarks = Marks(node.attribute("rowMarks").value(), g.rowCurves);
+        g.columnMarks = Marks(node.attribute("columnMarks").value(), g.columnCurves);
         anchors_ += nodes;
         if (anchors_ > limits_.maxAnchors) Fail("more than " + std::to_string(limits_.maxAnchors) + " anchors");
         return n;

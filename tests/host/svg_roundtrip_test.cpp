@@ -102,6 +102,15 @@ void ExpectSameNode(const ArtNode& a, const ArtNode& b, const std::string& where
                 ExpectNear(a.mesh.rowCurves[i][k], b.mesh.rowCurves[i][k], where + " row curve");
         }
         EXPECT_EQ(a.mesh.columnCurves.size(), b.mesh.columnCurves.size());
+        ASSERT_EQ(a.mesh.rowMarks.size(), b.mesh.rowMarks.size());
+        for (size_t i = 0; i < a.mesh.rowMarks.size(); ++i) {
+            ASSERT_EQ(a.mesh.rowMarks[i].size(), b.mesh.rowMarks[i].size());
+            for (size_t k = 0; k < a.mesh.rowMarks[i].size(); ++k) {
+                EXPECT_EQ(a.mesh.rowMarks[i][k].bezier, b.mesh.rowMarks[i][k].bezier);
+                ExpectSameColour(a.mesh.rowMarks[i][k].colour, b.mesh.rowMarks[i][k].colour, where + " mark");
+            }
+        }
+        EXPECT_EQ(a.mesh.columnMarks.size(), b.mesh.columnMarks.size());
     }
     if (a.kind != ArtKind::Path && a.kind != ArtKind::Group && a.kind != ArtKind::Compound && a.kind != ArtKind::Mesh) {
         EXPECT_EQ(a.text, b.text);
@@ -269,6 +278,11 @@ Artwork Everything() {
     mesh.mesh = MeshGrid::Rectangular(2, 1, {10, 60, 50, 40}, Colour(SB_COLOR_THREE, 0.2, 0.4, 0.6));
     mesh.mesh.colours[1] = Colour(SB_COLOR_GRAY, 0.75);
     mesh.mesh.nodes[0] = {10.125, 40.5};
+    // One curve of two Beziers with a vertex between them.
+    auto& curve = mesh.mesh.rowCurves[0];
+    curve = {curve[0], curve[1], {14, 41}, {15, 40.25}, {16, 39.5}, curve[2], curve[3]};
+    mesh.mesh.rowMarks.assign(mesh.mesh.rowCurves.size(), {});
+    mesh.mesh.rowMarks[0].push_back({0, Colour(SB_COLOR_FOUR, 0.5, 0.25, 0, 0.125)});
     art.art.push_back(mesh);
 
     ArtNode text;
