@@ -61,7 +61,7 @@ struct Change {
     enum class Op : uint8_t { Create, Link, Field };
     Op op;
     Field field = Field::UserAttr;
-    Id id;
+    Art* art;  // table entries never move, and outlive every record that names them
     Id parent = kNoId;  // Link: where the object sat (kNoId: detached) ...
     Id next = kNoId;    // ... and the sibling below it (kNoId: at the bottom)
     Value value;
@@ -124,7 +124,10 @@ bool CanHold(ArtKind container, ArtKind child) {
 }  // namespace
 
 struct Document::Impl {
-    std::unordered_map<Id, Art> arts;
+    // Art by id, indexed directly from the first id after the document's own: a lookup is one
+    // load, which keeps a revert in a document of 100 000 objects as quick as in a small one.
+    Id base = NewId();
+    std::vector<std::unique_ptr<Art>> table;
     std::vector<Id> layers;  // top first
     Id currentLayer = kNoId;
 
@@ -140,13 +143,17 @@ struct Document::Impl {
     std::unordered_set<uint64_t> recordedNow;  // (id, field) already journalled in it
     std::vector<Entry> undo, redo;
 
-    Art* Raw(Id id) {
-        auto it = arts.find(id);
-        return it == arts.end() ? nullptr : &it->second;
+    Art* Raw(Id id) const {
+        if (id <= base) return nullptr;
+        const size_t i = id - base - 1;
+        return i < table.size() ? table[i].get() : nullptr;
     }
-    const Art* Raw(Id id) const {
-        auto it = arts.find(id);
-        return it == arts.end() ? nullptr : &it->second;
+    Art& At(Id id) const { return *Raw(id); }
+    Art& NewEntry(Id id) {
+        const size_t i = id - base - 1;
+        if (i >= table.size()) table.resize(std::max(i + 1, table.size() * 2));
+        table[i] = std::make_unique<Art>();
+        return *table[i];
     }
     // Live: reachable from a layer group.
     const Art* Live(Id id) const {
@@ -162,34 +169,36 @@ struct Document::Impl {
 
     void Unlink(Art& a) {
         if (a.parent == kNoId) return;
-        Art& p = arts.at(a.parent);
-        if (a.prev != kNoId) arts.at(a.prev).next = a.next; else p.firstChild = a.next;
-        if (a.next != kNoId) arts.at(a.next).prev = a.prev; else p.lastChild = a.prev;
+        Art& p = At(a.parent);
+        if (a.prev != kNoId) At(a.prev).next = a.next; else p.firstChild = a.next;
+        if (a.next != kNoId) At(a.next).prev = a.prev; else p.lastChild = a.prev;
         a.parent = a.prev = a.next = kNoId;
     }
     // Inserts `a` into `parent` above `before` (kNoId: at the bottom).
     void LinkAt(Art& a, Id parent, Id before) {
         if (parent == kNoId) return;
-        Art& p = arts.at(parent);
+        Art& p = At(parent);
         a.parent = parent;
         if (before == kNoId) {
             a.prev = p.lastChild;
             a.next = kNoId;
-            if (p.lastChild != kNoId) arts.at(p.lastChild).next = a.id; else p.firstChild = a.id;
+            if (p.lastChild != kNoId) At(p.lastChild).next = a.id; else p.firstChild = a.id;
             p.lastChild = a.id;
         } else {
-            Art& b = arts.at(before);
+            Art& b = At(before);
             a.prev = b.prev;
             a.next = before;
-            if (b.prev != kNoId) arts.at(b.prev).next = a.id; else p.firstChild = a.id;
+            if (b.prev != kNoId) At(b.prev).next = a.id; else p.firstChild = a.id;
             b.prev = a.id;
         }
     }
     // Moves `a` to (parent, before), journalling where it was.
     void Move(Art& a, Id parent, Id before) {
         if (Journalling()) {
-            Change c{Change::Op::Link, Field::UserAttr, a.id, a.parent, a.next, {}};
+            Change c{Change::Op::Link, Field::UserAttr, &a, a.parent, a.next, {}};
             current.changes.push_back(std::move(c));
+        } else {
+            ForgetHistory();
         }
         Unlink(a);
         LinkAt(a, parent, before);
@@ -197,22 +206,28 @@ struct Document::Impl {
 
     Id Create(ArtKind kind) {
         Id id = NewId();
-        Art& a = arts[id];
+        Art& a = NewEntry(id);
         a.id = id;
         a.kind = kind;
         if (Journalling()) {
-            current.changes.push_back(Change{Change::Op::Create, Field::UserAttr, id, kNoId, kNoId, {}});
+            current.changes.push_back(Change{Change::Op::Create, Field::UserAttr, &a, kNoId, kNoId, {}});
             createdNow.insert(id);
+        } else {
+            ForgetHistory();
         }
         return id;
     }
 
     // Journals the field's old value on its first change in the transaction.
     void Touch(Art& a, Field f) {
-        if (!Journalling() || createdNow.count(a.id)) return;
+        if (!Journalling()) {
+            ForgetHistory();
+            return;
+        }
+        if (createdNow.count(a.id)) return;
         const uint64_t key = (uint64_t(a.id) << 8) | uint64_t(f);
         if (!recordedNow.insert(key).second) return;
-        Change c{Change::Op::Field, f, a.id, kNoId, kNoId, {}};
+        Change c{Change::Op::Field, f, &a, kNoId, kNoId, {}};
         switch (f) {
         case Field::UserAttr: c.value = a.userAttr; break;
         case Field::Segments: c.value = a.segments; break;
@@ -249,7 +264,7 @@ struct Document::Impl {
     // Applies one record: swaps state. Create records do nothing here; whoever discards the
     // record decides whether the object goes.
     void Apply(Change& c) {
-        Art& a = arts.at(c.id);
+        Art& a = *c.art;
         if (c.op == Change::Op::Link) {
             Id parent = a.parent, next = a.next;
             Unlink(a);
@@ -261,12 +276,21 @@ struct Document::Impl {
         }
     }
 
-    void Erase(Id id) { arts.erase(id); }
+    void Erase(Id id) { table[id - base - 1].reset(); }
 
     // Objects created by the changes of a discarded redo entry (currently detached) go for good.
     void DiscardUndone(Entry& e) {
         for (auto it = e.changes.rbegin(); it != e.changes.rend(); ++it)
-            if (it->op == Change::Op::Create) Erase(it->id);
+            if (it->op == Change::Op::Create) Erase(it->art->id);
+    }
+
+    // A change made outside a transaction would leave the journal describing a document that no
+    // longer exists; replaying it could corrupt the tree, so the history goes.
+    void ForgetHistory() {
+        if (undo.empty() && redo.empty()) return;
+        for (Entry& e : redo) DiscardUndone(e);
+        redo.clear();
+        undo.clear();
     }
 
     void EraseTree(Id id) {
@@ -282,14 +306,14 @@ struct Document::Impl {
 
     Id CopyTree(const Art& src) {
         Id id = Create(src.kind);
-        Art& a = arts.at(id);
+        Art& a = At(id);
         Id keepId = a.id;
         a = src;
         a.id = keepId;
         a.parent = a.firstChild = a.lastChild = a.prev = a.next = kNoId;
-        for (Id c = src.firstChild; c != kNoId; c = arts.at(c).next) {
-            Id copy = CopyTree(arts.at(c));
-            Move(arts.at(copy), id, kNoId);
+        for (Id c = src.firstChild; c != kNoId; c = At(c).next) {
+            Id copy = CopyTree(At(c));
+            Move(At(copy), id, kNoId);
         }
         return id;
     }
@@ -318,7 +342,7 @@ Document::~Document() = default;
 
 Id Document::AddLayer(const std::string& name) {
     Id id = NewId();
-    Art& a = impl_->arts[id];
+    Art& a = impl_->NewEntry(id);
     a.id = id;
     a.kind = ArtKind::Layer;
     a.text = name;
@@ -351,7 +375,7 @@ SBErr Document::NewArt(ArtKind kind, int16_t placement, Id reference, Id* create
     Id parent = kNoId, before = kNoId;
     if (SBErr e = Place(kind, placement, reference, kNoId, &parent, &before)) return e;
     Id id = impl_->Create(kind);
-    impl_->Move(impl_->arts.at(id), parent, before);
+    impl_->Move(impl_->At(id), parent, before);
     if (created) *created = id;
     return SB_OK;
 }
@@ -395,6 +419,7 @@ SBErr Document::Dispose(Id art) {
         // Detached, the object and everything inside it stay in the table for a revert or undo.
         impl_->Move(*a, kNoId, kNoId);
     } else {
+        impl_->ForgetHistory();
         impl_->Unlink(*a);
         impl_->EraseTree(art);
     }
@@ -423,7 +448,7 @@ SBErr Document::Duplicate(Id art, int16_t placement, Id reference, Id* copy) {
     Id parent = kNoId, before = kNoId;
     if (SBErr e = Place(a->kind, placement, reference, kNoId, &parent, &before)) return e;
     Id id = impl_->CopyTree(*a);
-    impl_->Move(impl_->arts.at(id), parent, before);
+    impl_->Move(impl_->At(id), parent, before);
     if (copy) *copy = id;
     return SB_OK;
 }
@@ -689,9 +714,15 @@ bool Document::InTransaction() const { return impl_->open; }
 void Document::RevertTransaction() {
     if (!impl_->open) return;
     auto& changes = impl_->current.changes;
-    for (auto it = changes.rbegin(); it != changes.rend(); ++it) {
-        if (it->op == Change::Op::Create) impl_->Erase(it->id);
-        else impl_->Apply(*it);
+    // The changed objects lie anywhere in a large document: fetch a few records ahead so their
+    // cache misses overlap instead of queueing.
+    constexpr size_t kAhead = 8;
+    const size_t n = changes.size();
+    for (size_t k = 0; k < n; ++k) {
+        if (k + kAhead < n) __builtin_prefetch(changes[n - 1 - k - kAhead].art);
+        Change& c = changes[n - 1 - k];
+        if (c.op == Change::Op::Create) impl_->Erase(c.art->id);
+        else impl_->Apply(c);
     }
     changes.clear();
     impl_->createdNow.clear();

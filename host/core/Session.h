@@ -268,12 +268,7 @@ public:
         return static_cast<T*>(it->second.object.get());
     }
     void Forget(Id id) { objects_.erase(id); }
-    template <class T>
-    size_t CountKept() const {
-        size_t n = 0;
-        for (const auto& o : objects_) n += o.second.type == TypeTag<T>();
-        return n;
-    }
+    size_t KeptCount() const { return objects_.size(); }
 
 private:
     std::unique_ptr<Document> document_;
