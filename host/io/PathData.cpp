@@ -215,7 +215,7 @@ private:
 
     void FinishSubpath() {
         if (open_.anchors.size() >= 2) {
-            for (SBPathSegment& a : open_.anchors) a.corner = IsCornerAnchor(a);
+            MarkCorners(open_);
             done_.push_back(std::move(open_));
         }
         open_ = Subpath{};
@@ -351,6 +351,27 @@ bool IsCornerAnchor(const SBPathSegment& anchor) {
     double cross = ax * by - ay * bx;
     double dot = ax * bx + ay * by;
     return !(dot < 0 && std::fabs(cross) <= 1e-6 * la * lb);
+}
+
+void MarkCorners(Subpath& subpath) {
+    auto& a = subpath.anchors;
+    size_t n = a.size();
+    auto same = [](SBRealPoint x, SBRealPoint y) { return x.h == y.h && x.v == y.v; };
+    std::vector<SBBool> corners(n);
+    for (size_t i = 0; i < n; ++i) {
+        SBPathSegment s = a[i];
+        bool hasIn = !same(s.in, s.p), hasOut = !same(s.out, s.p);
+        bool first = i == 0, last = i + 1 == n;
+        if (hasIn != hasOut && (subpath.closed || (!first && !last))) {
+            const SBPathSegment& prev = a[(i + n - 1) % n];
+            const SBPathSegment& next = a[(i + 1) % n];
+            // The side without a handle leaves along the line to the neighbour's nearest point.
+            if (!hasIn) s.in = same(prev.out, s.p) ? prev.p : prev.out;
+            else s.out = same(next.in, s.p) ? next.p : next.in;
+        }
+        corners[i] = IsCornerAnchor(s) ? 1 : 0;
+    }
+    for (size_t i = 0; i < n; ++i) a[i].corner = corners[i];
 }
 
 namespace {

@@ -36,6 +36,10 @@ std::vector<Cubic> ArcToCubics(SBRealPoint from, double rx, double ry, double ro
 // True unless the anchor's two handles are both present and point in opposite directions.
 bool IsCornerAnchor(const SBPathSegment& anchor);
 
+// Sets every anchor's corner flag. An anchor with one handle, where a straight side meets a curve,
+// is smooth when the handle continues the side.
+void MarkCorners(Subpath& subpath);
+
 // Path data for the subpaths: absolute commands, numbers that read back exactly, the closing
 // segment written out so that reading gives the same anchors.
 std::string WritePathData(const std::vector<Subpath>& subpaths);

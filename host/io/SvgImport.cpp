@@ -598,8 +598,8 @@ private:
                     seg({x, y + h - ry}, {x, y + h - ry + ky}, {x, y + h - ry}),
                     seg({x, y + ry}, {x, y + ry}, {x, y + ry - ky}),
                 };
-                for (SBPathSegment& a : s.anchors) a.corner = IsCornerAnchor(a);
             }
+            MarkCorners(s);
             subpaths->push_back(std::move(s));
         } else if (name == "circle" || name == "ellipse") {
             double cx = num("cx"), cy = num("cy"), rx, ry;

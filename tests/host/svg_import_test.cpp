@@ -81,6 +81,9 @@ TEST(SvgImport, ShapesAreFlippedIntoDocumentCoordinates) {
     ExpectPoint(art.art[0].segments[0].p, 2, 100);
     ExpectPoint(art.art[0].segments[1].p, 8, 100);
     ExpectPoint(art.art[0].segments[2].p, 10, 98);
+    // Where a side runs on into a corner arc the anchor is smooth; the plain rectangle's are corners.
+    for (const SBPathSegment& s : art.art[0].segments) EXPECT_FALSE(s.corner);
+    for (const SBPathSegment& s : art.art[1].segments) EXPECT_TRUE(s.corner);
 
     // Shapes that draw nothing make nothing.
     EXPECT_TRUE(Import("<rect width='0' height='5'/><circle r='0'/><path d=''/><polyline points='1 1'/>").art.empty());

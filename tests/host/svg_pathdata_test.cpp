@@ -83,6 +83,13 @@ TEST(PathData, CurvesReflectTheirControls) {
     // S after a line uses the current point as its first control.
     s = Parse("M0 0L1 0S2 1 3 0");
     ExpectPoint(s[0].anchors[1].out, 1, 0);
+
+    // A line running on into a curve along its handle is smooth; a bend is a corner.
+    s = Parse("M0 0L10 0C15 0 20 5 20 10");
+    EXPECT_FALSE(s[0].anchors[1].corner);
+    s = Parse("M0 0L10 0C10 5 20 5 20 10");
+    EXPECT_TRUE(s[0].anchors[1].corner);
+    EXPECT_TRUE(s[0].anchors[0].corner);
 }
 
 TEST(PathData, ArcsBecomeQuarterCubicsOnTheEllipse) {
