@@ -4,6 +4,7 @@
 #include "geometry/Errors.h"
 
 #include <cmath>
+#include <cstddef>
 
 namespace {
 

@@ -155,6 +155,10 @@ TEST(ArtTransforms, OnlyPathsInsideTheTreeMove) {
     const SBRealRect frame{5, 20, 15, 10};
     SBArtHandle text = host.AddOther(ArtKind::Text, frame, group);
     SBArtHandle placed = host.AddOther(ArtKind::Placed, frame, group);
+    SBArtHandle mesh = host.AddOther(ArtKind::Mesh, frame, group);
+    SBColor grey{};
+    grey.kind = SB_COLOR_GRAY;
+    host.Doc().SetMesh(FromHandle(mesh), scribera::MeshGrid::Rectangular(2, 2, SBRealRect{0, 10, 10, 0}, grey));
     SBArtHandle inner = host.AddGroup(group);
     SBArtHandle deep = host.AddPolyline({{2, 2}, {3, 3}}, false, inner);
     SBArtHandle direct = host.AddPolyline({{4, 4}, {5, 5}}, false, group);
@@ -162,7 +166,8 @@ TEST(ArtTransforms, OnlyPathsInsideTheTreeMove) {
     TranslateArt(group, 100.0f, 0.0f);
     EXPECT_EQ(host.Anchors(deep)[0].p.h, 102.0);
     EXPECT_EQ(host.Anchors(direct)[1].p.h, 105.0);
-    for (SBArtHandle other : {text, placed}) {
+    EXPECT_EQ(host.ArtOf(mesh).mesh.nodes[4].h, 5.0);  // a mesh is no path: it stays
+    for (SBArtHandle other : {text, placed, mesh}) {
         EXPECT_EQ(host.ArtOf(other).frame.left, 5.0);
         EXPECT_EQ(host.ArtOf(other).frame.top, 20.0);
     }

@@ -334,3 +334,30 @@ TEST(SegmentLineIntersection, SteepCrossingLandsOnTheLine) {
     EXPECT_LT(std::fabs(distance), 1e-4);
     EXPECT_NEAR(x.s[0], 72.3646f, 2e-3f);
 }
+
+TEST(HostileInput, NonFiniteAndHugeCoordinatesRaiseOrAnswerButNeverMisbehave) {
+    const double bad[] = {std::nan(""), INFINITY, -INFINITY, 1e300, -1e300, 1e-300, 0.0, 3.5};
+    int raised = 0, answered = 0;
+    for (double a : bad) {
+        for (double b : bad) {
+            BezierSegment s{{a, 0}, {1, b}, {b, -1}, {2, a}};
+            for (const Line& line : {L(0, 0, 1, 0), L(a, b, 1, 1), L(0, 0, a, b)}) {
+                try {
+                    LineCrossings x = IntersectSegmentWithLine(s, line);
+                    EXPECT_GE(x.count, 0);
+                    EXPECT_LE(x.count, 3);
+                    ++answered;
+                } catch (const CheckFailure&) {
+                    ++raised;
+                }
+            }
+            BezierSegment left, right;
+            SplitSegment(s, 0.5f, &left, &right);
+            (void)IsStraightSegment(s);
+            (void)IsSmoothJoin(s, left);
+            (void)SegmentArcLength(s);
+        }
+    }
+    EXPECT_GT(raised, 0);
+    EXPECT_GT(answered, 0);
+}

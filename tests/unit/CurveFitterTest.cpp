@@ -230,3 +230,14 @@ TEST(CurveFitter, SpiralQuarterTurnsBeatTheOneThirdGuess) {
     }
     EXPECT_EQ(segments, 16);
 }
+
+TEST(CurveFitter, NonFiniteSamplesEndWithoutHangingOrCrashing) {
+    std::vector<RealPoint> pts = {{0, 0}, {1, std::nan("")}, {2, 1}, {INFINITY, 3}, {4, 0}, {5, 1e300}, {6, 0}};
+    CurveFitter split(int32_t(pts.size()), pts.data(), 1e-5f);
+    split.Fit();
+    EXPECT_GE(split.SegmentCount(), 1);
+    EXPECT_LE(split.SegmentCount(), int32_t(pts.size()) - 1);
+    CurveFitter one(int32_t(pts.size()), pts.data(), 1e-5f);
+    one.FitWithTangents(Vec2f{std::nanf(""), 0}, Vec2f{-1, 0});
+    EXPECT_EQ(one.SegmentCount(), 1);
+}
