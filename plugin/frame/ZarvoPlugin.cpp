@@ -18,7 +18,8 @@ ZarvoPlugin::ZarvoPlugin(SBPluginRef plugin)
       setupCompleteNotifier_(nullptr),
       cursorResource_(nullptr),
       shutdownNotifier_(nullptr),
-      globals_(nullptr) {
+      globals_(nullptr),
+      mirrorMode_(0) {
     SetName("Zarvo");
 }
 
@@ -81,7 +82,8 @@ SBErr ZarvoPlugin::OnStartup(SBMessageData* message) {
 }
 
 SBErr ZarvoPlugin::OnApplicationStarted() {
-    // The panel controllers join here with the panel bridge.
+    SBErr result = CreatePanelControllers();
+    if (result != 0) return result;
     // The notification arrives twice; a second resource would never be released.
     if (!cursorResource_) cursorResource_ = sb::CreateCursorResource(PluginRef());
     return 0;
@@ -96,6 +98,7 @@ void ZarvoPlugin::ReleaseCursorResource() {
 
 SBErr ZarvoPlugin::OnNotify(SBNotifierMessage* message) {
     if (!message->notifier) return 0;
+    if (message->notifier == setupCompleteNotifier_) AddPanelListeners();
     if (message->notifier == shutdownNotifier_) ReleaseCursorResource();
     return 0;
 }
@@ -106,6 +109,7 @@ SBErr ZarvoPlugin::OnShutdown(SBMessageData* message) {
         ReleaseCursorResource();
     } catch (const HostError&) {
     }
+    DestroyPanelControllers();
     message->globals = nullptr;
     return Plugin::OnShutdown(message);
 }

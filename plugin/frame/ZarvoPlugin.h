@@ -7,6 +7,7 @@
 #include <cstdint>
 
 struct ZGlobals;
+class VTool;
 
 class ZarvoPlugin : public Plugin {
 public:
@@ -30,6 +31,18 @@ public:
     SBErr OnNotify(SBNotifierMessage* message) override;
     SBErr MenuGo(SBMenuMessage* message) override;
 
+    // Tool and live-effect routing (ToolRouting.cpp) and action playback (ActionPlayback.cpp).
+    SBErr ToolEditOptions(SBToolMessage* message) override;
+    SBErr ToolTrackCursor(SBToolMessage* message) override;
+    SBErr ToolMouseDown(SBToolMessage* message) override;
+    SBErr ToolMouseDrag(SBToolMessage* message) override;
+    SBErr ToolMouseUp(SBToolMessage* message) override;
+    SBErr ToolSelect(SBToolMessage* message) override;
+    SBErr ToolDeselect(SBToolMessage* message) override;
+    SBErr LiveEffectEditParameters(SBLiveEffectMessage* message) override;
+    SBErr LiveEffectGo(SBLiveEffectMessage* message) override;
+    SBErr OnDoAction(SBActionMessage* message) override;
+
     // How the current options panel was opened: "Action", "EditTool", "MouseUp" or empty.
     const char* InteractionMode() const { return mode_; }
     void SetInteractionMode(const char* mode);
@@ -39,6 +52,8 @@ public:
     SBNotifierHandle SetupCompleteNotifier() const { return setupCompleteNotifier_; }
     SBNotifierHandle ShutdownNotifier() const { return shutdownNotifier_; }
     SBCursorResource CursorResource() const { return cursorResource_; }
+    // The mode selection last gave the shared mirror-and-cut object: 0 mirror, 1 cut.
+    int32_t MirrorMode() const { return mirrorMode_; }
 
 private:
     static constexpr int kModeLength = 16;
@@ -51,6 +66,11 @@ private:
     SBErr RegisterLiveEffects();
     SBErr RegisterActions();
     void ReleaseCursorResource();
+    SBErr CreatePanelControllers();
+    void AddPanelListeners();
+    void DestroyPanelControllers();
+    void SetMirrorMode(VTool* mirror, int32_t mode);
+    SBErr RouteLiveEffect(SBLiveEffectMessage* message, bool edit);
 
     SBToolHandle firstGroup_[kFirstGroupCount];
     SBToolHandle secondGroup_[kSecondGroupCount];
@@ -61,4 +81,5 @@ private:
     // The shared block again, so that a reload of the code (which resets the process-wide pointer)
     // finds it.
     ZGlobals* globals_;
+    int32_t mirrorMode_;
 };

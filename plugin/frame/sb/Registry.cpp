@@ -27,6 +27,10 @@ void SetToolInfoVars(SBToolHandle tool, const int32_t* infoVars) {
     CheckHostResult(HeldSuite(sTool).SetToolInfoVars(tool, infoVars));
 }
 
+void SetToolInfoVarValues(const int32_t* infoVars, void** values) {
+    CheckHostResult(HeldSuite(sTool).SetToolInfoVarValues(infoVars, values));
+}
+
 SBNotifierHandle AddNotifier(SBPluginRef plugin, const char* name, const char* type) {
     SBNotifierHandle notifier = nullptr;
     CheckHostResult(HeldSuite(sNotifier).AddNotifier(plugin, name, type, &notifier));

@@ -13,6 +13,8 @@ int16_t GetToolNumberFromName(const char* name);
 SBToolHandle GetSelectedTool();
 // The list ends with -1.
 void SetToolInfoVars(SBToolHandle tool, const int32_t* infoVars);
+// The values shown for the variables (the list ends with -1), one pointer to a double each.
+void SetToolInfoVarValues(const int32_t* infoVars, void** values);
 
 SBNotifierHandle AddNotifier(SBPluginRef plugin, const char* name, const char* type);
 

@@ -1,0 +1,12 @@
+#include "frame/ErrorReport.h"
+
+#include "frame/ResultCodes.h"
+#include "frame/sb/User.h"
+
+SBErr ShowZarvoError() noexcept {
+    try {
+        sb::ErrorAlert("Error in Zarvo");
+    } catch (...) {
+    }
+    return kHandledException;
+}

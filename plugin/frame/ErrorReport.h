@@ -1,0 +1,19 @@
+// The one message every handler that catches an exception shows.
+#pragma once
+
+#include <scribera/SBTypes.h>
+
+#include <exception>
+
+// Shows "Error in Zarvo" (a host that cannot show it is not asked again) and returns 'ExTr'.
+SBErr ShowZarvoError() noexcept;
+
+// Runs `body` and turns any exception it raises into the alert and 'ExTr'.
+template <class Body>
+SBErr Guarded(Body&& body) noexcept {
+    try {
+        return body();
+    } catch (...) {
+        return ShowZarvoError();
+    }
+}

@@ -1,0 +1,165 @@
+#include "tools/VObjectCreationTool.h"
+
+#include "frame/sb/Art.h"
+#include "frame/sb/Math.h"
+#include "frame/sb/Registry.h"
+#include "frame/sb/Style.h"
+#include "frame/sb/Undo.h"
+#include "geometry/DesktopHelpers.h"
+#include "geometry/DocumentHelpers.h"
+
+#include <algorithm>
+#include <cmath>
+
+// ---- VCentreArt ---------------------------------------------------------------------------------
+
+float VCentreArt::HalfSize(float minH, float maxH, float minV, float maxV) {
+    const float larger = std::max(maxH - minH, maxV - minV);
+    // A view beyond the integer range (or not a number) would make the cast undefined.
+    if (!(larger >= 0.0f) || larger > 2.0e9f) return 0.0f;
+    const int32_t size = static_cast<int32_t>(larger);
+    return static_cast<float>(size) * 0.002f;
+}
+
+void VCentreArt::Draw(const RealPoint& p) {
+    ViewExtent(minH_, maxH_, minV_, maxV_);
+    strokes_[0] = NewArtOfKind(kArtPath);
+    strokes_[1] = NewArtOfKind(kArtPath);
+    const double d = HalfSize(minH_, maxH_, minV_, maxV_);
+    const RealPoint ends[2][2] = {{{p.h - d, p.v + d}, {p.h + d, p.v - d}},
+                                  {{p.h - d, p.v - d}, {p.h + d, p.v + d}}};
+    for (int k = 0; k < 2; ++k) {
+        ZPathList stroke;
+        // Anchors without handles.
+        stroke.AppendRaw(BezierSegment{ends[k][0], ends[k][0], ends[k][1], ends[k][1]});
+        stroke.SetClosed(false);
+        stroke.WriteTo(strokes_[k]);
+    }
+}
+
+void VCentreArt::Dispose() {
+    for (ArtHandle& stroke : strokes_) {
+        if (!stroke) continue;
+        ArtHandle art = stroke;
+        stroke = nullptr;
+        sb::DisposeArt(art);
+    }
+}
+
+void VCentreArt::Forget() { strokes_[0] = strokes_[1] = nullptr; }
+
+// ---- VObjectCreationTool ------------------------------------------------------------------------
+
+SBErr VObjectCreationTool::EditOptions(SBToolMessage*) { return 0; }
+SBErr VObjectCreationTool::Select(SBToolMessage*) { return 0; }
+SBErr VObjectCreationTool::Deselect(SBToolMessage*) { return 0; }
+
+SBErr VObjectCreationTool::TrackCursor(SBToolMessage*) {
+    SetCrossCursor();
+    return 0;
+}
+
+SBErr VObjectCreationTool::MouseDown(SBToolMessage* message) {
+    DeselectAll();
+    anchor_ = message->cursor;
+    dragH_ = dragV_ = 0.0f;
+    altState_ = false;
+    centreMark_.Forget();
+    capturedStyle_ = sb::GetCurrentPathStyle();
+    gradientFill_ = capturedStyle_.fillPaint && capturedStyle_.fill.color.kind == SB_COLOR_GRADIENT;
+    if (gradientFill_) gradientKind_ = sb::GetGradientType(capturedStyle_.fill.color.c.gradient.gradient);
+    return 0;
+}
+
+SBErr VObjectCreationTool::MouseDrag(SBToolMessage* message) {
+    bool keyStep = false;
+    if (!UpdateFromDrag(message, &keyStep)) return 0;
+    sb::UndoChanges();
+    // The revert took the previous preview's cross with it.
+    centreMark_.Forget();
+    Draw();
+    if (keyStep) PauseSeconds(0.2f);
+    centreMark_.Draw(anchor_);
+    return 0;
+}
+
+SBErr VObjectCreationTool::MouseUp(SBToolMessage*) {
+    FinishDrag();
+    return 0;
+}
+
+void VObjectCreationTool::FinishDrag() {
+    DrainKeyboardMessages();
+    centreMark_.Dispose();
+}
+
+bool VObjectCreationTool::TrackAltKey(const SBToolMessage* message) {
+    const bool alt = message->event && (message->event->modifiers & kAlt) != 0;
+    if (alt == altState_) return false;
+    altState_ = alt;
+    return true;
+}
+
+namespace {
+float Sign(float x) { return x > 0.0f ? 1.0f : (x < 0.0f ? -1.0f : 0.0f); }
+}  // namespace
+
+bool VObjectCreationTool::UpdateDragVector(const SBToolMessage* message, bool constrain) {
+    float h = static_cast<float>(message->cursor.h - anchor_.h);
+    float v = static_cast<float>(message->cursor.v - anchor_.v);
+    if (constrain && message->event && (message->event->modifiers & kShift) != 0) {
+        if (std::fabs(h) > std::fabs(v))
+            v = Sign(v) * std::fabs(h);
+        else
+            h = Sign(h) * std::fabs(v);
+    }
+    if (std::fabs(h - dragH_) > 1e-5f || std::fabs(v - dragV_) > 1e-5f) {
+        dragH_ = h;
+        dragV_ = v;
+        return true;
+    }
+    return false;
+}
+
+bool VObjectCreationTool::IsClick() const { return dragH_ * dragH_ + dragV_ * dragV_ < 1.0f; }
+
+void VObjectCreationTool::FitGradient(float centreH, float centreV, float extentA, float extentB) {
+    if (!gradientFill_) return;
+    SBGradientStyle& gradient = capturedStyle_.fill.color.c.gradient;
+    float originH = centreH;
+    float originV = centreV;
+    if (gradientKind_ == 0) {
+        const float theta = static_cast<float>(gradient.angle * 3.1415927410125732 / 180.0);
+        const float c = std::cos(theta);
+        const float s = std::sin(theta);
+        originH = centreH - std::fabs(extentA) * c;
+        originV = centreV - std::fabs(extentB) * s;
+        gradient.length = std::fabs(2.0f * extentA * c) + std::fabs(2.0f * extentB * s);
+    } else {
+        gradient.length = std::sqrt(extentA * extentA + extentB * extentB);
+    }
+    gradient.origin = RealPoint{originH, originV};
+    sb::RealMatrixSetTranslate(&gradient.matrix, 0.0, 0.0);
+}
+
+void VObjectCreationTool::SetUndoRedoText(const std::string& undoText, const std::string& redoText) {
+    sb::SetUndoRedoText(undoText, redoText);
+}
+
+void VObjectCreationTool::SetInfoValues(const int32_t* variables, const double* values) {
+    void* pointers[16] = {};
+    int count = 0;
+    while (variables[count] != -1 && count < 16) {
+        pointers[count] = const_cast<double*>(&values[count]);
+        ++count;
+    }
+    sb::SetToolInfoVarValues(variables, pointers);
+}
+
+ArtHandle VObjectCreationTool::WriteShape(ZPathList& list) {
+    ArtHandle path = NewArtOfKind(kArtPath);
+    list.WriteTo(path);
+    sb::SetArtUserAttr(path, SB_ATTR_SELECTED, SB_ATTR_SELECTED);
+    if (gradientFill_) sb::SetPathStyle(path, capturedStyle_);
+    return path;
+}

@@ -1,0 +1,207 @@
+#include "tools/VRose.h"
+
+#include "frame/Globals.h"
+#include "frame/Preferences.h"
+#include "frame/ZarvoPlugin.h"
+#include "frame/sb/Action.h"
+#include "frame/sb/Registry.h"
+#include "geometry/BezierGeometry.h"
+#include "geometry/DesktopHelpers.h"
+#include "tools/VRoseDBox.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+const RoseParams kRoseDefaults = {0.0, 0.0, 100.0, 4, 1.5};
+
+namespace {
+
+constexpr int32_t kInfoVariables[] = {15, 16, 4, -1};
+constexpr const char* kEvent = "sb_plugin_zarvo_rose";
+constexpr int32_t kDialogStatus = 3;
+
+constexpr uint32_t kKeyTool = SB_FOURCC('t', 'o', 'o', 'l');
+constexpr uint32_t kKeyCentreX = SB_FOURCC('c', 'n', 't', 'x');
+constexpr uint32_t kKeyCentreY = SB_FOURCC('c', 'n', 't', 'y');
+constexpr uint32_t kKeyRadius = SB_FOURCC('r', 'd', 'u', 's');
+constexpr uint32_t kKeyLobes = SB_FOURCC('l', 'o', 'b', 's');
+constexpr uint32_t kKeyWidth = SB_FOURCC('l', 'w', 'd', 't');
+
+bool ModeIs(const char* mode) { return gCurrentPlugin && std::strcmp(gCurrentPlugin->InteractionMode(), mode) == 0; }
+
+void SetMode(const char* mode) {
+    if (gCurrentPlugin) gCurrentPlugin->SetInteractionMode(mode);
+}
+
+}  // namespace
+
+ZPathList BuildRose(const RoseParams& params) {
+    ZPathList list;
+    const int32_t lobes = std::min(params.lobes, kMaxDrawnLobes);
+    const float r = static_cast<float>(params.radius);
+    const float ch = static_cast<float>(params.centreH);
+    const float cv = static_cast<float>(params.centreV);
+    const int32_t n = std::max(lobes, 2);
+    const float phi = static_cast<float>(params.width / 3.0 * 360.0 / (2.0 * n));
+    const float t = std::tan(phi * kPiF / 180.0f);
+    if (std::isfinite(r) && std::isfinite(ch) && std::isfinite(cv) && std::isfinite(t)) {
+        const BezierSegment petal[2] = {
+            {{0, 0}, {-t / 2.0f, 0.5}, {-t / 4.0f, 1}, {0, 1}},
+            {{0, 1}, {t / 4.0f, 1}, {t / 2.0f, 0.5}, {0, 0}},
+        };
+        for (int32_t i = 0; i < lobes; ++i) {
+            const float angle = 360.0f * static_cast<float>(i) / static_cast<float>(lobes);
+            for (const BezierSegment& unit : petal) {
+                BezierSegment s = RotateSegment(unit, RealPoint{0, 0}, angle);
+                for (RealPoint* p : {&s.p0, &s.c0, &s.c1, &s.p3}) {
+                    p->h = p->h * r + ch;
+                    p->v = p->v * r + cv;
+                }
+                list.Append(s);
+            }
+        }
+    }
+    list.SetClosed(true);
+    return list;
+}
+
+VRose::VRose() : params_(kRoseDefaults) {}
+
+bool VRose::UpdateFromDrag(SBToolMessage* message, bool* keyStep) {
+    *keyStep = false;
+    bool changed = false;
+    if (UpdateDragVector(message, false)) {
+        const float h = DragH(), v = DragV();
+        params_.radius = std::sqrt(h * h + v * v);
+        changed = true;
+    }
+    if (IsUpArrowDown()) {
+        if (params_.lobes < kMaxKeyLobes) {
+            ++params_.lobes;
+            *keyStep = changed = true;
+        }
+    } else if (IsDownArrowDown()) {
+        if (params_.lobes > 1) {
+            --params_.lobes;
+            *keyStep = changed = true;
+        }
+    }
+    if (IsLeftArrowDown()) {
+        if (params_.width > 0) {
+            params_.width -= 0.1;
+            changed = true;
+        }
+    } else if (IsRightArrowDown()) {
+        if (params_.width < kMaxKeyWidth) {
+            params_.width += 0.1;
+            changed = true;
+        }
+    }
+    params_.centreH = Anchor().h;
+    params_.centreV = Anchor().v;
+    if (changed) {
+        const double values[] = {params_.centreH, params_.centreV, params_.radius};
+        SetInfoValues(kInfoVariables, values);
+    }
+    return changed;
+}
+
+void VRose::Draw() {
+    FitGradient(static_cast<float>(params_.centreH), static_cast<float>(params_.centreV),
+                static_cast<float>(params_.radius), static_cast<float>(params_.radius));
+    ZPathList list = BuildRose(params_);
+    WriteShape(list);
+}
+
+SBErr VRose::EditOptions(SBToolMessage*) {
+    SetMode("EditTool");
+    OpenPanel();
+    return 0;
+}
+
+SBErr VRose::MouseUp(SBToolMessage* message) {
+    if (!IsClick()) return VObjectCreationTool::MouseUp(message);
+    SetMode("MouseUp");
+    savedMouseUp_ = *message;
+    // The event record is the host's and lives only as long as this message.
+    savedMouseUp_.event = nullptr;
+    OpenPanel();
+    return 0;
+}
+
+void VRose::OpenPanel() {
+    auto* panel = gZGlobals ? dynamic_cast<VRoseDBox*>(gZGlobals->roseDBox) : nullptr;
+    if (panel) panel->PointAt(this, &params_);
+    PreferencesElement element("rose");
+    element.Add("radius", params_.radius).Add("lobes", params_.lobes).Add("width", params_.width);
+    PreferencesFile file(element);
+    if (panel) panel->OpenPanel();
+}
+
+void VRose::SetRoseParameters(float radius, int32_t lobes, float width) {
+    params_.radius = radius;
+    params_.lobes = lobes;
+    params_.width = width;
+}
+
+void VRose::DrawAt(float h, float v) {
+    params_.centreH = h;
+    params_.centreV = v;
+    Draw();
+    RecordAction();
+}
+
+void VRose::FinishClick() { FinishDrag(); }
+
+void VRose::RecordAction() {
+    if (!sb::HasActionManager() || !sb::InRecordMode()) return;
+    sb::ActionParamValue value;
+    if (!value.IsValid()) return;
+    value.SetInteger(kKeyTool, kToolCode);
+    value.SetUnitReal(kKeyCentreX, SB_UNIT_POINTS, params_.centreH);
+    value.SetUnitReal(kKeyCentreY, SB_UNIT_POINTS, params_.centreV);
+    value.SetUnitReal(kKeyRadius, SB_UNIT_POINTS, params_.radius);
+    value.SetInteger(kKeyLobes, params_.lobes);
+    value.SetUnitReal(kKeyWidth, SB_UNIT_NONE, params_.width);
+    value.Record(kEvent, kDialogStatus);
+    value.Delete();
+}
+
+void VRose::PlayBack(SBActionParamValueRef values, bool showDialog) {
+    const double cntx = sb::GetActionReal(values, kKeyCentreX);
+    const double cnty = sb::GetActionReal(values, kKeyCentreY);
+    const double rdus = sb::GetActionReal(values, kKeyRadius);
+    const int32_t lobs = sb::GetActionInteger(values, kKeyLobes);
+    const double lwdt = sb::GetActionReal(values, kKeyWidth);
+    SetRoseParameters(static_cast<float>(rdus), lobs, static_cast<float>(lwdt));
+    if (!showDialog) return;
+    playbackCentre_ = RealPoint{cntx, cnty};
+    OpenPanel();
+}
+
+void VRose::PanelConfirmed() {
+    if (ModeIs("Action")) {
+        DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
+    } else if (ModeIs("MouseUp")) {
+        params_.centreH = Anchor().h;
+        params_.centreV = Anchor().v;
+        Draw();
+        RecordAction();
+        SetUndoRedoText("Undo Rose", "Redo Rose");
+        FinishClick();
+    }
+}
+
+void VRose::PanelCancelled() {
+    if (ModeIs("Action")) {
+        DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
+    } else if (ModeIs("MouseUp")) {
+        // The recorded centre is the click's, not the last drag's.
+        params_.centreH = Anchor().h;
+        params_.centreV = Anchor().v;
+        RecordAction();
+        SetUndoRedoText("Undo Rose", "Redo Rose");
+        FinishClick();
+    }
+}

@@ -1,0 +1,70 @@
+// The rose tool: a closed path of equal petals around a centre. Dragging sets the radius, the
+// arrow keys the petal count and width; a click, a double-click on the icon and action playback
+// open the rose's panel.
+#pragma once
+
+#include "geometry/PathList.h"
+#include "tools/VObjectCreationTool.h"
+
+#include <scribera/SBMessages.h>
+
+#include <cstdint>
+
+struct RoseParams {
+    double centreH;
+    double centreV;
+    double radius;
+    int32_t lobes;
+    double width;  // petal width control, 0 to 3 through the keys
+};
+
+// The defaults every rose starts from.
+extern const RoseParams kRoseDefaults;
+
+// The petals of a rose as a closed path list. A count above kMaxDrawnLobes draws as that many, so
+// that no value from a panel or a recorded action can make a drawing step unbounded; a count of 0
+// or below draws nothing, and so do a radius, centre or width that are not finite.
+constexpr int32_t kMaxDrawnLobes = 10000;
+ZPathList BuildRose(const RoseParams& params);
+
+class VRoseDBox;
+
+class VRose : public VObjectCreationTool {
+public:
+    static constexpr int32_t kToolCode = 1;
+    static constexpr int32_t kMaxKeyLobes = 40;
+    static constexpr double kMaxKeyWidth = 3.0;
+
+    VRose();
+
+    SBErr EditOptions(SBToolMessage* message) override;
+    SBErr MouseUp(SBToolMessage* message) override;
+    bool UpdateFromDrag(SBToolMessage* message, bool* keyStep) override;
+    void Draw() override;
+
+    void SetRoseParameters(float radius, int32_t lobes, float width);
+    // Draws at the point and records the action.
+    void DrawAt(float h, float v);
+    // The plain mouse up of the click that opened the panel.
+    void FinishClick();
+    // Writes the action when the host is recording.
+    void RecordAction();
+    // Action playback of a rose: sets the parameters; with the dialog, opens the panel at the
+    // recorded centre.
+    void PlayBack(SBActionParamValueRef values, bool showDialog);
+
+    // The panel's answers, acted on according to how the panel was opened.
+    void PanelConfirmed();
+    void PanelCancelled();
+
+    const RoseParams& Parameters() const { return params_; }
+    RoseParams& MutableParameters() { return params_; }
+    const RealPoint& PlaybackCentre() const { return playbackCentre_; }
+
+private:
+    void OpenPanel();
+
+    RealPoint playbackCentre_{0, 0};
+    RoseParams params_;
+    SBToolMessage savedMouseUp_{};
+};

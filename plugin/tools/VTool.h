@@ -1,0 +1,19 @@
+// Every tool of the plug-in answers the host's tool messages through these operations; routing
+// finds the object by the message's tool handle.
+#pragma once
+
+#include <scribera/SBMessages.h>
+
+class VTool {
+public:
+    virtual ~VTool() = default;
+    // The user double-clicked the tool's icon.
+    virtual SBErr EditOptions(SBToolMessage* message) = 0;
+    virtual SBErr Select(SBToolMessage* message) = 0;
+    virtual SBErr Deselect(SBToolMessage* message) = 0;
+    // The cursor moves over the document.
+    virtual SBErr TrackCursor(SBToolMessage* message) = 0;
+    virtual SBErr MouseDown(SBToolMessage* message) = 0;
+    virtual SBErr MouseUp(SBToolMessage* message) = 0;
+    virtual SBErr MouseDrag(SBToolMessage* message) = 0;
+};
