@@ -1,9 +1,11 @@
 // The primitives against lib2geom on thousands of random cases.
 #if __has_include(<2geom/bezier-curve.h>)
 #include <2geom/bezier-curve.h>
+#include <2geom/bezier-utils.h>
 #include <2geom/line.h>
 
 #include "geometry/BezierGeometry.h"
+#include "tools/CurveFitter.h"
 
 #include <gtest/gtest.h>
 
@@ -181,5 +183,46 @@ TEST(GeometryOracle, LineIntersectionAndReflectionAgreeWithLib2geom) {
         EXPECT_NEAR(reflected.v, gr[Geom::Y], 1e-3);
     }
     EXPECT_GT(compared, 4000);
+}
+
+TEST(GeometryOracle, CurveFitterComesAsCloseAsLib2geomOnSpiralQuarterTurns) {
+    // The spiral tool's fits: one segment along the exact tangents. lib2geom's fitter of the same
+    // method gives up rather than exceed its bound, so it gets the least bound it can meet.
+    const float a = 100.0f / (8.0f * kPiF);
+    auto worst = [](const Geom::CubicBezier& bez, const std::vector<Geom::Point>& pts) {
+        double w = 0;
+        for (const Geom::Point& p : pts) w = std::max(w, Geom::distance(bez.pointAt(bez.nearestTime(p)), p));
+        return w;
+    };
+    for (float t0 = 0.0f; t0 < 8.0f * kPiF; t0 += kHalfPiF) {
+        float t1 = t0 + kHalfPiF;
+        int n = t0 < 6.2831855f ? 12 : 6;
+        std::vector<RealPoint> pts;
+        std::vector<Geom::Point> gpts;
+        for (int k = 0; k < n; ++k) {
+            float th = t0 + (float(k) / float(n - 1)) * (t1 - t0);
+            pts.push_back({double(a * th * std::cos(th)), double(a * th * std::sin(th))});
+            gpts.emplace_back(pts.back().h, pts.back().v);
+        }
+        Vec2f start{a * std::cos(t0) - a * t0 * std::sin(t0), a * std::sin(t0) + a * t0 * std::cos(t0)};
+        Vec2f end{-(a * std::cos(t1) - a * t1 * std::sin(t1)), -(a * std::sin(t1) + a * t1 * std::cos(t1))};
+        CurveFitter fitter(n, pts.data(), 1e-5f);
+        fitter.FitWithTangents(start, end);
+        ASSERT_EQ(fitter.SegmentCount(), 1);
+        const BezierSegment& s = fitter.Segment(0);
+        double mine = worst(ToGeom(s), gpts);
+
+        Geom::Point bez[4];
+        int split[2];
+        Geom::Point th1 = Geom::unit_vector(Geom::Point(start.h, start.v)), th2 = Geom::unit_vector(Geom::Point(end.h, end.v));
+        double lo = 0, hi = 1e6;
+        for (int k = 0; k < 80; ++k) {
+            double mid = k < 40 ? std::sqrt((lo + 1e-12) * hi) : (lo + hi) / 2;
+            (Geom::bezier_fit_cubic_full(bez, split, gpts.data(), n, th1, th2, mid, 1) > 0 ? hi : lo) = mid;
+        }
+        ASSERT_EQ(Geom::bezier_fit_cubic_full(bez, split, gpts.data(), n, th1, th2, hi, 1), 1);
+        double reference = worst(Geom::CubicBezier(bez[0], bez[1], bez[2], bez[3]), gpts);
+        EXPECT_LT(mine, 1.2 * reference + 1e-4) << "quarter from " << t0;
+    }
 }
 #endif
