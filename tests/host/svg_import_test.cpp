@@ -1,9 +1,13 @@
 // SVG elements, paint and references as files write them, and files that must be refused whole.
 #include "io/SvgImport.h"
 
+#include "support/TestEnvironment.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
 
 using namespace scribera;
 using namespace scribera::io;
@@ -280,4 +284,48 @@ TEST(SvgImport, UseAndNestedSvgPlaceTheirContent) {
     ASSERT_EQ(art.art[0].kind, ArtKind::Group);
     ExpectPoint(art.art[0].children[0].segments[0].p, 20, 100);
     ExpectPoint(art.art[1].segments[1].p, 12, 95);
+}
+
+TEST(SvgImport, MutatedIconsNeverCrash) {
+    // Random byte changes of real files: each either imports or is refused with its name.
+    const char* icons[] = {"0-circle-fill.svg", "flower1.svg", "bell-fill.svg", "heart-half.svg"};
+    const char alphabet[] = "0123456789.-+eE,MmLlHhVvCcSsQqTtAaZz #()<>/='\"%";
+    uint32_t seed = 12345;
+    auto next = [&seed]() {
+        seed = seed * 1664525u + 1013904223u;
+        return seed >> 8;
+    };
+    int refused = 0, imported = 0;
+    for (const char* icon : icons) {
+        std::string path = testenv::CorpusDir() + "/bootstrap-icons/" + icon;
+        Artwork original;
+        std::string error;
+        ASSERT_TRUE(ImportSvgFile(path, 16, &original, &error)) << error;
+        std::ifstream in(path, std::ios::binary);
+        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        for (int round = 0; round < 300; ++round) {
+            std::string m = text;
+            int edits = 1 + static_cast<int>(next() % 4);
+            for (int e = 0; e < edits; ++e) {
+                size_t at = next() % m.size();
+                switch (next() % 3) {
+                    case 0: m[at] = alphabet[next() % (sizeof alphabet - 1)]; break;
+                    case 1: m.erase(at, 1 + next() % 3); break;
+                    default: m.insert(at, 1, alphabet[next() % (sizeof alphabet - 1)]); break;
+                }
+                if (m.empty()) m = "<";
+            }
+            Artwork art;
+            if (ImportSvgText(m, "mutant.svg", 16, &art, &error)) {
+                ++imported;
+                for (const ArtNode& n : art.art)
+                    for (const SBPathSegment& s : n.segments) ASSERT_TRUE(std::isfinite(s.p.h) && std::isfinite(s.p.v));
+            } else {
+                ++refused;
+                ASSERT_EQ(error.rfind("mutant.svg: ", 0), 0u) << error;
+            }
+        }
+    }
+    EXPECT_GT(refused, 0);
+    EXPECT_GT(imported, 0);
 }
