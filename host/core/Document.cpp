@@ -230,13 +230,21 @@ struct Document::Impl {
         Change c{Change::Op::Field, f, &a, kNoId, kNoId, {}};
         switch (f) {
         case Field::UserAttr: c.value = a.userAttr; break;
-        case Field::Segments: c.value = a.segments; break;
+        case Field::Segments:
+            // The record keeps the original storage and the object works on a copy: a revert
+            // then only swaps, and frees the copy made in this step rather than old, cold memory.
+            c.value = std::move(a.segments);
+            a.segments = std::get<std::vector<SBPathSegment>>(c.value);
+            break;
         case Field::Closed: c.value = a.closed; break;
         case Field::Style: c.value = a.style; break;
         case Field::Opacity: c.value = a.opacity; break;
         case Field::BlendMode: c.value = int32_t(a.blendMode); break;
         case Field::Clipped: c.value = a.clipped; break;
-        case Field::Mesh: c.value = std::make_unique<MeshGrid>(a.mesh); break;
+        case Field::Mesh:
+            c.value = std::make_unique<MeshGrid>(std::move(a.mesh));
+            a.mesh = *std::get<std::unique_ptr<MeshGrid>>(c.value);
+            break;
         case Field::Text: c.value = TextValue{a.text, a.frame}; break;
         }
         current.changes.push_back(std::move(c));
@@ -714,12 +722,8 @@ bool Document::InTransaction() const { return impl_->open; }
 void Document::RevertTransaction() {
     if (!impl_->open) return;
     auto& changes = impl_->current.changes;
-    // The changed objects lie anywhere in a large document: fetch a few records ahead so their
-    // cache misses overlap instead of queueing.
-    constexpr size_t kAhead = 8;
     const size_t n = changes.size();
     for (size_t k = 0; k < n; ++k) {
-        if (k + kAhead < n) __builtin_prefetch(changes[n - 1 - k - kAhead].art);
         Change& c = changes[n - 1 - k];
         if (c.op == Change::Op::Create) impl_->Erase(c.art->id);
         else impl_->Apply(c);

@@ -198,5 +198,26 @@ TEST(UndoJournal, MeshAndPaintChangesRevert) {
     EXPECT_EQ(d.Find(f.a)->opacity, 1.0);
 }
 
+TEST(UndoJournal, ChangesOutsideATransactionDropTheHistory) {
+    // Replaying entries over a tree changed behind the journal's back could link objects to
+    // siblings that moved elsewhere; such a change ends the history instead.
+    Fixture f;
+    Document& d = f.d;
+    d.BeginTransaction();
+    ASSERT_EQ(d.Reorder(f.a, SB_PLACE_BELOW, f.b), SB_OK);
+    d.EndTransaction();
+    d.BeginTransaction();
+    Id n = NewPath(d, f.layer);
+    d.EndTransaction();
+    ASSERT_EQ(d.Undo(), SB_OK);  // n now only lives on in the redo entry
+    ASSERT_TRUE(d.CanUndo() && d.CanRedo());
+    ASSERT_EQ(d.Dispose(f.b), SB_OK);  // unjournalled
+    EXPECT_FALSE(d.CanUndo());
+    EXPECT_FALSE(d.CanRedo());
+    EXPECT_EQ(d.Undo(), SB_ERR_CANT);
+    EXPECT_FALSE(d.Exists(n));
+    EXPECT_EQ(d.Children(f.layer), (std::vector<Id>{f.a, f.c}));
+}
+
 }  // namespace
 }  // namespace scribera
