@@ -1,5 +1,6 @@
 #include "cli/Script.h"
 
+#include "core/panels/PanelService.h"
 #include "desk/Desk.h"
 #include "io/Artwork.h"
 #include "io/Dump.h"
@@ -358,9 +359,9 @@ bool Check(const Command& c, std::string* error) {
         return args(2) && numbers(1, 2);
     }
     if (name == "panel") {
-        if (n >= 1 && w[1] == "cancel" && n == 1) return true;
+        if (n == 1 && (w[1] == "cancel" || w[1] == "none")) return true;
         if (n >= 2 && w[1] == "params") return true;
-        *error = "'panel' expects params TEXT or cancel";
+        *error = "'panel' expects params TEXT, cancel or none";
         return false;
     }
     if (name == "answer") return args(1) && oneOf(1, {"yes", "no"});
@@ -914,7 +915,32 @@ bool Player::Execute(const Command& c, std::string* error) {
         session_.recording = w[1] == "on";
         return true;
     }
-    if (name == "panel" || name == "play" || name == "effect") return later();
+    if (name == "panel") {
+        PanelScript script;
+        if (w[1] == "params") {
+            script.kind = PanelScript::Kind::Params;
+            script.text = w[2];
+        } else if (w[1] == "cancel") {
+            script.kind = PanelScript::Kind::Cancel;
+        }
+        PanelService::Instance().QueueScript(script);
+        return true;
+    }
+    if (name == "play") {
+        const int64_t index = Int(w[1]);
+        if (index >= static_cast<int64_t>(session_.recordedActions.size())) {
+            *error = "no recorded action " + w[1] + " (" + std::to_string(session_.recordedActions.size()) +
+                     " recorded)";
+            return false;
+        }
+        // Playing back while recording records again: play from a copy.
+        const RecordedAction action = session_.recordedActions[static_cast<size_t>(index)];
+        Id value = session_.NewActionValue(action.values);
+        host_.DoAction(w.size() == 3, ToHandle<SBActionParamValueRef>(value));
+        session_.Forget(value);
+        return true;
+    }
+    if (name == "effect") return later();
     if (name == "undo" || name == "redo") return Undo(name == "redo", error);
     if (name == "unload") {
         host_.Unload();

@@ -1,5 +1,6 @@
 #include "core/PluginHost.h"
 
+#include "core/panels/PanelService.h"
 #include "desk/Desk.h"
 
 #include <dlfcn.h>
@@ -11,6 +12,11 @@ PluginHost::PluginHost(Session& session) : session_(session) {
     // The desktop lives in a static library; naming it here keeps it in every program that loads
     // plug-ins, where the plug-in looks it up among the process's symbols.
     (void)ScriberaDeskTable();
+    (void)ScriberaPanelService();
+    PanelService::Instance().Reset();
+#ifdef SCRIBERA_BRIDGE_FOLDER
+    if (session_.hostFolder.empty()) session_.hostFolder = SCRIBERA_BRIDGE_FOLDER;
+#endif
 }
 
 PluginHost::~PluginHost() {
@@ -60,7 +66,22 @@ SBErr PluginHost::InTransaction(const char* caller, const char* selector, SBMess
     SBErr result = Send(caller, selector, message);
     // The document may have been replaced by the message's handler; only close what is open.
     if (session_.Doc().InTransaction()) session_.Doc().EndTransaction();
+    DeliverPanelEvents();
     return result;
+}
+
+void PluginHost::DeliverPanelEvents() {
+    // A panel answers once; a plug-in that reopens panels from their answers still ends.
+    constexpr int kMaxEvents = 1000;
+    PanelService& panels = PanelService::Instance();
+    for (int i = 0; i < kMaxEvents && panels.HasPending(); ++i) {
+        session_.MakeCurrent();
+        Document& doc = session_.Doc();
+        const bool own = !doc.InTransaction();
+        if (own) doc.BeginTransaction();
+        panels.DeliverNext();
+        if (own && session_.Doc().InTransaction()) session_.Doc().EndTransaction();
+    }
 }
 
 SBErr PluginHost::Startup() {
@@ -138,6 +159,7 @@ SBErr PluginHost::MouseUp(Id tool, SBRealPoint where) {
         dragging_ = false;
         if (session_.Doc().InTransaction()) session_.Doc().EndTransaction();
     }
+    DeliverPanelEvents();
     return result;
 }
 

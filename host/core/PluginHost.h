@@ -58,6 +58,10 @@ public:
     SBErr DoAction(bool showDialog, SBActionParamValueRef parameters);
     SBErr MenuGo(Id menuItem);
 
+    // Delivers the panel events that are waiting (a panel reporting ready, then its answer), each
+    // in its own transaction, as the application does once a message has returned.
+    void DeliverPanelEvents();
+
     // Any message: fills the common header, keeps the globals slot, logs a non-zero result. The
     // record must begin with SBMessageData.
     SBErr Send(const char* caller, const char* selector, SBMessageData* message);

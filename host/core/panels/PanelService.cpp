@@ -1,5 +1,7 @@
 #include "core/panels/PanelService.h"
 
+#include "core/Session.h"
+
 #include <algorithm>
 
 namespace scribera {
@@ -21,6 +23,10 @@ PanelService& PanelService::Instance() {
     return service;
 }
 
+std::vector<PanelRecord> PanelService::Opened() const {
+    return Session::HasCurrent() ? Session::Current().panels : std::vector<PanelRecord>{};
+}
+
 std::string PanelService::ParamsEventFor(const std::string& extensionId) {
     return kEventPrefix + PanelName(extensionId) + "ToolParams";
 }
@@ -36,8 +42,13 @@ int32_t PanelService::LoadExtension(const char* extensionId) {
         script = scripts_.front();
         scripts_.pop_front();
     }
-    opened_.push_back({extensionId, ""});
-    openIndex_ = static_cast<int>(opened_.size()) - 1;
+    openExtension_ = extensionId;
+    openIndex_ = -1;
+    if (Session::HasCurrent()) {
+        std::vector<PanelRecord>& log = Session::Current().panels;
+        log.push_back({extensionId, ""});
+        openIndex_ = static_cast<int>(log.size()) - 1;
+    }
     openScript_ = script;
     pending_.push_back({kReadyEvent, extensionId, ""});
     return 0;
@@ -45,7 +56,7 @@ int32_t PanelService::LoadExtension(const char* extensionId) {
 
 int32_t PanelService::UnloadExtension(const char* extensionId) {
     if (!extensionId) return kBridgeFailed;
-    if (openIndex_ >= 0 && opened_[openIndex_].extension == extensionId) openIndex_ = -1;
+    if (openExtension_ == extensionId) openExtension_.clear();
     return 0;
 }
 
@@ -68,8 +79,11 @@ int32_t PanelService::RemoveListener(const char* type, RelayzenListener listener
 int32_t PanelService::Dispatch(const RelayzenEvent* event) {
     if (!event || !event->type) return kBridgeFailed;
     // Only the panel that is open and waiting hears its plug-in.
-    if (openIndex_ < 0) return kBridgeFailed;
-    opened_[openIndex_].sent = event->data ? event->data : "";
+    if (openExtension_.empty()) return kBridgeFailed;
+    if (openIndex_ >= 0 && Session::HasCurrent()) {
+        std::vector<PanelRecord>& log = Session::Current().panels;
+        if (static_cast<size_t>(openIndex_) < log.size()) log[openIndex_].sent = event->data ? event->data : "";
+    }
     return 0;
 }
 
@@ -88,7 +102,7 @@ bool PanelService::DeliverNext() {
         if (l.type == event.type) l.listener(&record, l.context);
     }
 
-    if (ready && openIndex_ >= 0 && opened_[openIndex_].extension == event.extension) {
+    if (ready && openExtension_ == event.extension) {
         switch (openScript_.kind) {
         case PanelScript::Kind::Params:
             pending_.push_back({ParamsEventFor(event.extension), event.extension, openScript_.text});
@@ -99,6 +113,7 @@ bool PanelService::DeliverNext() {
         case PanelScript::Kind::None:
             break;
         }
+        openExtension_.clear();
         openIndex_ = -1;
     }
     return true;
@@ -108,7 +123,7 @@ void PanelService::Reset() {
     listeners_.clear();
     scripts_.clear();
     pending_.clear();
-    opened_.clear();
+    openExtension_.clear();
     openIndex_ = -1;
     openScript_ = PanelScript{};
 }

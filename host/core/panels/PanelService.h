@@ -1,7 +1,7 @@
 // The stand-in panel service: what sits behind the panel-bridge library. A real service runs HTML
 // panels; this one plays scripted panels. A panel that opens reports "com.norvane.event.DialogReady",
 // records the payload its plug-in sends in reply, then sends the scripted answer (parameters or
-// cancel). Events are queued and delivered by the host after the message that opened the panel has
+// cancel). Each panel opened is logged in the current session's `panels`. Events are queued and delivered by the host after the message that opened the panel has
 // returned, one at a time, as a real panel service would.
 #pragma once
 
@@ -14,16 +14,13 @@
 
 namespace scribera {
 
+struct PanelRecord;
+
 // How the next panel that opens answers.
 struct PanelScript {
     enum class Kind { Params, Cancel, None };
     Kind kind = Kind::None;
     std::string text;  // the parameters payload for Params
-};
-
-struct OpenedPanel {
-    std::string extension;
-    std::string sent;  // what the plug-in dispatched to the panel once it was ready
 };
 
 class PanelService {
@@ -44,9 +41,10 @@ public:
     bool DeliverNext();
     bool HasPending() const { return !pending_.empty(); }
 
-    const std::vector<OpenedPanel>& Opened() const { return opened_; }
+    // The panels opened in the current session, oldest first (the session's `panels`).
+    std::vector<PanelRecord> Opened() const;
     size_t ListenerCount() const { return listeners_.size(); }
-    // Forgets listeners, scripts, pending events and the log (a new session).
+    // Forgets listeners, scripts and pending events (a new session).
     void Reset();
 
     // The event types a panel of this extension sends: "com.zarvo.Rose" answers with
@@ -68,8 +66,9 @@ private:
     std::vector<Listener> listeners_;
     std::deque<PanelScript> scripts_;
     std::deque<PendingEvent> pending_;
-    std::vector<OpenedPanel> opened_;
-    // The panel waiting for its plug-in's reply to the ready event, and what it then answers.
+    // The panel waiting for its plug-in's reply to the ready event (its entry in the session's
+    // panel log), and what it then answers.
+    std::string openExtension_;
     int openIndex_ = -1;
     PanelScript openScript_;
 };
@@ -89,4 +88,5 @@ typedef struct ScriberaPanelServiceTable {
 
 #define SCRIBERA_PANEL_SERVICE_SYMBOL "ScriberaPanelService"
 typedef const ScriberaPanelServiceTable* (*ScriberaPanelServiceProc)(void);
+const ScriberaPanelServiceTable* ScriberaPanelService(void);
 }
