@@ -219,7 +219,7 @@ void Split(const SBRealPoint* p, double t, SBRealPoint* l, SBRealPoint* r) {
 
 namespace mesh {
 constexpr const char* kSuite = kSBMeshSuite;
-constexpr int32_t kMaxPatches = 1000;
+constexpr int32_t kMaxPatches = 256;  // per side; a bigger grid is a runaway argument
 
 #define SB_MESH(var, handle)    \
     SB_ART(var, handle);        \

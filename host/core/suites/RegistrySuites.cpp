@@ -29,6 +29,7 @@ SBErr AddTool(SBPluginRef plugin, const char* name, const SBToolData* data, int3
     SB_NEED(plugin && name && data && out);
     for (const ToolRecord& t : S.tools)
         if (t.name == name) return SB_ERR_CANT;
+    if (S.tools.size() >= size_t(INT16_MAX - kFirstToolNumber)) return SB_ERR_CANT;  // numbers are 16-bit
     ToolRecord r;
     r.number = int16_t(kFirstToolNumber + int16_t(S.tools.size()));
     if (data->sameGroupAs == SB_TOOL_NEW_GROUP) {
