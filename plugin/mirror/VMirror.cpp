@@ -66,27 +66,45 @@ void VMirror::Run(const ArtList& paths) {
         clipCopies.Append(copy);
     }
 
+    // Every group is read before any is changed, so that one nudge serves them all: groups cut at
+    // axes a nudge apart would not meet along one line.
+    struct Group {
+        ArtHandle compound;
+        Entries entries;
+    };
+    std::vector<Group> groups;
     for (int32_t i = 0; i < n; ++i) {
-        groupStart_ = results_.Count();
         ArtHandle compound = compounds[static_cast<size_t>(i)];
-        std::vector<int32_t> group;
+        std::vector<int32_t> indices;
         if (compound) {
             const std::vector<int32_t>& all = members[compound];
             if (all.front() != i) continue;  // done with its first member
-            group = all;
+            indices = all;
         } else {
-            group.push_back(i);
+            indices.push_back(i);
         }
-        Entries entries;
-        for (int32_t j : group) {
+        Group group{compound, Entries()};
+        for (int32_t j : indices) {
             auto list = std::make_unique<ZPathListV>(paths[j]);
             if (list->Count() == 0) continue;  // fewer than two anchors: left alone
             mirror::PathEntry entry;
             entry.path = paths[j];
             entry.list = std::move(list);
-            entries.push_back(std::move(entry));
+            group.entries.push_back(std::move(entry));
         }
-        compound_ = compound;
+        groups.push_back(std::move(group));
+    }
+    {
+        std::vector<const ZPathListV*> lists;
+        for (Group& g : groups)
+            for (mirror::PathEntry& e : g.entries) lists.push_back(e.list.get());
+        Nudge(lists);
+    }
+
+    for (Group& group : groups) {
+        groupStart_ = results_.Count();
+        Entries& entries = group.entries;
+        compound_ = group.compound;
 
         mode_ = params_.mirrorType;
         if ((mode_ == MirrorJoin || mode_ == MirrorJoinOpen) && !entries.empty()) {
@@ -130,11 +148,11 @@ void VMirror::Run(const ArtList& paths) {
     clipCopy_ = nullptr;
 }
 
-void VMirror::Nudge(const Entries& entries) {
+void VMirror::Nudge(const std::vector<const ZPathListV*>& lists) {
     for (int attempt = 0;; ++attempt) {
         bool close = false;
-        for (const mirror::PathEntry& e : entries)
-            if (axis_.DistanceToLine(e.list->FirstPoint()) < 0.001f) {
+        for (const ZPathListV* list : lists)
+            if (axis_.DistanceToLine(list->FirstPoint()) < 0.001f) {
                 close = true;
                 break;
             }
@@ -146,11 +164,10 @@ void VMirror::Nudge(const Entries& entries) {
 }
 
 void VMirror::MirrorGroup(Entries& entries) {
-    Nudge(entries);
-
     std::vector<const ZPathListV*> lists;
     lists.reserve(entries.size());
     for (const mirror::PathEntry& e : entries) lists.push_back(e.list.get());
+    Nudge(lists);  // already clear after the nudge over the whole input; kept for direct callers
     ItemArray<Crossing> crossings;
     mirror::CollectCrossings(lists, axis_, crossings);
     ItemArray<Piece> pieces;

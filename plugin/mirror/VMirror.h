@@ -89,7 +89,7 @@ private:
 
     void ComputeAxis();
     void MirrorGroup(Entries& entries);
-    void Nudge(const Entries& entries);
+    void Nudge(const std::vector<const ZPathListV*>& lists);
     void BuildAsPieces(Entries& entries, const ItemArray<mirror::Crossing>& crossings,
                        const ItemArray<mirror::Piece>& pieces, const std::vector<int32_t>& members,
                        mirror::PieceCluster& cluster);

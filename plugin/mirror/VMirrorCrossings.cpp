@@ -67,7 +67,14 @@ void CollectCrossings(const std::vector<const ZPathListV*>& lists, const Line& a
         if (c.path != before.path) continue;
         // Exact in the segment difference, single precision in the parameters.
         const float apart = static_cast<float>(c.segment - before.segment) + (c.t - before.t);
-        if (std::fabs(apart) < 1e-5f) {
+        // Where a segment runs into the axis with its control point on its end anchor (a corner
+        // of straight lines), the crossing search stops within 1e-5 of the axis at a parameter
+        // up to 4e-4 short of the join, and the next segment reports the join itself: one
+        // crossing by its point, two by its parameter.
+        const ZPathListV& list = *lists[static_cast<size_t>(c.path)];
+        const bool samePoint = std::abs(c.segment - before.segment) <= 1 &&
+                               PointsCoincide(list.PointAt(c.segment, c.t), list.PointAt(before.segment, before.t));
+        if (std::fabs(apart) < 1e-5f || samePoint) {
             if (c.isLast) before.isLast = 1;
             removed[static_cast<size_t>(i)] = 1;
         }

@@ -1,0 +1,144 @@
+// The mirror engine on one closed path of N smooth segments, cutting (CutClosed) and joining
+// (MirrorJoin) about an axis through its centre, beside lib2geom's boolean intersection of the
+// same path with a half-plane rectangle.
+#include "core/Session.h"
+#include "desk/Desk.h"
+#include "frame/Suites.h"
+#include "mirror/VMirror.h"
+
+#include <benchmark/benchmark.h>
+
+#ifdef ZARVO_HAVE_2GEOM
+#include <2geom/bezier-curve.h>
+#include <2geom/intersection-graph.h>
+#include <2geom/path.h>
+#include <2geom/pathvector.h>
+#endif
+
+#include <cmath>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+// A wavy circle: N anchors with tangent handles, the radius rippling so that the outline is not
+// a plain circle but still crosses a line through the centre only twice.
+std::vector<SBPathSegment> Outline(int n) {
+    std::vector<SBPathSegment> out;
+    const double step = 2 * M_PI / n;
+    for (int i = 0; i < n; ++i) {
+        const double a = (i + 0.3) * step;
+        const double r = 300 + 4 * std::sin(7 * a);
+        const double dr = 28 * std::cos(7 * a);
+        const double ph = 400 + r * std::cos(a), pv = 300 + r * std::sin(a);
+        const double th = (dr * std::cos(a) - r * std::sin(a)) * step / 3;
+        const double tv = (dr * std::sin(a) + r * std::cos(a)) * step / 3;
+        out.push_back(SBPathSegment{{ph, pv}, {ph - th, pv - tv}, {ph + th, pv + tv}, 0});
+    }
+    return out;
+}
+
+// The stand-in host with the plug-in's suite pointers filled in, as the plug-in sees it.
+class Host {
+public:
+    Host() : session_(std::make_unique<scribera::Session>()) {
+        session_->MakeCurrent();
+        if (!ScriberaDeskTable()) throw std::runtime_error("no stand-in desktop");
+        session_->NewDocument(1000, 1000);
+        const SBBasicSuite* basic = session_->BasicSuite();
+        sBasic = basic;
+        auto acquire = [&](SuiteImport* table, int count) {
+            for (int i = 0; i < count && table[i].name; ++i)
+                if (basic->AcquireSuite(table[i].name, table[i].version, table[i].destination) != 0)
+                    throw std::runtime_error(table[i].name);
+        };
+        acquire(gBasicSuites, 7);
+        acquire(gImportSuites, kImportSuiteCount);
+    }
+    scribera::Document& Doc() { return session_->Doc(); }
+
+private:
+    std::unique_ptr<scribera::Session> session_;
+};
+
+SBArtHandle AddPath(Host& host, const std::vector<SBPathSegment>& anchors) {
+    scribera::Id id = scribera::kNoId;
+    host.Doc().NewArt(scribera::ArtKind::Path, SB_PLACE_INSIDE_ON_TOP, host.Doc().CurrentLayerGroup(), &id);
+    host.Doc().SetSegmentCount(id, static_cast<int32_t>(anchors.size()));
+    host.Doc().SetSegments(id, 0, anchors.data(), static_cast<int32_t>(anchors.size()));
+    host.Doc().SetClosed(id, true);
+    SBPathStyle style{};
+    style.fillPaint = 1;
+    style.fill.color.kind = SB_COLOR_GRAY;
+    style.stroke.color.kind = SB_COLOR_NONE;
+    host.Doc().SetStyle(id, style);
+    return scribera::ToHandle<SBArtHandle>(id);
+}
+
+void RunEngine(benchmark::State& state, int32_t type) {
+    const int n = static_cast<int>(state.range(0));
+    const std::vector<SBPathSegment> anchors = Outline(n);
+    Host host;
+    MirrorParams params;
+    params.origin = {400, 300};
+    params.angle = 37;
+    params.mirrorType = type;
+    for (auto _ : state) {
+        state.PauseTiming();
+        ArtList input;
+        input.Append(AddPath(host, anchors));
+        state.ResumeTiming();
+        VMirror engine(params);
+        engine.Run(input);
+        benchmark::DoNotOptimize(engine.Results().Count());
+        state.PauseTiming();
+        for (int32_t i = 0; i < engine.Results().Count(); ++i)
+            host.Doc().Dispose(scribera::FromHandle(engine.Results()[i]));
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * n);
+}
+
+void BM_MirrorCutClosed(benchmark::State& state) { RunEngine(state, CutClosed); }
+void BM_MirrorJoin(benchmark::State& state) { RunEngine(state, MirrorJoin); }
+
+BENCHMARK(BM_MirrorCutClosed)->Arg(100)->Arg(1000)->Arg(10000)->Arg(30000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MirrorJoin)->Arg(100)->Arg(1000)->Arg(10000)->Arg(30000)->Unit(benchmark::kMillisecond);
+
+#ifdef ZARVO_HAVE_2GEOM
+// The same cut by lib2geom: the path intersected with a rectangle covering the kept half-plane.
+void BM_Lib2geomHalfPlane(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    const std::vector<SBPathSegment> a = Outline(n);
+    Geom::Path path(Geom::Point(a[0].p.h, a[0].p.v));
+    for (int i = 0; i < n; ++i) {
+        const SBPathSegment& s = a[static_cast<size_t>(i)];
+        const SBPathSegment& e = a[static_cast<size_t>((i + 1) % n)];
+        path.appendNew<Geom::CubicBezier>(Geom::Point(s.out.h, s.out.v), Geom::Point(e.in.h, e.in.v),
+                                          Geom::Point(e.p.h, e.p.v));
+    }
+    path.close(true);
+    const Geom::PathVector shape(path);
+    // The kept side of the axis at 37 degrees through (400, 300): toward (cos, sin).
+    const double t = 37 * M_PI / 180, c = std::cos(t), s = std::sin(t);
+    const Geom::Point o(400, 300), along(-s, c), normal(c, s);
+    Geom::Path box(o - along * 2000);
+    box.appendNew<Geom::LineSegment>(o + along * 2000);
+    box.appendNew<Geom::LineSegment>(o + along * 2000 + normal * 2000);
+    box.appendNew<Geom::LineSegment>(o - along * 2000 + normal * 2000);
+    box.close(true);
+    const Geom::PathVector half(box);
+    for (auto _ : state) {
+        Geom::PathIntersectionGraph graph(shape, half);
+        Geom::PathVector cut = graph.getIntersection();
+        benchmark::DoNotOptimize(cut.size());
+    }
+    state.SetItemsProcessed(state.iterations() * n);
+}
+BENCHMARK(BM_Lib2geomHalfPlane)->Arg(100)->Arg(1000)->Arg(10000)->Arg(30000)->Unit(benchmark::kMillisecond);
+#endif
+
+}  // namespace
+
+BENCHMARK_MAIN();
