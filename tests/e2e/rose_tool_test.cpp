@@ -37,6 +37,7 @@ const ActionValue* FindValue(const scribera::RecordedAction& action, const char 
 TEST(RoseTool, DragDrawsPetalsAroundTheAnchorWithACentreMarkThatMouseUpRemoves) {
     RoseSession s;
     ASSERT_EQ(s.Pick("Rose"), 0);
+    s.session.recording = true;
     const Id rose = s.ToolId("Rose");
     EXPECT_EQ(s.host.TrackCursor(rose, {5, 5}), 0);
     ASSERT_FALSE(s.session.desk.cursorLog.empty());
@@ -80,7 +81,7 @@ TEST(RoseTool, DragDrawsPetalsAroundTheAnchorWithACentreMarkThatMouseUpRemoves) 
     ExpectPoint(tips[3], 60, 20);
     for (size_t i = 0; i < shape.segments.size(); i += 2) ExpectPoint(shape.segments[i].p, 10, 20);
     // A plain drag names no undo entry and records nothing.
-    s.session.recording = true;
+    EXPECT_EQ(s.Doc().UndoNames(), (std::vector<std::string>{"Undo"}));
     EXPECT_TRUE(s.session.recordedActions.empty());
     EXPECT_TRUE(s.session.alerts.empty());
     EXPECT_TRUE(s.session.StaleHandleLog().empty());

@@ -2,6 +2,7 @@
 // non-zero result.
 #pragma once
 
+#include <scribera/SBActionManagerSuite.h>  // the type and unit codes
 #include <scribera/SBTypes.h>
 
 #include <cstdint>
