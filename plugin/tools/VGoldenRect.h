@@ -1,0 +1,46 @@
+// The golden rectangle tool: a closed rectangle with sides in the golden ratio, the larger drag
+// component setting the long side. No panel; every press records its action and names its undo
+// entry.
+#pragma once
+
+#include "geometry/PathList.h"
+#include "tools/VObjectCreationTool.h"
+
+#include <scribera/SBMessages.h>
+
+#include <cstdint>
+
+// The rectangle about `anchor`: with `centred` (w, h) are its half extents and the anchor its
+// centre; otherwise (w, h) are its signed sides from the anchor corner. Sizes or an anchor that
+// are not finite draw nothing.
+ZPathList BuildGoldenRectangle(const RealPoint& anchor, float w, float h, bool centred);
+
+class VGoldenRectangle : public VObjectCreationTool {
+public:
+    static constexpr int32_t kToolCode = 6;
+
+    SBErr EditOptions(SBToolMessage* message) override;
+    SBErr MouseDown(SBToolMessage* message) override;
+    SBErr MouseUp(SBToolMessage* message) override;
+    bool UpdateFromDrag(SBToolMessage* message, bool* keyStep) override;
+    void Draw() override;
+
+    void SetDragVector(float w, float h);
+    void RecordAction();
+    // Draws the recorded rectangle about its centre and records it again, dialog or not.
+    void PlayBack(SBActionParamValueRef values);
+    static void PlayBackHook(SBActionParamValueRef values, bool showDialog);
+
+    // The plug-in's one golden rectangle object.
+    static VGoldenRectangle* Instance();
+
+    float Width() const { return w_; }
+    float Height() const { return h_; }
+
+private:
+    // The base keeps its anchor, drag vector and Alt state to itself; playback sets these.
+    RealPoint anchor_{0, 0};
+    float w_ = 0.0f;
+    float h_ = 0.0f;
+    bool alt_ = false;
+};

@@ -1,0 +1,248 @@
+#include "tools/VGrid.h"
+
+#include "frame/Globals.h"
+#include "frame/Preferences.h"
+#include "frame/ZarvoPlugin.h"
+#include "frame/sb/Action.h"
+#include "frame/sb/Registry.h"
+#include "frame/sb/Art.h"
+#include "frame/sb/Style.h"
+#include "geometry/PathList.h"
+#include "geometry/DesktopHelpers.h"
+#include "tools/VGridDBox.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+const GridParams kGridDefaults = {0.0, 0.0, 36.0, 36.0, 4, 3, false};
+
+namespace {
+
+constexpr int32_t kInfoVariables[] = {15, 16, 2, 3, -1};
+constexpr const char* kEvent = "sb_plugin_zarvo_grid";
+constexpr int32_t kDialogStatus = 3;
+
+constexpr uint32_t kKeyTool = SB_FOURCC('t', 'o', 'o', 'l');
+constexpr uint32_t kKeyCentreX = SB_FOURCC('c', 'n', 't', 'x');
+constexpr uint32_t kKeyCentreY = SB_FOURCC('c', 'n', 't', 'y');
+constexpr uint32_t kKeyWidth = SB_FOURCC('w', 'd', 't', 'h');
+constexpr uint32_t kKeyHeight = SB_FOURCC('h', 'g', 'h', 't');
+constexpr uint32_t kKeySquaresX = SB_FOURCC('n', 's', 'q', 'x');
+constexpr uint32_t kKeySquaresY = SB_FOURCC('n', 's', 'q', 'y');
+constexpr uint32_t kKeyAsSquares = SB_FOURCC('c', 's', 'q', 's');
+
+// A straight segment, its control points on its anchors.
+BezierSegment Straight(const RealPoint& from, const RealPoint& to) { return BezierSegment{from, from, to, to}; }
+
+// A new path on top inside the group, holding the list and selected.
+ArtHandle AddPath(ArtHandle group, ZPathList& list) {
+    ArtHandle path = sb::NewArt(kArtPath, kPlaceInsideOnTop, group);
+    list.WriteTo(path);
+    sb::SetArtUserAttr(path, SB_ATTR_SELECTED, SB_ATTR_SELECTED);
+    return path;
+}
+
+bool ModeIs(const char* mode) { return gCurrentPlugin && std::strcmp(gCurrentPlugin->InteractionMode(), mode) == 0; }
+
+void SetMode(const char* mode) {
+    if (gCurrentPlugin) gCurrentPlugin->SetInteractionMode(mode);
+}
+
+}  // namespace
+
+int32_t ClampSquares(int32_t count) { return std::max(1, std::min(count, kMaxSquares)); }
+
+VGrid::VGrid() : params_(kGridDefaults) {}
+
+bool VGrid::UpdateFromDrag(SBToolMessage* message, bool* keyStep) {
+    *keyStep = false;
+    bool changed = TrackAltKey(message);
+    if (UpdateDragVector(message, false)) changed = true;
+    const float h = DragH(), v = DragV();
+    if (IsUpArrowDown()) {
+        if (params_.squaresY < kMaxKeySquares) {
+            ++params_.squaresY;
+            *keyStep = changed = true;
+        }
+    } else if (IsDownArrowDown() && params_.squaresY > 1) {
+        --params_.squaresY;
+        *keyStep = changed = true;
+    }
+    if (IsLeftArrowDown()) {
+        if (params_.squaresX > 1) {
+            --params_.squaresX;
+            *keyStep = changed = true;
+        }
+    } else if (IsRightArrowDown() && params_.squaresX < kMaxKeySquares) {
+        ++params_.squaresX;
+        *keyStep = changed = true;
+    }
+    if (AltState()) {
+        params_.centreH = Anchor().h;
+        params_.centreV = Anchor().v;
+    } else {
+        params_.centreH = Anchor().h + h / 2.0f;
+        params_.centreV = Anchor().v + v / 2.0f;
+    }
+    if (!IsClick()) {
+        const float across = static_cast<float>(params_.squaresX);
+        const float down = static_cast<float>(params_.squaresY);
+        params_.width = (AltState() ? 2.0f * h : h) / across;
+        params_.height = (AltState() ? 2.0f * v : v) / down;
+    }
+    if (changed) {
+        const double values[] = {params_.centreH, params_.centreV, static_cast<double>(params_.squaresX),
+                                 -static_cast<double>(params_.squaresY)};
+        SetInfoValues(kInfoVariables, values);
+    }
+    return changed;
+}
+
+void VGrid::Draw() {
+    const GridParams& p = params_;
+    const int32_t across = ClampSquares(p.squaresX);
+    const int32_t down = ClampSquares(p.squaresY);
+    const float hw = static_cast<float>(p.width * across / 2.0);
+    const float hh = static_cast<float>(p.height * down / 2.0);
+    ArtHandle group = sb::NewArt(kArtGroup, kPlaceInsideOnTop, sb::GetFirstArtOfLayer(nullptr));
+    if (!std::isfinite(hw) || !std::isfinite(hh) || !std::isfinite(static_cast<float>(p.centreH)) ||
+        !std::isfinite(static_cast<float>(p.centreV)))
+        return;
+    const double ch = p.centreH, cv = p.centreV, w = p.width, h = p.height;
+    if (p.createAsSquares) {
+        for (int32_t i = 0; i < across; ++i) {
+            for (int32_t j = 0; j < down; ++j) {
+                const double x0 = ch + w * i - hw, y0 = cv + h * j - hh;
+                const RealPoint corners[4] = {{x0, y0}, {x0, y0 + h}, {x0 + w, y0 + h}, {x0 + w, y0}};
+                const RealPoint& opposite = corners[2];
+                FitGradient(static_cast<float>((x0 + opposite.h) / 2), static_cast<float>((y0 + opposite.v) / 2),
+                            static_cast<float>((x0 - opposite.h) / 2), static_cast<float>((y0 - opposite.v) / 2));
+                ZPathList cell;
+                for (int k = 0; k < 4; ++k) cell.Append(Straight(corners[k], corners[(k + 1) % 4]));
+                cell.SetClosed(true);
+                ArtHandle path = AddPath(group, cell);
+                if (HasGradientFill()) sb::SetPathStyle(path, CapturedStyle());
+            }
+        }
+        return;
+    }
+    auto line = [&](const RealPoint& from, const RealPoint& to) {
+        ZPathList list;
+        list.Append(Straight(from, to));
+        list.Translate(-hw, -hh);
+        list.SetClosed(false);
+        AddPath(group, list);
+    };
+    for (int32_t i = 0; i <= across; ++i)
+        line(RealPoint{ch + w * i, cv + h * down}, RealPoint{ch + w * i, cv});
+    for (int32_t j = 0; j <= down; ++j)
+        line(RealPoint{ch + w * across, cv + h * j}, RealPoint{ch, cv + h * j});
+}
+
+SBErr VGrid::EditOptions(SBToolMessage*) {
+    SetMode("EditTool");
+    OpenPanel();
+    return 0;
+}
+
+SBErr VGrid::MouseUp(SBToolMessage* message) {
+    if (!IsClick()) return VObjectCreationTool::MouseUp(message);
+    SetMode("MouseUp");
+    savedMouseUp_ = *message;
+    // The event record is the host's and lives only as long as this message.
+    savedMouseUp_.event = nullptr;
+    OpenPanel();
+    return 0;
+}
+
+void VGrid::OpenPanel() {
+    auto* panel = gZGlobals ? dynamic_cast<VGridDBox*>(gZGlobals->gridDBox) : nullptr;
+    if (panel) panel->PointAt(this, &params_);
+    PreferencesElement element("grid");
+    element.Add("width", params_.width)
+        .Add("height", params_.height)
+        .Add("sqX", params_.squaresX)
+        .Add("sqY", params_.squaresY)
+        .Add("createAsSq", params_.createAsSquares ? 1 : 0);
+    PreferencesFile file(element);
+    if (panel) panel->OpenPanel();
+}
+
+void VGrid::SetGridParameters(float width, float height, int32_t squaresX, int32_t squaresY, bool createAsSquares) {
+    params_.width = width;
+    params_.height = height;
+    params_.squaresX = ClampSquares(squaresX);
+    params_.squaresY = ClampSquares(squaresY);
+    params_.createAsSquares = createAsSquares;
+}
+
+void VGrid::DrawAt(float h, float v) {
+    params_.centreH = h;
+    params_.centreV = v;
+    Draw();
+    RecordAction();
+}
+
+void VGrid::FinishClick() { FinishDrag(); }
+
+void VGrid::RecordAction() {
+    if (!sb::HasActionManager() || !sb::InRecordMode()) return;
+    sb::ActionParamValue value;
+    if (!value.IsValid()) return;
+    value.SetInteger(kKeyTool, kToolCode);
+    value.SetUnitReal(kKeyCentreX, SB_UNIT_POINTS, params_.centreH);
+    value.SetUnitReal(kKeyCentreY, SB_UNIT_POINTS, params_.centreV);
+    value.SetUnitReal(kKeyWidth, SB_UNIT_POINTS, std::fabs(params_.width));
+    value.SetUnitReal(kKeyHeight, SB_UNIT_POINTS, std::fabs(params_.height));
+    value.SetInteger(kKeySquaresX, params_.squaresX);
+    value.SetInteger(kKeySquaresY, params_.squaresY);
+    value.SetBoolean(kKeyAsSquares, params_.createAsSquares);
+    value.Record(kEvent, kDialogStatus);
+    value.Delete();
+}
+
+void VGrid::PlayBack(SBActionParamValueRef values, bool showDialog) {
+    const double cntx = sb::GetActionReal(values, kKeyCentreX);
+    const double cnty = sb::GetActionReal(values, kKeyCentreY);
+    const double wdth = sb::GetActionReal(values, kKeyWidth);
+    const double hght = sb::GetActionReal(values, kKeyHeight);
+    const int32_t nsqx = sb::GetActionInteger(values, kKeySquaresX);
+    const int32_t nsqy = sb::GetActionInteger(values, kKeySquaresY);
+    const bool csqs = sb::GetActionBoolean(values, kKeyAsSquares);
+    SetGridParameters(static_cast<float>(wdth), static_cast<float>(hght), nsqx, nsqy, csqs);
+    if (!showDialog) return;
+    playbackCentre_ = RealPoint{cntx, cnty};
+    OpenPanel();
+}
+
+void VGrid::PlayBackHook(SBActionParamValueRef values, bool showDialog) {
+    auto* grid = gZGlobals ? dynamic_cast<VGrid*>(gZGlobals->grid) : nullptr;
+    if (grid) grid->PlayBack(values, showDialog);
+}
+
+void VGrid::PanelConfirmed() {
+    if (ModeIs("Action")) {
+        DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
+    } else if (ModeIs("MouseUp")) {
+        params_.centreH = Anchor().h;
+        params_.centreV = Anchor().v;
+        Draw();
+        RecordAction();
+        SetUndoRedoText("Undo Grid", "Redo Grid");
+        FinishClick();
+    }
+}
+
+void VGrid::PanelCancelled() {
+    if (ModeIs("Action")) {
+        DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
+    } else if (ModeIs("MouseUp")) {
+        // The recorded centre is the click's, not the last drag's.
+        params_.centreH = Anchor().h;
+        params_.centreV = Anchor().v;
+        RecordAction();
+        SetUndoRedoText("Undo Grid", "Redo Grid");
+        FinishClick();
+    }
+}

@@ -1,0 +1,62 @@
+// The grid tool: a grid over the dragged rectangle inside a new group, as open lines or as one
+// closed path per cell. The arrow keys change the cells across and down; a click, a double-click
+// on the icon and action playback open its panel.
+#pragma once
+
+#include "geometry/GeometryTypes.h"
+#include "tools/VObjectCreationTool.h"
+
+#include <scribera/SBMessages.h>
+
+#include <cstdint>
+
+struct GridParams {
+    double centreH;
+    double centreV;
+    double width;   // of one cell; negative runs the columns the other way
+    double height;  // of one cell
+    int32_t squaresX;
+    int32_t squaresY;
+    bool createAsSquares;
+};
+
+extern const GridParams kGridDefaults;
+
+// Counts from a panel or a recorded action are kept within 1 … kMaxSquares: below 1 the drag's
+// cell division has nothing to divide by, and above it one step would make tens of thousands of
+// paths (200 × 200 cells is 40000 paths).
+constexpr int32_t kMaxSquares = 200;
+int32_t ClampSquares(int32_t count);
+
+class VGrid : public VObjectCreationTool {
+public:
+    static constexpr int32_t kToolCode = 12;
+    static constexpr int32_t kMaxKeySquares = 60;
+
+    VGrid();
+
+    SBErr EditOptions(SBToolMessage* message) override;
+    SBErr MouseUp(SBToolMessage* message) override;
+    bool UpdateFromDrag(SBToolMessage* message, bool* keyStep) override;
+    // The group of lines or cells; sizes or a centre not finite in single precision leave it empty.
+    void Draw() override;
+
+    void SetGridParameters(float width, float height, int32_t squaresX, int32_t squaresY, bool createAsSquares);
+    void DrawAt(float h, float v);
+    void FinishClick();
+    void RecordAction();
+    void PlayBack(SBActionParamValueRef values, bool showDialog);
+    static void PlayBackHook(SBActionParamValueRef values, bool showDialog);
+
+    void PanelConfirmed();
+    void PanelCancelled();
+
+    const GridParams& Parameters() const { return params_; }
+
+private:
+    void OpenPanel();
+
+    RealPoint playbackCentre_{0, 0};
+    GridParams params_;
+    SBToolMessage savedMouseUp_{};
+};

@@ -1,0 +1,180 @@
+#include "tools/VRhombus.h"
+
+#include "frame/Globals.h"
+#include "frame/Preferences.h"
+#include "frame/ZarvoPlugin.h"
+#include "frame/sb/Action.h"
+#include "frame/sb/Registry.h"
+#include "geometry/BezierGeometry.h"
+#include "geometry/DesktopHelpers.h"
+#include "tools/VRhombusDBox.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+const RhombusParams kRhombusDefaults = {0.0, 0.0, 200.0, 100.0};
+
+namespace {
+
+constexpr int32_t kInfoVariables[] = {15, 16, 2, 3, -1};
+constexpr const char* kEvent = "sb_plugin_zarvo_rhombus";
+constexpr int32_t kDialogStatus = 3;
+
+constexpr uint32_t kKeyTool = SB_FOURCC('t', 'o', 'o', 'l');
+constexpr uint32_t kKeyCentreX = SB_FOURCC('c', 'n', 't', 'x');
+constexpr uint32_t kKeyCentreY = SB_FOURCC('c', 'n', 't', 'y');
+constexpr uint32_t kKeyWidth = SB_FOURCC('w', 'd', 't', 'h');
+constexpr uint32_t kKeyHeight = SB_FOURCC('h', 'g', 'h', 't');
+
+bool ModeIs(const char* mode) { return gCurrentPlugin && std::strcmp(gCurrentPlugin->InteractionMode(), mode) == 0; }
+
+void SetMode(const char* mode) {
+    if (gCurrentPlugin) gCurrentPlugin->SetInteractionMode(mode);
+}
+
+}  // namespace
+
+ZPathList BuildRhombus(const RhombusParams& params) {
+    ZPathList list;
+    const float a = static_cast<float>(params.width / 2.0);
+    const float b = static_cast<float>(params.height / 2.0);
+    const float ch = static_cast<float>(params.centreH);
+    const float cv = static_cast<float>(params.centreV);
+    if (std::isfinite(a) && std::isfinite(b) && std::isfinite(ch) && std::isfinite(cv)) {
+        const double h = params.centreH, v = params.centreV;
+        const RealPoint corners[4] = {{h + a, v}, {h, v - b}, {h - a, v}, {h, v + b}};
+        for (int i = 0; i < 4; ++i) {
+            const RealPoint& from = corners[i];
+            const RealPoint& to = corners[(i + 1) % 4];
+            list.Append(BezierSegment{from, from, to, to});
+        }
+    }
+    list.SetClosed(true);
+    return list;
+}
+
+VRhombus::VRhombus() : params_(kRhombusDefaults) {}
+
+bool VRhombus::UpdateFromDrag(SBToolMessage* message, bool* keyStep) {
+    *keyStep = false;
+    const bool alt = TrackAltKey(message);
+    const bool moved = UpdateDragVector(message, true);
+    const float h = DragH(), v = DragV();
+    if (AltState()) {
+        params_.centreH = Anchor().h;
+        params_.centreV = Anchor().v;
+    } else {
+        params_.centreH = Anchor().h + h / 2.0f;
+        params_.centreV = Anchor().v + v / 2.0f;
+    }
+    if (!IsClick()) {
+        params_.width = AltState() ? std::fabs(2.0f * h) : std::fabs(h);
+        params_.height = AltState() ? std::fabs(2.0f * v) : std::fabs(v);
+    }
+    if (!moved && !alt) return false;
+    const double values[] = {params_.centreH, params_.centreV, params_.width, -params_.height};
+    SetInfoValues(kInfoVariables, values);
+    return true;
+}
+
+void VRhombus::Draw() {
+    FitGradient(static_cast<float>(params_.centreH), static_cast<float>(params_.centreV),
+                static_cast<float>(params_.width / 2.0), static_cast<float>(params_.height / 2.0));
+    ZPathList list = BuildRhombus(params_);
+    WriteShape(list);
+}
+
+SBErr VRhombus::EditOptions(SBToolMessage*) {
+    SetMode("EditTool");
+    OpenPanel();
+    return 0;
+}
+
+SBErr VRhombus::MouseUp(SBToolMessage* message) {
+    if (!IsClick()) return VObjectCreationTool::MouseUp(message);
+    SetMode("MouseUp");
+    savedMouseUp_ = *message;
+    // The event record is the host's and lives only as long as this message.
+    savedMouseUp_.event = nullptr;
+    OpenPanel();
+    return 0;
+}
+
+void VRhombus::OpenPanel() {
+    auto* panel = gZGlobals ? dynamic_cast<VRhombusDBox*>(gZGlobals->rhombusDBox) : nullptr;
+    if (panel) panel->PointAt(this, &params_);
+    PreferencesElement element("rhombus");
+    element.Add("width", params_.width).Add("height", params_.height);
+    PreferencesFile file(element);
+    if (panel) panel->OpenPanel();
+}
+
+void VRhombus::SetRhombusParameters(float width, float height) {
+    params_.width = width;
+    params_.height = height;
+}
+
+void VRhombus::DrawAt(float h, float v) {
+    params_.centreH = h;
+    params_.centreV = v;
+    Draw();
+    RecordAction();
+}
+
+void VRhombus::FinishClick() { FinishDrag(); }
+
+void VRhombus::RecordAction() {
+    if (!sb::HasActionManager() || !sb::InRecordMode()) return;
+    sb::ActionParamValue value;
+    if (!value.IsValid()) return;
+    value.SetInteger(kKeyTool, kToolCode);
+    value.SetUnitReal(kKeyCentreX, SB_UNIT_POINTS, params_.centreH);
+    value.SetUnitReal(kKeyCentreY, SB_UNIT_POINTS, params_.centreV);
+    value.SetUnitReal(kKeyWidth, SB_UNIT_POINTS, params_.width);
+    value.SetUnitReal(kKeyHeight, SB_UNIT_POINTS, params_.height);
+    value.Record(kEvent, kDialogStatus);
+    value.Delete();
+}
+
+void VRhombus::PlayBack(SBActionParamValueRef values, bool showDialog) {
+    const double cntx = sb::GetActionReal(values, kKeyCentreX);
+    const double cnty = sb::GetActionReal(values, kKeyCentreY);
+    const double wdth = sb::GetActionReal(values, kKeyWidth);
+    const double hght = sb::GetActionReal(values, kKeyHeight);
+    SetRhombusParameters(static_cast<float>(wdth), static_cast<float>(hght));
+    if (!showDialog) return;
+    playbackCentre_ = RealPoint{cntx, cnty};
+    OpenPanel();
+}
+
+void VRhombus::PlayBackHook(SBActionParamValueRef values, bool showDialog) {
+    auto* rhombus = gZGlobals ? dynamic_cast<VRhombus*>(gZGlobals->rhombus) : nullptr;
+    if (rhombus) rhombus->PlayBack(values, showDialog);
+}
+
+void VRhombus::PanelConfirmed() {
+    if (ModeIs("Action")) {
+        DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
+    } else if (ModeIs("MouseUp")) {
+        params_.centreH = Anchor().h;
+        params_.centreV = Anchor().v;
+        Draw();
+        RecordAction();
+        SetUndoRedoText("Undo Rhombus", "Redo Rhombus");
+        FinishClick();
+    }
+}
+
+void VRhombus::PanelCancelled() {
+    if (ModeIs("Action")) {
+        DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
+    } else if (ModeIs("MouseUp")) {
+        // The recorded centre is the click's, not the last drag's.
+        params_.centreH = Anchor().h;
+        params_.centreV = Anchor().v;
+        RecordAction();
+        SetUndoRedoText("Undo Rhombus", "Redo Rhombus");
+        FinishClick();
+    }
+}

@@ -1,0 +1,241 @@
+#include "tools/VSpiral.h"
+
+#include "frame/Globals.h"
+#include "frame/Preferences.h"
+#include "frame/ZarvoPlugin.h"
+#include "frame/sb/Action.h"
+#include "frame/sb/Registry.h"
+#include "geometry/ArtTransforms.h"
+#include "geometry/BezierGeometry.h"
+#include "geometry/DesktopHelpers.h"
+#include "tools/CurveFitter.h"
+#include "tools/VSpiralDBox.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+const SpiralParams kSpiralDefaults = {0.0, 0.0, 100.0, 4, false};
+
+namespace {
+
+constexpr int32_t kInfoVariables[] = {15, 16, 4, -1};
+constexpr const char* kEvent = "sb_plugin_zarvo_spiral";
+constexpr int32_t kDialogStatus = 3;
+
+constexpr uint32_t kKeyTool = SB_FOURCC('t', 'o', 'o', 'l');
+constexpr uint32_t kKeyCentreX = SB_FOURCC('c', 'n', 't', 'x');
+constexpr uint32_t kKeyCentreY = SB_FOURCC('c', 'n', 't', 'y');
+constexpr uint32_t kKeyRadius = SB_FOURCC('s', 'p', 'r', 'd');
+constexpr uint32_t kKeyTurns = SB_FOURCC('s', 'p', 't', 'u');
+constexpr uint32_t kKeyFermat = SB_FOURCC('s', 'p', 'f', 'e');
+
+constexpr float kFullTurnF = 6.2831855f;
+constexpr float kQuarterTurnF = 1.5707964f;
+
+bool ModeIs(const char* mode) { return gCurrentPlugin && std::strcmp(gCurrentPlugin->InteractionMode(), mode) == 0; }
+
+void SetMode(const char* mode) {
+    if (gCurrentPlugin) gCurrentPlugin->SetInteractionMode(mode);
+}
+
+}  // namespace
+
+BezierSegment SpiralQuarterTurn(float growth, float theta0, float theta1) {
+    const float a = growth;
+    const int32_t n = theta0 < kFullTurnF ? 12 : 6;
+    RealPoint samples[12];
+    for (int32_t k = 0; k < n; ++k) {
+        const float theta = theta0 + (static_cast<float>(k) / static_cast<float>(n - 1)) * (theta1 - theta0);
+        PolarToCartesian(a * theta, theta, samples[k].h, samples[k].v);
+    }
+    const float c0 = std::cos(theta0), s0 = std::sin(theta0);
+    const float c1 = std::cos(theta1), s1 = std::sin(theta1);
+    const Vec2f start{a * c0 - a * theta0 * s0, a * s0 + a * theta0 * c0};
+    const Vec2f end{-(a * c1 - a * theta1 * s1), -(a * s1 + a * theta1 * c1)};
+    CurveFitter fitter(n, samples, 1e-5f);
+    fitter.FitWithTangents(start, end);
+    return fitter.Segment(0);
+}
+
+ZPathList BuildSpiral(const SpiralParams& params, float dirH, float dirV) {
+    ZPathList list;
+    const float radius = static_cast<float>(params.radius);
+    const float ch = static_cast<float>(params.centreH);
+    const float cv = static_cast<float>(params.centreV);
+    if (!std::isfinite(radius) || !std::isfinite(ch) || !std::isfinite(cv)) return list;
+    const int32_t turns = std::min(params.turns, kMaxDrawnTurns);
+    float r = 0.0f, phi = 0.0f;
+    CartesianToPolar(dirH, dirV, r, phi);
+    if (phi < 0.0f) phi += kFullTurnF;
+    const float thetaE = kFullTurnF * static_cast<float>(turns) + phi;
+    const float a = static_cast<float>(static_cast<double>(radius) / thetaE);
+    for (float theta = 0.0f; thetaE > theta; theta += kQuarterTurnF)
+        list.Append(SpiralQuarterTurn(a, theta, std::min(theta + kQuarterTurnF, thetaE)));
+    if (params.fermat) {
+        ZPathList second(list);
+        second.Rotate(RealPoint{0, 0}, 0.0f, -1.0f);
+        list.Reverse();
+        list.AppendAll(second);
+    }
+    list.Translate(ch, cv);
+    list.SetClosed(false);
+    return list;
+}
+
+VSpiral::VSpiral() : params_(kSpiralDefaults) {}
+
+SBErr VSpiral::MouseDown(SBToolMessage* message) {
+    dirH_ = dirV_ = 0.0f;
+    return VObjectCreationTool::MouseDown(message);
+}
+
+bool VSpiral::UpdateFromDrag(SBToolMessage* message, bool* keyStep) {
+    *keyStep = false;
+    bool changed = false;
+    const float hp = dirH_, vp = dirV_;
+    float h = dirH_, v = dirV_;
+    if (UpdateDragVector(message, false)) {
+        h = DragH();
+        v = DragV();
+        params_.radius = std::sqrt(h * h + v * v);
+        changed = true;
+    }
+    if (message->event && (message->event->modifiers & kShift) != 0) {
+        const float radius = static_cast<float>(params_.radius);
+        if (std::fabs(h) > std::fabs(v)) {
+            h = h > 0.0f ? radius : -radius;
+            v = 0.0f;
+        } else {
+            h = 0.0f;
+            v = v > 0.0f ? radius : -radius;
+        }
+    }
+    if (std::fabs(h - hp) > 1e-5f || std::fabs(v - vp) > 1e-5f) changed = true;
+    dirH_ = h;
+    dirV_ = v;
+    if (IsRightArrowDown()) {
+        if (params_.turns < kMaxKeyTurns) {
+            ++params_.turns;
+            *keyStep = changed = true;
+        }
+    } else if (IsLeftArrowDown() && params_.turns >= 1) {
+        --params_.turns;
+        *keyStep = changed = true;
+    }
+    if (IsRKeyDown()) {
+        params_.fermat = !params_.fermat;
+        changed = true;
+    }
+    params_.centreH = Anchor().h;
+    params_.centreV = Anchor().v;
+    if (changed) {
+        const double values[] = {params_.centreH, params_.centreV, params_.radius};
+        SetInfoValues(kInfoVariables, values);
+    }
+    return changed;
+}
+
+void VSpiral::Draw() {
+    const float radius = static_cast<float>(params_.radius);
+    FitGradient(static_cast<float>(params_.centreH), static_cast<float>(params_.centreV), radius, radius);
+    ZPathList list = BuildSpiral(params_, dirH_, dirV_);
+    WriteShape(list);
+}
+
+SBErr VSpiral::EditOptions(SBToolMessage*) {
+    SetMode("EditTool");
+    OpenPanel();
+    return 0;
+}
+
+SBErr VSpiral::MouseUp(SBToolMessage* message) {
+    if (!IsClick()) return VObjectCreationTool::MouseUp(message);
+    SetMode("MouseUp");
+    savedMouseUp_ = *message;
+    // The event record is the host's and lives only as long as this message.
+    savedMouseUp_.event = nullptr;
+    OpenPanel();
+    return 0;
+}
+
+void VSpiral::OpenPanel() {
+    auto* panel = gZGlobals ? dynamic_cast<VSpiralDBox*>(gZGlobals->spiralDBox) : nullptr;
+    if (panel) panel->PointAt(this, &params_);
+    PreferencesElement element("spiral");
+    element.Add("radius", params_.radius).Add("turns", params_.turns).Add("fermat", params_.fermat ? 1 : 0);
+    PreferencesFile file(element);
+    if (panel) panel->OpenPanel();
+}
+
+void VSpiral::SetSpiralParameters(float radius, int32_t turns, bool fermat) {
+    params_.radius = radius;
+    params_.turns = turns;
+    params_.fermat = fermat;
+}
+
+void VSpiral::DrawAt(float h, float v) {
+    params_.centreH = h;
+    params_.centreV = v;
+    Draw();
+    RecordAction();
+}
+
+void VSpiral::FinishClick() { FinishDrag(); }
+
+void VSpiral::RecordAction() {
+    if (!sb::HasActionManager() || !sb::InRecordMode()) return;
+    sb::ActionParamValue value;
+    if (!value.IsValid()) return;
+    value.SetInteger(kKeyTool, kToolCode);
+    value.SetUnitReal(kKeyCentreX, SB_UNIT_POINTS, params_.centreH);
+    value.SetUnitReal(kKeyCentreY, SB_UNIT_POINTS, params_.centreV);
+    value.SetUnitReal(kKeyRadius, SB_UNIT_POINTS, params_.radius);
+    value.SetInteger(kKeyTurns, params_.turns);
+    value.SetBoolean(kKeyFermat, params_.fermat);
+    value.Record(kEvent, kDialogStatus);
+    value.Delete();
+}
+
+void VSpiral::PlayBack(SBActionParamValueRef values, bool showDialog) {
+    const double cntx = sb::GetActionReal(values, kKeyCentreX);
+    const double cnty = sb::GetActionReal(values, kKeyCentreY);
+    const double sprd = sb::GetActionReal(values, kKeyRadius);
+    const int32_t sptu = sb::GetActionInteger(values, kKeyTurns);
+    const bool spfe = sb::GetActionBoolean(values, kKeyFermat);
+    SetSpiralParameters(static_cast<float>(sprd), sptu, spfe);
+    if (!showDialog) return;
+    playbackCentre_ = RealPoint{cntx, cnty};
+    OpenPanel();
+}
+
+void VSpiral::PlayBackHook(SBActionParamValueRef values, bool showDialog) {
+    auto* spiral = gZGlobals ? dynamic_cast<VSpiral*>(gZGlobals->spiral) : nullptr;
+    if (spiral) spiral->PlayBack(values, showDialog);
+}
+
+void VSpiral::PanelConfirmed() {
+    if (ModeIs("Action")) {
+        DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
+    } else if (ModeIs("MouseUp")) {
+        params_.centreH = Anchor().h;
+        params_.centreV = Anchor().v;
+        Draw();
+        RecordAction();
+        SetUndoRedoText("Undo Archimedean Spiral", "Redo Archimedean Spiral");
+        FinishClick();
+    }
+}
+
+void VSpiral::PanelCancelled() {
+    if (ModeIs("Action")) {
+        DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
+    } else if (ModeIs("MouseUp")) {
+        // The recorded centre is the click's, not the last drag's.
+        params_.centreH = Anchor().h;
+        params_.centreV = Anchor().v;
+        RecordAction();
+        SetUndoRedoText("Undo Archimedean Spiral", "Redo Archimedean Spiral");
+        FinishClick();
+    }
+}

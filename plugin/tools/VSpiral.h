@@ -1,0 +1,68 @@
+// The spiral tool: an Archimedean spiral r = a·θ from the press point out to the drag point, one
+// fitted cubic per quarter turn. Left and Right change the whole turns, R the two-armed form; a
+// click, a double-click on the icon and action playback open the spiral's panel.
+#pragma once
+
+#include "geometry/PathList.h"
+#include "tools/VObjectCreationTool.h"
+
+#include <scribera/SBMessages.h>
+
+#include <cstdint>
+
+struct SpiralParams {
+    double centreH;
+    double centreV;
+    double radius;
+    int32_t turns;
+    bool fermat;  // two arms through the centre
+};
+
+extern const SpiralParams kSpiralDefaults;
+
+// Turns from a panel or a recorded action above this draw as this many: 4 segments a turn, twice
+// that with two arms, stays within what a host path holds and keeps a step bounded.
+constexpr int32_t kMaxDrawnTurns = 3000;
+
+// The quarter turn from theta0 to theta1 (radians) of r = growth·θ, fitted to its samples.
+// Raises CheckFailure when the samples coincide (a radius of 0).
+BezierSegment SpiralQuarterTurn(float growth, float theta0, float theta1);
+// The spiral about the origin ending in the direction (dirH, dirV), centred on the parameters'
+// centre. A radius or centre that is not finite draws nothing.
+ZPathList BuildSpiral(const SpiralParams& params, float dirH, float dirV);
+
+class VSpiral : public VObjectCreationTool {
+public:
+    static constexpr int32_t kToolCode = 5;
+    static constexpr int32_t kMaxKeyTurns = 50;
+
+    VSpiral();
+
+    SBErr EditOptions(SBToolMessage* message) override;
+    SBErr MouseUp(SBToolMessage* message) override;
+    SBErr MouseDown(SBToolMessage* message) override;
+    bool UpdateFromDrag(SBToolMessage* message, bool* keyStep) override;
+    void Draw() override;
+
+    void SetSpiralParameters(float radius, int32_t turns, bool fermat);
+    void DrawAt(float h, float v);
+    void FinishClick();
+    void RecordAction();
+    void PlayBack(SBActionParamValueRef values, bool showDialog);
+    static void PlayBackHook(SBActionParamValueRef values, bool showDialog);
+
+    void PanelConfirmed();
+    void PanelCancelled();
+
+    const SpiralParams& Parameters() const { return params_; }
+
+private:
+    void OpenPanel();
+
+    RealPoint playbackCentre_{0, 0};
+    SpiralParams params_;
+    SBToolMessage savedMouseUp_{};
+    // The drag vector after the Shift snap; its direction is where the outer end lies.
+    float dirH_ = 0.0f;
+    float dirV_ = 0.0f;
+};

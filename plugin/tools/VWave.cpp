@@ -1,0 +1,212 @@
+#include "tools/VWave.h"
+
+#include "frame/Globals.h"
+#include "frame/Preferences.h"
+#include "frame/ZarvoPlugin.h"
+#include "frame/sb/Action.h"
+#include "frame/sb/Registry.h"
+#include "geometry/BezierGeometry.h"
+#include "geometry/DesktopHelpers.h"
+#include "tools/VWaveDBox.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+const WaveParams kWaveDefaults = {0.0, 0.0, 200.0, 100.0, 8};
+
+namespace {
+
+constexpr int32_t kInfoVariables[] = {15, 16, 2, 3, -1};
+constexpr const char* kEvent = "sb_plugin_zarvo_wave";
+constexpr int32_t kDialogStatus = 3;
+
+constexpr uint32_t kKeyTool = SB_FOURCC('t', 'o', 'o', 'l');
+constexpr uint32_t kKeyCentreX = SB_FOURCC('c', 'n', 't', 'x');
+constexpr uint32_t kKeyCentreY = SB_FOURCC('c', 'n', 't', 'y');
+constexpr uint32_t kKeyWidth = SB_FOURCC('w', 'd', 't', 'h');
+constexpr uint32_t kKeyHeight = SB_FOURCC('h', 'g', 'h', 't');
+constexpr uint32_t kKeyWaves = SB_FOURCC('w', 'a', 'v', 's');
+
+// One arch's rising half in units of the arch width and the crest height.
+constexpr float kArch[4][2] = {{0.0f, 0.0f}, {0.06f, 0.25f}, {0.25f, 1.0f}, {0.5f, 1.0f}};
+
+bool ModeIs(const char* mode) { return gCurrentPlugin && std::strcmp(gCurrentPlugin->InteractionMode(), mode) == 0; }
+
+void SetMode(const char* mode) {
+    if (gCurrentPlugin) gCurrentPlugin->SetInteractionMode(mode);
+}
+
+}  // namespace
+
+ZPathList BuildWave(const WaveParams& params) {
+    ZPathList list;
+    const int32_t waves = std::min(params.waves, kMaxDrawnWaves);
+    const double width = params.width;
+    const float height = static_cast<float>(params.height);
+    const double left = params.centreH - width / 2.0;
+    const bool finite = std::isfinite(static_cast<float>(width)) && std::isfinite(height) &&
+                        std::isfinite(static_cast<float>(params.centreH)) &&
+                        std::isfinite(static_cast<float>(params.centreV)) && std::isfinite(left);
+    for (int32_t i = 0; finite && i < waves; ++i) {
+        const float x0 = static_cast<float>(width * i / waves);
+        const float x1 = static_cast<float>(width * (i + 1) / waves);
+        const float w = x1 - x0;
+        BezierSegment rising, falling;
+        RealPoint* up[4] = {&rising.p0, &rising.c0, &rising.c1, &rising.p3};
+        for (int j = 0; j < 4; ++j) *up[j] = RealPoint{x0 + w * kArch[j][0], kArch[j][1]};
+        falling = rising;
+        ReverseSegment(&falling);
+        RealPoint* down[4] = {&falling.p0, &falling.c0, &falling.c1, &falling.p3};
+        for (int j = 0; j < 4; ++j) down[j]->h = x1 - w * kArch[3 - j][0];
+        const float side = i % 2 == 0 ? -height : height;
+        for (BezierSegment* s : {&rising, &falling}) {
+            for (RealPoint* p : {&s->p0, &s->c0, &s->c1, &s->p3}) {
+                p->h += left;
+                p->v = p->v * side + params.centreV;
+            }
+        }
+        list.Append(rising);
+        list.Append(falling);
+    }
+    list.SetClosed(false);
+    return list;
+}
+
+VWave::VWave() : params_(kWaveDefaults) {}
+
+bool VWave::UpdateFromDrag(SBToolMessage* message, bool* keyStep) {
+    *keyStep = false;
+    bool changed = TrackAltKey(message);
+    if (UpdateDragVector(message, false)) changed = true;
+    const float h = DragH(), v = DragV();
+    if (IsLeftArrowDown()) {
+        if (params_.waves > 1) {
+            --params_.waves;
+            *keyStep = changed = true;
+        }
+    } else if (IsRightArrowDown() && params_.waves < kMaxKeyWaves) {
+        ++params_.waves;
+        *keyStep = changed = true;
+    }
+    if (AltState()) {
+        params_.centreH = Anchor().h;
+        params_.centreV = Anchor().v;
+    } else {
+        params_.centreH = Anchor().h + h / 2.0f;
+        params_.centreV = Anchor().v + v;
+    }
+    if (!IsClick()) {
+        params_.width = AltState() ? 2.0f * h : h;
+        params_.height = v;
+    }
+    if (changed) {
+        const double values[] = {params_.centreH, params_.centreV, std::fabs(params_.width), -std::fabs(params_.height)};
+        SetInfoValues(kInfoVariables, values);
+    }
+    return changed;
+}
+
+void VWave::Draw() {
+    FitGradient(static_cast<float>(params_.centreH), static_cast<float>(params_.centreV),
+                static_cast<float>(params_.width / 2), static_cast<float>(params_.height / 2));
+    ZPathList list = BuildWave(params_);
+    WriteShape(list);
+}
+
+SBErr VWave::EditOptions(SBToolMessage*) {
+    SetMode("EditTool");
+    OpenPanel();
+    return 0;
+}
+
+SBErr VWave::MouseUp(SBToolMessage* message) {
+    if (!IsClick()) return VObjectCreationTool::MouseUp(message);
+    SetMode("MouseUp");
+    savedMouseUp_ = *message;
+    // The event record is the host's and lives only as long as this message.
+    savedMouseUp_.event = nullptr;
+    OpenPanel();
+    return 0;
+}
+
+void VWave::OpenPanel() {
+    auto* panel = gZGlobals ? dynamic_cast<VWaveDBox*>(gZGlobals->waveDBox) : nullptr;
+    if (panel) panel->PointAt(this, &params_);
+    PreferencesElement element("wave");
+    element.Add("width", params_.width).Add("height", params_.height).Add("waves", params_.waves);
+    PreferencesFile file(element);
+    if (panel) panel->OpenPanel();
+}
+
+void VWave::SetWaveParameters(float width, float height, int32_t waves) {
+    params_.width = width;
+    params_.height = height;
+    params_.waves = waves;
+}
+
+void VWave::DrawAt(float h, float v) {
+    params_.centreH = h;
+    params_.centreV = v;
+    Draw();
+    RecordAction();
+}
+
+void VWave::FinishClick() { FinishDrag(); }
+
+void VWave::RecordAction() {
+    if (!sb::HasActionManager() || !sb::InRecordMode()) return;
+    sb::ActionParamValue value;
+    if (!value.IsValid()) return;
+    value.SetInteger(kKeyTool, kToolCode);
+    value.SetUnitReal(kKeyCentreX, SB_UNIT_POINTS, params_.centreH);
+    value.SetUnitReal(kKeyCentreY, SB_UNIT_POINTS, params_.centreV);
+    value.SetUnitReal(kKeyWidth, SB_UNIT_POINTS, params_.width);
+    value.SetUnitReal(kKeyHeight, SB_UNIT_POINTS, params_.height);
+    value.SetInteger(kKeyWaves, params_.waves);
+    value.Record(kEvent, kDialogStatus);
+    value.Delete();
+}
+
+void VWave::PlayBack(SBActionParamValueRef values, bool showDialog) {
+    const double cntx = sb::GetActionReal(values, kKeyCentreX);
+    const double cnty = sb::GetActionReal(values, kKeyCentreY);
+    const double wdth = sb::GetActionReal(values, kKeyWidth);
+    const double hght = sb::GetActionReal(values, kKeyHeight);
+    const int32_t wavs = sb::GetActionInteger(values, kKeyWaves);
+    SetWaveParameters(static_cast<float>(wdth), static_cast<float>(hght), wavs);
+    if (!showDialog) return;
+    playbackCentre_ = RealPoint{cntx, cnty};
+    OpenPanel();
+}
+
+void VWave::PlayBackHook(SBActionParamValueRef values, bool showDialog) {
+    auto* wave = gZGlobals ? dynamic_cast<VWave*>(gZGlobals->wave) : nullptr;
+    if (wave) wave->PlayBack(values, showDialog);
+}
+
+void VWave::PanelConfirmed() {
+    if (ModeIs("Action")) {
+        DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
+    } else if (ModeIs("MouseUp")) {
+        params_.centreH = Anchor().h;
+        params_.centreV = Anchor().v;
+        Draw();
+        RecordAction();
+        SetUndoRedoText("Undo Wave", "Redo Wave");
+        FinishClick();
+    }
+}
+
+void VWave::PanelCancelled() {
+    if (ModeIs("Action")) {
+        DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
+    } else if (ModeIs("MouseUp")) {
+        // The recorded centre is the click's, not the last drag's.
+        params_.centreH = Anchor().h;
+        params_.centreV = Anchor().v;
+        RecordAction();
+        SetUndoRedoText("Undo Wave", "Redo Wave");
+        FinishClick();
+    }
+}

@@ -1,0 +1,237 @@
+// The wave tool through the stand-in host: arches by drag with Alt and the arrow keys, its panel
+// in each mode, its recorded action and playback, and values from outside.
+#include "rose_session.h"
+
+#include <cmath>
+
+namespace {
+
+using namespace rosetest;
+using scribera::ActionValue;
+
+void ExpectPoint(SBRealPoint p, double h, double v, double tolerance = 1e-3) {
+    EXPECT_NEAR(p.h, h, tolerance);
+    EXPECT_NEAR(p.v, v, tolerance);
+}
+
+const ActionValue* FindValue(const scribera::RecordedAction& action, const char (&key)[5]) {
+    const uint32_t code = SB_FOURCC(key[0], key[1], key[2], key[3]);
+    for (const ActionValue& v : action.values)
+        if (v.key == code) return &v;
+    ADD_FAILURE() << "no value " << key;
+    static const ActionValue none;
+    return &none;
+}
+
+ActionValue Real(const char (&key)[5], double number) {
+    ActionValue v;
+    v.key = SB_FOURCC(key[0], key[1], key[2], key[3]);
+    v.type = ActionValue::Type::UnitReal;
+    v.real = number;
+    v.unit = SB_UNIT_POINTS;
+    return v;
+}
+
+ActionValue Integer(const char (&key)[5], int32_t number) {
+    ActionValue v;
+    v.key = SB_FOURCC(key[0], key[1], key[2], key[3]);
+    v.integer = number;
+    return v;
+}
+
+struct WaveSession : RoseSession {
+    Id wave;
+    WaveSession() {
+        EXPECT_EQ(Pick("Wave"), 0);
+        wave = ToolId("Wave");
+    }
+    void Drag(SBRealPoint from, SBRealPoint to, int steps = 1) {
+        ASSERT_EQ(host.MouseDown(wave, from), 0);
+        for (int i = 0; i < steps; ++i) ASSERT_EQ(host.MouseDrag(wave, to), 0);
+        ASSERT_EQ(host.MouseUp(wave, to), 0);
+    }
+    const Art& Last() { return *TopArt().at(0); }
+    SBActionParamValueRef Value(const std::vector<ActionValue>& values) {
+        return scribera::ToHandle<SBActionParamValueRef>(session.NewActionValue(values));
+    }
+};
+
+TEST(WaveTool, DefaultDragDrawsSixteenSegmentsOfSmoothArchesAlternatingAboutTheBaseline) {
+    WaveSession s;
+    s.session.recording = true;
+    ASSERT_EQ(s.host.MouseDown(s.wave, {0, 0}), 0);
+    ASSERT_EQ(s.host.MouseDrag(s.wave, {200, 100}), 0);
+    EXPECT_EQ(s.session.infoVariables, (std::vector<int32_t>{15, 16, 2, 3}));
+    EXPECT_EQ(s.session.infoValues, (std::vector<double>{100, 100, 200, -100}));
+    ASSERT_EQ(s.host.MouseUp(s.wave, {200, 100}), 0);
+
+    ASSERT_EQ(s.TopArt().size(), 1u);
+    const Art& path = s.Last();
+    EXPECT_FALSE(path.closed);
+    EXPECT_TRUE(path.userAttr & SB_ATTR_SELECTED);
+    ASSERT_EQ(path.segments.size(), 17u);
+    for (size_t k = 0; k < path.segments.size(); ++k) {
+        const SBPathSegment& a = path.segments[k];
+        EXPECT_NEAR(a.p.h, 12.5 * k, 1e-4);
+        if (k % 2 == 0) {
+            // Junctions on the baseline (the mouse height), the control points point-symmetric.
+            EXPECT_NEAR(a.p.v, 100, 1e-4);
+            if (k > 0 && k < 16) {
+                EXPECT_NEAR(a.in.h + a.out.h, 2 * a.p.h, 1e-4);
+                EXPECT_NEAR(a.in.v + a.out.v, 2 * a.p.v, 1e-4);
+            }
+        } else {
+            // Crests: the first at the anchor's height, then alternating, the tangent level.
+            const double crest = (k / 2) % 2 == 0 ? 0 : 200;
+            EXPECT_NEAR(a.p.v, crest, 1e-4);
+            EXPECT_NEAR(a.in.v, crest, 1e-4);
+            EXPECT_NEAR(a.out.v, crest, 1e-4);
+            EXPECT_NEAR(a.out.h - a.p.h, 25 * 0.25, 1e-4);
+        }
+    }
+    ExpectPoint(path.segments[0].out, 25 * 0.06, 100 - 25);
+    // A plain drag names no undo entry and records nothing.
+    EXPECT_EQ(s.Doc().UndoNames(), (std::vector<std::string>{"Undo"}));
+    EXPECT_TRUE(s.session.recordedActions.empty());
+}
+
+TEST(WaveTool, NegativeDragsMirrorTheRowAndSwapTheSides) {
+    WaveSession s;
+    s.Drag({0, 0}, {-200, -100});
+    const Art& path = s.Last();
+    ASSERT_EQ(path.segments.size(), 17u);
+    ExpectPoint(path.segments[0].p, 0, -100);
+    ExpectPoint(path.segments[1].p, -12.5, 0);
+    ExpectPoint(path.segments[3].p, -37.5, -200);
+    ExpectPoint(path.segments[16].p, -200, -100);
+}
+
+TEST(WaveTool, AltCentresTheBaselineOnTheAnchorAndDoublesTheRow) {
+    WaveSession s;
+    s.host.SetModifiers(SB_MOD_ALT);
+    s.Drag({50, 50}, {150, 80});
+    s.host.SetModifiers(0);
+    const Art& path = s.Last();
+    ASSERT_EQ(path.segments.size(), 17u);
+    ExpectPoint(path.segments[0].p, -50, 50);
+    ExpectPoint(path.segments[1].p, -50 + 12.5, 20);
+    ExpectPoint(path.segments[16].p, 150, 50);
+    EXPECT_EQ(s.session.infoValues, (std::vector<double>{50, 50, 200, -30}));
+}
+
+TEST(WaveTool, ArrowKeysStepTheWavesBetweenOneAndForty) {
+    WaveSession s;
+    ASSERT_EQ(s.host.MouseDown(s.wave, {0, 0}), 0);
+    s.Key(kLeft, true);
+    const int64_t start = s.session.desk.clockMilliseconds;
+    for (int i = 0; i < 10; ++i) ASSERT_EQ(s.host.MouseDrag(s.wave, {100, 50}), 0);
+    // Seven steps from 8 to 1, each with its pause; at 1 Left changes nothing.
+    EXPECT_EQ(s.session.desk.clockMilliseconds - start, 7 * 200);
+    EXPECT_EQ(s.TopArt()[2]->segments.size(), 3u);
+    s.Key(kLeft, false);
+    s.Key(kRight, true);
+    for (int i = 0; i < 45; ++i) ASSERT_EQ(s.host.MouseDrag(s.wave, {100, 50}), 0);
+    s.Key(kRight, false);
+    ASSERT_EQ(s.host.MouseUp(s.wave, {100, 50}), 0);
+    ASSERT_EQ(s.TopArt().size(), 1u);
+    EXPECT_EQ(s.Last().segments.size(), 81u);
+}
+
+TEST(WaveTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableWaveAtTheClick) {
+    WaveSession s;
+    s.session.recording = true;
+    s.Answer(PanelScript::Kind::Params, R"({"width":"90","height":"40.9","waves":"3.7"})");
+    ASSERT_EQ(s.Click(10, 20), 0);
+    ASSERT_EQ(PanelService::Instance().Opened().size(), 1u);
+    EXPECT_EQ(PanelService::Instance().Opened()[0].extension, "com.zarvo.Wave");
+    EXPECT_EQ(s.LastSent(), R"({"width" : "200", "height" : "100", "waves" : "8"})");
+    EXPECT_EQ(s.Preferences(), "<wave><width>200</width><height>100</height><waves>8</waves></wave>");
+
+    // Height reads as an integer, waves truncate: three arches 30 wide, 40 high.
+    ASSERT_EQ(s.TopArt().size(), 1u);
+    const Art& path = s.Last();
+    ASSERT_EQ(path.segments.size(), 7u);
+    ExpectPoint(path.segments[0].p, -35, 20);
+    ExpectPoint(path.segments[1].p, -20, -20);
+    ExpectPoint(path.segments[6].p, 55, 20);
+    ASSERT_FALSE(s.Doc().UndoNames().empty());
+    EXPECT_EQ(s.Doc().UndoNames().back(), "Undo Wave");
+    ASSERT_EQ(s.session.recordedActions.size(), 1u);
+    const auto& action = s.session.recordedActions[0];
+    EXPECT_EQ(action.event, "sb_plugin_zarvo_wave");
+    EXPECT_EQ(action.dialog, 3);
+    EXPECT_EQ(FindValue(action, "tool")->integer, 2);
+    EXPECT_EQ(FindValue(action, "cntx")->real, 10);
+    EXPECT_EQ(FindValue(action, "cnty")->real, 20);
+    EXPECT_EQ(FindValue(action, "wdth")->real, 90);
+    EXPECT_EQ(FindValue(action, "wdth")->unit, SB_UNIT_POINTS);
+    EXPECT_EQ(FindValue(action, "hght")->real, 40);
+    EXPECT_EQ(FindValue(action, "wavs")->integer, 3);
+    ASSERT_EQ(s.Doc().Undo(), SB_OK);
+    EXPECT_TRUE(s.TopArt().empty());
+
+    // Cancelled: the click is recorded, nothing drawn.
+    s.Answer(PanelScript::Kind::Cancel);
+    ASSERT_EQ(s.Click(5, 6), 0);
+    EXPECT_TRUE(s.TopArt().empty());
+    ASSERT_EQ(s.session.recordedActions.size(), 2u);
+    EXPECT_EQ(FindValue(s.session.recordedActions[1], "cntx")->real, 5);
+
+    // The icon's panel only stores the values; the next drag uses them.
+    s.Answer(PanelScript::Kind::Params, R"({"width":"10","height":"10","waves":"2"})");
+    ASSERT_EQ(s.EditOptions(), 0);
+    EXPECT_TRUE(s.TopArt().empty());
+    s.Drag({0, 0}, {100, 50});
+    EXPECT_EQ(s.Last().segments.size(), 5u);
+    EXPECT_TRUE(s.session.alerts.empty());
+}
+
+TEST(WaveTool, PlaybackDrawsThroughItsDialogOnly) {
+    WaveSession s;
+    const std::vector<ActionValue> recorded = {Integer("tool", 2), Real("cntx", 100), Real("cnty", 50),
+                                               Real("wdth", 40), Real("hght", 10), Integer("wavs", 2)};
+    ASSERT_EQ(s.host.DoAction(false, s.Value(recorded)), 0);
+    s.Pump();
+    EXPECT_TRUE(s.TopArt().empty());
+    EXPECT_TRUE(PanelService::Instance().Opened().empty());
+
+    s.session.recording = true;
+    s.Answer(PanelScript::Kind::Cancel);
+    ASSERT_EQ(s.host.DoAction(true, s.Value(recorded)), 0);
+    s.Pump();
+    EXPECT_EQ(s.LastSent(), R"({"width" : "40", "height" : "10", "waves" : "2"})");
+    ASSERT_EQ(s.TopArt().size(), 1u);
+    ASSERT_EQ(s.Last().segments.size(), 5u);
+    ExpectPoint(s.Last().segments[0].p, 80, 50);
+    ExpectPoint(s.Last().segments[1].p, 90, 40);
+    ASSERT_EQ(s.session.recordedActions.size(), 1u);
+    EXPECT_EQ(FindValue(s.session.recordedActions[0], "cntx")->real, 100);
+
+    s.Answer(PanelScript::Kind::Params, R"({"width":"40","height":"10","waves":"1"})");
+    ASSERT_EQ(s.host.DoAction(true, s.Value(recorded)), 0);
+    s.Pump();
+    ASSERT_EQ(s.TopArt().size(), 2u);
+    EXPECT_EQ(s.Last().segments.size(), 3u);
+    EXPECT_TRUE(s.session.alerts.empty());
+}
+
+TEST(WaveTool, CountsAndSizesFromOutsideNeverHangOrCrash) {
+    WaveSession s;
+    auto segmentsFor = [&](const std::string& answer) -> size_t {
+        s.Answer(PanelScript::Kind::Params, answer);
+        EXPECT_EQ(s.Click(0, 0), 0);
+        return s.TopArt().empty() ? 0 : s.Last().segments.size();
+    };
+    EXPECT_EQ(segmentsFor(R"({"width":"100","height":"10","waves":"0"})"), 0u);
+    EXPECT_EQ(segmentsFor(R"({"width":"100","height":"10","waves":"-3"})"), 0u);
+    // A count beyond any drawable row is bounded.
+    EXPECT_EQ(segmentsFor(R"({"width":"100","height":"10","waves":"1e300"})"), 20001u);
+    s.Answer(PanelScript::Kind::None);
+    ASSERT_EQ(s.EditOptions(), 0);
+    EXPECT_EQ(s.LastSent(), R"({"width" : "100", "height" : "10", "waves" : "2147483647"})");
+    EXPECT_EQ(segmentsFor(R"({"width":"1e300","height":"10","waves":"4"})"), 0u);
+    EXPECT_EQ(segmentsFor(R"({"width":"100","height":"99999999999","waves":"4"})"), 9u);
+    EXPECT_TRUE(s.session.alerts.empty());
+}
+
+}  // namespace
