@@ -8,6 +8,16 @@
 #include "panels/VexelUIController.h"
 #include "tools/VRose.h"
 #include "tools/VRoseDBox.h"
+#include "tools/VGoldenRect.h"
+#include "tools/VGrid.h"
+#include "tools/VGridDBox.h"
+#include "tools/VRhombus.h"
+#include "tools/VRhombusDBox.h"
+#include "tools/VSpiral.h"
+#include "tools/VSpiralDBox.h"
+#include "tools/VWave.h"
+#include "tools/VWaveDBox.h"
+#include "frame/ToolRouting.h"
 
 #include <new>
 
@@ -25,10 +35,16 @@ struct PanelTool {
 const PanelTool kPanelTools[] = {
     {&ZGlobals::roseDBox, &ZGlobals::rose, [] { return static_cast<VexelUIController*>(new VRoseDBox(&kRoseDefaults)); },
      [] { return static_cast<VTool*>(new VRose()); }},
-    {&ZGlobals::waveDBox, &ZGlobals::wave, nullptr, nullptr},
-    {&ZGlobals::rhombusDBox, &ZGlobals::rhombus, nullptr, nullptr},
-    {&ZGlobals::spiralDBox, &ZGlobals::spiral, nullptr, nullptr},
-    {&ZGlobals::gridDBox, &ZGlobals::grid, nullptr, nullptr},
+    {&ZGlobals::waveDBox, &ZGlobals::wave, [] { return static_cast<VexelUIController*>(new VWaveDBox(&kWaveDefaults)); },
+     [] { return static_cast<VTool*>(new VWave()); }},
+    {&ZGlobals::rhombusDBox, &ZGlobals::rhombus,
+     [] { return static_cast<VexelUIController*>(new VRhombusDBox(&kRhombusDefaults)); },
+     [] { return static_cast<VTool*>(new VRhombus()); }},
+    {&ZGlobals::spiralDBox, &ZGlobals::spiral,
+     [] { return static_cast<VexelUIController*>(new VSpiralDBox(&kSpiralDefaults)); },
+     [] { return static_cast<VTool*>(new VSpiral()); }},
+    {&ZGlobals::gridDBox, &ZGlobals::grid, [] { return static_cast<VexelUIController*>(new VGridDBox(&kGridDefaults)); },
+     [] { return static_cast<VTool*>(new VGrid()); }},
     {&ZGlobals::polarMeshDBox, &ZGlobals::polarMesh, nullptr, nullptr},
     {&ZGlobals::mirrorDBox, &ZGlobals::mirror, nullptr, nullptr},
     {&ZGlobals::tileDBox, &ZGlobals::tile, nullptr, nullptr},
@@ -40,6 +56,7 @@ const PanelTool kPanelTools[] = {
 
 SBErr ZarvoPlugin::CreatePanelControllers() {
     if (!gZGlobals) return 0;
+    gRoutingHooks.goldenRectObject = [] { return static_cast<VTool*>(VGoldenRectangle::Instance()); };
     for (const PanelTool& tool : kPanelTools) {
         if (gZGlobals->*tool.controller || !tool.newController) continue;
         try {
