@@ -1,17 +1,15 @@
 #include "tools/VRose.h"
 
 #include "frame/Globals.h"
-#include "frame/Preferences.h"
-#include "frame/ZarvoPlugin.h"
 #include "frame/sb/Action.h"
 #include "frame/sb/Registry.h"
 #include "geometry/BezierGeometry.h"
 #include "geometry/DesktopHelpers.h"
+#include "tools/ToolPanel.h"
 #include "tools/VRoseDBox.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 const RoseParams kRoseDefaults = {0.0, 0.0, 100.0, 4, 1.5};
 
@@ -27,12 +25,6 @@ constexpr uint32_t kKeyCentreY = SB_FOURCC('c', 'n', 't', 'y');
 constexpr uint32_t kKeyRadius = SB_FOURCC('r', 'd', 'u', 's');
 constexpr uint32_t kKeyLobes = SB_FOURCC('l', 'o', 'b', 's');
 constexpr uint32_t kKeyWidth = SB_FOURCC('l', 'w', 'd', 't');
-
-bool ModeIs(const char* mode) { return gCurrentPlugin && std::strcmp(gCurrentPlugin->InteractionMode(), mode) == 0; }
-
-void SetMode(const char* mode) {
-    if (gCurrentPlugin) gCurrentPlugin->SetInteractionMode(mode);
-}
 
 }  // namespace
 
@@ -115,14 +107,14 @@ void VRose::Draw() {
 }
 
 SBErr VRose::EditOptions(SBToolMessage*) {
-    SetMode("EditTool");
+    SetInteractionMode("EditTool");
     OpenPanel();
     return 0;
 }
 
 SBErr VRose::MouseUp(SBToolMessage* message) {
     if (!IsClick()) return VObjectCreationTool::MouseUp(message);
-    SetMode("MouseUp");
+    SetInteractionMode("MouseUp");
     savedMouseUp_ = *message;
     // The event record is the host's and lives only as long as this message.
     savedMouseUp_.event = nullptr;
@@ -135,8 +127,7 @@ void VRose::OpenPanel() {
     if (panel) panel->PointAt(this, &params_);
     PreferencesElement element("rose");
     element.Add("radius", params_.radius).Add("lobes", params_.lobes).Add("width", params_.width);
-    PreferencesFile file(element);
-    if (panel) panel->OpenPanel();
+    OpenToolPanel(panel, element);
 }
 
 void VRose::SetRoseParameters(float radius, int32_t lobes, float width) {
@@ -181,9 +172,9 @@ void VRose::PlayBack(SBActionParamValueRef values, bool showDialog) {
 }
 
 void VRose::PanelConfirmed() {
-    if (ModeIs("Action")) {
+    if (InteractionModeIs("Action")) {
         DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
-    } else if (ModeIs("MouseUp")) {
+    } else if (InteractionModeIs("MouseUp")) {
         params_.centreH = Anchor().h;
         params_.centreV = Anchor().v;
         Draw();
@@ -194,9 +185,9 @@ void VRose::PanelConfirmed() {
 }
 
 void VRose::PanelCancelled() {
-    if (ModeIs("Action")) {
+    if (InteractionModeIs("Action")) {
         DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
-    } else if (ModeIs("MouseUp")) {
+    } else if (InteractionModeIs("MouseUp")) {
         // The recorded centre is the click's, not the last drag's.
         params_.centreH = Anchor().h;
         params_.centreV = Anchor().v;

@@ -2,6 +2,8 @@
 // non-zero result.
 #pragma once
 
+#include "frame/sb/Registry.h"  // InRecordMode
+
 #include <scribera/SBActionManagerSuite.h>  // the type and unit codes
 #include <scribera/SBTypes.h>
 
