@@ -222,7 +222,34 @@ TEST(RoseTool, ClickOpensThePanelAndItsAnswerDrawsAnUndoableRecordedRose) {
 
     ASSERT_EQ(s.Doc().Undo(), SB_OK);
     EXPECT_TRUE(s.TopArt().empty());
+    EXPECT_EQ(s.Doc().RedoNames(), (std::vector<std::string>{"Redo Rose"}));
     EXPECT_TRUE(s.session.alerts.empty());
+}
+
+TEST(RoseTool, PanelsKeepWorkingAcrossAnUnloadAndReloadOfTheCode) {
+    RoseSession s;
+    ASSERT_EQ(s.Pick("Rose"), 0);
+    // A panel answering while the code is unloaded changes nothing and reaches no suite.
+    s.Answer(PanelScript::Kind::Params, R"({"radius":"10"})");
+    ASSERT_EQ(s.Click(0, 0), 0);
+    ASSERT_EQ(s.TopArt().size(), 1u);
+    ASSERT_EQ(s.host.Unload(), 0);
+    s.Answer(PanelScript::Kind::Params, R"({"radius":"20"})");
+    ASSERT_EQ(PanelService::Instance().LoadExtension("com.zarvo.Rose"), 0);
+    s.Pump();
+    EXPECT_EQ(s.LastSent(), "");
+    ASSERT_EQ(s.host.Reload(), 0);
+
+    s.Answer(PanelScript::Kind::Params, R"({"radius":"30","lobes":"3"})");
+    ASSERT_EQ(s.Click(50, 50), 0);
+    ASSERT_EQ(s.TopArt().size(), 2u);
+    const auto tips = Tips(*s.TopArt()[0]);
+    ASSERT_EQ(tips.size(), 3u);
+    ExpectPoint(tips[0], 50, 80);
+    // What the unloaded panel sent was never stored: the click's panel showed the first answer.
+    EXPECT_EQ(s.LastSent(), R"({"radius" : "10", "lobes" : "4", "width" : "1.5"})");
+    EXPECT_TRUE(s.session.alerts.empty());
+    EXPECT_TRUE(s.session.contexts.empty());
 }
 
 TEST(RoseTool, CancelledClickRecordsTheActionAtTheClickAndDrawsNothing) {
