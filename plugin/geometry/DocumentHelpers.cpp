@@ -29,15 +29,15 @@ void NewArtOfKind(int16_t kind, ArtHandle* art) {
 }
 
 void DeselectAll() {
-    const SBMatchingArtSpec spec{kArtAny, SB_ATTR_SELECTED, SB_ATTR_SELECTED};
-    sb::MatchingArt matches(&spec, 1);
+    const SBMatchingArtSpec selected{kArtAny, SB_ATTR_SELECTED, SB_ATTR_SELECTED};
+    sb::MatchingArt matches(&selected, 1);
     for (int32_t i = 0; i < matches.Count(); ++i) sb::SetArtUserAttr(matches.At(i), SB_ATTR_SELECTED, 0);
     matches.Free();
 }
 
 void CollectSelectedMeshes(ArtList& list) {
-    const SBMatchingArtSpec spec{kArtMesh, SB_ATTR_SELECTED, SB_ATTR_SELECTED};
-    CollectSelected(&spec, 1, list);
+    const SBMatchingArtSpec selected{kArtMesh, SB_ATTR_SELECTED, SB_ATTR_SELECTED};
+    CollectSelected(&selected, 1, list);
 }
 
 void CollectSelectedPathsAndMeshes(ArtList& list) {
@@ -47,8 +47,8 @@ void CollectSelectedPathsAndMeshes(ArtList& list) {
 }
 
 void CollectSelectedPaths(ArtList& list) {
-    const SBMatchingArtSpec spec{kArtPath, SB_ATTR_SELECTED, SB_ATTR_SELECTED};
-    CollectSelected(&spec, 1, list);
+    const SBMatchingArtSpec selected{kArtPath, SB_ATTR_SELECTED, SB_ATTR_SELECTED};
+    CollectSelected(&selected, 1, list);
 }
 
 void CountPathsAndSegments(ArtHandle art, int32_t& paths, int32_t& segments, int32_t depth) {

@@ -18,7 +18,7 @@ SBRealRect GetDocumentViewBounds(SBDocumentViewHandle view);
 // SB MdMemory Suite.
 void MdMemoryDisposeHandle(void* handle);
 
-// The art matching a set of specifications (SB Matching Art Suite). The host's list is freed
+// The art matching a set of match records (SB Matching Art Suite). The host's list is freed
 // when this goes out of scope, also when a later host call raised.
 class MatchingArt {
 public:
