@@ -7,6 +7,7 @@
 #include "frame/sb/Registry.h"
 #include "geometry/ArtTransforms.h"
 #include "geometry/BezierGeometry.h"
+#include "geometry/Errors.h"
 #include "geometry/DesktopHelpers.h"
 #include "tools/CurveFitter.h"
 #include "tools/VSpiralDBox.h"
@@ -41,7 +42,7 @@ void SetMode(const char* mode) {
 
 }  // namespace
 
-BezierSegment SpiralQuarterTurn(float growth, float theta0, float theta1) {
+bool SpiralQuarterTurn(float growth, float theta0, float theta1, BezierSegment* segment) {
     const float a = growth;
     const int32_t n = theta0 < kFullTurnF ? 12 : 6;
     RealPoint samples[12];
@@ -55,7 +56,9 @@ BezierSegment SpiralQuarterTurn(float growth, float theta0, float theta1) {
     const Vec2f end{-(a * c1 - a * theta1 * s1), -(a * s1 + a * theta1 * c1)};
     CurveFitter fitter(n, samples, 1e-5f);
     fitter.FitWithTangents(start, end);
-    return fitter.Segment(0);
+    if (fitter.SegmentCount() == 0) return false;
+    *segment = fitter.Segment(0);
+    return true;
 }
 
 ZPathList BuildSpiral(const SpiralParams& params, float dirH, float dirV) {
@@ -70,8 +73,20 @@ ZPathList BuildSpiral(const SpiralParams& params, float dirH, float dirV) {
     if (phi < 0.0f) phi += kFullTurnF;
     const float thetaE = kFullTurnF * static_cast<float>(turns) + phi;
     const float a = static_cast<float>(static_cast<double>(radius) / thetaE);
-    for (float theta = 0.0f; thetaE > theta; theta += kQuarterTurnF)
-        list.Append(SpiralQuarterTurn(a, theta, std::min(theta + kQuarterTurnF, thetaE)));
+    // Each start angle is one product rather than a running sum: summed in single precision the
+    // quarter turns drift short, and far out a spiral gains stray slivers of segments.
+    BezierSegment segment;
+    for (int32_t k = 0;; ++k) {
+        const float theta = static_cast<float>(k) * kQuarterTurnF;
+        if (!(thetaE > theta)) break;
+        if (SpiralQuarterTurn(a, theta, std::min(theta + kQuarterTurnF, thetaE), &segment)) {
+            list.Append(segment);
+        } else if (k == 0) {
+            // Nothing to fit at all: the radius is 0.
+            throw CheckFailure();
+        }
+        // A later sliver whose samples coincide has nothing to draw.
+    }
     if (params.fermat) {
         ZPathList second(list);
         second.Rotate(RealPoint{0, 0}, 0.0f, -1.0f);

@@ -1,0 +1,155 @@
+// The golden rectangle tool through the stand-in host: sides in the golden ratio by drag and with
+// Alt, the action recorded at every press, and its playback.
+#include "rose_session.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+using namespace rosetest;
+using scribera::ActionValue;
+
+void ExpectPoint(SBRealPoint p, double h, double v, double tolerance = 1e-3) {
+    EXPECT_NEAR(p.h, h, tolerance);
+    EXPECT_NEAR(p.v, v, tolerance);
+}
+
+const ActionValue* FindValue(const scribera::RecordedAction& action, const char (&key)[5]) {
+    const uint32_t code = SB_FOURCC(key[0], key[1], key[2], key[3]);
+    for (const ActionValue& v : action.values)
+        if (v.key == code) return &v;
+    ADD_FAILURE() << "no value " << key;
+    static const ActionValue none;
+    return &none;
+}
+
+constexpr double kShort = 61.8034;  // 100 / φ
+
+struct GoldenSession : RoseSession {
+    Id rect;
+    GoldenSession() {
+        EXPECT_EQ(Pick("GoldenRect"), 0);
+        rect = ToolId("GoldenRect");
+    }
+    void Drag(SBRealPoint from, SBRealPoint to) {
+        ASSERT_EQ(host.MouseDown(rect, from), 0);
+        ASSERT_EQ(host.MouseDrag(rect, to), 0);
+        ASSERT_EQ(host.MouseUp(rect, to), 0);
+    }
+    const Art& Last() { return *TopArt().at(0); }
+    // Bounds of the last path's anchors: min h, max h, min v, max v.
+    std::vector<double> Bounds() {
+        const Art& path = Last();
+        std::vector<double> b = {1e300, -1e300, 1e300, -1e300};
+        for (const SBPathSegment& s : path.segments) {
+            b[0] = std::min(b[0], s.p.h);
+            b[1] = std::max(b[1], s.p.h);
+            b[2] = std::min(b[2], s.p.v);
+            b[3] = std::max(b[3], s.p.v);
+        }
+        return b;
+    }
+    void ExpectBounds(double minH, double maxH, double minV, double maxV) {
+        const auto b = Bounds();
+        EXPECT_NEAR(b[0], minH, 1e-3);
+        EXPECT_NEAR(b[1], maxH, 1e-3);
+        EXPECT_NEAR(b[2], minV, 1e-3);
+        EXPECT_NEAR(b[3], maxV, 1e-3);
+    }
+};
+
+TEST(GoldenRectTool, TheLargerDragComponentSetsTheLongSideAndEveryPressIsRecorded) {
+    GoldenSession s;
+    s.session.recording = true;
+    ASSERT_EQ(s.host.MouseDown(s.rect, {0, 0}), 0);
+    ASSERT_EQ(s.host.MouseDrag(s.rect, {100, 10}), 0);
+    EXPECT_EQ(s.session.infoVariables, (std::vector<int32_t>{15, 16, 2}));
+    EXPECT_EQ(s.session.infoValues, (std::vector<double>{0, 0, 100}));
+    ASSERT_EQ(s.host.MouseUp(s.rect, {100, 10}), 0);
+    ASSERT_EQ(s.TopArt().size(), 1u);
+    EXPECT_TRUE(s.Last().closed);
+    ASSERT_EQ(s.Last().segments.size(), 4u);
+    ExpectPoint(s.Last().segments[0].p, 100, kShort);
+    ExpectPoint(s.Last().segments[2].p, 0, 0);
+    ASSERT_FALSE(s.Doc().UndoNames().empty());
+    EXPECT_EQ(s.Doc().UndoNames().back(), "Undo Golden Rectangle");
+    ASSERT_EQ(s.session.recordedActions.size(), 1u);
+    const auto& action = s.session.recordedActions[0];
+    EXPECT_EQ(action.event, "sb_plugin_zarvo_grect");
+    EXPECT_EQ(action.dialog, 3);
+    EXPECT_EQ(FindValue(action, "tool")->integer, 6);
+    EXPECT_EQ(FindValue(action, "cntx")->real, 50);
+    EXPECT_NEAR(FindValue(action, "cnty")->real, kShort / 2, 1e-4);
+    EXPECT_EQ(FindValue(action, "wdth")->real, 50);
+    EXPECT_NEAR(FindValue(action, "hght")->real, kShort / 2, 1e-4);
+    EXPECT_EQ(FindValue(action, "hght")->unit, SB_UNIT_POINTS);
+
+    s.Drag({0, 0}, {10, -100});
+    s.ExpectBounds(0, kShort, -100, 0);
+    EXPECT_NEAR(FindValue(s.session.recordedActions[1], "cnty")->real, -50, 1e-4);
+    EXPECT_NEAR(FindValue(s.session.recordedActions[1], "wdth")->real, kShort / 2, 1e-4);
+    // Along an axis the short side is 0.
+    s.Drag({0, 0}, {-100, 0});
+    s.ExpectBounds(-100, 0, 0, 0);
+
+    // A press without movement draws nothing and still records and names its entry.
+    const size_t before = s.TopArt().size();
+    s.session.SetTracing(true);
+    ASSERT_EQ(s.host.MouseDown(s.rect, {5, 5}), 0);
+    ASSERT_EQ(s.host.MouseUp(s.rect, {5, 5}), 0);
+    bool named = false;
+    for (const std::string& call : s.session.Trace()) named = named || call.find("SetUndoText") != std::string::npos;
+    s.session.SetTracing(false);
+    EXPECT_TRUE(named);
+    EXPECT_EQ(s.TopArt().size(), before);
+    ASSERT_EQ(s.session.recordedActions.size(), 4u);
+    EXPECT_EQ(FindValue(s.session.recordedActions[3], "cntx")->real, 5);
+    EXPECT_EQ(FindValue(s.session.recordedActions[3], "wdth")->real, 0);
+
+    // No panel, no preferences.
+    ASSERT_EQ(s.EditOptions(), 0);
+    EXPECT_TRUE(PanelService::Instance().Opened().empty());
+    EXPECT_EQ(s.Preferences(), "");
+    EXPECT_TRUE(s.session.alerts.empty());
+}
+
+TEST(GoldenRectTool, AltCentresTheRectangleOnTheAnchorAndPlaybackReproducesIt) {
+    GoldenSession s;
+    s.session.recording = true;
+    s.host.SetModifiers(SB_MOD_ALT);
+    s.Drag({10, 10}, {-40, 20});
+    s.host.SetModifiers(0);
+    s.ExpectBounds(-40, 60, 10 - 50 / 1.6180339887, 10 + 50 / 1.6180339887);
+    const auto drawn = s.Bounds();
+    ASSERT_EQ(s.session.recordedActions.size(), 1u);
+    const auto& action = s.session.recordedActions[0];
+    EXPECT_EQ(FindValue(action, "cntx")->real, 10);
+    EXPECT_EQ(FindValue(action, "wdth")->real, 50);
+
+    // Played back, with or without its dialog, the same rectangle comes again and is recorded.
+    for (bool dialog : {false, true}) {
+        const SBActionParamValueRef value =
+            scribera::ToHandle<SBActionParamValueRef>(s.session.NewActionValue(action.values));
+        ASSERT_EQ(s.host.DoAction(dialog, value), 0);
+        s.Pump();
+        const auto again = s.Bounds();
+        for (int k = 0; k < 4; ++k) EXPECT_NEAR(again[k], drawn[k], 1e-4);
+    }
+    EXPECT_EQ(s.TopArt().size(), 3u);
+    ASSERT_EQ(s.session.recordedActions.size(), 3u);
+    EXPECT_NEAR(FindValue(s.session.recordedActions[2], "hght")->real, FindValue(action, "hght")->real, 1e-5);
+    EXPECT_TRUE(PanelService::Instance().Opened().empty());
+
+    // A corner-mode drag played back keeps its place too.
+    s.Drag({0, 0}, {30, 100});
+    const auto corner = s.Bounds();
+    const SBActionParamValueRef value = scribera::ToHandle<SBActionParamValueRef>(
+        s.session.NewActionValue(s.session.recordedActions.back().values));
+    ASSERT_EQ(s.host.DoAction(false, value), 0);
+    const auto replayed = s.Bounds();
+    for (int k = 0; k < 4; ++k) EXPECT_NEAR(replayed[k], corner[k], 1e-4);
+    EXPECT_TRUE(s.session.alerts.empty());
+}
+
+}  // namespace

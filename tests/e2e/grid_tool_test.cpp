@@ -1,0 +1,234 @@
+// The grid tool through the stand-in host: lines or cells in a new group by drag, Alt and the
+// arrow keys, its panel in each mode, its recorded action and playback, counts from outside.
+#include "rose_session.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+using namespace rosetest;
+using scribera::ActionValue;
+
+const ActionValue* FindValue(const scribera::RecordedAction& action, const char (&key)[5]) {
+    const uint32_t code = SB_FOURCC(key[0], key[1], key[2], key[3]);
+    for (const ActionValue& v : action.values)
+        if (v.key == code) return &v;
+    ADD_FAILURE() << "no value " << key;
+    static const ActionValue none;
+    return &none;
+}
+
+ActionValue Real(const char (&key)[5], double number) {
+    ActionValue v;
+    v.key = SB_FOURCC(key[0], key[1], key[2], key[3]);
+    v.type = ActionValue::Type::UnitReal;
+    v.real = number;
+    v.unit = SB_UNIT_POINTS;
+    return v;
+}
+
+ActionValue Integer(const char (&key)[5], int32_t number) {
+    ActionValue v;
+    v.key = SB_FOURCC(key[0], key[1], key[2], key[3]);
+    v.integer = number;
+    return v;
+}
+
+struct GridSession : RoseSession {
+    Id grid;
+    GridSession() {
+        EXPECT_EQ(Pick("Grid"), 0);
+        grid = ToolId("Grid");
+    }
+    void Drag(SBRealPoint from, SBRealPoint to) {
+        ASSERT_EQ(host.MouseDown(grid, from), 0);
+        ASSERT_EQ(host.MouseDrag(grid, to), 0);
+        ASSERT_EQ(host.MouseUp(grid, to), 0);
+    }
+    // The paths of the topmost group.
+    std::vector<const Art*> Paths() {
+        std::vector<const Art*> out;
+        const Art* group = TopArt().at(0);
+        EXPECT_EQ(group->kind, scribera::ArtKind::Group);
+        for (Id id : Doc().Children(group->id)) out.push_back(Doc().Find(id));
+        return out;
+    }
+    SBActionParamValueRef Value(const std::vector<ActionValue>& values) {
+        return scribera::ToHandle<SBActionParamValueRef>(session.NewActionValue(values));
+    }
+};
+
+// Every anchor's extent: min h, max h, min v, max v.
+std::vector<double> Extent(const std::vector<const Art*>& paths) {
+    std::vector<double> b = {1e300, -1e300, 1e300, -1e300};
+    for (const Art* path : paths)
+        for (const SBPathSegment& s : path->segments) {
+            b[0] = std::min(b[0], s.p.h);
+            b[1] = std::max(b[1], s.p.h);
+            b[2] = std::min(b[2], s.p.v);
+            b[3] = std::max(b[3], s.p.v);
+        }
+    return b;
+}
+
+void ExpectExtent(const std::vector<const Art*>& paths, double minH, double maxH, double minV, double maxV) {
+    const auto b = Extent(paths);
+    EXPECT_NEAR(b[0], minH, 1e-3);
+    EXPECT_NEAR(b[1], maxH, 1e-3);
+    EXPECT_NEAR(b[2], minV, 1e-3);
+    EXPECT_NEAR(b[3], maxV, 1e-3);
+}
+
+TEST(GridTool, DefaultLinesAndSquaresCoverTheDraggedRectangleInANewGroup) {
+    GridSession s;
+    ASSERT_EQ(s.host.MouseDown(s.grid, {0, 0}), 0);
+    ASSERT_EQ(s.host.MouseDrag(s.grid, {144, 108}), 0);
+    EXPECT_EQ(s.session.infoVariables, (std::vector<int32_t>{15, 16, 2, 3}));
+    EXPECT_EQ(s.session.infoValues, (std::vector<double>{72, 54, 4, -3}));
+    ASSERT_EQ(s.host.MouseUp(s.grid, {144, 108}), 0);
+    ASSERT_EQ(s.TopArt().size(), 1u);
+    auto paths = s.Paths();
+    ASSERT_EQ(paths.size(), 9u);
+    int vertical = 0, horizontal = 0;
+    for (const Art* line : paths) {
+        EXPECT_FALSE(line->closed);
+        EXPECT_TRUE(line->userAttr & SB_ATTR_SELECTED);
+        ASSERT_EQ(line->segments.size(), 2u);
+        const SBRealPoint a = line->segments[0].p, b = line->segments[1].p;
+        if (a.h == b.h) {
+            ++vertical;
+            EXPECT_NEAR(std::fabs(a.v - b.v), 108, 1e-4);
+            EXPECT_NEAR(std::fmod(a.h, 36.0), 0, 1e-4);
+        } else {
+            ++horizontal;
+            EXPECT_NEAR(a.v, b.v, 1e-9);
+            EXPECT_NEAR(std::fabs(a.h - b.h), 144, 1e-4);
+        }
+    }
+    EXPECT_EQ(vertical, 5);
+    EXPECT_EQ(horizontal, 4);
+    ExpectExtent(paths, 0, 144, 0, 108);
+
+    // Dragged the other way: negative cells, the same rectangle.
+    s.Drag({144, 108}, {0, 0});
+    ExpectExtent(s.Paths(), 0, 144, 0, 108);
+
+    s.Answer(PanelScript::Kind::Params, R"({"width":"36","height":"36","sqX":"4","sqY":"3","createAsSquares":"true"})");
+    ASSERT_EQ(s.EditOptions(), 0);
+    s.Drag({0, 0}, {144, 108});
+    paths = s.Paths();
+    ASSERT_EQ(paths.size(), 12u);
+    for (const Art* cell : paths) {
+        EXPECT_TRUE(cell->closed);
+        ASSERT_EQ(cell->segments.size(), 4u);
+        ExpectExtent({cell}, cell->segments[0].p.h, cell->segments[0].p.h + 36, cell->segments[0].p.v,
+                     cell->segments[0].p.v + 36);
+    }
+    ExpectExtent(paths, 0, 144, 0, 108);
+    EXPECT_TRUE(s.session.recordedActions.empty());
+}
+
+TEST(GridTool, AltCentresTheGridAndTheArrowKeysStopAtOneAndSixty) {
+    GridSession s;
+    s.host.SetModifiers(SB_MOD_ALT);
+    s.Drag({100, 100}, {136, 118});
+    s.host.SetModifiers(0);
+    ExpectExtent(s.Paths(), 64, 136, 82, 118);
+    EXPECT_EQ(s.session.infoValues, (std::vector<double>{100, 100, 4, -3}));
+
+    ASSERT_EQ(s.host.MouseDown(s.grid, {0, 0}), 0);
+    s.Key(kUp, true);
+    s.Key(kRight, true);
+    const int64_t start = s.session.desk.clockMilliseconds;
+    for (int i = 0; i < 65; ++i) ASSERT_EQ(s.host.MouseDrag(s.grid, {120, 120}), 0);
+    // One pause per step that changed a count: 57 of them until both reach 60.
+    EXPECT_EQ(s.session.desk.clockMilliseconds - start, 57 * 200);
+    s.Key(kUp, false);
+    s.Key(kRight, false);
+    EXPECT_EQ(s.session.infoValues, (std::vector<double>{60, 60, 60, -60}));
+    s.Key(kDown, true);
+    s.Key(kLeft, true);
+    for (int i = 0; i < 65; ++i) ASSERT_EQ(s.host.MouseDrag(s.grid, {120, 120}), 0);
+    s.Key(kDown, false);
+    s.Key(kLeft, false);
+    ASSERT_EQ(s.host.MouseUp(s.grid, {120, 120}), 0);
+    EXPECT_EQ(s.session.infoValues, (std::vector<double>{60, 60, 1, -1}));
+    EXPECT_EQ(s.Paths().size(), 4u);
+    ExpectExtent(s.Paths(), 0, 120, 0, 120);
+}
+
+TEST(GridTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableGrid) {
+    GridSession s;
+    s.session.recording = true;
+    s.Answer(PanelScript::Kind::Params, R"({"width":"-10","height":"20","sqX":"2","sqY":"0","createAsSquares":"true"})");
+    ASSERT_EQ(s.Click(50, 60), 0);
+    ASSERT_EQ(PanelService::Instance().Opened().size(), 1u);
+    EXPECT_EQ(PanelService::Instance().Opened()[0].extension, "com.zarvo.Grid");
+    EXPECT_EQ(s.LastSent(),
+              R"({"width" : "36", "height" : "36", "sqX" : "4", "sqY" : "3", "createAsSquares" : "0"})");
+    EXPECT_EQ(s.Preferences(),
+              "<grid><width>36</width><height>36</height><sqX>4</sqX><sqY>3</sqY><createAsSq>0</createAsSq></grid>");
+    // Rows of 0 are taken as 1: two cells about the click.
+    ASSERT_EQ(s.TopArt().size(), 1u);
+    ASSERT_EQ(s.Paths().size(), 2u);
+    ExpectExtent(s.Paths(), 40, 60, 50, 70);
+    ASSERT_FALSE(s.Doc().UndoNames().empty());
+    EXPECT_EQ(s.Doc().UndoNames().back(), "Undo Grid");
+    ASSERT_EQ(s.session.recordedActions.size(), 1u);
+    const auto& action = s.session.recordedActions[0];
+    EXPECT_EQ(action.event, "sb_plugin_zarvo_grid");
+    EXPECT_EQ(action.dialog, 3);
+    EXPECT_EQ(FindValue(action, "tool")->integer, 12);
+    EXPECT_EQ(FindValue(action, "cntx")->real, 50);
+    EXPECT_EQ(FindValue(action, "cnty")->real, 60);
+    EXPECT_EQ(FindValue(action, "wdth")->real, 10);
+    EXPECT_EQ(FindValue(action, "hght")->real, 20);
+    EXPECT_EQ(FindValue(action, "nsqx")->integer, 2);
+    EXPECT_EQ(FindValue(action, "nsqy")->integer, 1);
+    EXPECT_TRUE(FindValue(action, "csqs")->boolean);
+    ASSERT_EQ(s.Doc().Undo(), SB_OK);
+    EXPECT_TRUE(s.TopArt().empty());
+
+    s.Answer(PanelScript::Kind::Cancel);
+    ASSERT_EQ(s.Click(1, 2), 0);
+    EXPECT_TRUE(s.TopArt().empty());
+    ASSERT_EQ(s.session.recordedActions.size(), 2u);
+    EXPECT_EQ(FindValue(s.session.recordedActions[1], "cntx")->real, 1);
+
+    // Counts beyond the bound are held at it; sizes beyond single precision draw an empty group.
+    s.Answer(PanelScript::Kind::Params, R"({"width":"1","height":"1","sqX":"999999","sqY":"-4","createAsSquares":"0"})");
+    ASSERT_EQ(s.EditOptions(), 0);
+    s.Answer(PanelScript::Kind::None);
+    ASSERT_EQ(s.EditOptions(), 0);
+    EXPECT_EQ(s.LastSent(),
+              R"({"width" : "1", "height" : "1", "sqX" : "200", "sqY" : "1", "createAsSquares" : "0"})");
+    s.Answer(PanelScript::Kind::Params, R"({"width":"1e300","height":"1","sqX":"3","sqY":"3","createAsSquares":"0"})");
+    ASSERT_EQ(s.Click(0, 0), 0);
+    EXPECT_TRUE(s.Paths().empty());
+    EXPECT_TRUE(s.session.alerts.empty());
+}
+
+TEST(GridTool, PlaybackDrawsThroughItsDialogOnlyWithCountsOfAtLeastOne) {
+    GridSession s;
+    ActionValue squares;
+    squares.key = SB_FOURCC('c', 's', 'q', 's');
+    squares.type = ActionValue::Type::Boolean;
+    squares.boolean = false;
+    const std::vector<ActionValue> recorded = {Integer("tool", 12), Real("cntx", 0),   Real("cnty", 0),
+                                               Real("wdth", 10),    Real("hght", 5),   Integer("nsqx", 0),
+                                               Integer("nsqy", 2),  squares};
+    ASSERT_EQ(s.host.DoAction(false, s.Value(recorded)), 0);
+    s.Pump();
+    EXPECT_TRUE(s.TopArt().empty());
+    s.Answer(PanelScript::Kind::Cancel);
+    ASSERT_EQ(s.host.DoAction(true, s.Value(recorded)), 0);
+    s.Pump();
+    EXPECT_EQ(s.LastSent(), R"({"width" : "10", "height" : "5", "sqX" : "1", "sqY" : "2", "createAsSquares" : "0"})");
+    ASSERT_EQ(s.TopArt().size(), 1u);
+    EXPECT_EQ(s.Paths().size(), 5u);
+    ExpectExtent(s.Paths(), -5, 5, -5, 5);
+    EXPECT_TRUE(s.session.alerts.empty());
+}
+
+}  // namespace

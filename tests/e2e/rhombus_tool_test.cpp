@@ -1,0 +1,169 @@
+// The rhombus tool through the stand-in host: the inscribed rhombus by drag with Shift and Alt,
+// its panel in each mode, its recorded action and playback.
+#include "rose_session.h"
+
+#include <cmath>
+
+namespace {
+
+using namespace rosetest;
+using scribera::ActionValue;
+
+void ExpectPoint(SBRealPoint p, double h, double v, double tolerance = 1e-3) {
+    EXPECT_NEAR(p.h, h, tolerance);
+    EXPECT_NEAR(p.v, v, tolerance);
+}
+
+const ActionValue* FindValue(const scribera::RecordedAction& action, const char (&key)[5]) {
+    const uint32_t code = SB_FOURCC(key[0], key[1], key[2], key[3]);
+    for (const ActionValue& v : action.values)
+        if (v.key == code) return &v;
+    ADD_FAILURE() << "no value " << key;
+    static const ActionValue none;
+    return &none;
+}
+
+ActionValue Real(const char (&key)[5], double number) {
+    ActionValue v;
+    v.key = SB_FOURCC(key[0], key[1], key[2], key[3]);
+    v.type = ActionValue::Type::UnitReal;
+    v.real = number;
+    v.unit = SB_UNIT_POINTS;
+    return v;
+}
+
+ActionValue Integer(const char (&key)[5], int32_t number) {
+    ActionValue v;
+    v.key = SB_FOURCC(key[0], key[1], key[2], key[3]);
+    v.integer = number;
+    return v;
+}
+
+struct RhombusSession : RoseSession {
+    Id rhombus;
+    RhombusSession() {
+        EXPECT_EQ(Pick("Rhombus"), 0);
+        rhombus = ToolId("Rhombus");
+    }
+    void Drag(SBRealPoint from, SBRealPoint to) {
+        ASSERT_EQ(host.MouseDown(rhombus, from), 0);
+        ASSERT_EQ(host.MouseDrag(rhombus, to), 0);
+        ASSERT_EQ(host.MouseUp(rhombus, to), 0);
+    }
+    const Art& Last() { return *TopArt().at(0); }
+    SBActionParamValueRef Value(const std::vector<ActionValue>& values) {
+        return scribera::ToHandle<SBActionParamValueRef>(session.NewActionValue(values));
+    }
+    // The four corners, each a corner anchor with its control points on it.
+    void ExpectCorners(double ch, double cv, double a, double b) {
+        const Art& path = Last();
+        EXPECT_TRUE(path.closed);
+        ASSERT_EQ(path.segments.size(), 4u);
+        const double corners[4][2] = {{ch + a, cv}, {ch, cv - b}, {ch - a, cv}, {ch, cv + b}};
+        for (int i = 0; i < 4; ++i) {
+            ExpectPoint(path.segments[i].p, corners[i][0], corners[i][1]);
+            ExpectPoint(path.segments[i].in, corners[i][0], corners[i][1]);
+            ExpectPoint(path.segments[i].out, corners[i][0], corners[i][1]);
+        }
+    }
+};
+
+TEST(RhombusTool, DragInscribesTheRhombusInTheRectangleWhicheverWayItIsDragged) {
+    RhombusSession s;
+    s.Drag({0, 0}, {200, 100});
+    ASSERT_EQ(s.TopArt().size(), 1u);
+    s.ExpectCorners(100, 50, 100, 50);
+    EXPECT_EQ(s.session.infoVariables, (std::vector<int32_t>{15, 16, 2, 3}));
+    EXPECT_EQ(s.session.infoValues, (std::vector<double>{100, 50, 200, -100}));
+    EXPECT_TRUE(s.Last().userAttr & SB_ATTR_SELECTED);
+    // The same rectangle dragged from its other corner.
+    s.Drag({200, 100}, {0, 0});
+    s.ExpectCorners(100, 50, 100, 50);
+    EXPECT_EQ(s.session.infoValues, (std::vector<double>{100, 50, 200, -100}));
+    EXPECT_EQ(s.TopArt().size(), 2u);
+    EXPECT_TRUE(s.session.recordedActions.empty());
+}
+
+TEST(RhombusTool, ShiftMakesASquareOnItsCornerAndAltCentresItOnTheAnchor) {
+    RhombusSession s;
+    s.host.SetModifiers(SB_MOD_SHIFT);
+    s.Drag({0, 0}, {80, -30});
+    s.ExpectCorners(40, -40, 40, 40);
+    s.host.SetModifiers(SB_MOD_ALT);
+    s.Drag({10, 10}, {40, 30});
+    s.ExpectCorners(10, 10, 30, 20);
+    EXPECT_EQ(s.session.infoValues, (std::vector<double>{10, 10, 60, -40}));
+    s.host.SetModifiers(SB_MOD_ALT | SB_MOD_SHIFT);
+    s.Drag({0, 0}, {-10, 25});
+    s.ExpectCorners(0, 0, 25, 25);
+    s.host.SetModifiers(0);
+}
+
+TEST(RhombusTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableRhombus) {
+    RhombusSession s;
+    s.session.recording = true;
+    s.Answer(PanelScript::Kind::Params, R"({"width":"60.5","height":"30.9"})");
+    ASSERT_EQ(s.Click(100, 100), 0);
+    ASSERT_EQ(PanelService::Instance().Opened().size(), 1u);
+    EXPECT_EQ(PanelService::Instance().Opened()[0].extension, "com.zarvo.Rhombus");
+    EXPECT_EQ(s.LastSent(), R"({"width": "200", "height": "100"})");
+    EXPECT_EQ(s.Preferences(), "<rhombus><width>200</width><height>100</height></rhombus>");
+    // The height is read as an integer.
+    s.ExpectCorners(100, 100, 30.25, 15);
+    ASSERT_FALSE(s.Doc().UndoNames().empty());
+    EXPECT_EQ(s.Doc().UndoNames().back(), "Undo Rhombus");
+    ASSERT_EQ(s.session.recordedActions.size(), 1u);
+    const auto& action = s.session.recordedActions[0];
+    EXPECT_EQ(action.event, "sb_plugin_zarvo_rhombus");
+    EXPECT_EQ(action.dialog, 3);
+    EXPECT_EQ(action.values.size(), 5u);
+    EXPECT_EQ(FindValue(action, "tool")->integer, 4);
+    EXPECT_EQ(FindValue(action, "cntx")->real, 100);
+    EXPECT_EQ(FindValue(action, "wdth")->real, 60.5);
+    EXPECT_EQ(FindValue(action, "hght")->real, 30);
+    EXPECT_EQ(FindValue(action, "hght")->unit, SB_UNIT_POINTS);
+
+    s.Answer(PanelScript::Kind::Cancel);
+    ASSERT_EQ(s.Click(7, 8), 0);
+    EXPECT_EQ(s.TopArt().size(), 1u);
+    ASSERT_EQ(s.session.recordedActions.size(), 2u);
+    EXPECT_EQ(FindValue(s.session.recordedActions[1], "cnty")->real, 8);
+
+    // The icon's panel stores only; the sizes of both zero draw an empty path.
+    s.Answer(PanelScript::Kind::Params, R"({"width":"0","height":"0"})");
+    ASSERT_EQ(s.EditOptions(), 0);
+    EXPECT_EQ(s.TopArt().size(), 1u);
+    s.Answer(PanelScript::Kind::None);
+    ASSERT_EQ(s.EditOptions(), 0);
+    EXPECT_EQ(s.LastSent(), R"({"width": "0", "height": "0"})");
+    s.Answer(PanelScript::Kind::Params, R"({"width":"0","height":"0"})");
+    ASSERT_EQ(s.Click(0, 0), 0);
+    ASSERT_EQ(s.TopArt().size(), 2u);
+    EXPECT_TRUE(s.Last().segments.empty());
+    s.Answer(PanelScript::Kind::Params, R"({"width":"1e300","height":"5"})");
+    ASSERT_EQ(s.Click(0, 0), 0);
+    EXPECT_TRUE(s.Last().segments.empty());
+    EXPECT_TRUE(s.session.alerts.empty());
+}
+
+TEST(RhombusTool, PlaybackDrawsThroughItsDialogOnly) {
+    RhombusSession s;
+    const std::vector<ActionValue> recorded = {Integer("tool", 4), Real("cntx", -20), Real("cnty", 40),
+                                               Real("wdth", 16), Real("hght", 8)};
+    ASSERT_EQ(s.host.DoAction(false, s.Value(recorded)), 0);
+    s.Pump();
+    EXPECT_TRUE(s.TopArt().empty());
+    s.Answer(PanelScript::Kind::Cancel);
+    ASSERT_EQ(s.host.DoAction(true, s.Value(recorded)), 0);
+    s.Pump();
+    EXPECT_EQ(s.LastSent(), R"({"width": "16", "height": "8"})");
+    s.ExpectCorners(-20, 40, 8, 4);
+    s.Answer(PanelScript::Kind::Params, R"({"width":"4","height":"2"})");
+    ASSERT_EQ(s.host.DoAction(true, s.Value(recorded)), 0);
+    s.Pump();
+    ASSERT_EQ(s.TopArt().size(), 2u);
+    s.ExpectCorners(-20, 40, 2, 1);
+    EXPECT_TRUE(s.session.alerts.empty());
+}
+
+}  // namespace
