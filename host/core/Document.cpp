@@ -301,35 +301,87 @@ struct Document::Impl {
         undo.clear();
     }
 
-    void EraseTree(Id id) {
-        Art* a = Raw(id);
-        if (!a) return;
-        for (Id c = a->firstChild; c != kNoId;) {
-            Id n = Raw(c)->next;
-            EraseTree(c);
-            c = n;
+    // Visits every descendant of `root` in document order (parents before children, top first)
+    // without recursion, so that however deep an imported tree is, the stack does not grow.
+    template <class Visit>
+    void Walk(Id root, Visit&& visit) const {
+        Id c = Raw(root)->firstChild;
+        while (c != kNoId) {
+            visit(c);
+            const Art* a = Raw(c);
+            if (a->firstChild != kNoId) {
+                c = a->firstChild;
+                continue;
+            }
+            while (c != root && Raw(c)->next == kNoId) c = Raw(c)->parent;
+            if (c == root) break;
+            c = Raw(c)->next;
         }
+    }
+
+    void EraseTree(Id id) {
+        if (!Raw(id)) return;
+        std::vector<Id> all;
+        Walk(id, [&](Id c) { all.push_back(c); });
+        for (Id c : all) Erase(c);
         Erase(id);
     }
 
     Id CopyTree(const Art& src) {
-        Id id = Create(src.kind);
-        Art& a = At(id);
-        Id keepId = a.id;
-        a = src;
-        a.id = keepId;
-        a.parent = a.firstChild = a.lastChild = a.prev = a.next = kNoId;
-        for (Id c = src.firstChild; c != kNoId; c = At(c).next) {
-            Id copy = CopyTree(At(c));
-            Move(At(copy), id, kNoId);
-        }
-        return id;
+        auto copyOne = [this](const Art& from) {
+            Id id = Create(from.kind);
+            Art& a = At(id);
+            a = from;
+            a.id = id;
+            a.parent = a.firstChild = a.lastChild = a.prev = a.next = kNoId;
+            return id;
+        };
+        const Id top = copyOne(src);
+        std::unordered_map<Id, Id> copies{{src.id, top}};
+        // Document order puts each parent before its children and siblings top first, so
+        // appending each copy at the bottom of its parent's copy rebuilds the same tree.
+        Walk(src.id, [&](Id c) {
+            const Art& from = At(c);
+            const Id copy = copyOne(from);
+            copies[c] = copy;
+            Move(At(copy), copies.at(from.parent), kNoId);
+        });
+        return top;
     }
 
     void Order(Id id, std::vector<Id>& out) const {
-        for (Id c = Raw(id)->firstChild; c != kNoId; c = Raw(c)->next) {
-            out.push_back(c);
-            Order(c, out);
+        Walk(id, [&](Id c) { out.push_back(c); });
+    }
+
+    // The extent of one object's own geometry (nothing for containers).
+    void OwnExtent(const Art& a, geom::Extent& e) const {
+        switch (a.kind) {
+        case ArtKind::Path: {
+            const auto& s = a.segments;
+            if (s.empty()) return;
+            e.Add(s[0].p);
+            const size_t n = s.size();
+            const size_t spans = a.closed ? n : n - 1;
+            for (size_t i = 0; i < spans; ++i) {
+                const SBPathSegment& from = s[i];
+                const SBPathSegment& to = s[(i + 1) % n];
+                e.AddCubic(from.p, from.out, to.in, to.p);
+            }
+            return;
+        }
+        case ArtKind::Mesh:
+            for (const SBRealPoint& p : a.mesh.nodes) e.Add(p);
+            for (const auto* curves : {&a.mesh.rowCurves, &a.mesh.columnCurves})
+                for (const auto& c : *curves)
+                    for (size_t i = 0; i + 3 < c.size(); i += 3) e.AddCubic(c[i], c[i + 1], c[i + 2], c[i + 3]);
+            return;
+        case ArtKind::Group: case ArtKind::Compound: case ArtKind::Layer:
+            return;
+        default:
+            if (a.frame.left == 0 && a.frame.right == 0 && a.frame.top == 0 && a.frame.bottom == 0) return;
+            e.Add({a.frame.left, a.frame.bottom});
+            e.Add({a.frame.right, a.frame.top});
+            return;
         }
     }
 };
@@ -614,43 +666,8 @@ bool Document::Bounds(Id art, SBRealRect* bounds) const {
     const Art* a = impl_->Live(art);
     if (!a) return false;
     geom::Extent e;
-    switch (a->kind) {
-    case ArtKind::Path: {
-        const auto& s = a->segments;
-        if (s.empty()) return false;
-        e.Add(s[0].p);
-        const size_t n = s.size();
-        const size_t spans = a->closed ? n : n - 1;
-        for (size_t i = 0; i < spans; ++i) {
-            const SBPathSegment& from = s[i];
-            const SBPathSegment& to = s[(i + 1) % n];
-            e.AddCubic(from.p, from.out, to.in, to.p);
-        }
-        break;
-    }
-    case ArtKind::Mesh: {
-        for (const SBRealPoint& p : a->mesh.nodes) e.Add(p);
-        for (const auto* curves : {&a->mesh.rowCurves, &a->mesh.columnCurves})
-            for (const auto& c : *curves)
-                for (size_t i = 0; i + 3 < c.size(); i += 3) e.AddCubic(c[i], c[i + 1], c[i + 2], c[i + 3]);
-        break;
-    }
-    case ArtKind::Group: case ArtKind::Compound: case ArtKind::Layer: {
-        for (Id c = a->firstChild; c != kNoId; c = impl_->Raw(c)->next) {
-            SBRealRect r;
-            if (Bounds(c, &r)) {
-                e.Add({r.left, r.bottom});
-                e.Add({r.right, r.top});
-            }
-        }
-        break;
-    }
-    default:
-        if (a->frame.left == 0 && a->frame.right == 0 && a->frame.top == 0 && a->frame.bottom == 0) return false;
-        e.Add({a->frame.left, a->frame.bottom});
-        e.Add({a->frame.right, a->frame.top});
-        break;
-    }
+    impl_->OwnExtent(*a, e);
+    impl_->Walk(art, [&](Id c) { impl_->OwnExtent(impl_->At(c), e); });
     if (e.empty) return false;
     if (bounds) *bounds = SBRealRect{e.minH, e.maxV, e.maxH, e.minV};
     return true;

@@ -196,3 +196,39 @@ TEST(DocumentTree, BoundsAreTheCurvesExtent) {
 
 }  // namespace
 }  // namespace scribera
+
+namespace scribera {
+namespace {
+
+// Imported artwork may nest far deeper than anything drawn by hand; nothing may recurse on it.
+TEST(DocumentTree, DeepNestingIsWalkedCopiedAndDisposed) {
+    Document d(100, 100);
+    Id parent = d.CurrentLayerGroup();
+    std::vector<Id> chain;
+    for (int i = 0; i < 5000; ++i) {
+        Id g = kNoId;
+        ASSERT_EQ(d.NewArt(ArtKind::Group, SB_PLACE_INSIDE_ON_TOP, parent, &g), SB_OK);
+        chain.push_back(g);
+        parent = g;
+    }
+    Id leaf = kNoId;
+    ASSERT_EQ(d.NewArt(ArtKind::Text, SB_PLACE_INSIDE_ON_TOP, parent, &leaf), SB_OK);
+    ASSERT_EQ(d.SetText(leaf, "deep", {1, 4, 3, 2}), SB_OK);
+    SBRealRect r{};
+    ASSERT_TRUE(d.Bounds(chain.front(), &r));
+    EXPECT_EQ(r.left, 1);
+    EXPECT_EQ(r.top, 4);
+    EXPECT_EQ(d.DocumentOrder().size(), chain.size() + 1);
+    Id copy = kNoId;
+    d.BeginTransaction();
+    ASSERT_EQ(d.Duplicate(chain[4990], SB_PLACE_BELOW, chain[4990], &copy), SB_OK);
+    EXPECT_EQ(d.Children(copy).size(), 1u);
+    d.RevertTransaction();
+    d.EndTransaction();
+    EXPECT_FALSE(d.Exists(copy));
+    ASSERT_EQ(d.Dispose(chain.front()), SB_OK);
+    EXPECT_EQ(d.LiveArtCount(), 0u);
+}
+
+}  // namespace
+}  // namespace scribera
