@@ -123,7 +123,8 @@ TEST(GoldenRectTool, AltCentresTheRectangleOnTheAnchorAndPlaybackReproducesIt) {
     s.ExpectBounds(-40, 60, 10 - 50 / 1.6180339887, 10 + 50 / 1.6180339887);
     const auto drawn = s.Bounds();
     ASSERT_EQ(s.session.recordedActions.size(), 1u);
-    const auto& action = s.session.recordedActions[0];
+    // A copy: playing back records more.
+    const scribera::RecordedAction action = s.session.recordedActions[0];
     EXPECT_EQ(FindValue(action, "cntx")->real, 10);
     EXPECT_EQ(FindValue(action, "wdth")->real, 50);
 
