@@ -1,19 +1,17 @@
 #include "tools/VGrid.h"
 
 #include "frame/Globals.h"
-#include "frame/Preferences.h"
-#include "frame/ZarvoPlugin.h"
 #include "frame/sb/Action.h"
 #include "frame/sb/Registry.h"
 #include "frame/sb/Art.h"
 #include "frame/sb/Style.h"
 #include "geometry/PathList.h"
 #include "geometry/DesktopHelpers.h"
+#include "tools/ToolPanel.h"
 #include "tools/VGridDBox.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 const GridParams kGridDefaults = {0.0, 0.0, 36.0, 36.0, 4, 3, false};
 
@@ -41,12 +39,6 @@ ArtHandle AddPath(ArtHandle group, ZPathList& list) {
     list.WriteTo(path);
     sb::SetArtUserAttr(path, SB_ATTR_SELECTED, SB_ATTR_SELECTED);
     return path;
-}
-
-bool ModeIs(const char* mode) { return gCurrentPlugin && std::strcmp(gCurrentPlugin->InteractionMode(), mode) == 0; }
-
-void SetMode(const char* mode) {
-    if (gCurrentPlugin) gCurrentPlugin->SetInteractionMode(mode);
 }
 
 }  // namespace
@@ -141,14 +133,14 @@ void VGrid::Draw() {
 }
 
 SBErr VGrid::EditOptions(SBToolMessage*) {
-    SetMode("EditTool");
+    SetInteractionMode("EditTool");
     OpenPanel();
     return 0;
 }
 
 SBErr VGrid::MouseUp(SBToolMessage* message) {
     if (!IsClick()) return VObjectCreationTool::MouseUp(message);
-    SetMode("MouseUp");
+    SetInteractionMode("MouseUp");
     savedMouseUp_ = *message;
     // The event record is the host's and lives only as long as this message.
     savedMouseUp_.event = nullptr;
@@ -165,8 +157,7 @@ void VGrid::OpenPanel() {
         .Add("sqX", params_.squaresX)
         .Add("sqY", params_.squaresY)
         .Add("createAsSq", params_.createAsSquares ? 1 : 0);
-    PreferencesFile file(element);
-    if (panel) panel->OpenPanel();
+    OpenToolPanel(panel, element);
 }
 
 void VGrid::SetGridParameters(float width, float height, int32_t squaresX, int32_t squaresY, bool createAsSquares) {
@@ -222,9 +213,9 @@ void VGrid::PlayBackHook(SBActionParamValueRef values, bool showDialog) {
 }
 
 void VGrid::PanelConfirmed() {
-    if (ModeIs("Action")) {
+    if (InteractionModeIs("Action")) {
         DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
-    } else if (ModeIs("MouseUp")) {
+    } else if (InteractionModeIs("MouseUp")) {
         params_.centreH = Anchor().h;
         params_.centreV = Anchor().v;
         Draw();
@@ -235,9 +226,9 @@ void VGrid::PanelConfirmed() {
 }
 
 void VGrid::PanelCancelled() {
-    if (ModeIs("Action")) {
+    if (InteractionModeIs("Action")) {
         DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
-    } else if (ModeIs("MouseUp")) {
+    } else if (InteractionModeIs("MouseUp")) {
         // The recorded centre is the click's, not the last drag's.
         params_.centreH = Anchor().h;
         params_.centreV = Anchor().v;

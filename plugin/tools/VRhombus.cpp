@@ -1,17 +1,15 @@
 #include "tools/VRhombus.h"
 
 #include "frame/Globals.h"
-#include "frame/Preferences.h"
-#include "frame/ZarvoPlugin.h"
 #include "frame/sb/Action.h"
 #include "frame/sb/Registry.h"
 #include "geometry/BezierGeometry.h"
 #include "geometry/DesktopHelpers.h"
+#include "tools/ToolPanel.h"
 #include "tools/VRhombusDBox.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 const RhombusParams kRhombusDefaults = {0.0, 0.0, 200.0, 100.0};
 
@@ -26,12 +24,6 @@ constexpr uint32_t kKeyCentreX = SB_FOURCC('c', 'n', 't', 'x');
 constexpr uint32_t kKeyCentreY = SB_FOURCC('c', 'n', 't', 'y');
 constexpr uint32_t kKeyWidth = SB_FOURCC('w', 'd', 't', 'h');
 constexpr uint32_t kKeyHeight = SB_FOURCC('h', 'g', 'h', 't');
-
-bool ModeIs(const char* mode) { return gCurrentPlugin && std::strcmp(gCurrentPlugin->InteractionMode(), mode) == 0; }
-
-void SetMode(const char* mode) {
-    if (gCurrentPlugin) gCurrentPlugin->SetInteractionMode(mode);
-}
 
 }  // namespace
 
@@ -86,14 +78,14 @@ void VRhombus::Draw() {
 }
 
 SBErr VRhombus::EditOptions(SBToolMessage*) {
-    SetMode("EditTool");
+    SetInteractionMode("EditTool");
     OpenPanel();
     return 0;
 }
 
 SBErr VRhombus::MouseUp(SBToolMessage* message) {
     if (!IsClick()) return VObjectCreationTool::MouseUp(message);
-    SetMode("MouseUp");
+    SetInteractionMode("MouseUp");
     savedMouseUp_ = *message;
     // The event record is the host's and lives only as long as this message.
     savedMouseUp_.event = nullptr;
@@ -106,8 +98,7 @@ void VRhombus::OpenPanel() {
     if (panel) panel->PointAt(this, &params_);
     PreferencesElement element("rhombus");
     element.Add("width", params_.width).Add("height", params_.height);
-    PreferencesFile file(element);
-    if (panel) panel->OpenPanel();
+    OpenToolPanel(panel, element);
 }
 
 void VRhombus::SetRhombusParameters(float width, float height) {
@@ -154,9 +145,9 @@ void VRhombus::PlayBackHook(SBActionParamValueRef values, bool showDialog) {
 }
 
 void VRhombus::PanelConfirmed() {
-    if (ModeIs("Action")) {
+    if (InteractionModeIs("Action")) {
         DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
-    } else if (ModeIs("MouseUp")) {
+    } else if (InteractionModeIs("MouseUp")) {
         params_.centreH = Anchor().h;
         params_.centreV = Anchor().v;
         Draw();
@@ -167,9 +158,9 @@ void VRhombus::PanelConfirmed() {
 }
 
 void VRhombus::PanelCancelled() {
-    if (ModeIs("Action")) {
+    if (InteractionModeIs("Action")) {
         DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
-    } else if (ModeIs("MouseUp")) {
+    } else if (InteractionModeIs("MouseUp")) {
         // The recorded centre is the click's, not the last drag's.
         params_.centreH = Anchor().h;
         params_.centreV = Anchor().v;

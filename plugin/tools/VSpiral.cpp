@@ -1,8 +1,6 @@
 #include "tools/VSpiral.h"
 
 #include "frame/Globals.h"
-#include "frame/Preferences.h"
-#include "frame/ZarvoPlugin.h"
 #include "frame/sb/Action.h"
 #include "frame/sb/Registry.h"
 #include "geometry/ArtTransforms.h"
@@ -10,11 +8,11 @@
 #include "geometry/Errors.h"
 #include "geometry/DesktopHelpers.h"
 #include "tools/CurveFitter.h"
+#include "tools/ToolPanel.h"
 #include "tools/VSpiralDBox.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 const SpiralParams kSpiralDefaults = {0.0, 0.0, 100.0, 4, false};
 
@@ -33,12 +31,6 @@ constexpr uint32_t kKeyFermat = SB_FOURCC('s', 'p', 'f', 'e');
 
 constexpr float kFullTurnF = 6.2831855f;
 constexpr float kQuarterTurnF = 1.5707964f;
-
-bool ModeIs(const char* mode) { return gCurrentPlugin && std::strcmp(gCurrentPlugin->InteractionMode(), mode) == 0; }
-
-void SetMode(const char* mode) {
-    if (gCurrentPlugin) gCurrentPlugin->SetInteractionMode(mode);
-}
 
 }  // namespace
 
@@ -159,14 +151,14 @@ void VSpiral::Draw() {
 }
 
 SBErr VSpiral::EditOptions(SBToolMessage*) {
-    SetMode("EditTool");
+    SetInteractionMode("EditTool");
     OpenPanel();
     return 0;
 }
 
 SBErr VSpiral::MouseUp(SBToolMessage* message) {
     if (!IsClick()) return VObjectCreationTool::MouseUp(message);
-    SetMode("MouseUp");
+    SetInteractionMode("MouseUp");
     savedMouseUp_ = *message;
     // The event record is the host's and lives only as long as this message.
     savedMouseUp_.event = nullptr;
@@ -179,8 +171,7 @@ void VSpiral::OpenPanel() {
     if (panel) panel->PointAt(this, &params_);
     PreferencesElement element("spiral");
     element.Add("radius", params_.radius).Add("turns", params_.turns).Add("fermat", params_.fermat ? 1 : 0);
-    PreferencesFile file(element);
-    if (panel) panel->OpenPanel();
+    OpenToolPanel(panel, element);
 }
 
 void VSpiral::SetSpiralParameters(float radius, int32_t turns, bool fermat) {
@@ -230,9 +221,9 @@ void VSpiral::PlayBackHook(SBActionParamValueRef values, bool showDialog) {
 }
 
 void VSpiral::PanelConfirmed() {
-    if (ModeIs("Action")) {
+    if (InteractionModeIs("Action")) {
         DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
-    } else if (ModeIs("MouseUp")) {
+    } else if (InteractionModeIs("MouseUp")) {
         params_.centreH = Anchor().h;
         params_.centreV = Anchor().v;
         Draw();
@@ -243,9 +234,9 @@ void VSpiral::PanelConfirmed() {
 }
 
 void VSpiral::PanelCancelled() {
-    if (ModeIs("Action")) {
+    if (InteractionModeIs("Action")) {
         DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
-    } else if (ModeIs("MouseUp")) {
+    } else if (InteractionModeIs("MouseUp")) {
         // The recorded centre is the click's, not the last drag's.
         params_.centreH = Anchor().h;
         params_.centreV = Anchor().v;

@@ -1,17 +1,15 @@
 #include "tools/VWave.h"
 
 #include "frame/Globals.h"
-#include "frame/Preferences.h"
-#include "frame/ZarvoPlugin.h"
 #include "frame/sb/Action.h"
 #include "frame/sb/Registry.h"
 #include "geometry/BezierGeometry.h"
 #include "geometry/DesktopHelpers.h"
+#include "tools/ToolPanel.h"
 #include "tools/VWaveDBox.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 const WaveParams kWaveDefaults = {0.0, 0.0, 200.0, 100.0, 8};
 
@@ -30,12 +28,6 @@ constexpr uint32_t kKeyWaves = SB_FOURCC('w', 'a', 'v', 's');
 
 // One arch's rising half in units of the arch width and the crest height.
 constexpr float kArch[4][2] = {{0.0f, 0.0f}, {0.06f, 0.25f}, {0.25f, 1.0f}, {0.5f, 1.0f}};
-
-bool ModeIs(const char* mode) { return gCurrentPlugin && std::strcmp(gCurrentPlugin->InteractionMode(), mode) == 0; }
-
-void SetMode(const char* mode) {
-    if (gCurrentPlugin) gCurrentPlugin->SetInteractionMode(mode);
-}
 
 }  // namespace
 
@@ -115,14 +107,14 @@ void VWave::Draw() {
 }
 
 SBErr VWave::EditOptions(SBToolMessage*) {
-    SetMode("EditTool");
+    SetInteractionMode("EditTool");
     OpenPanel();
     return 0;
 }
 
 SBErr VWave::MouseUp(SBToolMessage* message) {
     if (!IsClick()) return VObjectCreationTool::MouseUp(message);
-    SetMode("MouseUp");
+    SetInteractionMode("MouseUp");
     savedMouseUp_ = *message;
     // The event record is the host's and lives only as long as this message.
     savedMouseUp_.event = nullptr;
@@ -135,8 +127,7 @@ void VWave::OpenPanel() {
     if (panel) panel->PointAt(this, &params_);
     PreferencesElement element("wave");
     element.Add("width", params_.width).Add("height", params_.height).Add("waves", params_.waves);
-    PreferencesFile file(element);
-    if (panel) panel->OpenPanel();
+    OpenToolPanel(panel, element);
 }
 
 void VWave::SetWaveParameters(float width, float height, int32_t waves) {
@@ -186,9 +177,9 @@ void VWave::PlayBackHook(SBActionParamValueRef values, bool showDialog) {
 }
 
 void VWave::PanelConfirmed() {
-    if (ModeIs("Action")) {
+    if (InteractionModeIs("Action")) {
         DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
-    } else if (ModeIs("MouseUp")) {
+    } else if (InteractionModeIs("MouseUp")) {
         params_.centreH = Anchor().h;
         params_.centreV = Anchor().v;
         Draw();
@@ -199,9 +190,9 @@ void VWave::PanelConfirmed() {
 }
 
 void VWave::PanelCancelled() {
-    if (ModeIs("Action")) {
+    if (InteractionModeIs("Action")) {
         DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
-    } else if (ModeIs("MouseUp")) {
+    } else if (InteractionModeIs("MouseUp")) {
         // The recorded centre is the click's, not the last drag's.
         params_.centreH = Anchor().h;
         params_.centreV = Anchor().v;
