@@ -1,10 +1,13 @@
 // The spiral's quarter turns as the tool builds them, before they reach a document.
 #include "geometry/Errors.h"
+#include "tools/CurveFitter.h"
 #include "tools/VSpiral.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -71,6 +74,46 @@ TEST(SpiralGeometry, ARadiusOfZeroIsACheckFailureAndOutsideValuesStayBounded) {
     EXPECT_EQ(BuildSpiral(Spiral(std::nan(""), 3), 1.0f, 1.0f).Count(), 0);
     EXPECT_EQ(BuildSpiral(Spiral(1e39, 3), 1.0f, 1.0f).Count(), 0);
     EXPECT_EQ(BuildSpiral(Spiral(100, 2147483647, true), 1.0f, 0.0f).Count(), 2 * 4 * kMaxDrawnTurns);
+}
+
+}  // namespace
+
+namespace {
+
+// The quarter turn fitted from `count` samples of the exact curve, in double precision.
+BezierSegment FittedFrom(int count, double a, double t0, double t1) {
+    std::vector<RealPoint> samples;
+    for (int k = 0; k < count; ++k) {
+        const double t = t0 + (t1 - t0) * k / (count - 1);
+        samples.push_back(RealPoint{a * t * std::cos(t), a * t * std::sin(t)});
+    }
+    const Vec2f start{static_cast<float>(a * std::cos(t0) - a * t0 * std::sin(t0)),
+                      static_cast<float>(a * std::sin(t0) + a * t0 * std::cos(t0))};
+    const Vec2f end{static_cast<float>(-(a * std::cos(t1) - a * t1 * std::sin(t1))),
+                    static_cast<float>(-(a * std::sin(t1) + a * t1 * std::cos(t1)))};
+    CurveFitter fitter(count, samples.data(), 1e-5f);
+    fitter.FitWithTangents(start, end);
+    return fitter.Segment(0);
+}
+
+double ControlDistance(const BezierSegment& x, const BezierSegment& y) {
+    return std::max(std::hypot(x.c0.h - y.c0.h, x.c0.v - y.c0.v), std::hypot(x.c1.h - y.c1.h, x.c1.v - y.c1.v));
+}
+
+TEST(SpiralGeometry, TheFirstTurnIsFittedFromTwelveSamplesTheRestFromSix) {
+    const ZPathList spiral = BuildSpiral(Spiral(100, 4), 1.0f, 0.0f);
+    ASSERT_EQ(spiral.Count(), 16);
+    const double a = 100 / (8 * 3.14159265358979323846);
+    for (int k = 0; k < 16; ++k) {
+        const double t0 = k * 1.5707963267948966, t1 = t0 + 1.5707963267948966;
+        const BezierSegment fine = FittedFrom(12, a, t0, t1), coarse = FittedFrom(6, a, t0, t1);
+        const BezierSegment& drawn = spiral.SegmentAt(k);
+        const double toFine = ControlDistance(drawn, fine), toCoarse = ControlDistance(drawn, coarse);
+        // Fits of the two sample counts differ by 1e-3 or more; the drawn one is its own count's.
+        const double match = k < 4 ? toFine : toCoarse, other = k < 4 ? toCoarse : toFine;
+        EXPECT_LT(match, 3e-4) << "quarter turn " << k;
+        EXPECT_GT(other, 5e-4) << "quarter turn " << k;
+    }
 }
 
 }  // namespace
