@@ -129,6 +129,38 @@ TEST(GridTool, DefaultLinesAndSquaresCoverTheDraggedRectangleInANewGroup) {
     EXPECT_TRUE(s.session.recordedActions.empty());
 }
 
+TEST(GridTool, CellsTakeTheGradientFittedToEachCellAndLinesTakeNoPaint) {
+    GridSession s;
+    scribera::GradientData linear;
+    linear.kind = SB_GRADIENT_LINEAR;
+    linear.stops = {SBGradientStop{50, 0, {SB_COLOR_GRAY, {}}}, SBGradientStop{50, 100, {SB_COLOR_GRAY, {}}}};
+    SBPathStyle style{};
+    style.fillPaint = 1;
+    style.fill.color.kind = SB_COLOR_GRADIENT;
+    style.fill.color.c.gradient.gradient = scribera::ToHandle<SBGradientHandle>(s.Doc().AddGradient(linear));
+    style.fill.color.c.gradient.angle = 0;
+    style.fill.color.c.gradient.length = 7;
+    s.Doc().SetCurrentStyle(style);
+
+    s.Drag({0, 0}, {144, 108});
+    for (const Art* line : s.Paths()) EXPECT_NE(line->style.fill.color.kind, SB_COLOR_GRADIENT);
+
+    s.Answer(PanelScript::Kind::Params, R"({"width":"36","height":"36","sqX":"4","sqY":"3","createAsSquares":"true"})");
+    ASSERT_EQ(s.EditOptions(), 0);
+    // Dragged up and to the left: negative cells, each gradient still spans its own cell.
+    s.Drag({144, 108}, {0, 0});
+    const auto cells = s.Paths();
+    ASSERT_EQ(cells.size(), 12u);
+    for (const Art* cell : cells) {
+        ASSERT_EQ(cell->style.fill.color.kind, SB_COLOR_GRADIENT);
+        const SBGradientStyle& fitted = cell->style.fill.color.c.gradient;
+        const auto extent = Extent({cell});
+        EXPECT_NEAR(fitted.origin.h, extent[0], 1e-4);
+        EXPECT_NEAR(fitted.origin.v, (extent[2] + extent[3]) / 2, 1e-4);
+        EXPECT_NEAR(fitted.length, 36, 1e-4);
+    }
+}
+
 TEST(GridTool, AltCentresTheGridAndTheArrowKeysStopAtOneAndSixty) {
     GridSession s;
     s.host.SetModifiers(SB_MOD_ALT);
