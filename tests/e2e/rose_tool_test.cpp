@@ -405,6 +405,23 @@ TEST(RoseTool, PlaybackSetsTheValuesAndDrawsOnlyThroughItsDialog) {
     EXPECT_EQ(s.TopArt().size(), 2u);
 }
 
+TEST(RoseTool, AFailingHostCallInADragShowsTheErrorAndTheNextStepRecovers) {
+    RoseSession s;
+    ASSERT_EQ(s.Pick("Rose"), 0);
+    const Id rose = s.ToolId("Rose");
+    ASSERT_EQ(s.host.MouseDown(rose, {0, 0}), 0);
+    ASSERT_EQ(s.host.MouseDrag(rose, {0, 40}), 0);
+    s.session.Faults().Arm("SB Path Suite.SetPathSegments", 1, SB_ERR_CANT);
+    EXPECT_EQ(s.host.MouseDrag(rose, {0, 50}), kExTr);
+    EXPECT_EQ(s.session.alerts, (std::vector<std::string>{"Error in Zarvo"}));
+    ASSERT_EQ(s.host.MouseDrag(rose, {0, 60}), 0);
+    ASSERT_EQ(s.host.MouseUp(rose, {0, 60}), 0);
+    // One rose, no stray cross, no stale handle used.
+    ASSERT_EQ(s.TopArt().size(), 1u);
+    ExpectPoint(Tips(*s.TopArt()[0])[0], 0, 60);
+    EXPECT_TRUE(s.session.StaleHandleLog().empty());
+}
+
 TEST(RoseTool, MessagesOfAToolNeverSelectedReachTheRose) {
     RoseSession s;
     // No tool was picked; a handle the plug-in does not know still draws a rose.
