@@ -153,4 +153,38 @@ TEST(GoldenRectTool, AltCentresTheRectangleOnTheAnchorAndPlaybackReproducesIt) {
     EXPECT_TRUE(s.session.alerts.empty());
 }
 
+TEST(GoldenRectTool, PlaybackOfBrokenValuesFailsOrDrawsNothingWithoutACrash) {
+    GoldenSession s;
+    auto value = [&](const std::vector<ActionValue>& values) {
+        return scribera::ToHandle<SBActionParamValueRef>(s.session.NewActionValue(values));
+    };
+    auto real = [](uint32_t key, double number) {
+        ActionValue v;
+        v.key = key;
+        v.type = ActionValue::Type::UnitReal;
+        v.real = number;
+        v.unit = SB_UNIT_POINTS;
+        return v;
+    };
+    ActionValue tool;
+    tool.key = SB_FOURCC('t', 'o', 'o', 'l');
+    tool.integer = 6;
+    // A value without its sizes fails as a handler does.
+    EXPECT_EQ(s.host.DoAction(false, value({tool, real(SB_FOURCC('c', 'n', 't', 'x'), 1)})),
+              static_cast<SBErr>(0x45785472));
+    EXPECT_EQ(s.session.alerts, (std::vector<std::string>{"Error in Zarvo"}));
+    EXPECT_TRUE(s.TopArt().empty());
+    // Sizes beyond single precision or not numbers at all draw an empty path.
+    for (double bad : {1e300, std::nan("")}) {
+        ASSERT_EQ(s.host.DoAction(false, value({tool, real(SB_FOURCC('c', 'n', 't', 'x'), 0),
+                                                real(SB_FOURCC('c', 'n', 't', 'y'), 0),
+                                                real(SB_FOURCC('w', 'd', 't', 'h'), bad),
+                                                real(SB_FOURCC('h', 'g', 'h', 't'), 5)})),
+                  0);
+        ASSERT_FALSE(s.TopArt().empty());
+        EXPECT_TRUE(s.Last().segments.empty());
+    }
+    EXPECT_EQ(s.session.alerts.size(), 1u);
+}
+
 }  // namespace
