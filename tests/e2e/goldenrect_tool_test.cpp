@@ -74,6 +74,10 @@ TEST(GoldenRectTool, TheLargerDragComponentSetsTheLongSideAndEveryPressIsRecorde
     ExpectPoint(s.Last().segments[2].p, 0, 0);
     ASSERT_FALSE(s.Doc().UndoNames().empty());
     EXPECT_EQ(s.Doc().UndoNames().back(), "Undo Golden Rectangle");
+    ASSERT_EQ(s.Doc().Undo(), SB_OK);
+    EXPECT_TRUE(s.TopArt().empty());
+    EXPECT_EQ(s.Doc().RedoNames(), (std::vector<std::string>{"Redo Golden Rectangle"}));
+    ASSERT_EQ(s.Doc().Redo(), SB_OK);
     ASSERT_EQ(s.session.recordedActions.size(), 1u);
     const auto& action = s.session.recordedActions[0];
     EXPECT_EQ(action.event, "sb_plugin_zarvo_grect");

@@ -221,6 +221,7 @@ TEST(GridTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableGrid) {
     EXPECT_TRUE(FindValue(action, "csqs")->boolean);
     ASSERT_EQ(s.Doc().Undo(), SB_OK);
     EXPECT_TRUE(s.TopArt().empty());
+    EXPECT_EQ(s.Doc().RedoNames(), (std::vector<std::string>{"Redo Grid"}));
 
     s.Answer(PanelScript::Kind::Cancel);
     ASSERT_EQ(s.Click(1, 2), 0);

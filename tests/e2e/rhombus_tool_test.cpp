@@ -122,6 +122,10 @@ TEST(RhombusTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableRhombus) {
     EXPECT_EQ(FindValue(action, "wdth")->real, 60.5);
     EXPECT_EQ(FindValue(action, "hght")->real, 30);
     EXPECT_EQ(FindValue(action, "hght")->unit, SB_UNIT_POINTS);
+    ASSERT_EQ(s.Doc().Undo(), SB_OK);
+    EXPECT_TRUE(s.TopArt().empty());
+    EXPECT_EQ(s.Doc().RedoNames(), (std::vector<std::string>{"Redo Rhombus"}));
+    ASSERT_EQ(s.Doc().Redo(), SB_OK);
 
     s.Answer(PanelScript::Kind::Cancel);
     ASSERT_EQ(s.Click(7, 8), 0);

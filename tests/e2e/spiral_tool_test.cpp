@@ -189,6 +189,10 @@ TEST(SpiralTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableSpiral) {
     EXPECT_EQ(FindValue(action, "sprd")->unit, SB_UNIT_POINTS);
     EXPECT_EQ(FindValue(action, "sptu")->integer, 1);
     EXPECT_TRUE(FindValue(action, "spfe")->boolean);
+    ASSERT_EQ(s.Doc().Undo(), SB_OK);
+    EXPECT_TRUE(s.TopArt().empty());
+    EXPECT_EQ(s.Doc().RedoNames(), (std::vector<std::string>{"Redo Archimedean Spiral"}));
+    ASSERT_EQ(s.Doc().Redo(), SB_OK);
 
     // Cancelled: recorded at the click, nothing drawn.
     s.Answer(PanelScript::Kind::Cancel);

@@ -169,6 +169,7 @@ TEST(WaveTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableWaveAtTheClick
     EXPECT_EQ(FindValue(action, "wavs")->integer, 3);
     ASSERT_EQ(s.Doc().Undo(), SB_OK);
     EXPECT_TRUE(s.TopArt().empty());
+    EXPECT_EQ(s.Doc().RedoNames(), (std::vector<std::string>{"Redo Wave"}));
 
     // Cancelled: the click is recorded, nothing drawn.
     s.Answer(PanelScript::Kind::Cancel);
