@@ -1,61 +1,22 @@
 // The golden rectangle tool through the stand-in host: sides in the golden ratio by drag and with
 // Alt, the action recorded at every press, and its playback.
-#include "rose_session.h"
+#include "wave_shapes_support.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-using namespace rosetest;
-using scribera::ActionValue;
-
-void ExpectPoint(SBRealPoint p, double h, double v, double tolerance = 1e-3) {
-    EXPECT_NEAR(p.h, h, tolerance);
-    EXPECT_NEAR(p.v, v, tolerance);
-}
-
-const ActionValue* FindValue(const scribera::RecordedAction& action, const char (&key)[5]) {
-    const uint32_t code = SB_FOURCC(key[0], key[1], key[2], key[3]);
-    for (const ActionValue& v : action.values)
-        if (v.key == code) return &v;
-    ADD_FAILURE() << "no value " << key;
-    static const ActionValue none;
-    return &none;
-}
+using namespace shapetest;
 
 constexpr double kShort = 61.8034;  // 100 / φ
 
-struct GoldenSession : RoseSession {
-    Id rect;
-    GoldenSession() {
-        EXPECT_EQ(Pick("GoldenRect"), 0);
-        rect = ToolId("GoldenRect");
-    }
-    void Drag(SBRealPoint from, SBRealPoint to) {
-        ASSERT_EQ(host.MouseDown(rect, from), 0);
-        ASSERT_EQ(host.MouseDrag(rect, to), 0);
-        ASSERT_EQ(host.MouseUp(rect, to), 0);
-    }
-    const Art& Last() { return *TopArt().at(0); }
-    // Bounds of the last path's anchors: min h, max h, min v, max v.
-    std::vector<double> Bounds() {
-        const Art& path = Last();
-        std::vector<double> b = {1e300, -1e300, 1e300, -1e300};
-        for (const SBPathSegment& s : path.segments) {
-            b[0] = std::min(b[0], s.p.h);
-            b[1] = std::max(b[1], s.p.h);
-            b[2] = std::min(b[2], s.p.v);
-            b[3] = std::max(b[3], s.p.v);
-        }
-        return b;
-    }
+struct GoldenSession : ShapeSession {
+    Id rect = tool;
+    GoldenSession() : ShapeSession("GoldenRect") {}
+    std::vector<double> Bounds() { return Extent({&Last()}); }
     void ExpectBounds(double minH, double maxH, double minV, double maxV) {
-        const auto b = Bounds();
-        EXPECT_NEAR(b[0], minH, 1e-3);
-        EXPECT_NEAR(b[1], maxH, 1e-3);
-        EXPECT_NEAR(b[2], minV, 1e-3);
-        EXPECT_NEAR(b[3], maxV, 1e-3);
+        ExpectExtent({&Last()}, minH, maxH, minV, maxV);
     }
 };
 
@@ -159,32 +120,15 @@ TEST(GoldenRectTool, AltCentresTheRectangleOnTheAnchorAndPlaybackReproducesIt) {
 
 TEST(GoldenRectTool, PlaybackOfBrokenValuesFailsOrDrawsNothingWithoutACrash) {
     GoldenSession s;
-    auto value = [&](const std::vector<ActionValue>& values) {
-        return scribera::ToHandle<SBActionParamValueRef>(s.session.NewActionValue(values));
-    };
-    auto real = [](uint32_t key, double number) {
-        ActionValue v;
-        v.key = key;
-        v.type = ActionValue::Type::UnitReal;
-        v.real = number;
-        v.unit = SB_UNIT_POINTS;
-        return v;
-    };
-    ActionValue tool;
-    tool.key = SB_FOURCC('t', 'o', 'o', 'l');
-    tool.integer = 6;
     // A value without its sizes fails as a handler does.
-    EXPECT_EQ(s.host.DoAction(false, value({tool, real(SB_FOURCC('c', 'n', 't', 'x'), 1)})),
+    EXPECT_EQ(s.host.DoAction(false, s.Value({Integer("tool", 6), Real("cntx", 1)})),
               static_cast<SBErr>(0x45785472));
     EXPECT_EQ(s.session.alerts, (std::vector<std::string>{"Error in Zarvo"}));
     EXPECT_TRUE(s.TopArt().empty());
     // Sizes beyond single precision or not numbers at all draw an empty path.
     for (double bad : {1e300, std::nan("")}) {
-        ASSERT_EQ(s.host.DoAction(false, value({tool, real(SB_FOURCC('c', 'n', 't', 'x'), 0),
-                                                real(SB_FOURCC('c', 'n', 't', 'y'), 0),
-                                                real(SB_FOURCC('w', 'd', 't', 'h'), bad),
-                                                real(SB_FOURCC('h', 'g', 'h', 't'), 5)})),
-                  0);
+        const auto values = {Integer("tool", 6), Real("cntx", 0), Real("cnty", 0), Real("wdth", bad), Real("hght", 5)};
+        ASSERT_EQ(s.host.DoAction(false, s.Value(values)), 0);
         ASSERT_FALSE(s.TopArt().empty());
         EXPECT_TRUE(s.Last().segments.empty());
     }

@@ -1,51 +1,17 @@
 // The grid tool through the stand-in host: lines or cells in a new group by drag, Alt and the
 // arrow keys, its panel in each mode, its recorded action and playback, counts from outside.
-#include "rose_session.h"
+#include "wave_shapes_support.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-using namespace rosetest;
-using scribera::ActionValue;
+using namespace shapetest;
 
-const ActionValue* FindValue(const scribera::RecordedAction& action, const char (&key)[5]) {
-    const uint32_t code = SB_FOURCC(key[0], key[1], key[2], key[3]);
-    for (const ActionValue& v : action.values)
-        if (v.key == code) return &v;
-    ADD_FAILURE() << "no value " << key;
-    static const ActionValue none;
-    return &none;
-}
-
-ActionValue Real(const char (&key)[5], double number) {
-    ActionValue v;
-    v.key = SB_FOURCC(key[0], key[1], key[2], key[3]);
-    v.type = ActionValue::Type::UnitReal;
-    v.real = number;
-    v.unit = SB_UNIT_POINTS;
-    return v;
-}
-
-ActionValue Integer(const char (&key)[5], int32_t number) {
-    ActionValue v;
-    v.key = SB_FOURCC(key[0], key[1], key[2], key[3]);
-    v.integer = number;
-    return v;
-}
-
-struct GridSession : RoseSession {
-    Id grid;
-    GridSession() {
-        EXPECT_EQ(Pick("Grid"), 0);
-        grid = ToolId("Grid");
-    }
-    void Drag(SBRealPoint from, SBRealPoint to) {
-        ASSERT_EQ(host.MouseDown(grid, from), 0);
-        ASSERT_EQ(host.MouseDrag(grid, to), 0);
-        ASSERT_EQ(host.MouseUp(grid, to), 0);
-    }
+struct GridSession : ShapeSession {
+    Id grid = tool;
+    GridSession() : ShapeSession("Grid") {}
     // The paths of the topmost group.
     std::vector<const Art*> Paths() {
         std::vector<const Art*> out;
@@ -54,31 +20,7 @@ struct GridSession : RoseSession {
         for (Id id : Doc().Children(group->id)) out.push_back(Doc().Find(id));
         return out;
     }
-    SBActionParamValueRef Value(const std::vector<ActionValue>& values) {
-        return scribera::ToHandle<SBActionParamValueRef>(session.NewActionValue(values));
-    }
 };
-
-// Every anchor's extent: min h, max h, min v, max v.
-std::vector<double> Extent(const std::vector<const Art*>& paths) {
-    std::vector<double> b = {1e300, -1e300, 1e300, -1e300};
-    for (const Art* path : paths)
-        for (const SBPathSegment& s : path->segments) {
-            b[0] = std::min(b[0], s.p.h);
-            b[1] = std::max(b[1], s.p.h);
-            b[2] = std::min(b[2], s.p.v);
-            b[3] = std::max(b[3], s.p.v);
-        }
-    return b;
-}
-
-void ExpectExtent(const std::vector<const Art*>& paths, double minH, double maxH, double minV, double maxV) {
-    const auto b = Extent(paths);
-    EXPECT_NEAR(b[0], minH, 1e-3);
-    EXPECT_NEAR(b[1], maxH, 1e-3);
-    EXPECT_NEAR(b[2], minV, 1e-3);
-    EXPECT_NEAR(b[3], maxV, 1e-3);
-}
 
 TEST(GridTool, DefaultLinesAndSquaresCoverTheDraggedRectangleInANewGroup) {
     GridSession s;
@@ -244,13 +186,9 @@ TEST(GridTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableGrid) {
 
 TEST(GridTool, PlaybackDrawsThroughItsDialogOnlyWithCountsOfAtLeastOne) {
     GridSession s;
-    ActionValue squares;
-    squares.key = SB_FOURCC('c', 's', 'q', 's');
-    squares.type = ActionValue::Type::Boolean;
-    squares.boolean = false;
     const std::vector<ActionValue> recorded = {Integer("tool", 12), Real("cntx", 0),   Real("cnty", 0),
                                                Real("wdth", 10),    Real("hght", 5),   Integer("nsqx", 0),
-                                               Integer("nsqy", 2),  squares};
+                                               Integer("nsqy", 2),  Boolean("csqs", false)};
     ASSERT_EQ(s.host.DoAction(false, s.Value(recorded)), 0);
     s.Pump();
     EXPECT_TRUE(s.TopArt().empty());

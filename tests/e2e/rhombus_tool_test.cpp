@@ -1,59 +1,16 @@
 // The rhombus tool through the stand-in host: the inscribed rhombus by drag with Shift and Alt,
 // its panel in each mode, its recorded action and playback.
-#include "rose_session.h"
+#include "wave_shapes_support.h"
 
 #include <cmath>
 
 namespace {
 
-using namespace rosetest;
-using scribera::ActionValue;
+using namespace shapetest;
 
-void ExpectPoint(SBRealPoint p, double h, double v, double tolerance = 1e-3) {
-    EXPECT_NEAR(p.h, h, tolerance);
-    EXPECT_NEAR(p.v, v, tolerance);
-}
-
-const ActionValue* FindValue(const scribera::RecordedAction& action, const char (&key)[5]) {
-    const uint32_t code = SB_FOURCC(key[0], key[1], key[2], key[3]);
-    for (const ActionValue& v : action.values)
-        if (v.key == code) return &v;
-    ADD_FAILURE() << "no value " << key;
-    static const ActionValue none;
-    return &none;
-}
-
-ActionValue Real(const char (&key)[5], double number) {
-    ActionValue v;
-    v.key = SB_FOURCC(key[0], key[1], key[2], key[3]);
-    v.type = ActionValue::Type::UnitReal;
-    v.real = number;
-    v.unit = SB_UNIT_POINTS;
-    return v;
-}
-
-ActionValue Integer(const char (&key)[5], int32_t number) {
-    ActionValue v;
-    v.key = SB_FOURCC(key[0], key[1], key[2], key[3]);
-    v.integer = number;
-    return v;
-}
-
-struct RhombusSession : RoseSession {
-    Id rhombus;
-    RhombusSession() {
-        EXPECT_EQ(Pick("Rhombus"), 0);
-        rhombus = ToolId("Rhombus");
-    }
-    void Drag(SBRealPoint from, SBRealPoint to) {
-        ASSERT_EQ(host.MouseDown(rhombus, from), 0);
-        ASSERT_EQ(host.MouseDrag(rhombus, to), 0);
-        ASSERT_EQ(host.MouseUp(rhombus, to), 0);
-    }
-    const Art& Last() { return *TopArt().at(0); }
-    SBActionParamValueRef Value(const std::vector<ActionValue>& values) {
-        return scribera::ToHandle<SBActionParamValueRef>(session.NewActionValue(values));
-    }
+struct RhombusSession : ShapeSession {
+    Id rhombus = tool;
+    RhombusSession() : ShapeSession("Rhombus") {}
     // The four corners, each a corner anchor with its control points on it.
     void ExpectCorners(double ch, double cv, double a, double b) {
         const Art& path = Last();

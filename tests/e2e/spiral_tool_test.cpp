@@ -1,62 +1,19 @@
 // The spiral tool through the stand-in host: quarter turns fitted to the exact curve, the keys,
 // Shift, the two-armed form, its panel in each mode, its recorded action and playback.
-#include "rose_session.h"
+#include "wave_shapes_support.h"
 
 #include <cmath>
 
 namespace {
 
-using namespace rosetest;
-using scribera::ActionValue;
-
-void ExpectPoint(SBRealPoint p, double h, double v, double tolerance = 1e-3) {
-    EXPECT_NEAR(p.h, h, tolerance);
-    EXPECT_NEAR(p.v, v, tolerance);
-}
-
-const ActionValue* FindValue(const scribera::RecordedAction& action, const char (&key)[5]) {
-    const uint32_t code = SB_FOURCC(key[0], key[1], key[2], key[3]);
-    for (const ActionValue& v : action.values)
-        if (v.key == code) return &v;
-    ADD_FAILURE() << "no value " << key;
-    static const ActionValue none;
-    return &none;
-}
-
-ActionValue Real(const char (&key)[5], double number) {
-    ActionValue v;
-    v.key = SB_FOURCC(key[0], key[1], key[2], key[3]);
-    v.type = ActionValue::Type::UnitReal;
-    v.real = number;
-    v.unit = SB_UNIT_POINTS;
-    return v;
-}
-
-ActionValue Integer(const char (&key)[5], int32_t number) {
-    ActionValue v;
-    v.key = SB_FOURCC(key[0], key[1], key[2], key[3]);
-    v.integer = number;
-    return v;
-}
+using namespace shapetest;
 
 constexpr int32_t kRKey = 'R';
 constexpr double kPi = 3.14159265358979323846;
 
-struct SpiralSession : RoseSession {
-    Id spiral;
-    SpiralSession() {
-        EXPECT_EQ(Pick("Spiral"), 0);
-        spiral = ToolId("Spiral");
-    }
-    void Drag(SBRealPoint from, SBRealPoint to, int steps = 1) {
-        ASSERT_EQ(host.MouseDown(spiral, from), 0);
-        for (int i = 0; i < steps; ++i) ASSERT_EQ(host.MouseDrag(spiral, to), 0);
-        ASSERT_EQ(host.MouseUp(spiral, to), 0);
-    }
-    const Art& Last() { return *TopArt().at(0); }
-    SBActionParamValueRef Value(const std::vector<ActionValue>& values) {
-        return scribera::ToHandle<SBActionParamValueRef>(session.NewActionValue(values));
-    }
+struct SpiralSession : ShapeSession {
+    Id spiral = tool;
+    SpiralSession() : ShapeSession("Spiral") {}
     void SetOptions(const std::string& answer) {
         Answer(PanelScript::Kind::Params, answer);
         ASSERT_EQ(EditOptions(), 0);
@@ -229,12 +186,8 @@ TEST(SpiralTool, ARadiusOfZeroFailsTheDrawAndHugeTurnsAreBounded) {
 
 TEST(SpiralTool, PlaybackDrawsThroughItsDialogOnly) {
     SpiralSession s;
-    ActionValue fermat;
-    fermat.key = SB_FOURCC('s', 'p', 'f', 'e');
-    fermat.type = ActionValue::Type::Boolean;
-    fermat.boolean = false;
     const std::vector<ActionValue> recorded = {Integer("tool", 5), Real("cntx", 10), Real("cnty", 20),
-                                               Real("sprd", 30), Integer("sptu", 2), fermat};
+                                               Real("sprd", 30), Integer("sptu", 2), Boolean("spfe", false)};
     ASSERT_EQ(s.host.DoAction(false, s.Value(recorded)), 0);
     s.Pump();
     EXPECT_TRUE(s.TopArt().empty());
