@@ -202,19 +202,42 @@ void ZPathList::CopyForward(ZPathList& out, int32_t i, float s, int32_t k, float
     out.AppendWithFlag(left, FlagAt(k));
 }
 
-bool ZPathList::WriteTo(ArtHandle path) {
-    for (int32_t i = 1; i < Count(); ++i) {
-        BezierSegment a = segments_.At(i - 1);
-        const BezierSegment b = segments_.At(i);
-        if (!IsStraightSegment(a) || !IsStraightSegment(b) || !IsCollinear(a.p0, a.p3, b.p3)) continue;
+void ZPathList::MergeStraightRuns() {
+    const int32_t n = Count();
+    if (n < 2) return;
+    // One pass with a write cursor: removing merged segments one by one moved the tail each time
+    // and made long paths quadratic. After a merge the next segment is taken as it is, never
+    // compared with the merged one, so three collinear segments still become two.
+    const bool withFlags = flags_ && flags_->Count() == n;
+    ItemArray<BezierSegment> kept;
+    ItemArray<uint8_t> keptFlags;
+    auto keep = [&](int32_t r) {
+        kept.Append(segments_.At(r));
+        if (withFlags) keptFlags.Append(flags_->At(r));
+    };
+    keep(0);
+    for (int32_t r = 1; r < n;) {
+        BezierSegment& a = kept[kept.Count() - 1];
+        const BezierSegment& b = segments_.At(r);
+        bool merge = IsStraightSegment(a) && IsStraightSegment(b) && IsCollinear(a.p0, a.p3, b.p3);
         // A run that folds back along its own line keeps its turning point.
-        Vec2f first = Difference(a.p3, a.p0), second = Difference(b.p3, b.p0);
-        if (Dot(first, second) < 0.0f) continue;
-        a.c1 = b.c1;
-        a.p3 = b.p3;
-        segments_.At(i - 1) = a;
-        RemoveAt(i);
+        if (merge) merge = Dot(Difference(a.p3, a.p0), Difference(b.p3, b.p0)) >= 0.0f;
+        if (merge) {
+            a.c1 = b.c1;
+            a.p3 = b.p3;
+            ++r;
+            if (r < n) keep(r++);
+        } else {
+            keep(r++);
+        }
     }
+    if (kept.Count() == n) return;
+    segments_ = std::move(kept);
+    if (withFlags) *flags_ = std::move(keptFlags);
+}
+
+bool ZPathList::WriteTo(ArtHandle path) {
+    MergeStraightRuns();
 
     int32_t count = Count();
     bool closed = IsClosed();

@@ -60,6 +60,8 @@ protected:
     void ReadFrom(ArtHandle path);
     int32_t AppendWithFlag(const BezierSegment& segment, uint8_t flag);
     void RemoveAt(int32_t index);
+    // Joins straight collinear neighbours in place, pairwise from the start.
+    void MergeStraightRuns();
     void ExtractInto(ZPathList& out, int32_t i, float s, int32_t k, float u, bool wrap, bool endIndexAllowed) const;
     void CopyForward(ZPathList& out, int32_t i, float s, int32_t k, float u) const;
     uint8_t FlagAt(int32_t index) const;
