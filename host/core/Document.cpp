@@ -209,6 +209,14 @@ struct Document::Impl {
         Art& a = NewEntry(id);
         a.id = id;
         a.kind = kind;
+        // As in any drawing application, a path made without a style is still visible: a thin black
+        // stroke and no fill.
+        if (kind == ArtKind::Path) {
+            a.style.strokePaint = 1;
+            a.style.stroke.color.kind = SB_COLOR_GRAY;
+            a.style.stroke.color.c.gray.gray = 0;
+            a.style.stroke.width = 1;
+        }
         if (Journalling()) {
             current.changes.push_back(Change{Change::Op::Create, Field::UserAttr, &a, kNoId, kNoId, {}});
             createdNow.insert(id);

@@ -7,8 +7,8 @@
 
 namespace {
 
-void CollectSelected(const SBMatchingArtSpec* specs, int16_t count, ArtList& list) {
-    sb::MatchingArt matches(specs, count);
+void CollectSelected(const SBMatchingArtSpec* criteria, int16_t count, ArtList& list) {
+    sb::MatchingArt matches(criteria, count);
     for (int32_t i = 0; i < matches.Count(); ++i) list.Append(matches.At(i));
     matches.Free();
 }
@@ -41,9 +41,9 @@ void CollectSelectedMeshes(ArtList& list) {
 }
 
 void CollectSelectedPathsAndMeshes(ArtList& list) {
-    const SBMatchingArtSpec specs[2] = {{kArtPath, SB_ATTR_SELECTED, SB_ATTR_SELECTED},
+    const SBMatchingArtSpec criteria[2] = {{kArtPath, SB_ATTR_SELECTED, SB_ATTR_SELECTED},
                                         {kArtMesh, SB_ATTR_SELECTED, SB_ATTR_SELECTED}};
-    CollectSelected(specs, 2, list);
+    CollectSelected(criteria, 2, list);
 }
 
 void CollectSelectedPaths(ArtList& list) {

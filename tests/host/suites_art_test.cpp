@@ -8,10 +8,10 @@ using testing::SuiteTest;
 
 class ArtSuites : public SuiteTest {
 protected:
-    std::vector<SBArtHandle> Match(std::vector<SBMatchingArtSpec> specs) {
+    std::vector<SBArtHandle> Match(std::vector<SBMatchingArtSpec> criteria) {
         SBArtHandle* list = nullptr;
         int32_t n = -1;
-        EXPECT_EQ(matching->GetMatchingArt(specs.data(), int16_t(specs.size()), &list, &n), SB_OK);
+        EXPECT_EQ(matching->GetMatchingArt(criteria.data(), int16_t(criteria.size()), &list, &n), SB_OK);
         std::vector<SBArtHandle> out(list, list + n);
         EXPECT_EQ(memory->MdMemoryDisposeHandle(list), SB_OK);
         return out;

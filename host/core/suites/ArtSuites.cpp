@@ -221,17 +221,17 @@ const SBGroupSuite kTable = {GetGroupClipped, SetGroupClipped};
 namespace matching {
 constexpr const char* kSuite = kSBMatchingArtSuite;
 
-SBErr GetMatchingArt(const SBMatchingArtSpec* specs, int16_t numSpecs, SBArtHandle** matches, int32_t* numMatches) {
+SBErr GetMatchingArt(const SBMatchingArtSpec* criteria, int16_t numSpecs, SBArtHandle** matches, int32_t* numMatches) {
     SB_ENTER();
     SB_NEED(matches && numMatches);
-    SB_NEED(numSpecs >= 0 && (numSpecs == 0 || specs));
+    SB_NEED(numSpecs >= 0 && (numSpecs == 0 || criteria));
     *matches = nullptr;
     *numMatches = 0;
     std::vector<SBArtHandle> found;
     for (Id id : S.Doc().DocumentOrder()) {
         const Art* a = S.Doc().Find(id);
         for (int16_t i = 0; i < numSpecs; ++i) {
-            const SBMatchingArtSpec& m = specs[i];
+            const SBMatchingArtSpec& m = criteria[i];
             if ((m.kind == SB_ART_ANY || m.kind == int16_t(a->kind)) && (a->userAttr & m.whichAttr) == m.attr) {
                 found.push_back(ToHandle<SBArtHandle>(id));
                 break;

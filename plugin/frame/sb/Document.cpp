@@ -30,10 +30,10 @@ SBRealRect GetDocumentViewBounds(SBDocumentViewHandle view) {
 
 void MdMemoryDisposeHandle(void* handle) { CheckHostResult(Require(sMdMemory).MdMemoryDisposeHandle(handle)); }
 
-MatchingArt::MatchingArt(const SBMatchingArtSpec* specs, int16_t specCount) {
+MatchingArt::MatchingArt(const SBMatchingArtSpec* criteria, int16_t specCount) {
     SBArtHandle* matches = nullptr;
     int32_t count = 0;
-    SBErr result = Require(sMatchingArt).GetMatchingArt(specs, specCount, &matches, &count);
+    SBErr result = Require(sMatchingArt).GetMatchingArt(criteria, specCount, &matches, &count);
     if (result != 0) {
         if (matches && sMdMemory) sMdMemory->MdMemoryDisposeHandle(matches);
         throw HostError(result);

@@ -22,7 +22,7 @@ void MdMemoryDisposeHandle(void* handle);
 // when this goes out of scope, also when a later host call raised.
 class MatchingArt {
 public:
-    MatchingArt(const SBMatchingArtSpec* specs, int16_t specCount);
+    MatchingArt(const SBMatchingArtSpec* criteria, int16_t specCount);
     ~MatchingArt();
     MatchingArt(const MatchingArt&) = delete;
     MatchingArt& operator=(const MatchingArt&) = delete;

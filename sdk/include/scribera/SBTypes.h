@@ -176,7 +176,7 @@ typedef struct SBGradientStop {
     SBColor color;
 } SBGradientStop;
 
-/* One specification of a matching-art request. */
+/* One criterion of a matching-art request. */
 typedef struct SBMatchingArtSpec {
     int16_t kind; /* SB_ART_ANY for any */
     int32_t whichAttr;
