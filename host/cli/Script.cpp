@@ -597,6 +597,79 @@ int64_t Int(const std::string& w) {
     return v;
 }
 
+// `effect NAME KEY=VALUE ...`: a new instance preset with the pairs gets its edit-parameters
+// message, then its go message with the selection gathered into one object.
+bool ApplyEffect(Session& session, PluginHost& host, const std::vector<std::string>& w, std::string* error) {
+    const LiveEffectRecord* effect = nullptr;
+    for (const LiveEffectRecord& e : session.liveEffects)
+        if (e.name == w[1]) effect = &e;
+    if (!effect) {
+        *error = "no live effect named '" + w[1] + "'";
+        return false;
+    }
+    Dictionary preset;
+    for (size_t i = 2; i < w.size(); ++i) {
+        const size_t eq = w[i].find('=');
+        const std::string key = w[i].substr(0, eq), value = w[i].substr(eq + 1);
+        DictionaryEntry entry;
+        bool ok = false;
+        if (key == "ZarvoAngle" || key == "ZarvoOffset" || key == "ZarvoOffsetX" || key == "ZarvoOffsetY") {
+            entry.type = DictionaryEntry::Type::Real;
+            ok = Number(value, &entry.real) && std::isfinite(entry.real);
+        } else if (key == "ZarvoMirrorType") {
+            int64_t v = 0;
+            entry.type = DictionaryEntry::Type::Integer;
+            ok = Integer(value, &v) && v >= INT32_MIN && v <= INT32_MAX;
+            entry.integer = static_cast<int32_t>(v);
+        } else if (key == "ZarvoFlipAgain") {
+            entry.type = DictionaryEntry::Type::Boolean;
+            ok = value == "true" || value == "false" || value == "1" || value == "0";
+            entry.boolean = value == "true" || value == "1";
+        } else {
+            *error = "unknown effect parameter '" + key + "'";
+            return false;
+        }
+        if (!ok) {
+            *error = "bad value '" + value + "' for " + key;
+            return false;
+        }
+        preset[key] = entry;
+    }
+    Document& doc = session.Doc();
+    std::vector<Id> chosen;
+    for (Id a : doc.Children(doc.CurrentLayerGroup())) {
+        const Art* art = doc.Find(a);
+        if (art && (art->userAttr & SB_ATTR_SELECTED)) chosen.push_back(a);
+    }
+    if (chosen.empty()) {
+        *error = "'effect' needs a selection";
+        return false;
+    }
+    const Id instance = session.NewEffectInstance();
+    session.effectInstances[instance] = preset;
+    SBErr err = host.LiveEffectEditParameters(effect->id, instance, false);
+    if (err != SB_OK) return true;  // the result is in the dump
+    Document& target = session.Doc();
+    target.BeginTransaction();
+    target.SetUndoText("Undo " + effect->name, "Redo " + effect->name);
+    Id art = chosen.front();
+    if (chosen.size() > 1) {
+        err = target.NewArt(ArtKind::Group, SB_PLACE_ABOVE, chosen.front(), &art);
+        for (size_t i = 0; err == SB_OK && i < chosen.size(); ++i)
+            err = target.Reorder(chosen[i], SB_PLACE_INSIDE_ON_BOTTOM, art);
+        if (err == SB_OK) err = target.SetUserAttr(art, SB_ATTR_SELECTED, SB_ATTR_SELECTED);
+        if (err != SB_OK) {
+            target.RevertTransaction();
+            target.EndTransaction();
+            *error = "the document refused the effect's group (code " + std::to_string(err) + ")";
+            return false;
+        }
+    }
+    host.LiveEffectGo(effect->id, instance, art);
+    if (session.Doc().InTransaction()) session.Doc().EndTransaction();
+    return true;
+}
+
 SBColor MakeColour(Document& doc, const PaintSpec& p) {
     SBColor c{};
     switch (p.kind) {
@@ -687,11 +760,6 @@ bool Player::Execute(const Command& c, std::string* error) {
     const std::string& name = w[0];
     Document& doc = session_.Doc();
     auto point = [&](size_t i) { return SBRealPoint{Num(w[i]), Num(w[i + 1])}; };
-    auto later = [&]() {
-        *error = "'" + name + "' is not available yet";
-        return false;
-    };
-
     if (name == "document") {
         double width = Num(w[1]), height = Num(w[2]);
         session_.NewDocument(width, height);
@@ -940,7 +1008,7 @@ bool Player::Execute(const Command& c, std::string* error) {
         session_.Forget(value);
         return true;
     }
-    if (name == "effect") return later();
+    if (name == "effect") return ApplyEffect(session_, host_, w, error);
     if (name == "undo" || name == "redo") return Undo(name == "redo", error);
     if (name == "unload") {
         host_.Unload();

@@ -18,6 +18,8 @@
 #include "tools/VWave.h"
 #include "tools/VWaveDBox.h"
 #include "frame/ToolRouting.h"
+#include "mirror/VMirrorDBox.h"
+#include "mirror/VMirrorUI.h"
 
 #include <new>
 
@@ -46,7 +48,8 @@ const PanelTool kPanelTools[] = {
     {&ZGlobals::gridDBox, &ZGlobals::grid, [] { return static_cast<VexelUIController*>(new VGridDBox(&kGridDefaults)); },
      [] { return static_cast<VTool*>(new VGrid()); }},
     {&ZGlobals::polarMeshDBox, &ZGlobals::polarMesh, nullptr, nullptr},
-    {&ZGlobals::mirrorDBox, &ZGlobals::mirror, nullptr, nullptr},
+    {&ZGlobals::mirrorDBox, &ZGlobals::mirror, [] { return static_cast<VexelUIController*>(new VMirrorDBox()); },
+     [] { return static_cast<VTool*>(new VMirrorUI()); }},
     {&ZGlobals::tileDBox, &ZGlobals::tile, nullptr, nullptr},
     {&ZGlobals::rosetteDBox, &ZGlobals::rosette, nullptr, nullptr},
     {&ZGlobals::spikeDBox, &ZGlobals::spike, nullptr, nullptr},
@@ -57,6 +60,7 @@ const PanelTool kPanelTools[] = {
 SBErr ZarvoPlugin::CreatePanelControllers() {
     if (!gZGlobals) return 0;
     gRoutingHooks.goldenRectObject = [] { return static_cast<VTool*>(VGoldenRectangle::Instance()); };
+    InstallMirrorHooks();
     for (const PanelTool& tool : kPanelTools) {
         if (gZGlobals->*tool.controller || !tool.newController) continue;
         try {
