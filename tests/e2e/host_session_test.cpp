@@ -190,7 +190,7 @@ TEST(HostSession, BadScriptsFailWithTheirLine) {
     EXPECT_NE(r.output.find(evil + ":3: " + dir + "/evil.svg: bad path data"), std::string::npos) << r.output;
     std::string later = WriteScript(dir, "later.scribera", "document 10 10\neffect Mirror...\n");
     r = Scribera("play '" + later + "'");
-    EXPECT_NE(r.output.find(":2: 'effect' is not available yet"), std::string::npos) << r.output;
+    EXPECT_NE(r.output.find(":2: 'effect' needs a selection"), std::string::npos) << r.output;
     std::string drag = WriteScript(dir, "drag.scribera", "document 10 10\ntool Rose\ndrag 1 1\n");
     r = Scribera("play '" + drag + "'");
     EXPECT_NE(r.output.find(":3: 'drag' without 'down'"), std::string::npos) << r.output;
