@@ -168,3 +168,40 @@ TEST(MirrorTool, ThePanelEditsTheAngleAndThePreferencesKeepIt) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace mirrortest;
+
+TEST(MirrorTool, AFailingDragStepShowsTheErrorOnceAndMouseUpLeavesNoStaleArt) {
+    // The first step's marker fails to appear; the lists are emptied, so the next step only reverts.
+    auto p = Play(std::string(kRect) + "tool Mirror\ndown 0 0\ndrag 0 0\nfail \"SB Art Suite.NewArt\" 1 CANT\n"
+                                       "drag 1 0\ndrag 2 0\nup\n");
+    ASSERT_TRUE(p->ok) << p->error;
+    EXPECT_EQ(p->session.alerts, (std::vector<std::string>{"Error in Zarvo"}));
+    EXPECT_TRUE(p->session.StaleHandleLog().empty());
+    for (const Art* a : p->Top()) EXPECT_EQ(a->kind, ArtKind::Path);
+    EXPECT_EQ(p->Doc().UndoNames().back(), "Undo Mirror");
+
+    // The rectangle cut likewise, its outline included.
+    auto r = Play(std::string(kRect) + "tool RectCut\ndown -10 -10\ndrag 20 20\nfail \"SB Art Suite.NewArt\" 1 CANT\n"
+                                       "drag 30 30\ndrag 25 25\nup\n");
+    ASSERT_TRUE(r->ok) << r->error;
+    EXPECT_EQ(r->session.alerts, (std::vector<std::string>{"Error in Zarvo"}));
+    EXPECT_TRUE(r->session.StaleHandleLog().empty());
+    EXPECT_EQ(r->Doc().UndoNames().back(), "Undo Rectangle Cut");
+}
+
+TEST(MirrorTool, SelectingTheToolsSwitchesTheSharedObjectsMode) {
+    auto p = Play(std::string(kRect) + "record on\ntool Cut\ntool Mirror\nclick 0 0\ntool Cut\nclick 0 0\n"
+                                       "tool Mirror\nclick 0 0\n");
+    ASSERT_TRUE(p->ok) << p->error;
+    ASSERT_EQ(p->session.recordedActions.size(), 3u);
+    EXPECT_EQ(p->session.recordedActions[0].event, "sb_plugin_zarvo_mirror");
+    EXPECT_EQ(FindValue(p->session.recordedActions[0], "mity")->integer, 1);
+    EXPECT_EQ(p->session.recordedActions[1].event, "sb_plugin_zarvo_cut");
+    EXPECT_EQ(FindValue(p->session.recordedActions[1], "mity")->integer, 7);
+    EXPECT_EQ(p->session.recordedActions[2].event, "sb_plugin_zarvo_mirror");
+}
+
+}  // namespace
