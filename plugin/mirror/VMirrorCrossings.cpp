@@ -12,18 +12,51 @@ namespace mirror {
 
 namespace {
 
-// Whether the point at path position `position` (segment index plus parameter) lies on the kept
-// side. The position is split in double precision so that long paths keep their parameter.
-bool PositiveAt(const ZPathListV& list, const Line& axis, double position) {
-    int32_t count = list.Count();
-    double whole = std::floor(position);
+// Points closer to the axis than this say nothing about the side: a segment lying along the
+// axis evaluates a few 1e-6 to either side of it in single precision.
+constexpr double kClearOfAxis = 1e-4;
+
+RealPoint PointAtPosition(const ZPathListV& list, double position) {
+    const int32_t count = list.Count();
+    const double whole = std::floor(position);
     int32_t index = static_cast<int32_t>(whole);
     double t = position - whole;
     if (index >= count) {
         index = count - 1;
         t = 1.0;
     }
-    return axis.SideOf(list.PointAt(index, static_cast<float>(t))) == 1;
+    return list.PointAt(index, static_cast<float>(t));
+}
+
+double KeptDistance(const Line& axis, const RealPoint& q) {
+    const double dh = axis.p2.h - axis.p1.h, dv = axis.p2.v - axis.p1.v;
+    return ((q.h - axis.p1.h) * dv - dh * (q.v - axis.p1.v)) / std::hypot(dh, dv);
+}
+
+// Whether the path between positions `from` and `to` (segment index plus parameter; no crossing
+// lies between them) is on the kept side: the side of the point halfway. When that point lies on
+// the axis (the path runs along it there), the point of the stretch farthest from the axis
+// decides; the positions are split in double precision so that long paths keep their parameter.
+bool PositiveBetween(const ZPathListV& list, const Line& axis, double from, double to) {
+    const double middle = (from + to) / 2.0;
+    const RealPoint q = PointAtPosition(list, middle);
+    if (std::fabs(KeptDistance(axis, q)) > kClearOfAxis) return axis.SideOf(q) == 1;
+    double farthest = 0.0;
+    RealPoint decisive = q;
+    const int32_t last = std::min(static_cast<int32_t>(std::floor(to)), list.Count() - 1);
+    for (int32_t k = std::max(0, static_cast<int32_t>(std::floor(from))); k <= last; ++k)
+        for (double t : {0.25, 0.5, 0.75, 1.0}) {
+            const double p = double(k) + t;
+            if (p <= from || p >= to) continue;
+            const RealPoint candidate = list.PointAt(k, static_cast<float>(t));
+            const double d = std::fabs(KeptDistance(axis, candidate));
+            if (d > farthest) {
+                farthest = d;
+                decisive = candidate;
+            }
+        }
+    if (farthest <= kClearOfAxis) decisive = q;  // the whole stretch lies along the axis
+    return axis.SideOf(decisive) == 1;
 }
 
 double Position(const Crossing& c) { return double(c.segment) + double(c.t); }
@@ -90,7 +123,7 @@ void CollectCrossings(const std::vector<const ZPathListV*>& lists, const Line& a
         const ZPathListV& list = *lists[static_cast<size_t>(c.path)];
         const double n_ = list.Count();
         if (c.isFirst) {
-            c.positiveBefore = PositiveAt(list, axis, Position(c) / 2.0);
+            c.positiveBefore = PositiveBetween(list, axis, 0.0, Position(c));
         } else {
             CheckCondition(i > 0 && merged[i - 1].path == c.path);
             c.positiveBefore = merged[i - 1].positiveAfter;
@@ -98,10 +131,10 @@ void CollectCrossings(const std::vector<const ZPathListV*>& lists, const Line& a
         if (c.isLast) {
             const double p = (Position(c) + n_) / 2.0;
             CheckCondition(p < n_);
-            c.positiveAfter = PositiveAt(list, axis, p);
+            c.positiveAfter = PositiveBetween(list, axis, Position(c), n_);
         } else {
             CheckCondition(i + 1 < m && merged[i + 1].path == c.path);
-            c.positiveAfter = PositiveAt(list, axis, (Position(c) + Position(merged[i + 1])) / 2.0);
+            c.positiveAfter = PositiveBetween(list, axis, Position(c), Position(merged[i + 1]));
         }
     }
 

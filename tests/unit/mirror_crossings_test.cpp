@@ -1,0 +1,244 @@
+// The mirror engine's numeric core without a document: crossings with the axis, their merge and
+// sides, pairing into pieces and grouping the pieces into objects.
+#include "geometry/BezierGeometry.h"
+#include "geometry/Errors.h"
+#include "mirror/VMirror.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+using mirror::Crossing;
+using mirror::Piece;
+
+namespace {
+
+constexpr double kKappa = 0.5522847498307936;
+
+// A closed circle of four smooth segments, starting at `startDegrees`.
+ZPathListV CircleList(double ch, double cv, double r, double startDegrees, bool clockwise = false) {
+    ZPathListV list;
+    const double dir = clockwise ? -1.0 : 1.0;
+    for (int i = 0; i < 4; ++i) {
+        const double a = (startDegrees + dir * 90.0 * i) * M_PI / 180.0;
+        const double b = (startDegrees + dir * 90.0 * (i + 1)) * M_PI / 180.0;
+        const RealPoint p{ch + r * std::cos(a), cv + r * std::sin(a)};
+        const RealPoint q{ch + r * std::cos(b), cv + r * std::sin(b)};
+        const double k = kKappa * r * dir;
+        list.Append(BezierSegment{p, {p.h - k * std::sin(a), p.v + k * std::cos(a)},
+                                  {q.h + k * std::sin(b), q.v - k * std::cos(b)}, q});
+    }
+    list.SetClosed(true);
+    return list;
+}
+
+// A closed polygon of straight segments, handles on their anchors.
+ZPathListV Polygon(const std::vector<RealPoint>& corners) {
+    ZPathListV list;
+    for (size_t i = 0; i < corners.size(); ++i) {
+        const RealPoint& a = corners[i];
+        const RealPoint& b = corners[(i + 1) % corners.size()];
+        list.Append(BezierSegment{a, a, b, b});
+    }
+    list.SetClosed(true);
+    return list;
+}
+
+// The vertical axis through h = 100, keeping the right side.
+Line Vertical() {
+    MirrorParams p;
+    p.origin = {100, 100};
+    p.angle = 0;
+    return mirror::AxisFor(p);
+}
+
+ItemArray<Crossing> Collect(const std::vector<const ZPathListV*>& lists, const Line& axis) {
+    ItemArray<Crossing> out;
+    mirror::CollectCrossings(lists, axis, out);
+    return out;
+}
+
+Crossing Make(int32_t path, float s, bool before, bool after, bool first, bool last) {
+    return Crossing{path, 0, 0.5f, s, uint8_t(first), uint8_t(last), uint8_t(before), uint8_t(after), 0};
+}
+
+}  // namespace
+
+TEST(MirrorCrossings, CircleCrossingsCarryTheirSidesAndFlags) {
+    const Line axis = Vertical();
+    // Crossings in mid-segment.
+    {
+        const ZPathListV circle = CircleList(100, 100, 50, 45);
+        const ItemArray<Crossing> c = Collect({&circle}, axis);
+        ASSERT_EQ(c.Count(), 2);
+        // Counter-clockwise from the upper right: it leaves the kept side at the top first.
+        EXPECT_EQ(c[0].segment, 0);
+        EXPECT_NEAR(c[0].t, 0.5, 1e-3);
+        EXPECT_NEAR(c[0].s, 0.5, 1e-5);
+        EXPECT_EQ(c[0].positiveBefore, 1);
+        EXPECT_EQ(c[0].positiveAfter, 0);
+        EXPECT_EQ(c[0].isFirst, 1);
+        EXPECT_EQ(c[0].isLast, 0);
+        EXPECT_EQ(c[1].segment, 2);
+        EXPECT_NEAR(c[1].s, -0.5, 1e-5);
+        EXPECT_EQ(c[1].positiveBefore, 0);
+        EXPECT_EQ(c[1].positiveAfter, 1);
+        EXPECT_EQ(c[1].isFirst, 0);
+        EXPECT_EQ(c[1].isLast, 1);
+    }
+    // Crossings at segment joins are reported by both segments and kept once.
+    {
+        const ZPathListV circle = CircleList(100, 100, 50, 0);
+        const ItemArray<Crossing> c = Collect({&circle}, axis);
+        ASSERT_EQ(c.Count(), 2);
+        EXPECT_NEAR(c[0].s, 0.5, 1e-5);
+        EXPECT_NEAR(c[1].s, -0.5, 1e-5);
+        EXPECT_NEAR(double(c[0].segment) + c[0].t, 1.0, 1e-5);
+        EXPECT_NEAR(double(c[1].segment) + c[1].t, 3.0, 1e-5);
+        EXPECT_NE(c[0].positiveBefore, c[0].positiveAfter);
+        EXPECT_NE(c[1].positiveBefore, c[1].positiveAfter);
+    }
+    // Two paths: each run of crossings has its own first and last.
+    {
+        const ZPathListV a = CircleList(100, 100, 50, 45), b = CircleList(100, 300, 50, 45, true);
+        const ItemArray<Crossing> c = Collect({&a, &b}, axis);
+        ASSERT_EQ(c.Count(), 4);
+        EXPECT_EQ(c[2].path, 1);
+        EXPECT_EQ(c[2].isFirst, 1);
+        EXPECT_EQ(c[3].isLast, 1);
+        // Clockwise, it enters the kept side at the top.
+        EXPECT_NEAR(c[3].s, 2.5, 1e-5);
+        EXPECT_EQ(c[3].positiveAfter, 1);
+        EXPECT_EQ(c[2].positiveAfter, 0);
+    }
+}
+
+TEST(MirrorCrossings, PathsThatOnlyTouchTheAxisHaveNoCrossings) {
+    const Line axis = Vertical();
+    const ZPathListV tangent = CircleList(150, 100, 50, 45);  // touches at its leftmost point
+    const ZPathListV corner = Polygon({{150, 50}, {200, 100}, {150, 150}, {100, 100}});
+    const ZPathListV beyond = Polygon({{150, 50}, {200, 100}, {150, 150}, {99, 100}});
+    EXPECT_EQ(Collect({&tangent}, axis).Count(), 0);
+    EXPECT_EQ(Collect({&corner}, axis).Count(), 0);
+    const ItemArray<Crossing> c = Collect({&corner, &beyond}, axis);
+    ASSERT_EQ(c.Count(), 2);
+    EXPECT_EQ(c[0].path, 1);
+    EXPECT_EQ(c[0].isFirst, 1);
+    EXPECT_EQ(c[1].isLast, 1);
+}
+
+// A cross whose arms' top edges lie along a nearly horizontal axis, corners without handles: the
+// search stops just short of each corner, and the side after a crossing is read where the path
+// runs along the axis. Both tilts of the axis must give one crossing in and one out.
+TEST(MirrorCrossings, EdgesAlongTheAxisBetweenHandlelessCorners) {
+    const ZPathListV cross = Polygon({{90, 540}, {90, 520}, {110, 520}, {110, 500}, {50, 500}, {50, 520}, {70, 520}, {70, 540}});
+    for (double tilt : {-4e-6, 4e-6}) {
+        Line axis;
+        axis.p1 = {80, 520};
+        axis.p2 = {-20, 520 + tilt};
+        ItemArray<Crossing> c = Collect({&cross}, axis);
+        ASSERT_EQ(c.Count(), 2) << tilt;
+        EXPECT_EQ(c[0].positiveBefore, 1);
+        EXPECT_EQ(c[0].positiveAfter, 0);
+        EXPECT_EQ(c[1].positiveBefore, 0);
+        EXPECT_EQ(c[1].positiveAfter, 1);
+        ItemArray<Piece> pieces;
+        ASSERT_NO_THROW(mirror::PairCrossings(c, pieces));
+        ASSERT_EQ(pieces.Count(), 1);
+        EXPECT_EQ(pieces[0].wraps, 1);
+        EXPECT_EQ(pieces[0].start, 1);
+        EXPECT_EQ(pieces[0].end, 0);
+    }
+}
+
+TEST(MirrorCrossings, PairingJoinsEachExitToItsEntry) {
+    // One path crossing four times: the wrapping piece runs from the last crossing to the first.
+    {
+        ItemArray<Crossing> c;
+        c.Append(Make(0, 0, true, false, true, false));
+        c.Append(Make(0, 1, false, true, false, false));
+        c.Append(Make(0, 2, true, false, false, false));
+        c.Append(Make(0, 3, false, true, false, true));
+        ItemArray<Piece> pieces;
+        mirror::PairCrossings(c, pieces);
+        ASSERT_EQ(pieces.Count(), 2);
+        EXPECT_EQ(pieces[0].start, 3);
+        EXPECT_EQ(pieces[0].end, 0);
+        EXPECT_EQ(pieces[0].wraps, 1);
+        EXPECT_EQ(pieces[0].rising, 0);
+        EXPECT_EQ(pieces[1].start, 1);
+        EXPECT_EQ(pieces[1].end, 2);
+        EXPECT_EQ(pieces[1].wraps, 0);
+        EXPECT_EQ(pieces[1].rising, 1);
+        for (int32_t i = 0; i < c.Count(); ++i) EXPECT_EQ(c[i].used, 1) << i;
+    }
+    // The same order of axis positions reached through another crossing order of the list.
+    {
+        ItemArray<Crossing> c;
+        c.Append(Make(0, 5, false, true, true, false));
+        c.Append(Make(0, -1, true, false, false, true));
+        ItemArray<Piece> pieces;
+        mirror::PairCrossings(c, pieces);
+        ASSERT_EQ(pieces.Count(), 1);
+        EXPECT_EQ(pieces[0].start, 0);
+        EXPECT_EQ(pieces[0].end, 1);
+        EXPECT_EQ(pieces[0].wraps, 0);
+        EXPECT_EQ(pieces[0].rising, 0);
+    }
+    // Inconsistent data fails the check instead of building nonsense.
+    {
+        ItemArray<Crossing> c;
+        c.Append(Make(0, 0, true, true, true, false));
+        c.Append(Make(0, 1, true, false, false, true));
+        ItemArray<Piece> pieces;
+        EXPECT_THROW(mirror::PairCrossings(c, pieces), CheckFailure);
+    }
+    {
+        ItemArray<Crossing> c;
+        c.Append(Make(0, 0, true, false, true, false));  // leaves, and nothing brings it back
+        ItemArray<Piece> pieces;
+        EXPECT_THROW(mirror::PairCrossings(c, pieces), CheckFailure);
+    }
+}
+
+TEST(MirrorCrossings, ClustersHoleWithOutlineAndIslandApart) {
+    const Line axis = Vertical();
+    const ZPathListV outer = CircleList(100, 100, 50, 45);
+    const ZPathListV hole = CircleList(100, 100, 30, 45, true);
+    const ZPathListV island = CircleList(100, 100, 10, 45);
+    const ZPathListV apart = CircleList(100, 300, 50, 45);
+    ItemArray<Crossing> c = Collect({&outer, &hole, &island, &apart}, axis);
+    ASSERT_EQ(c.Count(), 8);
+    ItemArray<Piece> pieces;
+    mirror::PairCrossings(c, pieces);
+    ASSERT_EQ(pieces.Count(), 4);
+    // In increasing lower axis position: outline, hole, island, the circle apart.
+    for (int32_t i = 0; i < 4; ++i) EXPECT_EQ(c[pieces[i].start].path, i) << i;
+    EXPECT_EQ(pieces[0].rising, 1);
+    EXPECT_EQ(pieces[1].rising, 0);
+    EXPECT_EQ(pieces[2].rising, 1);
+    const std::vector<std::vector<int32_t>> clusters = mirror::ClusterPieces(c, pieces);
+    ASSERT_EQ(clusters.size(), 3u);
+    EXPECT_EQ(clusters[0], (std::vector<int32_t>{0, 1}));
+    EXPECT_EQ(clusters[1], (std::vector<int32_t>{2}));
+    EXPECT_EQ(clusters[2], (std::vector<int32_t>{3}));
+}
+
+TEST(MirrorCrossings, OverlappingOppositePiecesShareACluster) {
+    // Two opposite pieces, the second starting inside the first and reaching past it, and a third
+    // within the second's reach.
+    ItemArray<Crossing> c;
+    c.Append(Make(0, 0, false, true, true, false));
+    c.Append(Make(0, 2, true, false, false, true));
+    c.Append(Make(1, 3, false, true, true, false));
+    c.Append(Make(1, 1, true, false, false, true));
+    c.Append(Make(2, 2.5f, false, true, true, false));
+    c.Append(Make(2, 2.8f, true, false, false, true));
+    ItemArray<Piece> pieces;
+    mirror::PairCrossings(c, pieces);
+    ASSERT_EQ(pieces.Count(), 3);
+    const std::vector<std::vector<int32_t>> clusters = mirror::ClusterPieces(c, pieces);
+    ASSERT_EQ(clusters.size(), 1u);
+    EXPECT_EQ(clusters[0].size(), 3u);
+}
