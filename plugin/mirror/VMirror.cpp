@@ -33,6 +33,42 @@ void ReflectSegment(const Line& axis, BezierSegment& s) {
 
 bool IsMirrorCopyMode(int32_t mode) { return mode == CutClosedMirrorCopy || mode == CutOpenMirrorCopy; }
 
+// A path split this close to a segment's end snaps to the anchor, which on a fast segment lies
+// well off the axis: a piece would stop short of its crossing, or run on past it onto the
+// removed side.
+bool SplitSnaps(float t) { return (t > 0.0f && t < 1e-5f) || (t > 0.99999f && t < 1.0f); }
+
+BezierSegment SubSegment(const BezierSegment& s, double from, double to) {
+    auto blend = [](const RealPoint& a, const RealPoint& b, double t) {
+        return RealPoint{a.h * (1.0 - t) + b.h * t, a.v * (1.0 - t) + b.v * t};
+    };
+    auto split = [&](const BezierSegment& q, double t, BezierSegment* l, BezierSegment* r) {
+        const RealPoint p01 = blend(q.p0, q.c0, t), p12 = blend(q.c0, q.c1, t), p23 = blend(q.c1, q.p3, t);
+        const RealPoint p012 = blend(p01, p12, t), p123 = blend(p12, p23, t);
+        const RealPoint p0123 = blend(p012, p123, t);
+        *l = BezierSegment{q.p0, p01, p012, p0123};
+        *r = BezierSegment{p0123, p123, p23, q.p3};
+    };
+    BezierSegment left, rest = s;
+    if (from > 0.0) split(s, from, &left, &rest);
+    if (to < 1.0) split(rest, (to - from) / (1.0 - from), &rest, &left);
+    return rest;
+}
+
+// The forward (or wrapping) stretch of a closed list from (i, s) to (k, u), split exactly where
+// the list's own split would snap.
+void ExtractExactly(const ZPathListV& list, int32_t i, float s, int32_t k, float u, ZPathListV& out) {
+    const int32_t n = list.Count();
+    CheckCondition(i >= 0 && i < n && k >= 0 && k < n && out.Count() == 0);
+    if (i == k && u >= s) {
+        out.Append(SubSegment(list.SegmentAt(i), s, u), list.IsVirtual(i));
+        return;
+    }
+    out.Append(SubSegment(list.SegmentAt(i), s, 1.0), list.IsVirtual(i));
+    for (int32_t j = (i + 1) % n; j != k; j = (j + 1) % n) out.Append(list.SegmentAt(j), list.IsVirtual(j));
+    out.Append(SubSegment(list.SegmentAt(k), 0.0, u), list.IsVirtual(k));
+}
+
 bool BuildsAsPieces(int32_t mode) { return mode == MirrorJoin || mode == CutOpen || mode == CutOpenMirrorCopy; }
 
 }  // namespace
@@ -253,7 +289,10 @@ void VMirror::ExtractPiece(const Entries& entries, const ItemArray<Crossing>& cr
     const Crossing& from = crossings[piece.start];
     const Crossing& to = crossings[piece.end];
     const ZPathListV& list = *entries[static_cast<size_t>(from.path)].list;
-    list.Extract(out, from.segment, from.t, to.segment, to.t, piece.wraps != 0);
+    if (SplitSnaps(from.t) || SplitSnaps(to.t))
+        ExtractExactly(list, from.segment, from.t, to.segment, to.t, out);
+    else
+        list.Extract(out, from.segment, from.t, to.segment, to.t, piece.wraps != 0);
     // Walked backwards: the same stretch reversed. Extracting from end to start instead would
     // take the other, removed, part of a wrapping piece.
     if (reversed) out.Reverse();

@@ -478,3 +478,60 @@ TEST(MirrorEngine, ShortPathsAreLeftAlone) {
     EXPECT_TRUE(Exists(host, empty));
     EXPECT_EQ(engine.Results().Count(), 0);
 }
+
+// The path crosses the axis 3e-6 into a segment whose handle reaches 150 units across it: a
+// split there would snap to the anchor, 1.4e-3 off the axis. The pieces must end on the axis.
+TEST(MirrorEngine, CrossingNextToAFastAnchorEndsOnTheAxis) {
+    const std::vector<SBPathSegment> anchors = {
+        {{100.0014, 50}, {100.0014, 50}, {-50, 150}, 0},
+        {{60, 160}, {20, 160}, {60, 160}, 1},
+        {{140, 160}, {140, 160}, {140, 160}, 1},
+    };
+    const std::vector<BezierSegment> outline = Segments(anchors, true);
+    const auto endsOnAxis = [](InProcessHost& host, SBArtHandle path, const Line& axis) {
+        const std::vector<SBPathSegment> a = host.Anchors(path);
+        ASSERT_GE(a.size(), 2u);
+        EXPECT_LT(std::fabs(KeptDistance(axis, a.front().p)), 1e-4);
+        EXPECT_LT(std::fabs(KeptDistance(axis, a.back().p)), 1e-4);
+    };
+    {
+        InProcessHost host;
+        SBArtHandle path = AddStyled(host, anchors, true, StrokeOnly());
+        VMirror engine(Params(CutOpen));
+        engine.Run(ListOf({path}));
+        ASSERT_EQ(engine.Results().Count(), 1);
+        SBArtHandle out = engine.Results()[0];
+        EXPECT_FALSE(host.Closed(out));
+        endsOnAxis(host, out, engine.Axis());
+        ExpectOnKeptSide(host, out, engine.Axis());
+        ExpectOnOutline(host, out, outline, 5e-4);  // the sampled outline is that coarse
+    }
+    {
+        InProcessHost host;
+        SBArtHandle path = AddStyled(host, anchors, true, Filled());
+        VMirror engine(Params(MirrorJoin));
+        engine.Run(ListOf({path}));
+        ASSERT_EQ(engine.Results().Count(), 1);
+        SBArtHandle out = engine.Results()[0];
+        // Written back, the two short pieces either side of the crossing merge into one straight-ish
+        // segment that misses the crossing point by 6e-4.
+        ExpectOnOutline(host, out, outline, 1e-3, &engine.Axis());
+        // The anchors map onto one another.
+        const std::vector<SBPathSegment> a = host.Anchors(out);
+        for (const SBPathSegment& p : a) {
+            RealPoint q = p.p;
+            engine.Axis().ReflectPoint(&q);
+            double best = 1e300;
+            for (const SBPathSegment& o : a) best = std::min(best, std::hypot(o.p.h - q.h, o.p.v - q.v));
+            EXPECT_LT(best, 1e-4) << p.p.h << "," << p.p.v;
+        }
+    }
+    {
+        InProcessHost host;
+        SBArtHandle path = AddStyled(host, anchors, true, Filled());
+        VMirror engine(Params(CutClosed));
+        engine.Run(ListOf({path}));
+        ASSERT_EQ(engine.Results().Count(), 1);
+        ExpectOnKeptSide(host, engine.Results()[0], engine.Axis());
+    }
+}
