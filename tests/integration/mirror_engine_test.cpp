@@ -535,3 +535,25 @@ TEST(MirrorEngine, CrossingNextToAFastAnchorEndsOnTheAxis) {
         ExpectOnKeptSide(host, engine.Results()[0], engine.Axis());
     }
 }
+
+// A long straight run written back merges its segments in pairs, as every written path does:
+// the kept 500 of 1000 collinear segments become 250.
+TEST(MirrorEngine, LongStraightRunMergesInPairs) {
+    std::vector<SBPathSegment> anchors;
+    for (int i = 0; i <= 1000; ++i) {
+        const SBRealPoint p{50 + 0.1 * i, 100};
+        anchors.push_back(SBPathSegment{p, p, p, 1});
+    }
+    InProcessHost host;
+    SBArtHandle path = AddStyled(host, anchors, false, StrokeOnly());
+    VMirror engine(Params(CutOpen));
+    engine.Run(ListOf({path}));
+    ASSERT_EQ(engine.Results().Count(), 1);
+    const SBArtHandle out = engine.Results()[0];
+    EXPECT_FALSE(host.Closed(out));
+    const std::vector<SBPathSegment> kept = host.Anchors(out);
+    ASSERT_EQ(kept.size(), 251u);
+    EXPECT_NEAR(kept.front().p.h, 100, 1e-4);
+    EXPECT_NEAR(kept.back().p.h, 150, 1e-4);
+    for (size_t i = 1; i < kept.size(); ++i) EXPECT_NEAR(kept[i].p.h - kept[i - 1].p.h, 0.2, 1e-4) << i;
+}
