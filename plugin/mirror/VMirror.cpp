@@ -289,7 +289,8 @@ void VMirror::ExtractPiece(const Entries& entries, const ItemArray<Crossing>& cr
     const Crossing& from = crossings[piece.start];
     const Crossing& to = crossings[piece.end];
     const ZPathListV& list = *entries[static_cast<size_t>(from.path)].list;
-    if (SplitSnaps(from.t) || SplitSnaps(to.t))
+    const bool forward = double(to.segment) + to.t >= double(from.segment) + from.t;
+    if ((SplitSnaps(from.t) || SplitSnaps(to.t)) && (forward || piece.wraps))
         ExtractExactly(list, from.segment, from.t, to.segment, to.t, out);
     else
         list.Extract(out, from.segment, from.t, to.segment, to.t, piece.wraps != 0);
