@@ -19,11 +19,7 @@ namespace {
 
 constexpr int32_t kInfoVariables[] = {15, 16, 2, 3, -1};
 constexpr const char* kEvent = "sb_plugin_zarvo_grid";
-constexpr int32_t kDialogStatus = 3;
 
-constexpr uint32_t kKeyTool = SB_FOURCC('t', 'o', 'o', 'l');
-constexpr uint32_t kKeyCentreX = SB_FOURCC('c', 'n', 't', 'x');
-constexpr uint32_t kKeyCentreY = SB_FOURCC('c', 'n', 't', 'y');
 constexpr uint32_t kKeyWidth = SB_FOURCC('w', 'd', 't', 'h');
 constexpr uint32_t kKeyHeight = SB_FOURCC('h', 'g', 'h', 't');
 constexpr uint32_t kKeySquaresX = SB_FOURCC('n', 's', 'q', 'x');
@@ -45,7 +41,7 @@ ArtHandle AddPath(ArtHandle group, ZPathList& list) {
 
 int32_t ClampSquares(int32_t count) { return std::max(1, std::min(count, kMaxSquares)); }
 
-VGrid::VGrid() : params_(kGridDefaults) {}
+VGrid::VGrid() : VPanelShapeTool(kToolCode, kEvent, "Grid"), params_(kGridDefaults) {}
 
 bool VGrid::UpdateFromDrag(SBToolMessage* message, bool* keyStep) {
     *keyStep = false;
@@ -132,22 +128,6 @@ void VGrid::Draw() {
         line(RealPoint{ch + w * across, cv + h * j}, RealPoint{ch, cv + h * j});
 }
 
-SBErr VGrid::EditOptions(SBToolMessage*) {
-    SetInteractionMode("EditTool");
-    OpenPanel();
-    return 0;
-}
-
-SBErr VGrid::MouseUp(SBToolMessage* message) {
-    if (!IsClick()) return VObjectCreationTool::MouseUp(message);
-    SetInteractionMode("MouseUp");
-    savedMouseUp_ = *message;
-    // The event record is the host's and lives only as long as this message.
-    savedMouseUp_.event = nullptr;
-    OpenPanel();
-    return 0;
-}
-
 void VGrid::OpenPanel() {
     auto* panel = gZGlobals ? dynamic_cast<VGridDBox*>(gZGlobals->gridDBox) : nullptr;
     if (panel) panel->PointAt(this, &params_);
@@ -168,72 +148,24 @@ void VGrid::SetGridParameters(float width, float height, int32_t squaresX, int32
     params_.createAsSquares = createAsSquares;
 }
 
-void VGrid::DrawAt(float h, float v) {
-    params_.centreH = h;
-    params_.centreV = v;
-    Draw();
-    RecordAction();
-}
-
-void VGrid::FinishClick() { FinishDrag(); }
-
-void VGrid::RecordAction() {
-    if (!sb::HasActionManager() || !sb::InRecordMode()) return;
-    sb::ActionParamValue value;
-    if (!value.IsValid()) return;
-    value.SetInteger(kKeyTool, kToolCode);
-    value.SetUnitReal(kKeyCentreX, SB_UNIT_POINTS, params_.centreH);
-    value.SetUnitReal(kKeyCentreY, SB_UNIT_POINTS, params_.centreV);
+void VGrid::WriteAction(sb::ActionParamValue& value) const {
     value.SetUnitReal(kKeyWidth, SB_UNIT_POINTS, std::fabs(params_.width));
     value.SetUnitReal(kKeyHeight, SB_UNIT_POINTS, std::fabs(params_.height));
     value.SetInteger(kKeySquaresX, params_.squaresX);
     value.SetInteger(kKeySquaresY, params_.squaresY);
     value.SetBoolean(kKeyAsSquares, params_.createAsSquares);
-    value.Record(kEvent, kDialogStatus);
-    value.Delete();
 }
 
-void VGrid::PlayBack(SBActionParamValueRef values, bool showDialog) {
-    const double cntx = sb::GetActionReal(values, kKeyCentreX);
-    const double cnty = sb::GetActionReal(values, kKeyCentreY);
+void VGrid::ReadAction(SBActionParamValueRef values) {
     const double wdth = sb::GetActionReal(values, kKeyWidth);
     const double hght = sb::GetActionReal(values, kKeyHeight);
     const int32_t nsqx = sb::GetActionInteger(values, kKeySquaresX);
     const int32_t nsqy = sb::GetActionInteger(values, kKeySquaresY);
     const bool csqs = sb::GetActionBoolean(values, kKeyAsSquares);
     SetGridParameters(static_cast<float>(wdth), static_cast<float>(hght), nsqx, nsqy, csqs);
-    if (!showDialog) return;
-    playbackCentre_ = RealPoint{cntx, cnty};
-    OpenPanel();
 }
 
 void VGrid::PlayBackHook(SBActionParamValueRef values, bool showDialog) {
     auto* grid = gZGlobals ? dynamic_cast<VGrid*>(gZGlobals->grid) : nullptr;
     if (grid) grid->PlayBack(values, showDialog);
-}
-
-void VGrid::PanelConfirmed() {
-    if (InteractionModeIs("Action")) {
-        DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
-    } else if (InteractionModeIs("MouseUp")) {
-        params_.centreH = Anchor().h;
-        params_.centreV = Anchor().v;
-        Draw();
-        RecordAction();
-        SetUndoRedoText("Undo Grid", "Redo Grid");
-        FinishClick();
-    }
-}
-
-void VGrid::PanelCancelled() {
-    if (InteractionModeIs("Action")) {
-        DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
-    } else if (InteractionModeIs("MouseUp")) {
-        // The recorded centre is the click's, not the last drag's.
-        params_.centreH = Anchor().h;
-        params_.centreV = Anchor().v;
-        RecordAction();
-        SetUndoRedoText("Undo Grid", "Redo Grid");
-        FinishClick();
-    }
 }

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "geometry/GeometryTypes.h"
-#include "tools/VObjectCreationTool.h"
+#include "tools/VPanelShapeTool.h"
 
 #include <scribera/SBMessages.h>
 
@@ -28,35 +28,32 @@ extern const GridParams kGridDefaults;
 constexpr int32_t kMaxSquares = 200;
 int32_t ClampSquares(int32_t count);
 
-class VGrid : public VObjectCreationTool {
+class VGrid : public VPanelShapeTool {
 public:
     static constexpr int32_t kToolCode = 12;
     static constexpr int32_t kMaxKeySquares = 60;
 
     VGrid();
 
-    SBErr EditOptions(SBToolMessage* message) override;
-    SBErr MouseUp(SBToolMessage* message) override;
     bool UpdateFromDrag(SBToolMessage* message, bool* keyStep) override;
     // The group of lines or cells; sizes or a centre not finite in single precision leave it empty.
     void Draw() override;
 
     void SetGridParameters(float width, float height, int32_t squaresX, int32_t squaresY, bool createAsSquares);
-    void DrawAt(float h, float v);
-    void FinishClick();
-    void RecordAction();
-    void PlayBack(SBActionParamValueRef values, bool showDialog);
     static void PlayBackHook(SBActionParamValueRef values, bool showDialog);
-
-    void PanelConfirmed();
-    void PanelCancelled();
 
     const GridParams& Parameters() const { return params_; }
 
-private:
-    void OpenPanel();
+protected:
+    void OpenPanel() override;
+    RealPoint Centre() const override { return RealPoint{params_.centreH, params_.centreV}; }
+    void SetCentre(double h, double v) override {
+        params_.centreH = h;
+        params_.centreV = v;
+    }
+    void WriteAction(sb::ActionParamValue& value) const override;
+    void ReadAction(SBActionParamValueRef values) override;
 
-    RealPoint playbackCentre_{0, 0};
+private:
     GridParams params_;
-    SBToolMessage savedMouseUp_{};
 };

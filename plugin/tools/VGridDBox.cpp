@@ -12,12 +12,7 @@ const ToolPanelNames VGridDBox::kNames = {
     {&ZGlobals::gridTool, nullptr},
 };
 
-VGridDBox::VGridDBox(const GridParams* defaults) : VToolPanelController(kNames), defaults_(defaults) {}
-
-void VGridDBox::PointAt(VGrid* grid, GridParams* params) {
-    grid_ = grid;
-    params_ = params;
-}
+VGridDBox::VGridDBox(const GridParams* defaults) : VShapeToolDBox(kNames, defaults) {}
 
 std::string VGridDBox::Payload() const {
     const GridParams& p = *Parameters();
@@ -31,17 +26,14 @@ std::string VGridDBox::Payload() const {
 }
 
 void VGridDBox::ReceiveParameters(const std::string& payload) {
-    if (!params_) return;
-    ReadPayloadField(payload, "width", &params_->width);
-    ReadPayloadField(payload, "height", &params_->height);
-    ReadPayloadField(payload, "sqX", &params_->squaresX);
-    ReadPayloadField(payload, "sqY", &params_->squaresY);
-    ReadPayloadField(payload, "createAsSquares", &params_->createAsSquares);
-    params_->squaresX = ClampSquares(params_->squaresX);
-    params_->squaresY = ClampSquares(params_->squaresY);
-    if (grid_) grid_->PanelConfirmed();
-}
-
-void VGridDBox::Cancel() {
-    if (grid_) grid_->PanelCancelled();
+    GridParams* params = Block();
+    if (!params) return;
+    ReadPayloadField(payload, "width", &params->width);
+    ReadPayloadField(payload, "height", &params->height);
+    ReadPayloadField(payload, "sqX", &params->squaresX);
+    ReadPayloadField(payload, "sqY", &params->squaresY);
+    ReadPayloadField(payload, "createAsSquares", &params->createAsSquares);
+    params->squaresX = ClampSquares(params->squaresX);
+    params->squaresY = ClampSquares(params->squaresY);
+    Confirm();
 }

@@ -17,11 +17,7 @@ namespace {
 
 constexpr int32_t kInfoVariables[] = {15, 16, 2, 3, -1};
 constexpr const char* kEvent = "sb_plugin_zarvo_rhombus";
-constexpr int32_t kDialogStatus = 3;
 
-constexpr uint32_t kKeyTool = SB_FOURCC('t', 'o', 'o', 'l');
-constexpr uint32_t kKeyCentreX = SB_FOURCC('c', 'n', 't', 'x');
-constexpr uint32_t kKeyCentreY = SB_FOURCC('c', 'n', 't', 'y');
 constexpr uint32_t kKeyWidth = SB_FOURCC('w', 'd', 't', 'h');
 constexpr uint32_t kKeyHeight = SB_FOURCC('h', 'g', 'h', 't');
 
@@ -46,7 +42,7 @@ ZPathList BuildRhombus(const RhombusParams& params) {
     return list;
 }
 
-VRhombus::VRhombus() : params_(kRhombusDefaults) {}
+VRhombus::VRhombus() : VPanelShapeTool(kToolCode, kEvent, "Rhombus"), params_(kRhombusDefaults) {}
 
 bool VRhombus::UpdateFromDrag(SBToolMessage* message, bool* keyStep) {
     *keyStep = false;
@@ -77,22 +73,6 @@ void VRhombus::Draw() {
     WriteShape(list);
 }
 
-SBErr VRhombus::EditOptions(SBToolMessage*) {
-    SetInteractionMode("EditTool");
-    OpenPanel();
-    return 0;
-}
-
-SBErr VRhombus::MouseUp(SBToolMessage* message) {
-    if (!IsClick()) return VObjectCreationTool::MouseUp(message);
-    SetInteractionMode("MouseUp");
-    savedMouseUp_ = *message;
-    // The event record is the host's and lives only as long as this message.
-    savedMouseUp_.event = nullptr;
-    OpenPanel();
-    return 0;
-}
-
 void VRhombus::OpenPanel() {
     auto* panel = gZGlobals ? dynamic_cast<VRhombusDBox*>(gZGlobals->rhombusDBox) : nullptr;
     if (panel) panel->PointAt(this, &params_);
@@ -106,66 +86,18 @@ void VRhombus::SetRhombusParameters(float width, float height) {
     params_.height = height;
 }
 
-void VRhombus::DrawAt(float h, float v) {
-    params_.centreH = h;
-    params_.centreV = v;
-    Draw();
-    RecordAction();
-}
-
-void VRhombus::FinishClick() { FinishDrag(); }
-
-void VRhombus::RecordAction() {
-    if (!sb::HasActionManager() || !sb::InRecordMode()) return;
-    sb::ActionParamValue value;
-    if (!value.IsValid()) return;
-    value.SetInteger(kKeyTool, kToolCode);
-    value.SetUnitReal(kKeyCentreX, SB_UNIT_POINTS, params_.centreH);
-    value.SetUnitReal(kKeyCentreY, SB_UNIT_POINTS, params_.centreV);
+void VRhombus::WriteAction(sb::ActionParamValue& value) const {
     value.SetUnitReal(kKeyWidth, SB_UNIT_POINTS, params_.width);
     value.SetUnitReal(kKeyHeight, SB_UNIT_POINTS, params_.height);
-    value.Record(kEvent, kDialogStatus);
-    value.Delete();
 }
 
-void VRhombus::PlayBack(SBActionParamValueRef values, bool showDialog) {
-    const double cntx = sb::GetActionReal(values, kKeyCentreX);
-    const double cnty = sb::GetActionReal(values, kKeyCentreY);
+void VRhombus::ReadAction(SBActionParamValueRef values) {
     const double wdth = sb::GetActionReal(values, kKeyWidth);
     const double hght = sb::GetActionReal(values, kKeyHeight);
     SetRhombusParameters(static_cast<float>(wdth), static_cast<float>(hght));
-    if (!showDialog) return;
-    playbackCentre_ = RealPoint{cntx, cnty};
-    OpenPanel();
 }
 
 void VRhombus::PlayBackHook(SBActionParamValueRef values, bool showDialog) {
     auto* rhombus = gZGlobals ? dynamic_cast<VRhombus*>(gZGlobals->rhombus) : nullptr;
     if (rhombus) rhombus->PlayBack(values, showDialog);
-}
-
-void VRhombus::PanelConfirmed() {
-    if (InteractionModeIs("Action")) {
-        DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
-    } else if (InteractionModeIs("MouseUp")) {
-        params_.centreH = Anchor().h;
-        params_.centreV = Anchor().v;
-        Draw();
-        RecordAction();
-        SetUndoRedoText("Undo Rhombus", "Redo Rhombus");
-        FinishClick();
-    }
-}
-
-void VRhombus::PanelCancelled() {
-    if (InteractionModeIs("Action")) {
-        DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
-    } else if (InteractionModeIs("MouseUp")) {
-        // The recorded centre is the click's, not the last drag's.
-        params_.centreH = Anchor().h;
-        params_.centreV = Anchor().v;
-        RecordAction();
-        SetUndoRedoText("Undo Rhombus", "Redo Rhombus");
-        FinishClick();
-    }
 }

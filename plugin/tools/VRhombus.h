@@ -3,7 +3,7 @@
 #pragma once
 
 #include "geometry/PathList.h"
-#include "tools/VObjectCreationTool.h"
+#include "tools/VPanelShapeTool.h"
 
 #include <scribera/SBMessages.h>
 
@@ -21,33 +21,30 @@ extern const RhombusParams kRhombusDefaults;
 // The closed four-segment path; a size or centre not finite in single precision draws nothing.
 ZPathList BuildRhombus(const RhombusParams& params);
 
-class VRhombus : public VObjectCreationTool {
+class VRhombus : public VPanelShapeTool {
 public:
     static constexpr int32_t kToolCode = 4;
 
     VRhombus();
 
-    SBErr EditOptions(SBToolMessage* message) override;
-    SBErr MouseUp(SBToolMessage* message) override;
     bool UpdateFromDrag(SBToolMessage* message, bool* keyStep) override;
     void Draw() override;
 
     void SetRhombusParameters(float width, float height);
-    void DrawAt(float h, float v);
-    void FinishClick();
-    void RecordAction();
-    void PlayBack(SBActionParamValueRef values, bool showDialog);
     static void PlayBackHook(SBActionParamValueRef values, bool showDialog);
-
-    void PanelConfirmed();
-    void PanelCancelled();
 
     const RhombusParams& Parameters() const { return params_; }
 
-private:
-    void OpenPanel();
+protected:
+    void OpenPanel() override;
+    RealPoint Centre() const override { return RealPoint{params_.centreH, params_.centreV}; }
+    void SetCentre(double h, double v) override {
+        params_.centreH = h;
+        params_.centreV = v;
+    }
+    void WriteAction(sb::ActionParamValue& value) const override;
+    void ReadAction(SBActionParamValueRef values) override;
 
-    RealPoint playbackCentre_{0, 0};
+private:
     RhombusParams params_;
-    SBToolMessage savedMouseUp_{};
 };

@@ -12,12 +12,7 @@ const ToolPanelNames VRhombusDBox::kNames = {
     {&ZGlobals::rhombusTool, nullptr},
 };
 
-VRhombusDBox::VRhombusDBox(const RhombusParams* defaults) : VToolPanelController(kNames), defaults_(defaults) {}
-
-void VRhombusDBox::PointAt(VRhombus* rhombus, RhombusParams* params) {
-    rhombus_ = rhombus;
-    params_ = params;
-}
+VRhombusDBox::VRhombusDBox(const RhombusParams* defaults) : VShapeToolDBox(kNames, defaults) {}
 
 std::string VRhombusDBox::Payload() const {
     const RhombusParams& p = *Parameters();
@@ -25,13 +20,10 @@ std::string VRhombusDBox::Payload() const {
 }
 
 void VRhombusDBox::ReceiveParameters(const std::string& payload) {
-    if (!params_) return;
+    RhombusParams* params = Block();
+    if (!params) return;
     std::string text;
-    ReadPayloadField(payload, "width", &params_->width);
-    if (ExtractPayloadValue(payload, "height", &text)) params_->height = ReadLeadingInteger(text);
-    if (rhombus_) rhombus_->PanelConfirmed();
-}
-
-void VRhombusDBox::Cancel() {
-    if (rhombus_) rhombus_->PanelCancelled();
+    ReadPayloadField(payload, "width", &params->width);
+    if (ExtractPayloadValue(payload, "height", &text)) params->height = ReadLeadingInteger(text);
+    Confirm();
 }

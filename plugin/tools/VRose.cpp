@@ -17,11 +17,7 @@ namespace {
 
 constexpr int32_t kInfoVariables[] = {15, 16, 4, -1};
 constexpr const char* kEvent = "sb_plugin_zarvo_rose";
-constexpr int32_t kDialogStatus = 3;
 
-constexpr uint32_t kKeyTool = SB_FOURCC('t', 'o', 'o', 'l');
-constexpr uint32_t kKeyCentreX = SB_FOURCC('c', 'n', 't', 'x');
-constexpr uint32_t kKeyCentreY = SB_FOURCC('c', 'n', 't', 'y');
 constexpr uint32_t kKeyRadius = SB_FOURCC('r', 'd', 'u', 's');
 constexpr uint32_t kKeyLobes = SB_FOURCC('l', 'o', 'b', 's');
 constexpr uint32_t kKeyWidth = SB_FOURCC('l', 'w', 'd', 't');
@@ -58,7 +54,7 @@ ZPathList BuildRose(const RoseParams& params) {
     return list;
 }
 
-VRose::VRose() : params_(kRoseDefaults) {}
+VRose::VRose() : VPanelShapeTool(kToolCode, kEvent, "Rose"), params_(kRoseDefaults) {}
 
 bool VRose::UpdateFromDrag(SBToolMessage* message, bool* keyStep) {
     *keyStep = false;
@@ -106,22 +102,6 @@ void VRose::Draw() {
     WriteShape(list);
 }
 
-SBErr VRose::EditOptions(SBToolMessage*) {
-    SetInteractionMode("EditTool");
-    OpenPanel();
-    return 0;
-}
-
-SBErr VRose::MouseUp(SBToolMessage* message) {
-    if (!IsClick()) return VObjectCreationTool::MouseUp(message);
-    SetInteractionMode("MouseUp");
-    savedMouseUp_ = *message;
-    // The event record is the host's and lives only as long as this message.
-    savedMouseUp_.event = nullptr;
-    OpenPanel();
-    return 0;
-}
-
 void VRose::OpenPanel() {
     auto* panel = gZGlobals ? dynamic_cast<VRoseDBox*>(gZGlobals->roseDBox) : nullptr;
     if (panel) panel->PointAt(this, &params_);
@@ -136,63 +116,15 @@ void VRose::SetRoseParameters(float radius, int32_t lobes, float width) {
     params_.width = width;
 }
 
-void VRose::DrawAt(float h, float v) {
-    params_.centreH = h;
-    params_.centreV = v;
-    Draw();
-    RecordAction();
-}
-
-void VRose::FinishClick() { FinishDrag(); }
-
-void VRose::RecordAction() {
-    if (!sb::HasActionManager() || !sb::InRecordMode()) return;
-    sb::ActionParamValue value;
-    if (!value.IsValid()) return;
-    value.SetInteger(kKeyTool, kToolCode);
-    value.SetUnitReal(kKeyCentreX, SB_UNIT_POINTS, params_.centreH);
-    value.SetUnitReal(kKeyCentreY, SB_UNIT_POINTS, params_.centreV);
+void VRose::WriteAction(sb::ActionParamValue& value) const {
     value.SetUnitReal(kKeyRadius, SB_UNIT_POINTS, params_.radius);
     value.SetInteger(kKeyLobes, params_.lobes);
     value.SetUnitReal(kKeyWidth, SB_UNIT_NONE, params_.width);
-    value.Record(kEvent, kDialogStatus);
-    value.Delete();
 }
 
-void VRose::PlayBack(SBActionParamValueRef values, bool showDialog) {
-    const double cntx = sb::GetActionReal(values, kKeyCentreX);
-    const double cnty = sb::GetActionReal(values, kKeyCentreY);
+void VRose::ReadAction(SBActionParamValueRef values) {
     const double rdus = sb::GetActionReal(values, kKeyRadius);
     const int32_t lobs = sb::GetActionInteger(values, kKeyLobes);
     const double lwdt = sb::GetActionReal(values, kKeyWidth);
     SetRoseParameters(static_cast<float>(rdus), lobs, static_cast<float>(lwdt));
-    if (!showDialog) return;
-    playbackCentre_ = RealPoint{cntx, cnty};
-    OpenPanel();
-}
-
-void VRose::PanelConfirmed() {
-    if (InteractionModeIs("Action")) {
-        DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
-    } else if (InteractionModeIs("MouseUp")) {
-        params_.centreH = Anchor().h;
-        params_.centreV = Anchor().v;
-        Draw();
-        RecordAction();
-        SetUndoRedoText("Undo Rose", "Redo Rose");
-        FinishClick();
-    }
-}
-
-void VRose::PanelCancelled() {
-    if (InteractionModeIs("Action")) {
-        DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
-    } else if (InteractionModeIs("MouseUp")) {
-        // The recorded centre is the click's, not the last drag's.
-        params_.centreH = Anchor().h;
-        params_.centreV = Anchor().v;
-        RecordAction();
-        SetUndoRedoText("Undo Rose", "Redo Rose");
-        FinishClick();
-    }
 }

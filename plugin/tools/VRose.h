@@ -4,7 +4,7 @@
 #pragma once
 
 #include "geometry/PathList.h"
-#include "tools/VObjectCreationTool.h"
+#include "tools/VPanelShapeTool.h"
 
 #include <scribera/SBMessages.h>
 
@@ -27,9 +27,7 @@ extern const RoseParams kRoseDefaults;
 constexpr int32_t kMaxDrawnLobes = 10000;
 ZPathList BuildRose(const RoseParams& params);
 
-class VRoseDBox;
-
-class VRose : public VObjectCreationTool {
+class VRose : public VPanelShapeTool {
 public:
     static constexpr int32_t kToolCode = 1;
     static constexpr int32_t kMaxKeyLobes = 40;
@@ -37,34 +35,24 @@ public:
 
     VRose();
 
-    SBErr EditOptions(SBToolMessage* message) override;
-    SBErr MouseUp(SBToolMessage* message) override;
     bool UpdateFromDrag(SBToolMessage* message, bool* keyStep) override;
     void Draw() override;
 
     void SetRoseParameters(float radius, int32_t lobes, float width);
-    // Draws at the point and records the action.
-    void DrawAt(float h, float v);
-    // The plain mouse up of the click that opened the panel.
-    void FinishClick();
-    // Writes the action when the host is recording.
-    void RecordAction();
-    // Action playback of a rose: sets the parameters; with the dialog, opens the panel at the
-    // recorded centre.
-    void PlayBack(SBActionParamValueRef values, bool showDialog);
-
-    // The panel's answers, acted on according to how the panel was opened.
-    void PanelConfirmed();
-    void PanelCancelled();
 
     const RoseParams& Parameters() const { return params_; }
     RoseParams& MutableParameters() { return params_; }
-    const RealPoint& PlaybackCentre() const { return playbackCentre_; }
+
+protected:
+    void OpenPanel() override;
+    RealPoint Centre() const override { return RealPoint{params_.centreH, params_.centreV}; }
+    void SetCentre(double h, double v) override {
+        params_.centreH = h;
+        params_.centreV = v;
+    }
+    void WriteAction(sb::ActionParamValue& value) const override;
+    void ReadAction(SBActionParamValueRef values) override;
 
 private:
-    void OpenPanel();
-
-    RealPoint playbackCentre_{0, 0};
     RoseParams params_;
-    SBToolMessage savedMouseUp_{};
 };

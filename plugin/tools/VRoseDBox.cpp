@@ -12,12 +12,7 @@ const ToolPanelNames VRoseDBox::kNames = {
     {&ZGlobals::roseTool, nullptr},
 };
 
-VRoseDBox::VRoseDBox(const RoseParams* defaults) : VToolPanelController(kNames), defaults_(defaults) {}
-
-void VRoseDBox::PointAt(VRose* rose, RoseParams* params) {
-    rose_ = rose;
-    params_ = params;
-}
+VRoseDBox::VRoseDBox(const RoseParams* defaults) : VShapeToolDBox(kNames, defaults) {}
 
 std::string VRoseDBox::Payload() const {
     const RoseParams& p = *Parameters();
@@ -25,13 +20,10 @@ std::string VRoseDBox::Payload() const {
 }
 
 void VRoseDBox::ReceiveParameters(const std::string& payload) {
-    if (!params_) return;
-    ReadPayloadField(payload, "radius", &params_->radius);
-    ReadPayloadField(payload, "lobes", &params_->lobes);
-    ReadPayloadField(payload, "width", &params_->width);
-    if (rose_) rose_->PanelConfirmed();
-}
-
-void VRoseDBox::Cancel() {
-    if (rose_) rose_->PanelCancelled();
+    RoseParams* params = Block();
+    if (!params) return;
+    ReadPayloadField(payload, "radius", &params->radius);
+    ReadPayloadField(payload, "lobes", &params->lobes);
+    ReadPayloadField(payload, "width", &params->width);
+    Confirm();
 }

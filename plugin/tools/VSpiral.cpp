@@ -20,11 +20,7 @@ namespace {
 
 constexpr int32_t kInfoVariables[] = {15, 16, 4, -1};
 constexpr const char* kEvent = "sb_plugin_zarvo_spiral";
-constexpr int32_t kDialogStatus = 3;
 
-constexpr uint32_t kKeyTool = SB_FOURCC('t', 'o', 'o', 'l');
-constexpr uint32_t kKeyCentreX = SB_FOURCC('c', 'n', 't', 'x');
-constexpr uint32_t kKeyCentreY = SB_FOURCC('c', 'n', 't', 'y');
 constexpr uint32_t kKeyRadius = SB_FOURCC('s', 'p', 'r', 'd');
 constexpr uint32_t kKeyTurns = SB_FOURCC('s', 'p', 't', 'u');
 constexpr uint32_t kKeyFermat = SB_FOURCC('s', 'p', 'f', 'e');
@@ -90,7 +86,7 @@ ZPathList BuildSpiral(const SpiralParams& params, float dirH, float dirV) {
     return list;
 }
 
-VSpiral::VSpiral() : params_(kSpiralDefaults) {}
+VSpiral::VSpiral() : VPanelShapeTool(kToolCode, kEvent, "Archimedean Spiral"), params_(kSpiralDefaults) {}
 
 SBErr VSpiral::MouseDown(SBToolMessage* message) {
     dirH_ = dirV_ = 0.0f;
@@ -150,22 +146,6 @@ void VSpiral::Draw() {
     WriteShape(list);
 }
 
-SBErr VSpiral::EditOptions(SBToolMessage*) {
-    SetInteractionMode("EditTool");
-    OpenPanel();
-    return 0;
-}
-
-SBErr VSpiral::MouseUp(SBToolMessage* message) {
-    if (!IsClick()) return VObjectCreationTool::MouseUp(message);
-    SetInteractionMode("MouseUp");
-    savedMouseUp_ = *message;
-    // The event record is the host's and lives only as long as this message.
-    savedMouseUp_.event = nullptr;
-    OpenPanel();
-    return 0;
-}
-
 void VSpiral::OpenPanel() {
     auto* panel = gZGlobals ? dynamic_cast<VSpiralDBox*>(gZGlobals->spiralDBox) : nullptr;
     if (panel) panel->PointAt(this, &params_);
@@ -180,68 +160,20 @@ void VSpiral::SetSpiralParameters(float radius, int32_t turns, bool fermat) {
     params_.fermat = fermat;
 }
 
-void VSpiral::DrawAt(float h, float v) {
-    params_.centreH = h;
-    params_.centreV = v;
-    Draw();
-    RecordAction();
-}
-
-void VSpiral::FinishClick() { FinishDrag(); }
-
-void VSpiral::RecordAction() {
-    if (!sb::HasActionManager() || !sb::InRecordMode()) return;
-    sb::ActionParamValue value;
-    if (!value.IsValid()) return;
-    value.SetInteger(kKeyTool, kToolCode);
-    value.SetUnitReal(kKeyCentreX, SB_UNIT_POINTS, params_.centreH);
-    value.SetUnitReal(kKeyCentreY, SB_UNIT_POINTS, params_.centreV);
+void VSpiral::WriteAction(sb::ActionParamValue& value) const {
     value.SetUnitReal(kKeyRadius, SB_UNIT_POINTS, params_.radius);
     value.SetInteger(kKeyTurns, params_.turns);
     value.SetBoolean(kKeyFermat, params_.fermat);
-    value.Record(kEvent, kDialogStatus);
-    value.Delete();
 }
 
-void VSpiral::PlayBack(SBActionParamValueRef values, bool showDialog) {
-    const double cntx = sb::GetActionReal(values, kKeyCentreX);
-    const double cnty = sb::GetActionReal(values, kKeyCentreY);
+void VSpiral::ReadAction(SBActionParamValueRef values) {
     const double sprd = sb::GetActionReal(values, kKeyRadius);
     const int32_t sptu = sb::GetActionInteger(values, kKeyTurns);
     const bool spfe = sb::GetActionBoolean(values, kKeyFermat);
     SetSpiralParameters(static_cast<float>(sprd), sptu, spfe);
-    if (!showDialog) return;
-    playbackCentre_ = RealPoint{cntx, cnty};
-    OpenPanel();
 }
 
 void VSpiral::PlayBackHook(SBActionParamValueRef values, bool showDialog) {
     auto* spiral = gZGlobals ? dynamic_cast<VSpiral*>(gZGlobals->spiral) : nullptr;
     if (spiral) spiral->PlayBack(values, showDialog);
-}
-
-void VSpiral::PanelConfirmed() {
-    if (InteractionModeIs("Action")) {
-        DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
-    } else if (InteractionModeIs("MouseUp")) {
-        params_.centreH = Anchor().h;
-        params_.centreV = Anchor().v;
-        Draw();
-        RecordAction();
-        SetUndoRedoText("Undo Archimedean Spiral", "Redo Archimedean Spiral");
-        FinishClick();
-    }
-}
-
-void VSpiral::PanelCancelled() {
-    if (InteractionModeIs("Action")) {
-        DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
-    } else if (InteractionModeIs("MouseUp")) {
-        // The recorded centre is the click's, not the last drag's.
-        params_.centreH = Anchor().h;
-        params_.centreV = Anchor().v;
-        RecordAction();
-        SetUndoRedoText("Undo Archimedean Spiral", "Redo Archimedean Spiral");
-        FinishClick();
-    }
 }

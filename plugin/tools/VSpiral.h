@@ -4,7 +4,7 @@
 #pragma once
 
 #include "geometry/PathList.h"
-#include "tools/VObjectCreationTool.h"
+#include "tools/VPanelShapeTool.h"
 
 #include <scribera/SBMessages.h>
 
@@ -32,37 +32,34 @@ bool SpiralQuarterTurn(float growth, float theta0, float theta1, BezierSegment* 
 // a final sliver too short to fit is left out. A radius or centre that is not finite draws nothing.
 ZPathList BuildSpiral(const SpiralParams& params, float dirH, float dirV);
 
-class VSpiral : public VObjectCreationTool {
+class VSpiral : public VPanelShapeTool {
 public:
     static constexpr int32_t kToolCode = 5;
     static constexpr int32_t kMaxKeyTurns = 50;
 
     VSpiral();
 
-    SBErr EditOptions(SBToolMessage* message) override;
-    SBErr MouseUp(SBToolMessage* message) override;
     SBErr MouseDown(SBToolMessage* message) override;
     bool UpdateFromDrag(SBToolMessage* message, bool* keyStep) override;
     void Draw() override;
 
     void SetSpiralParameters(float radius, int32_t turns, bool fermat);
-    void DrawAt(float h, float v);
-    void FinishClick();
-    void RecordAction();
-    void PlayBack(SBActionParamValueRef values, bool showDialog);
     static void PlayBackHook(SBActionParamValueRef values, bool showDialog);
-
-    void PanelConfirmed();
-    void PanelCancelled();
 
     const SpiralParams& Parameters() const { return params_; }
 
-private:
-    void OpenPanel();
+protected:
+    void OpenPanel() override;
+    RealPoint Centre() const override { return RealPoint{params_.centreH, params_.centreV}; }
+    void SetCentre(double h, double v) override {
+        params_.centreH = h;
+        params_.centreV = v;
+    }
+    void WriteAction(sb::ActionParamValue& value) const override;
+    void ReadAction(SBActionParamValueRef values) override;
 
-    RealPoint playbackCentre_{0, 0};
+private:
     SpiralParams params_;
-    SBToolMessage savedMouseUp_{};
     // The drag vector after the Shift snap; its direction is where the outer end lies.
     float dirH_ = 0.0f;
     float dirV_ = 0.0f;

@@ -12,12 +12,7 @@ const ToolPanelNames VSpiralDBox::kNames = {
     {&ZGlobals::spiralTool, nullptr},
 };
 
-VSpiralDBox::VSpiralDBox(const SpiralParams* defaults) : VToolPanelController(kNames), defaults_(defaults) {}
-
-void VSpiralDBox::PointAt(VSpiral* spiral, SpiralParams* params) {
-    spiral_ = spiral;
-    params_ = params;
-}
+VSpiralDBox::VSpiralDBox(const SpiralParams* defaults) : VShapeToolDBox(kNames, defaults) {}
 
 std::string VSpiralDBox::Payload() const {
     const SpiralParams& p = *Parameters();
@@ -25,13 +20,10 @@ std::string VSpiralDBox::Payload() const {
 }
 
 void VSpiralDBox::ReceiveParameters(const std::string& payload) {
-    if (!params_) return;
-    ReadPayloadField(payload, "radius", &params_->radius);
-    ReadPayloadField(payload, "turns", &params_->turns);
-    ReadPayloadField(payload, "fermat", &params_->fermat);
-    if (spiral_) spiral_->PanelConfirmed();
-}
-
-void VSpiralDBox::Cancel() {
-    if (spiral_) spiral_->PanelCancelled();
+    SpiralParams* params = Block();
+    if (!params) return;
+    ReadPayloadField(payload, "radius", &params->radius);
+    ReadPayloadField(payload, "turns", &params->turns);
+    ReadPayloadField(payload, "fermat", &params->fermat);
+    Confirm();
 }

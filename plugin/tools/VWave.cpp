@@ -17,11 +17,7 @@ namespace {
 
 constexpr int32_t kInfoVariables[] = {15, 16, 2, 3, -1};
 constexpr const char* kEvent = "sb_plugin_zarvo_wave";
-constexpr int32_t kDialogStatus = 3;
 
-constexpr uint32_t kKeyTool = SB_FOURCC('t', 'o', 'o', 'l');
-constexpr uint32_t kKeyCentreX = SB_FOURCC('c', 'n', 't', 'x');
-constexpr uint32_t kKeyCentreY = SB_FOURCC('c', 'n', 't', 'y');
 constexpr uint32_t kKeyWidth = SB_FOURCC('w', 'd', 't', 'h');
 constexpr uint32_t kKeyHeight = SB_FOURCC('h', 'g', 'h', 't');
 constexpr uint32_t kKeyWaves = SB_FOURCC('w', 'a', 'v', 's');
@@ -65,7 +61,7 @@ ZPathList BuildWave(const WaveParams& params) {
     return list;
 }
 
-VWave::VWave() : params_(kWaveDefaults) {}
+VWave::VWave() : VPanelShapeTool(kToolCode, kEvent, "Wave"), params_(kWaveDefaults) {}
 
 bool VWave::UpdateFromDrag(SBToolMessage* message, bool* keyStep) {
     *keyStep = false;
@@ -106,22 +102,6 @@ void VWave::Draw() {
     WriteShape(list);
 }
 
-SBErr VWave::EditOptions(SBToolMessage*) {
-    SetInteractionMode("EditTool");
-    OpenPanel();
-    return 0;
-}
-
-SBErr VWave::MouseUp(SBToolMessage* message) {
-    if (!IsClick()) return VObjectCreationTool::MouseUp(message);
-    SetInteractionMode("MouseUp");
-    savedMouseUp_ = *message;
-    // The event record is the host's and lives only as long as this message.
-    savedMouseUp_.event = nullptr;
-    OpenPanel();
-    return 0;
-}
-
 void VWave::OpenPanel() {
     auto* panel = gZGlobals ? dynamic_cast<VWaveDBox*>(gZGlobals->waveDBox) : nullptr;
     if (panel) panel->PointAt(this, &params_);
@@ -136,68 +116,20 @@ void VWave::SetWaveParameters(float width, float height, int32_t waves) {
     params_.waves = waves;
 }
 
-void VWave::DrawAt(float h, float v) {
-    params_.centreH = h;
-    params_.centreV = v;
-    Draw();
-    RecordAction();
-}
-
-void VWave::FinishClick() { FinishDrag(); }
-
-void VWave::RecordAction() {
-    if (!sb::HasActionManager() || !sb::InRecordMode()) return;
-    sb::ActionParamValue value;
-    if (!value.IsValid()) return;
-    value.SetInteger(kKeyTool, kToolCode);
-    value.SetUnitReal(kKeyCentreX, SB_UNIT_POINTS, params_.centreH);
-    value.SetUnitReal(kKeyCentreY, SB_UNIT_POINTS, params_.centreV);
+void VWave::WriteAction(sb::ActionParamValue& value) const {
     value.SetUnitReal(kKeyWidth, SB_UNIT_POINTS, params_.width);
     value.SetUnitReal(kKeyHeight, SB_UNIT_POINTS, params_.height);
     value.SetInteger(kKeyWaves, params_.waves);
-    value.Record(kEvent, kDialogStatus);
-    value.Delete();
 }
 
-void VWave::PlayBack(SBActionParamValueRef values, bool showDialog) {
-    const double cntx = sb::GetActionReal(values, kKeyCentreX);
-    const double cnty = sb::GetActionReal(values, kKeyCentreY);
+void VWave::ReadAction(SBActionParamValueRef values) {
     const double wdth = sb::GetActionReal(values, kKeyWidth);
     const double hght = sb::GetActionReal(values, kKeyHeight);
     const int32_t wavs = sb::GetActionInteger(values, kKeyWaves);
     SetWaveParameters(static_cast<float>(wdth), static_cast<float>(hght), wavs);
-    if (!showDialog) return;
-    playbackCentre_ = RealPoint{cntx, cnty};
-    OpenPanel();
 }
 
 void VWave::PlayBackHook(SBActionParamValueRef values, bool showDialog) {
     auto* wave = gZGlobals ? dynamic_cast<VWave*>(gZGlobals->wave) : nullptr;
     if (wave) wave->PlayBack(values, showDialog);
-}
-
-void VWave::PanelConfirmed() {
-    if (InteractionModeIs("Action")) {
-        DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
-    } else if (InteractionModeIs("MouseUp")) {
-        params_.centreH = Anchor().h;
-        params_.centreV = Anchor().v;
-        Draw();
-        RecordAction();
-        SetUndoRedoText("Undo Wave", "Redo Wave");
-        FinishClick();
-    }
-}
-
-void VWave::PanelCancelled() {
-    if (InteractionModeIs("Action")) {
-        DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
-    } else if (InteractionModeIs("MouseUp")) {
-        // The recorded centre is the click's, not the last drag's.
-        params_.centreH = Anchor().h;
-        params_.centreV = Anchor().v;
-        RecordAction();
-        SetUndoRedoText("Undo Wave", "Redo Wave");
-        FinishClick();
-    }
 }

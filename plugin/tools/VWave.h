@@ -4,7 +4,7 @@
 #pragma once
 
 #include "geometry/PathList.h"
-#include "tools/VObjectCreationTool.h"
+#include "tools/VPanelShapeTool.h"
 
 #include <scribera/SBMessages.h>
 
@@ -26,36 +26,32 @@ extern const WaveParams kWaveDefaults;
 constexpr int32_t kMaxDrawnWaves = 10000;
 ZPathList BuildWave(const WaveParams& params);
 
-class VWave : public VObjectCreationTool {
+class VWave : public VPanelShapeTool {
 public:
     static constexpr int32_t kToolCode = 2;
     static constexpr int32_t kMaxKeyWaves = 40;
 
     VWave();
 
-    SBErr EditOptions(SBToolMessage* message) override;
-    SBErr MouseUp(SBToolMessage* message) override;
     bool UpdateFromDrag(SBToolMessage* message, bool* keyStep) override;
     void Draw() override;
 
     void SetWaveParameters(float width, float height, int32_t waves);
-    // Draws at the point and records the action.
-    void DrawAt(float h, float v);
-    void FinishClick();
-    void RecordAction();
-    void PlayBack(SBActionParamValueRef values, bool showDialog);
     // Playback of tool code 2 on the plug-in's wave object.
     static void PlayBackHook(SBActionParamValueRef values, bool showDialog);
 
-    void PanelConfirmed();
-    void PanelCancelled();
-
     const WaveParams& Parameters() const { return params_; }
 
-private:
-    void OpenPanel();
+protected:
+    void OpenPanel() override;
+    RealPoint Centre() const override { return RealPoint{params_.centreH, params_.centreV}; }
+    void SetCentre(double h, double v) override {
+        params_.centreH = h;
+        params_.centreV = v;
+    }
+    void WriteAction(sb::ActionParamValue& value) const override;
+    void ReadAction(SBActionParamValueRef values) override;
 
-    RealPoint playbackCentre_{0, 0};
+private:
     WaveParams params_;
-    SBToolMessage savedMouseUp_{};
 };

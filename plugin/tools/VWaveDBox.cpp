@@ -15,12 +15,7 @@ const ToolPanelNames VWaveDBox::kNames = {
     {&ZGlobals::waveTool, nullptr},
 };
 
-VWaveDBox::VWaveDBox(const WaveParams* defaults) : VToolPanelController(kNames), defaults_(defaults) {}
-
-void VWaveDBox::PointAt(VWave* wave, WaveParams* params) {
-    wave_ = wave;
-    params_ = params;
-}
+VWaveDBox::VWaveDBox(const WaveParams* defaults) : VShapeToolDBox(kNames, defaults) {}
 
 std::string VWaveDBox::Payload() const {
     const WaveParams& p = *Parameters();
@@ -28,24 +23,21 @@ std::string VWaveDBox::Payload() const {
 }
 
 void VWaveDBox::ReceiveParameters(const std::string& payload) {
-    if (!params_) return;
+    WaveParams* params = Block();
+    if (!params) return;
     std::string text;
-    ReadPayloadField(payload, "width", &params_->width);
-    if (ExtractPayloadValue(payload, "height", &text)) params_->height = ReadLeadingInteger(text);
+    ReadPayloadField(payload, "width", &params->width);
+    if (ExtractPayloadValue(payload, "height", &text)) params->height = ReadLeadingInteger(text);
     if (ExtractPayloadValue(payload, "waves", &text)) {
         // Truncated toward zero; a number beyond the 32-bit range keeps to its end of it.
         const double read = std::trunc(ReadLeadingNumber(text));
         const double waves = std::isnan(read) ? 0.0 : read;
         if (waves >= std::numeric_limits<int32_t>::max())
-            params_->waves = std::numeric_limits<int32_t>::max();
+            params->waves = std::numeric_limits<int32_t>::max();
         else if (waves <= std::numeric_limits<int32_t>::min())
-            params_->waves = std::numeric_limits<int32_t>::min();
+            params->waves = std::numeric_limits<int32_t>::min();
         else
-            params_->waves = static_cast<int32_t>(waves);
+            params->waves = static_cast<int32_t>(waves);
     }
-    if (wave_) wave_->PanelConfirmed();
-}
-
-void VWaveDBox::Cancel() {
-    if (wave_) wave_->PanelCancelled();
+    Confirm();
 }
