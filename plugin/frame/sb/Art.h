@@ -9,15 +9,6 @@
 
 namespace sb {
 
-namespace detail {
-// A suite that was never acquired fails like a host call instead of crashing.
-template <class Suite>
-const Suite& Require(const Suite* suite) {
-    if (!suite) throw HostError(SB_ERR_NO_SUITE);
-    return *suite;
-}
-}  // namespace detail
-
 SBArtHandle NewArt(int16_t kind, int16_t placement, SBArtHandle reference);
 void DisposeArt(SBArtHandle art);
 void ReorderArt(SBArtHandle art, int16_t placement, SBArtHandle reference);

@@ -1,39 +1,39 @@
 #include "frame/sb/Document.h"
 
 #include "frame/Suites.h"
+#include "frame/sb/Require.h"
 #include "frame/sb/Art.h"
 
 namespace sb {
-using detail::Require;
 
 void GetDocumentSize(double* width, double* height) {
-    CheckHostResult(Require(sDocument).GetDocumentSize(width, height));
+    CheckHostResult(HeldSuite(sDocument).GetDocumentSize(width, height));
 }
 
 SBRealPoint GetDocumentRulerOrigin() {
     SBRealPoint origin{0, 0};
-    CheckHostResult(Require(sDocument).GetDocumentRulerOrigin(&origin));
+    CheckHostResult(HeldSuite(sDocument).GetDocumentRulerOrigin(&origin));
     return origin;
 }
 
 int32_t GetDocumentColorModel() {
     int32_t model = 0;
-    CheckHostResult(Require(sDocument).GetDocumentColorModel(&model));
+    CheckHostResult(HeldSuite(sDocument).GetDocumentColorModel(&model));
     return model;
 }
 
 SBRealRect GetDocumentViewBounds(SBDocumentViewHandle view) {
     SBRealRect bounds{};
-    CheckHostResult(Require(sDocumentView).GetDocumentViewBounds(view, &bounds));
+    CheckHostResult(HeldSuite(sDocumentView).GetDocumentViewBounds(view, &bounds));
     return bounds;
 }
 
-void MdMemoryDisposeHandle(void* handle) { CheckHostResult(Require(sMdMemory).MdMemoryDisposeHandle(handle)); }
+void MdMemoryDisposeHandle(void* handle) { CheckHostResult(HeldSuite(sMdMemory).MdMemoryDisposeHandle(handle)); }
 
 MatchingArt::MatchingArt(const SBMatchingArtSpec* criteria, int16_t specCount) {
     SBArtHandle* matches = nullptr;
     int32_t count = 0;
-    SBErr result = Require(sMatchingArt).GetMatchingArt(criteria, specCount, &matches, &count);
+    SBErr result = HeldSuite(sMatchingArt).GetMatchingArt(criteria, specCount, &matches, &count);
     if (result != 0) {
         if (matches && sMdMemory) sMdMemory->MdMemoryDisposeHandle(matches);
         throw HostError(result);
