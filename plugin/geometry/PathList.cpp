@@ -222,6 +222,10 @@ void ZPathList::MergeStraightRuns() {
         bool merge = IsStraightSegment(a) && IsStraightSegment(b) && IsCollinear(a.p0, a.p3, b.p3);
         // A run that folds back along its own line keeps its turning point.
         if (merge) merge = Dot(Difference(a.p3, a.p0), Difference(b.p3, b.p0)) >= 0.0f;
+        // A first segment too short to have a direction passes any third point as collinear:
+        // the dropped anchor must also lie on the merged segment's line, or a tiny step at a
+        // corner would be merged away and the next edge tilted.
+        if (merge) merge = IsCollinear(a.p0, b.p3, a.p3);
         if (merge) {
             a.c1 = b.c1;
             a.p3 = b.p3;

@@ -98,6 +98,19 @@ TEST(PathListHost, StraightCollinearRunsMergeOnWrite) {
     auto tip = host.Anchors(spike);
     ASSERT_EQ(tip.size(), 3u);
     EXPECT_EQ(tip[1].p.h, 10.0);
+
+    // A tiny step at a corner (as icons draw them) is no run: the corner and both edges stay.
+    SBArtHandle step = host.AddPolyline({{0, 0}, {0.001, 0}, {0.001, 7}}, false);
+    ZPathList corner(step);
+    ASSERT_TRUE(corner.WriteTo(step));
+    auto kept = host.Anchors(step);
+    ASSERT_EQ(kept.size(), 3u);
+    ExpectAnchor(kept[1], 0.001, 0, true);
+    // Nearly collinear within the tolerance still merges.
+    SBArtHandle near = host.AddPolyline({{0, 0}, {5, 0.0003}, {10, 0}}, false);
+    ZPathList almost(near);
+    ASSERT_TRUE(almost.WriteTo(near));
+    EXPECT_EQ(host.Anchors(near).size(), 2u);
 }
 
 TEST(PathListHost, TooFewAnchorsWriteNothing) {
