@@ -78,3 +78,32 @@ TEST(RectCutTool, ARecordedCutPlaysBackTheSameRectangle) {
 }
 
 }  // namespace
+
+namespace {
+
+// A stroke-only circle around (50, -25) that crosses the rectangle's top and bottom sides: the
+// open cut keeps the two arcs inside it, each on the circle, and nothing of the parts outside.
+TEST(RectCutTool, AStrokeIsCutIntoTheOpenArcsInsideTheRectangle) {
+    const std::string circle =
+        "document 600 600\nfill none\nstroke gray 0\n"
+        "path-d \"M 90 -25 A 40 40 0 0 1 50 15 A 40 40 0 0 1 10 -25 A 40 40 0 0 1 50 -65 A 40 40 0 0 1 90 -25 Z\"\n"
+        "select all\ntool RectCut\n";
+    for (const char* mods : {"", "mod 0x1000 on\n"}) {
+        auto p = Play(circle + mods + "down 0 0\ndrag 100 -50\nup\n");
+        ASSERT_TRUE(p->ok) << p->error;
+        const auto paths = p->Paths();
+        ASSERT_EQ(paths.size(), 2u) << mods;
+        for (const Art* arc : paths) {
+            EXPECT_FALSE(arc->closed);
+            for (const SBPathSegment& a : arc->segments) {
+                // The arcs are cubics: within their error of the true circle.
+                EXPECT_NEAR(std::hypot(a.p.h - 50, a.p.v + 25), 40, 0.02);
+                EXPECT_GE(a.p.v, -50 - 1e-4);
+                EXPECT_LE(a.p.v, 1e-4);
+            }
+        }
+        ExpectExtent(paths, 50 - 40, 50 + 40, -50, 0);
+    }
+}
+
+}  // namespace
