@@ -665,7 +665,9 @@ bool ApplyEffect(Session& session, PluginHost& host, const std::vector<std::stri
             return false;
         }
     }
-    host.LiveEffectGo(effect->id, instance, art);
+    // A failed effect leaves the art as it was, as a host discards an effect's unfinished output.
+    if (host.LiveEffectGo(effect->id, instance, art) != SB_OK && session.Doc().InTransaction())
+        session.Doc().RevertTransaction();
     if (session.Doc().InTransaction()) session.Doc().EndTransaction();
     return true;
 }

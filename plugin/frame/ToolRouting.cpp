@@ -132,17 +132,17 @@ SBErr ZarvoPlugin::ToolEditOptions(SBToolMessage* message) {
     return Route(message, [&](VTool& tool) { return tool.EditOptions(message); });
 }
 
+// Not caught here: an effect that fails must hand the host its code (the message handler turns
+// the exception into it), not an alert in the middle of the host's own rendering.
 SBErr ZarvoPlugin::RouteLiveEffect(SBLiveEffectMessage* message, bool edit) {
-    return Guarded([&]() -> SBErr {
-        if (!gZGlobals || !message || !message->effect) return 0;
-        if (message->effect == gZGlobals->mirrorEffect)
-            return gRoutingHooks.mirrorEffect ? gRoutingHooks.mirrorEffect(message, false, edit) : 0;
-        if (message->effect == gZGlobals->cutEffect)
-            return gRoutingHooks.mirrorEffect ? gRoutingHooks.mirrorEffect(message, true, edit) : 0;
-        if (message->effect == gZGlobals->rectCutEffect)
-            return gRoutingHooks.rectCutEffect ? gRoutingHooks.rectCutEffect(message, edit) : 0;
-        return 0;
-    });
+    if (!gZGlobals || !message || !message->effect) return 0;
+    if (message->effect == gZGlobals->mirrorEffect)
+        return gRoutingHooks.mirrorEffect ? gRoutingHooks.mirrorEffect(message, false, edit) : 0;
+    if (message->effect == gZGlobals->cutEffect)
+        return gRoutingHooks.mirrorEffect ? gRoutingHooks.mirrorEffect(message, true, edit) : 0;
+    if (message->effect == gZGlobals->rectCutEffect)
+        return gRoutingHooks.rectCutEffect ? gRoutingHooks.rectCutEffect(message, edit) : 0;
+    return 0;
 }
 
 SBErr ZarvoPlugin::LiveEffectEditParameters(SBLiveEffectMessage* message) { return RouteLiveEffect(message, true); }

@@ -95,6 +95,22 @@ TEST(EffectCommand, TheSelectionIsGatheredAndNothingElseChanges) {
     ExpectExtent({top[1]}, 300, 400, 0, 10);
 }
 
+// A host call that fails inside the effect reaches the host as that call's code, without an
+// alert, and the host throws the unfinished output away: the art is as it was.
+TEST(EffectCommand, AFailingEffectHandsTheHostItsCodeAndLeavesTheArt) {
+    auto p = Play(std::string(kTriangle) + "fail \"SB Art Suite.NewArt\" 1 CANT\neffect Cut...\n");
+    ASSERT_TRUE(p->ok) << p->error;
+    EXPECT_TRUE(p->session.alerts.empty());
+    bool reported = false;
+    for (const auto& r : p->session.results)
+        reported = reported || (r.selector == kSBSelectorLiveEffectGo && r.result == SB_ERR_CANT);
+    EXPECT_TRUE(reported);
+    auto paths = p->Paths();
+    ASSERT_EQ(paths.size(), 1u);
+    EXPECT_EQ(paths[0]->segments.size(), 3u);
+    ExpectExtent(paths, 0, 100, 0, 50);
+}
+
 TEST(EffectCommand, BadCommandsAreRefusedClearly) {
     auto unknown = Play(std::string(kTriangle) + "effect Blur...\n");
     EXPECT_FALSE(unknown->ok);
