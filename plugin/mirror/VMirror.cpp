@@ -22,6 +22,9 @@ namespace {
 // enough that absurd coordinates (where 0.01 no longer moves the axis) fail instead of hanging.
 constexpr int kMaxNudges = 100000;
 
+// The edges a closed region gains along the axis: corner anchors without handles.
+BezierSegment CornerSegment(const RealPoint& a, const RealPoint& b) { return BezierSegment{a, a, b, b}; }
+
 void Select(ArtHandle art) { sb::SetArtUserAttr(art, SB_ATTR_SELECTED, SB_ATTR_SELECTED); }
 
 void ReflectSegment(const Line& axis, BezierSegment& s) {
@@ -388,7 +391,7 @@ void VMirror::BuildAsRegion(Entries& entries, const ItemArray<Crossing>& crossin
             ZPathListV part;
             const bool fromStart = x == piece.start;
             ExtractPiece(entries, crossings, piece, !fromStart, part);
-            if (region.Count() > 0) region.Append(StraightSegment(region.LastPoint(), onAxis), false);
+            if (region.Count() > 0) region.Append(CornerSegment(region.LastPoint(), onAxis), false);
             region.AppendAll(part);
             const int32_t other = fromStart ? piece.end : piece.start;
             used[stopOf[other]] = 1;
@@ -396,7 +399,7 @@ void VMirror::BuildAsRegion(Entries& entries, const ItemArray<Crossing>& crossin
         }
 
         if (region.Count() == 0) continue;
-        region.Append(StraightSegment(region.LastPoint(), region.FirstPoint()), false);
+        region.Append(CornerSegment(region.LastPoint(), region.FirstPoint()), false);
         region.SetClosed(true);
         ArtList made;
         region.WriteAsNewPaths(kPlaceBelow, reference, made);

@@ -188,7 +188,7 @@ void VMirrorUI::DrawAxisMarker() {
     }
     float phi = static_cast<float>(params_.angle + 90.0);
     if (params_.flipAgain) phi += 45.0f;
-    const float phiRadians = phi * kPi / 180.0f;
+    const float phiRadians = static_cast<float>(double(phi) * kPi / 180.0);
     RealPoint shaft[2] = {o, Add(o, RotatePointAboutOrigin(RealPoint{0.0f, m / 12.0f}, phiRadians))};
     marker_[2] = NewPolyline(shaft, 2);
     RealPoint head[3] = {

@@ -136,6 +136,19 @@ TEST(MirrorEngine, CircleUnderEachTypeKeepsTheRightHalf) {
         int onAxis = 0;
         for (const SBPathSegment& a : host.Anchors(out)) onAxis += std::fabs(a.p.h - 100) < 1e-4;
         EXPECT_EQ(onAxis, 2);
+        // That side is a plain edge: its end anchors are corners with no handle along the axis.
+        const auto anchors = host.Anchors(out);
+        for (size_t i = 0; i < anchors.size(); ++i) {
+            const SBPathSegment& a = anchors[i];
+            const SBPathSegment& b = anchors[(i + 1) % anchors.size()];
+            if (std::fabs(a.p.h - 100) > 1e-4 || std::fabs(b.p.h - 100) > 1e-4) continue;
+            EXPECT_EQ(a.out.h, a.p.h);
+            EXPECT_EQ(a.out.v, a.p.v);
+            EXPECT_EQ(b.in.h, b.p.h);
+            EXPECT_EQ(b.in.v, b.p.v);
+            EXPECT_TRUE(a.corner);
+            EXPECT_TRUE(b.corner);
+        }
     }
     {
         InProcessHost host;
