@@ -93,6 +93,12 @@ public:
         Release();
     }
 
+    // Drops the elements from `count` on; the storage stays (for compaction in place).
+    void Truncate(int32_t count) {
+        CheckCondition(count >= 0 && count <= count_);
+        count_ = count;
+    }
+
     // Reverses the order of the elements in place.
     void ReverseOrder() {
         for (int32_t i = 0, j = count_ - 1; i < j; ++i, --j) {

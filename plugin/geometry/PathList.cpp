@@ -55,14 +55,25 @@ ZPathList::~ZPathList() = default;
 void ZPathList::ReadFrom(ArtHandle path) {
     int16_t anchorCount = sb::GetPathSegmentCount(path);
     if (anchorCount <= 1) return;
-    std::vector<PathSegment> anchors(static_cast<size_t>(anchorCount));
-    sb::GetPathSegments(path, 0, anchorCount, anchors.data());
-    bool closed = sb::GetPathClosed(path);
-    int32_t segmentCount = closed ? anchorCount : anchorCount - 1;
-    for (int32_t i = 0; i < segmentCount; ++i) {
-        int32_t j = (closed && i == segmentCount - 1) ? 0 : i + 1;
-        AppendWithFlag(BezierSegment{anchors[i].p, anchors[i].out, anchors[j].in, anchors[j].p}, 0);
+    // Read in blocks: a long path then needs no second copy of all its anchors, which on every
+    // read of a 30 000-anchor path was a fresh 1.7 MB the allocator mapped and unmapped again.
+    constexpr int16_t kBlock = 256;
+    PathSegment block[kBlock];
+    PathSegment first{}, previous{};
+    for (int16_t start = 0; start < anchorCount; start += kBlock) {
+        const int16_t n = static_cast<int16_t>(std::min<int32_t>(kBlock, anchorCount - start));
+        sb::GetPathSegments(path, start, n, block);
+        for (int16_t k = 0; k < n; ++k) {
+            const PathSegment& anchor = block[k];
+            if (start + k == 0)
+                first = anchor;
+            else
+                AppendWithFlag(BezierSegment{previous.p, previous.out, anchor.in, anchor.p}, 0);
+            previous = anchor;
+        }
     }
+    bool closed = sb::GetPathClosed(path);
+    if (closed) AppendWithFlag(BezierSegment{previous.p, previous.out, first.in, first.p}, 0);
     closed_ = closed ? 1 : 0;
 }
 
@@ -205,19 +216,21 @@ void ZPathList::CopyForward(ZPathList& out, int32_t i, float s, int32_t k, float
 void ZPathList::MergeStraightRuns() {
     const int32_t n = Count();
     if (n < 2) return;
-    // One pass with a write cursor: removing merged segments one by one moved the tail each time
-    // and made long paths quadratic. After a merge the next segment is taken as it is, never
-    // compared with the merged one, so three collinear segments still become two.
+    // One pass in place with a write cursor behind the read cursor: removing merged segments one
+    // by one moved the tail each time (quadratic on long paths), and a second array was fresh
+    // memory on every write. After a merge the next segment is taken as it is, never compared
+    // with the merged one, so three collinear segments still become two.
     const bool withFlags = flags_ && flags_->Count() == n;
-    ItemArray<BezierSegment> kept;
-    ItemArray<uint8_t> keptFlags;
+    int32_t w = 1;
     auto keep = [&](int32_t r) {
-        kept.Append(segments_.At(r));
-        if (withFlags) keptFlags.Append(flags_->At(r));
+        if (r != w) {
+            segments_.At(w) = segments_.At(r);
+            if (withFlags) flags_->At(w) = flags_->At(r);
+        }
+        ++w;
     };
-    keep(0);
     for (int32_t r = 1; r < n;) {
-        BezierSegment& a = kept[kept.Count() - 1];
+        BezierSegment& a = segments_.At(w - 1);
         const BezierSegment& b = segments_.At(r);
         bool merge = IsStraightSegment(a) && IsStraightSegment(b) && IsCollinear(a.p0, a.p3, b.p3);
         // A run that folds back along its own line keeps its turning point.
@@ -235,9 +248,9 @@ void ZPathList::MergeStraightRuns() {
             keep(r++);
         }
     }
-    if (kept.Count() == n) return;
-    segments_ = std::move(kept);
-    if (withFlags) *flags_ = std::move(keptFlags);
+    if (w == n) return;
+    segments_.Truncate(w);
+    if (withFlags) flags_->Truncate(w);
 }
 
 bool ZPathList::WriteTo(ArtHandle path) {

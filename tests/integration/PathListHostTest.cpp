@@ -153,6 +153,39 @@ TEST(PathListHost, LongListsAreCutAtThirtyTwoThousandAnchors) {
     EXPECT_EQ(back.Count(), 31999);
 }
 
+// Long paths are read a block of anchors at a time: every segment, across the block seams and the
+// closing one, takes its points from the right anchors, and a repeated anchor on a seam still
+// drops its empty segment.
+TEST(PathListHost, LongPathsReadEverySegmentAcrossBlocks) {
+    InProcessHost host;
+    std::vector<SBPathSegment> anchors;
+    for (int i = 0; i < 700; ++i) {
+        const double h = i, v = (i * 37) % 11;
+        anchors.push_back(SBPathSegment{{h, v}, {h - 0.25, v + 0.5}, {h + 0.25, v - 0.5}, 0});
+    }
+    // An empty segment on the first seam: a corner anchor repeated.
+    anchors[255].in = anchors[255].out = anchors[255].p;
+    anchors[256] = anchors[255];
+    for (bool closed : {true, false}) {
+        SBArtHandle path = host.AddPath(anchors, closed);
+        ZPathList list(path);
+        const int32_t n = static_cast<int32_t>(anchors.size());
+        ASSERT_EQ(list.Count(), (closed ? n : n - 1) - 1);
+        ASSERT_EQ(list.IsClosed(), closed);
+        int32_t k = 0;
+        for (int32_t i = 0; i < (closed ? n : n - 1); ++i) {
+            if (i == 255) continue;  // 255 -> 256 is empty
+            const SBPathSegment& a = anchors[static_cast<size_t>(i)];
+            const SBPathSegment& b = anchors[static_cast<size_t>((i + 1) % n)];
+            const BezierSegment& s = list.SegmentAt(k++);
+            EXPECT_EQ(s.p0.h, a.p.h);
+            EXPECT_EQ(s.c0.v, a.out.v);
+            EXPECT_EQ(s.c1.h, b.in.h);
+            EXPECT_EQ(s.p3.v, b.p.v);
+        }
+    }
+}
+
 TEST(PathListHost, HostFailuresRaiseHostError) {
     InProcessHost host;
     SBArtHandle path = host.AddPolyline({{0, 0}, {10, 0}, {10, 10}}, false);
