@@ -99,11 +99,6 @@ void VMirror::Run(const ArtList& paths) {
         ArtHandle group = FindClipGroupAncestor(paths[i]);
         if (group) clipGroups.AppendUnique(group);
     }
-    for (int32_t g = 0; g < clipGroups.Count(); ++g) {
-        ArtHandle copy = sb::NewArt(kArtGroup, kPlaceBelow, clipGroups[g]);
-        sb::SetGroupClipped(copy, true);
-        clipCopies.Append(copy);
-    }
 
     // Every group is read before any is changed, so that one nudge serves them all: groups cut at
     // axes a nudge apart would not meet along one line.
@@ -138,6 +133,12 @@ void VMirror::Run(const ArtList& paths) {
         for (Group& g : groups)
             for (mirror::PathEntry& e : g.entries) lists.push_back(e.list.get());
         Nudge(lists);
+    }
+    // Made only once the axis is settled, so that an axis that cannot be used changes nothing.
+    for (int32_t g = 0; g < clipGroups.Count(); ++g) {
+        ArtHandle copy = sb::NewArt(kArtGroup, kPlaceBelow, clipGroups[g]);
+        sb::SetGroupClipped(copy, true);
+        clipCopies.Append(copy);
     }
 
     for (Group& group : groups) {
