@@ -4,6 +4,11 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace scribera {
 
@@ -91,7 +96,26 @@ SBErr FaultInjector::Check(const char* suite, const char* operation) {
     return 0;
 }
 
+namespace {
+
+// A drag step frees and allocates the same few large arrays again and again (a long path's
+// anchors, its copies, the journal's records). By default the C library hands such memory back
+// to the system at once and faults it in afresh on the next step, which on a long path costs more
+// than the geometry. An application keeps it, as drawing applications do with their own heaps.
+void KeepFreedMemory() {
+#if defined(__GLIBC__)
+    static std::once_flag once;
+    std::call_once(once, [] {
+        mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+        mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
+    });
+#endif
+}
+
+}  // namespace
+
 Session::Session() : document_(std::make_unique<Document>(612, 792)) {
+    KeepFreedMemory();
     if (!gCurrent) gCurrent = this;
 }
 
