@@ -55,25 +55,14 @@ ZPathList::~ZPathList() = default;
 void ZPathList::ReadFrom(ArtHandle path) {
     int16_t anchorCount = sb::GetPathSegmentCount(path);
     if (anchorCount <= 1) return;
-    // Read in blocks: a long path then needs no second copy of all its anchors, which on every
-    // read of a 30 000-anchor path was a fresh 1.7 MB the allocator mapped and unmapped again.
-    constexpr int16_t kBlock = 256;
-    PathSegment block[kBlock];
-    PathSegment first{}, previous{};
-    for (int16_t start = 0; start < anchorCount; start += kBlock) {
-        const int16_t n = static_cast<int16_t>(std::min<int32_t>(kBlock, anchorCount - start));
-        sb::GetPathSegments(path, start, n, block);
-        for (int16_t k = 0; k < n; ++k) {
-            const PathSegment& anchor = block[k];
-            if (start + k == 0)
-                first = anchor;
-            else
-                AppendWithFlag(BezierSegment{previous.p, previous.out, anchor.in, anchor.p}, 0);
-            previous = anchor;
-        }
-    }
+    std::vector<PathSegment> anchors(static_cast<size_t>(anchorCount));
+    sb::GetPathSegments(path, 0, anchorCount, anchors.data());
     bool closed = sb::GetPathClosed(path);
-    if (closed) AppendWithFlag(BezierSegment{previous.p, previous.out, first.in, first.p}, 0);
+    int32_t segmentCount = closed ? anchorCount : anchorCount - 1;
+    for (int32_t i = 0; i < segmentCount; ++i) {
+        int32_t j = (closed && i == segmentCount - 1) ? 0 : i + 1;
+        AppendWithFlag(BezierSegment{anchors[i].p, anchors[i].out, anchors[j].in, anchors[j].p}, 0);
+    }
     closed_ = closed ? 1 : 0;
 }
 

@@ -153,17 +153,16 @@ TEST(PathListHost, LongListsAreCutAtThirtyTwoThousandAnchors) {
     EXPECT_EQ(back.Count(), 31999);
 }
 
-// Long paths are read a block of anchors at a time: every segment, across the block seams and the
-// closing one, takes its points from the right anchors, and a repeated anchor on a seam still
-// drops its empty segment.
-TEST(PathListHost, LongPathsReadEverySegmentAcrossBlocks) {
+// Every segment of a long path, the closing one included, takes its points from the right
+// anchors, and a repeated corner anchor drops its empty segment.
+TEST(PathListHost, LongPathsReadEverySegment) {
     InProcessHost host;
     std::vector<SBPathSegment> anchors;
     for (int i = 0; i < 700; ++i) {
         const double h = i, v = (i * 37) % 11;
         anchors.push_back(SBPathSegment{{h, v}, {h - 0.25, v + 0.5}, {h + 0.25, v - 0.5}, 0});
     }
-    // An empty segment on the first seam: a corner anchor repeated.
+    // An empty segment: a corner anchor repeated.
     anchors[255].in = anchors[255].out = anchors[255].p;
     anchors[256] = anchors[255];
     for (bool closed : {true, false}) {
