@@ -16,8 +16,8 @@ namespace {
 // axis evaluates a few 1e-6 to either side of it in single precision.
 constexpr double kClearOfAxis = 1e-4;
 
-// Beyond this a double no longer holds the axis' 100-unit direction beside its origin, and the
-// side test's single-precision products come near overflow.
+// Beyond this a double no longer holds the axis' 100-unit direction beside its origin exactly
+// enough to give a line at all.
 constexpr double kMaxAxisCoordinate = 1e15;
 
 RealPoint PointAtPosition(const ZPathListV& list, double position) {
@@ -74,8 +74,8 @@ Line AxisFor(const MirrorParams& params) {
     const RealPoint up = RotatePointAboutOrigin(RealPoint{0.0, 100.0}, theta);
     axis.p2 = RealPoint{axis.p1.h + up.h, axis.p1.v + up.v};
     axis.ShiftParallel(static_cast<float>(params.offset));
-    // An angle, origin or offset that is not a number, or beyond where single precision can still
-    // tell the sides apart, gives no axis: every path would land on no side and be deleted.
+    // An angle, origin or offset that is not a number, or so far out that the axis has no
+    // direction left, gives no axis: every path would land on no side and be deleted.
     auto usable = [](const RealPoint& p) {
         return std::isfinite(p.h) && std::isfinite(p.v) && std::fabs(p.h) <= kMaxAxisCoordinate &&
                std::fabs(p.v) <= kMaxAxisCoordinate;
