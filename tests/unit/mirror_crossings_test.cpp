@@ -2,7 +2,7 @@
 // sides, pairing into pieces and grouping the pieces into objects.
 #include "geometry/BezierGeometry.h"
 #include "geometry/Errors.h"
-#include "mirror/VMirror.h"
+#include "mirror/VMirrorCrossings.h"
 
 #include <gtest/gtest.h>
 
