@@ -78,7 +78,8 @@ private:
 class ZPathListV : public ZPathList {
 public:
     ZPathListV();
-    // The list's segments, closed with a virtual segment when the list was open.
+    // The list's segments, closed; an open list whose ends lie apart gains a virtual segment from
+    // its end to its start.
     explicit ZPathListV(const ZPathList& path);
     // Segments first .. last with their flags, wrapping past the end when last < first; open.
     ZPathListV(const ZPathListV& source, int16_t first, int16_t last);
