@@ -5,6 +5,7 @@
 #include "frame/Suites.h"
 #include "geometry/BezierGeometry.h"
 #include "geometry/PathList.h"
+#include "geometry/PathListIO.h"
 #include "tools/CurveFitter.h"
 
 #include <benchmark/benchmark.h>
@@ -306,7 +307,7 @@ void BM_ReadPath30000Segments(benchmark::State& state) {
     HostFixture host;
     SBArtHandle path = host.LongPath(30000);
     for (auto _ : state) {
-        ZPathList list(path);
+        ZPathList list = ReadPathList(path);
         benchmark::DoNotOptimize(list.Count());
     }
     state.SetItemsProcessed(state.iterations() * 30000);
@@ -316,10 +317,10 @@ BENCHMARK(BM_ReadPath30000Segments)->Unit(benchmark::kMillisecond);
 void BM_WritePath30000Segments(benchmark::State& state) {
     HostFixture host;
     SBArtHandle path = host.LongPath(30000);
-    ZPathList list(path);
+    ZPathList list = ReadPathList(path);
     for (auto _ : state) {
         ZPathList copy = list;
-        benchmark::DoNotOptimize(copy.WriteTo(path));
+        benchmark::DoNotOptimize(WritePathList(copy, path));
     }
     state.SetItemsProcessed(state.iterations() * 30000);
 }

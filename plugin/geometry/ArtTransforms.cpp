@@ -196,13 +196,3 @@ void CollectArtOfKind(ArtHandle art, int16_t kind, ArtList& list) {
         current = next;
     }
 }
-
-void CartesianToPolar(float h, float v, float& r, float& angle) {
-    r = std::sqrt(h * h + v * v);
-    angle = (std::fabs(h) < 1e-8f && std::fabs(v) < 1e-8f) ? 0.0f : std::atan2(v, h);
-}
-
-void PolarToCartesian(float r, float angle, double& h, double& v) {
-    h = static_cast<double>(r * std::cos(angle));
-    v = static_cast<double>(r * std::sin(angle));
-}

@@ -1,6 +1,6 @@
 // Transforms of whole art trees in place, with the paint that carries its own placement
 // (gradient fills, pattern fills, pattern strokes); container searches; gathering and releasing
-// groups; polar conversions.
+// groups.
 #pragma once
 
 #include "geometry/BezierGeometry.h"
@@ -26,6 +26,3 @@ ArtHandle FindClipGroupAncestor(ArtHandle art);
 void ReleaseGroup(ArtHandle group);
 // Every object of the kind in the object, its following siblings and all their descendants.
 void CollectArtOfKind(ArtHandle art, int16_t kind, ArtList& list);
-
-void CartesianToPolar(float h, float v, float& r, float& angle);
-void PolarToCartesian(float r, float angle, double& h, double& v);

@@ -81,6 +81,16 @@ bool PointsCoincide(const RealPoint& a, const RealPoint& b) {
     return std::fabs(a.h - b.h) < 1e-5 && std::fabs(a.v - b.v) < 1e-5;
 }
 
+void CartesianToPolar(float h, float v, float& r, float& angle) {
+    r = std::sqrt(h * h + v * v);
+    angle = (std::fabs(h) < 1e-8f && std::fabs(v) < 1e-8f) ? 0.0f : std::atan2(v, h);
+}
+
+void PolarToCartesian(float r, float angle, double& h, double& v) {
+    h = static_cast<double>(r * std::cos(angle));
+    v = static_cast<double>(r * std::sin(angle));
+}
+
 bool IsNearZero(Vec2f v) { return std::fabs(v.h) < kTiny && std::fabs(v.v) < kTiny; }
 Vec2f Negate(Vec2f v) { return Vec2f{-v.h, -v.v}; }
 Vec2f Add(Vec2f a, Vec2f b) { return Vec2f{a.h + b.h, a.v + b.v}; }

@@ -4,12 +4,11 @@
 #pragma once
 
 #include "geometry/GeometryTypes.h"
+#include "geometry/Numeric.h"
 
 #include <cstdint>
 
-// π as the geometry uses it: the single-precision value.
-constexpr float kPiF = 3.1415927f;
-constexpr float kHalfPiF = 1.5707964f;
+constexpr float kHalfPiF = kPiF / 2.0f;
 
 // --- Points and vectors -------------------------------------------------------------------------
 
@@ -23,6 +22,9 @@ RealPoint RotatePointBySinCos(const RealPoint& p, const RealPoint& centre, float
 RealPoint RotatePointAboutOrigin(const RealPoint& p, float radians);
 // Both coordinates within 1e-5 of each other.
 bool PointsCoincide(const RealPoint& a, const RealPoint& b);
+// The angle of the origin itself is 0.
+void CartesianToPolar(float h, float v, float& r, float& angle);
+void PolarToCartesian(float r, float angle, double& h, double& v);
 
 bool IsNearZero(Vec2f v);
 Vec2f Negate(Vec2f v);

@@ -1,8 +1,5 @@
 #include "geometry/PathList.h"
 
-#include "frame/sb/Art.h"
-#include "frame/sb/Path.h"
-#include "frame/sb/Style.h"
 #include "geometry/BezierGeometry.h"
 #include "geometry/Errors.h"
 
@@ -31,20 +28,18 @@ void MovePoint(RealPoint& p, float dh, float dv) {
 
 ZPathList::ZPathList() = default;
 
-ZPathList::ZPathList(ArtHandle path) { ReadFrom(path); }
-
 ZPathList::ZPathList(const ZPathList& other) : segments_(other.segments_), closed_(other.closed_) {}
 
 ZPathList& ZPathList::operator=(const ZPathList& other) {
     if (this == &other) return *this;
     segments_ = other.segments_;
     closed_ = other.closed_;
-    if (flags_) {
-        if (other.flags_) {
-            *flags_ = *other.flags_;
+    if (tracksFlags_) {
+        if (other.tracksFlags_) {
+            flags_ = other.flags_;
         } else {
-            flags_->Clear();
-            for (int32_t i = 0; i < segments_.Count(); ++i) flags_->Append(0);
+            flags_.Clear();
+            for (int32_t i = 0; i < segments_.Count(); ++i) flags_.Append(0);
         }
     }
     return *this;
@@ -52,24 +47,22 @@ ZPathList& ZPathList::operator=(const ZPathList& other) {
 
 ZPathList::~ZPathList() = default;
 
-void ZPathList::ReadFrom(ArtHandle path) {
-    int16_t anchorCount = sb::GetPathSegmentCount(path);
-    if (anchorCount <= 1) return;
-    std::vector<PathSegment> anchors(static_cast<size_t>(anchorCount));
-    sb::GetPathSegments(path, 0, anchorCount, anchors.data());
-    bool closed = sb::GetPathClosed(path);
-    int32_t segmentCount = closed ? anchorCount : anchorCount - 1;
+ZPathList ZPathList::FromAnchors(const PathSegment* anchors, int32_t count, bool closed) {
+    ZPathList list;
+    if (count <= 1) return list;
+    int32_t segmentCount = closed ? count : count - 1;
     for (int32_t i = 0; i < segmentCount; ++i) {
         int32_t j = (closed && i == segmentCount - 1) ? 0 : i + 1;
-        AppendWithFlag(BezierSegment{anchors[i].p, anchors[i].out, anchors[j].in, anchors[j].p}, 0);
+        list.AppendWithFlag(BezierSegment{anchors[i].p, anchors[i].out, anchors[j].in, anchors[j].p}, 0);
     }
-    closed_ = closed ? 1 : 0;
+    list.closed_ = closed ? 1 : 0;
+    return list;
 }
 
 int32_t ZPathList::AppendWithFlag(const BezierSegment& segment, uint8_t flag) {
     if (IsDegenerateSegment(segment)) return 0;
     segments_.Append(segment);
-    if (flags_) flags_->Append(flag);
+    if (tracksFlags_) flags_.Append(flag);
     return segments_.Count();
 }
 
@@ -77,7 +70,7 @@ int32_t ZPathList::Append(const BezierSegment& segment) { return AppendWithFlag(
 
 int32_t ZPathList::AppendRaw(const BezierSegment& segment) {
     segments_.Append(segment);
-    if (flags_) flags_->Append(0);
+    if (tracksFlags_) flags_.Append(0);
     return segments_.Count();
 }
 
@@ -90,7 +83,7 @@ void ZPathList::AppendAllRaw(const ZPathList& other) {
     int32_t n = other.Count();
     for (int32_t i = 0; i < n; ++i) {
         segments_.Append(other.SegmentAt(i));
-        if (flags_) flags_->Append(other.FlagAt(i));
+        if (tracksFlags_) flags_.Append(other.FlagAt(i));
     }
 }
 
@@ -99,7 +92,7 @@ BezierSegment ZPathList::SegmentAt(int32_t index) const { return segments_.At(in
 void ZPathList::SetSegmentAt(int32_t index, const BezierSegment& segment) { segments_.At(index) = segment; }
 
 uint8_t ZPathList::FlagAt(int32_t index) const {
-    return (flags_ && index >= 0 && index < flags_->Count()) ? flags_->At(index) : 0;
+    return (index >= 0 && index < flags_.Count()) ? flags_.At(index) : 0;
 }
 
 RealPoint ZPathList::FirstPoint() const {
@@ -148,17 +141,17 @@ void ZPathList::Rotate(const RealPoint& centre, float sine, float cosine) {
 void ZPathList::Reverse() {
     segments_.ReverseOrder();
     for (int32_t i = 0; i < Count(); ++i) ReverseSegment(&segments_.At(i));
-    if (flags_) flags_->ReverseOrder();
+    if (tracksFlags_) flags_.ReverseOrder();
 }
 
 void ZPathList::RemoveAt(int32_t index) {
     segments_.RemoveAt(index);
-    if (flags_ && index < flags_->Count()) flags_->RemoveAt(index);
+    if (tracksFlags_ && index < flags_.Count()) flags_.RemoveAt(index);
 }
 
 void ZPathList::Clear() {
     segments_.Clear();
-    if (flags_) flags_->Clear();
+    if (tracksFlags_) flags_.Clear();
 }
 
 void ZPathList::Extract(ZPathList& out, int32_t fromIndex, float fromT, int32_t toIndex, float toT, bool wrap) const {
@@ -209,12 +202,12 @@ void ZPathList::MergeStraightRuns() {
     // by one moved the tail each time (quadratic on long paths), and a second array was fresh
     // memory on every write. After a merge the next segment is taken as it is, never compared
     // with the merged one, so three collinear segments still become two.
-    const bool withFlags = flags_ && flags_->Count() == n;
+    const bool withFlags = tracksFlags_ && flags_.Count() == n;
     int32_t w = 1;
     auto keep = [&](int32_t r) {
         if (r != w) {
             segments_.At(w) = segments_.At(r);
-            if (withFlags) flags_->At(w) = flags_->At(r);
+            if (withFlags) flags_.At(w) = flags_.At(r);
         }
         ++w;
     };
@@ -239,16 +232,14 @@ void ZPathList::MergeStraightRuns() {
     }
     if (w == n) return;
     segments_.Truncate(w);
-    if (withFlags) flags_->Truncate(w);
+    if (withFlags) flags_.Truncate(w);
 }
 
-bool ZPathList::WriteTo(ArtHandle path) {
-    MergeStraightRuns();
-
+std::vector<PathSegment> ZPathList::Anchors() const {
     int32_t count = Count();
     bool closed = IsClosed();
     int32_t full = closed ? count : count + 1;
-    if (full < 2) return false;
+    if (full < 2) return {};
     int32_t written = std::min(full, kMaxAnchors);
     std::vector<PathSegment> anchors(static_cast<size_t>(written));
     for (int32_t k = 0; k < written; ++k) {
@@ -280,19 +271,16 @@ bool ZPathList::WriteTo(ArtHandle path) {
             anchor.corner = IsSmoothJoin(before, here) ? 0 : 1;
         }
     }
-    sb::SetPathSegmentCount(path, static_cast<int16_t>(written));
-    sb::SetPathSegments(path, 0, static_cast<int16_t>(written), anchors.data());
-    sb::SetPathClosed(path, closed);
-    return true;
+    return anchors;
 }
 
 // --- ZPathListV ---------------------------------------------------------------------------------
 
-ZPathListV::ZPathListV() { flags_ = &virtualFlags_; }
+ZPathListV::ZPathListV() { tracksFlags_ = true; }
 
-ZPathListV::ZPathListV(ArtHandle path) {
-    flags_ = &virtualFlags_;
-    ReadFrom(path);
+ZPathListV::ZPathListV(const ZPathList& path) : ZPathListV() {
+    AppendAll(path);
+    SetClosed(path.IsClosed());
     if (!IsClosed() && Count() >= 1) {
         RealPoint end = LastPoint(), start = FirstPoint();
         AppendWithFlag(BezierSegment{end, end, start, start}, 1);
@@ -300,13 +288,13 @@ ZPathListV::ZPathListV(ArtHandle path) {
     }
 }
 
-ZPathListV::ZPathListV(const ZPathListV& source, int16_t first, int16_t last) {
-    flags_ = &virtualFlags_;
+ZPathListV::ZPathListV(const ZPathListV& source, int16_t first, int16_t last) : ZPathListV() {
     AppendRange(source, first, last);
 }
 
-ZPathListV::ZPathListV(const ZPathListV& other) : ZPathList(other), virtualFlags_(other.virtualFlags_) {
-    flags_ = &virtualFlags_;
+ZPathListV::ZPathListV(const ZPathListV& other) : ZPathList(other) {
+    tracksFlags_ = true;
+    flags_ = other.flags_;
 }
 
 ZPathListV& ZPathListV::operator=(const ZPathListV& other) {
@@ -321,7 +309,7 @@ void ZPathListV::AppendRange(const ZPathListV& source, int32_t first, int32_t la
     CheckCondition(first >= 0 && first < n && last >= 0 && last < n);
     for (int32_t i = first;; i = (i + 1) % n) {
         ZPathList::AppendRaw(source.SegmentAt(i));
-        virtualFlags_.At(virtualFlags_.Count() - 1) = source.FlagAt(i);
+        flags_.At(flags_.Count() - 1) = source.FlagAt(i);
         if (i == last) break;
     }
     SetClosed(false);
@@ -341,22 +329,21 @@ bool ZPathListV::IsVirtual(int32_t index) const {
     return FlagAt(index) != 0;
 }
 
+bool ZPathListV::HasVirtualSegment() const {
+    for (int32_t i = Count() - 1; i >= 0; --i)
+        if (FlagAt(i)) return true;
+    return false;
+}
+
 void ZPathListV::Extract(ZPathListV& out, int32_t fromIndex, float fromT, int32_t toIndex, float toT,
                          bool wrap) const {
     ExtractInto(out, fromIndex, fromT, toIndex, toT, wrap, false);
 }
 
-ArtHandle ZPathListV::NewPathLike(int16_t order, ArtHandle reference) {
-    ArtHandle art = sb::NewArt(kArtPath, order, reference);
-    sb::CopyBlendingAttributes(reference, art);
-    sb::SetArtStyle(art, sb::GetArtStyle(reference));
-    return art;
-}
-
-void ZPathListV::WriteAsNewPaths(int16_t order, ArtHandle reference, ArtList& out) {
+std::vector<ZPathListV> ZPathListV::VisibleRuns() const {
+    std::vector<ZPathListV> runs;
     const int32_t n = Count();
-    // Nothing to draw: an empty path would only litter the document.
-    if (n == 0) return;
+    if (n == 0) return runs;
 
     int32_t start = 0;
     if (IsClosed()) {
@@ -366,13 +353,6 @@ void ZPathListV::WriteAsNewPaths(int16_t order, ArtHandle reference, ArtList& ou
                 lastVirtual = i;
                 break;
             }
-        }
-        if (lastVirtual < 0) {
-            ArtHandle art = NewPathLike(order, reference);
-            SetClosed(true);
-            WriteTo(art);
-            out.Append(art);
-            return;
         }
         start = lastVirtual == n - 1 ? 0 : lastVirtual + 1;
     }
@@ -391,11 +371,8 @@ void ZPathListV::WriteAsNewPaths(int16_t order, ArtHandle reference, ArtList& ou
             if (next == firstRun || FlagAt(next)) break;
             runLast = next;
         }
-        ZPathListV run;
-        run.AppendRange(*this, index, runLast);
-        ArtHandle art = NewPathLike(order, reference);
-        run.WriteTo(art);
-        out.Append(art);
+        runs.emplace_back();
+        runs.back().AppendRange(*this, index, runLast);
 
         index = (runLast + 1) % n;
         if (index == firstRun) break;
@@ -410,4 +387,5 @@ void ZPathListV::WriteAsNewPaths(int16_t order, ArtHandle reference, ArtList& ou
         }
         if (backAtStart) break;
     }
+    return runs;
 }

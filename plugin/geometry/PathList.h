@@ -1,11 +1,12 @@
-// The plug-in's editable path: an ordered list of cubic segments and a closed flag, read from and
-// written to host paths in their anchor form.
+// The plug-in's editable path: an ordered list of cubic segments and a closed flag, converted to
+// and from the anchor form host paths hold. Reading and writing host art is in PathListIO.
 #pragma once
 
 #include "geometry/GeometryTypes.h"
 #include "geometry/ItemArray.h"
 
 #include <cstdint>
+#include <vector>
 
 class ZPathList {
 public:
@@ -13,8 +14,6 @@ public:
     static constexpr int32_t kMaxAnchors = 32000;
 
     ZPathList();
-    // The path's segments and closed flag; degenerate segments are dropped, corner flags are not kept.
-    explicit ZPathList(ArtHandle path);
     ZPathList(const ZPathList& other);
     ZPathList& operator=(const ZPathList& other);
     virtual ~ZPathList();
@@ -46,22 +45,25 @@ public:
     // between them is copied running backwards.
     void Extract(ZPathList& out, int32_t fromIndex, float fromT, int32_t toIndex, float toT, bool wrap) const;
 
-    // Replaces the path's anchors and closed flag, merging straight collinear runs in this list
-    // first. False, with the path untouched, when fewer than two anchors would result.
-    bool WriteTo(ArtHandle path);
+    // The segments between a path's anchors (the closing one too when closed); degenerate segments
+    // are dropped, corner flags are not kept. Fewer than two anchors give an empty open list.
+    static ZPathList FromAnchors(const PathSegment* anchors, int32_t count, bool closed);
+    // Joins straight collinear neighbours in place, pairwise from the start.
+    void MergeStraightRuns();
+    // The anchors a host path holds for the list as it stands (at most kMaxAnchors), corner flags
+    // set where the curve turns; empty when there would be fewer than two.
+    std::vector<PathSegment> Anchors() const;
 
     void Clear();
 
 protected:
-    // The virtual flags of a ZPathListV, kept parallel to the segments by every edit; null for a
-    // plain list.
-    ItemArray<uint8_t>* flags_ = nullptr;
+    // One flag per segment, kept parallel to the segments by every edit while tracksFlags_ is set
+    // (a ZPathListV); a plain list leaves it empty.
+    ItemArray<uint8_t> flags_;
+    bool tracksFlags_ = false;
 
-    void ReadFrom(ArtHandle path);
     int32_t AppendWithFlag(const BezierSegment& segment, uint8_t flag);
     void RemoveAt(int32_t index);
-    // Joins straight collinear neighbours in place, pairwise from the start.
-    void MergeStraightRuns();
     void ExtractInto(ZPathList& out, int32_t i, float s, int32_t k, float u, bool wrap, bool endIndexAllowed) const;
     void CopyForward(ZPathList& out, int32_t i, float s, int32_t k, float u) const;
     uint8_t FlagAt(int32_t index) const;
@@ -76,8 +78,9 @@ private:
 class ZPathListV : public ZPathList {
 public:
     ZPathListV();
-    // Read as ZPathList, then closed with a virtual segment when the path was open.
-    explicit ZPathListV(ArtHandle path);
+    // The list's segments, closed; an open list whose ends lie apart gains a virtual segment from
+    // its end to its start.
+    explicit ZPathListV(const ZPathList& path);
     // Segments first .. last with their flags, wrapping past the end when last < first; open.
     ZPathListV(const ZPathListV& source, int16_t first, int16_t last);
     ZPathListV(const ZPathListV& other);
@@ -90,14 +93,11 @@ public:
     bool IsVirtual(int32_t index) const;
     void Extract(ZPathListV& out, int32_t fromIndex, float fromT, int32_t toIndex, float toT, bool wrap) const;
 
-    // New host paths (placed with `order` relative to `reference`, wearing its blending and art
-    // style) for the list: one closed path when no segment is virtual, otherwise one open path per
-    // run of visible segments. Each new path is appended to `out`. An empty list makes nothing.
-    void WriteAsNewPaths(int16_t order, ArtHandle reference, ArtList& out);
+    bool HasVirtualSegment() const;
+    // The runs of visible segments as open lists, the first starting after the last virtual
+    // segment of a closed list. Raises CheckFailure when every segment is virtual.
+    std::vector<ZPathListV> VisibleRuns() const;
 
 private:
     void AppendRange(const ZPathListV& source, int32_t first, int32_t last);
-    ArtHandle NewPathLike(int16_t order, ArtHandle reference);
-
-    ItemArray<uint8_t> virtualFlags_;
 };

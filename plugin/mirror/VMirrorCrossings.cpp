@@ -1,8 +1,7 @@
-// The numeric core of the mirror engine: crossings with the axis, pieces and clusters. Nothing
-// here touches the document.
-#include "mirror/VMirror.h"
+#include "mirror/VMirrorCrossings.h"
 
 #include "geometry/Errors.h"
+#include "geometry/Numeric.h"
 
 #include <algorithm>
 #include <cmath>
@@ -70,7 +69,7 @@ double Position(const Crossing& c) { return double(c.segment) + double(c.t); }
 Line AxisFor(const MirrorParams& params) {
     Line axis;
     axis.p1 = params.origin;
-    const float theta = static_cast<float>(params.angle * 3.1415927410125732 / 180.0);
+    const float theta = static_cast<float>(params.angle * double(kPiF) / 180.0);
     const RealPoint up = RotatePointAboutOrigin(RealPoint{0.0, 100.0}, theta);
     axis.p2 = RealPoint{axis.p1.h + up.h, axis.p1.v + up.v};
     axis.ShiftParallel(static_cast<float>(params.offset));

@@ -11,7 +11,7 @@
 #include "geometry/DesktopHelpers.h"
 #include "geometry/DocumentHelpers.h"
 #include "geometry/Errors.h"
-#include "geometry/PathList.h"
+#include "geometry/PathListIO.h"
 #include "mirror/MirrorEffects.h"
 #include "mirror/VMirrorDBox.h"
 #include "mirror/VRectangularCutUI.h"
@@ -45,7 +45,7 @@ ArtHandle NewPolyline(const RealPoint* points, int count) {
     ZPathList list;
     for (int i = 0; i + 1 < count; ++i) list.Append(BezierSegment{points[i], points[i], points[i + 1], points[i + 1]});
     list.SetClosed(false);
-    list.WriteTo(path);
+    WritePathList(list, path);
     return path;
 }
 

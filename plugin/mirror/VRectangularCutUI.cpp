@@ -8,7 +8,7 @@
 #include "geometry/DesktopHelpers.h"
 #include "geometry/DocumentHelpers.h"
 #include "geometry/Errors.h"
-#include "geometry/PathList.h"
+#include "geometry/PathListIO.h"
 #include "mirror/MirrorEffects.h"
 #include "tools/VObjectCreationTool.h"
 
@@ -149,7 +149,7 @@ void VRectangularCutUI::DrawOutline(const RealPoint c[4]) {
     list.SetClosed(false);
     outline_ = NewArtOfKind(SB_ART_PATH);
     // A rectangle without extent has nothing to show: no empty path is left behind.
-    if (!list.WriteTo(outline_)) {
+    if (!WritePathList(list, outline_)) {
         ArtHandle empty = outline_;
         outline_ = nullptr;
         sb::DisposeArt(empty);

@@ -3,17 +3,12 @@
 // entry.
 #pragma once
 
-#include "geometry/PathList.h"
+#include "tools/GoldenRectShape.h"
 #include "tools/VObjectCreationTool.h"
 
 #include <scribera/SBMessages.h>
 
 #include <cstdint>
-
-// The rectangle about `anchor`: with `centred` (w, h) are its half extents and the anchor its
-// centre; otherwise (w, h) are its signed sides from the anchor corner. Sizes or an anchor that
-// are not finite draw nothing.
-ZPathList BuildGoldenRectangle(const RealPoint& anchor, float w, float h, bool centred);
 
 class VGoldenRectangle : public VObjectCreationTool {
 public:

@@ -6,14 +6,13 @@
 #include "frame/sb/Art.h"
 #include "frame/sb/Style.h"
 #include "geometry/PathList.h"
+#include "geometry/PathListIO.h"
 #include "geometry/DesktopHelpers.h"
 #include "tools/ToolPanel.h"
 #include "tools/VGridDBox.h"
 
 #include <algorithm>
 #include <cmath>
-
-const GridParams kGridDefaults = {0.0, 0.0, 36.0, 36.0, 4, 3, false};
 
 namespace {
 
@@ -26,20 +25,15 @@ constexpr uint32_t kKeySquaresX = SB_FOURCC('n', 's', 'q', 'x');
 constexpr uint32_t kKeySquaresY = SB_FOURCC('n', 's', 'q', 'y');
 constexpr uint32_t kKeyAsSquares = SB_FOURCC('c', 's', 'q', 's');
 
-// A straight segment, its control points on its anchors.
-BezierSegment Straight(const RealPoint& from, const RealPoint& to) { return BezierSegment{from, from, to, to}; }
-
 // A new path on top inside the group, holding the list and selected.
 ArtHandle AddPath(ArtHandle group, ZPathList& list) {
     ArtHandle path = sb::NewArt(kArtPath, kPlaceInsideOnTop, group);
-    list.WriteTo(path);
+    WritePathList(list, path);
     sb::SetArtUserAttr(path, SB_ATTR_SELECTED, SB_ATTR_SELECTED);
     return path;
 }
 
 }  // namespace
-
-int32_t ClampSquares(int32_t count) { return std::max(1, std::min(count, kMaxSquares)); }
 
 VGrid::VGrid() : VPanelShapeTool(kToolCode, kEvent, "Grid"), params_(kGridDefaults) {}
 
@@ -88,44 +82,17 @@ bool VGrid::UpdateFromDrag(SBToolMessage* message, bool* keyStep) {
 }
 
 void VGrid::Draw() {
-    const GridParams& p = params_;
-    const int32_t across = ClampSquares(p.squaresX);
-    const int32_t down = ClampSquares(p.squaresY);
-    const float hw = static_cast<float>(p.width * across / 2.0);
-    const float hh = static_cast<float>(p.height * down / 2.0);
+    GridShape shape = BuildGrid(params_);
     ArtHandle group = sb::NewArt(kArtGroup, kPlaceInsideOnTop, sb::GetFirstArtOfLayer(nullptr));
-    if (!std::isfinite(hw) || !std::isfinite(hh) || !std::isfinite(static_cast<float>(p.centreH)) ||
-        !std::isfinite(static_cast<float>(p.centreV)))
-        return;
-    const double ch = p.centreH, cv = p.centreV, w = p.width, h = p.height;
-    if (p.createAsSquares) {
-        for (int32_t i = 0; i < across; ++i) {
-            for (int32_t j = 0; j < down; ++j) {
-                const double x0 = ch + w * i - hw, y0 = cv + h * j - hh;
-                const RealPoint corners[4] = {{x0, y0}, {x0, y0 + h}, {x0 + w, y0 + h}, {x0 + w, y0}};
-                const RealPoint& opposite = corners[2];
-                FitGradient(static_cast<float>((x0 + opposite.h) / 2), static_cast<float>((y0 + opposite.v) / 2),
-                            static_cast<float>((x0 - opposite.h) / 2), static_cast<float>((y0 - opposite.v) / 2));
-                ZPathList cell;
-                for (int k = 0; k < 4; ++k) cell.Append(Straight(corners[k], corners[(k + 1) % 4]));
-                cell.SetClosed(true);
-                ArtHandle path = AddPath(group, cell);
-                if (HasGradientFill()) sb::SetPathStyle(path, CapturedStyle());
-            }
-        }
-        return;
+    for (GridCell& cell : shape.cells) {
+        const RealPoint& corner = cell.corner;
+        const RealPoint& opposite = cell.opposite;
+        FitGradient(static_cast<float>((corner.h + opposite.h) / 2), static_cast<float>((corner.v + opposite.v) / 2),
+                    static_cast<float>((corner.h - opposite.h) / 2), static_cast<float>((corner.v - opposite.v) / 2));
+        ArtHandle path = AddPath(group, cell.outline);
+        if (HasGradientFill()) sb::SetPathStyle(path, CapturedStyle());
     }
-    auto line = [&](const RealPoint& from, const RealPoint& to) {
-        ZPathList list;
-        list.Append(Straight(from, to));
-        list.Translate(-hw, -hh);
-        list.SetClosed(false);
-        AddPath(group, list);
-    };
-    for (int32_t i = 0; i <= across; ++i)
-        line(RealPoint{ch + w * i, cv + h * down}, RealPoint{ch + w * i, cv});
-    for (int32_t j = 0; j <= down; ++j)
-        line(RealPoint{ch + w * across, cv + h * j}, RealPoint{ch, cv + h * j});
+    for (ZPathList& line : shape.lines) AddPath(group, line);
 }
 
 void VGrid::OpenPanel() {

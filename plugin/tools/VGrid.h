@@ -3,30 +3,12 @@
 // on the icon and action playback open its panel.
 #pragma once
 
-#include "geometry/GeometryTypes.h"
+#include "tools/GridShape.h"
 #include "tools/VPanelShapeTool.h"
 
 #include <scribera/SBMessages.h>
 
 #include <cstdint>
-
-struct GridParams {
-    double centreH;
-    double centreV;
-    double width;   // of one cell; negative runs the columns the other way
-    double height;  // of one cell
-    int32_t squaresX;
-    int32_t squaresY;
-    bool createAsSquares;
-};
-
-extern const GridParams kGridDefaults;
-
-// Counts from a panel or a recorded action are kept within 1 … kMaxSquares: below 1 the drag's
-// cell division has nothing to divide by, and above it one step would make tens of thousands of
-// paths (200 × 200 cells is 40000 paths).
-constexpr int32_t kMaxSquares = 200;
-int32_t ClampSquares(int32_t count);
 
 class VGrid : public VPanelShapeTool {
 public:

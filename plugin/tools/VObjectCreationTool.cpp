@@ -7,6 +7,7 @@
 #include "frame/sb/Undo.h"
 #include "geometry/DesktopHelpers.h"
 #include "geometry/DocumentHelpers.h"
+#include "geometry/PathListIO.h"
 
 #include <algorithm>
 #include <cmath>
@@ -33,7 +34,7 @@ void VCentreArt::Draw(const RealPoint& p) {
         // Anchors without handles.
         stroke.AppendRaw(BezierSegment{ends[k][0], ends[k][0], ends[k][1], ends[k][1]});
         stroke.SetClosed(false);
-        stroke.WriteTo(strokes_[k]);
+        WritePathList(stroke, strokes_[k]);
     }
 }
 
@@ -158,7 +159,7 @@ void VObjectCreationTool::SetInfoValues(const int32_t* variables, const double* 
 
 ArtHandle VObjectCreationTool::WriteShape(ZPathList& list) {
     ArtHandle path = NewArtOfKind(kArtPath);
-    list.WriteTo(path);
+    WritePathList(list, path);
     sb::SetArtUserAttr(path, SB_ATTR_SELECTED, SB_ATTR_SELECTED);
     if (gradientFill_) sb::SetPathStyle(path, capturedStyle_);
     return path;

@@ -2,24 +2,12 @@
 // rectangle. A click, a double-click on the icon and action playback open its panel.
 #pragma once
 
-#include "geometry/PathList.h"
+#include "tools/RhombusShape.h"
 #include "tools/VPanelShapeTool.h"
 
 #include <scribera/SBMessages.h>
 
 #include <cstdint>
-
-struct RhombusParams {
-    double centreH;
-    double centreV;
-    double width;   // horizontal diagonal
-    double height;  // vertical diagonal
-};
-
-extern const RhombusParams kRhombusDefaults;
-
-// The closed four-segment path; a size or centre not finite in single precision draws nothing.
-ZPathList BuildRhombus(const RhombusParams& params);
 
 class VRhombus : public VPanelShapeTool {
 public:

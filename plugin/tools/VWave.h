@@ -3,28 +3,12 @@
 // click, a double-click on the icon and action playback open the wave's panel.
 #pragma once
 
-#include "geometry/PathList.h"
+#include "tools/WaveShape.h"
 #include "tools/VPanelShapeTool.h"
 
 #include <scribera/SBMessages.h>
 
 #include <cstdint>
-
-struct WaveParams {
-    double centreH;
-    double centreV;
-    double width;   // length of the row; negative mirrors it
-    double height;  // baseline to crest; negative swaps the sides
-    int32_t waves;
-};
-
-extern const WaveParams kWaveDefaults;
-
-// A count from a panel or a recorded action above this draws as this many arches (20000 segments,
-// within what a host path holds), so no value makes a step unbounded. A count of 0 or below draws
-// nothing, and so does a size or centre that is not finite in single precision.
-constexpr int32_t kMaxDrawnWaves = 10000;
-ZPathList BuildWave(const WaveParams& params);
 
 class VWave : public VPanelShapeTool {
 public:

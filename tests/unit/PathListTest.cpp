@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -161,4 +162,128 @@ TEST(PathListV, FlagsFollowTheirSegmentsThroughEveryEdit) {
     ASSERT_EQ(all.Count(), 7);
     EXPECT_TRUE(all.IsVirtual(2));
     EXPECT_FALSE(all.IsVirtual(6));
+}
+
+TEST(PathList, AnchorsAndBackKeepEverySegmentAndTheClosedFlag) {
+    ZPathList curve;
+    curve.Append(BezierSegment{{0, 0}, {5, 5}, {10, 5}, {15, 0}});
+    curve.Append(BezierSegment{{15, 0}, {20, -5}, {25, -5}, {30, 0}});  // smooth through (15, 0)
+    curve.Append(StraightSegment({30, 0}, {30, 20}));                   // a corner at (30, 0)
+    curve.Append(BezierSegment{{30, 20}, {20, 20}, {0, 10}, {0, 0}});
+    for (bool closed : {false, true}) {
+        ZPathList list = curve;
+        list.SetClosed(closed);
+        const std::vector<PathSegment> anchors = list.Anchors();
+        // Closed, the last segment's end is the first anchor, not an anchor of its own.
+        ASSERT_EQ(anchors.size(), closed ? 4u : 5u);
+        EXPECT_EQ(anchors[1].corner, 0);
+        EXPECT_EQ(anchors[2].corner, 1);
+        EXPECT_EQ(anchors[0].in.v, closed ? 10.0 : 0.0);
+        EXPECT_EQ(anchors[1].in.h, 10.0);
+        EXPECT_EQ(anchors[1].out.h, 20.0);
+        const ZPathList back = ZPathList::FromAnchors(anchors.data(), static_cast<int32_t>(anchors.size()), closed);
+        EXPECT_EQ(back.IsClosed(), closed);
+        ASSERT_EQ(back.Count(), 4);
+        for (int32_t k = 0; k < 4; ++k) {
+            const BezierSegment a = list.SegmentAt(k), b = back.SegmentAt(k);
+            EXPECT_TRUE(a.p0.h == b.p0.h && a.c0.v == b.c0.v && a.c1.h == b.c1.h && a.p3.v == b.p3.v) << k;
+        }
+    }
+
+    // One anchor reads as an empty open list even when marked closed; nothing writes as no anchors.
+    const PathSegment dot{{1, 1}, {1, 1}, {1, 1}, 0};
+    const ZPathList single = ZPathList::FromAnchors(&dot, 1, true);
+    EXPECT_EQ(single.Count(), 0);
+    EXPECT_FALSE(single.IsClosed());
+    EXPECT_TRUE(single.Anchors().empty());
+}
+
+TEST(PathList, StraightCollinearRunsMergePairwiseFromTheStart) {
+    ZPathList line;
+    for (int i = 0; i < 3; ++i) line.Append(StraightSegment({double(i), 0}, {double(i + 1), 0}));
+    line.Append(StraightSegment({3, 0}, {3, 4}));
+    line.MergeStraightRuns();
+    // After a merge the next segment is taken as it is: three collinear segments become two.
+    ASSERT_EQ(line.Count(), 3);
+    ExpectPoint(line.SegmentAt(0).p3, 2, 0);
+    ExpectPoint(line.SegmentAt(1).p3, 3, 0);
+    ExpectPoint(line.SegmentAt(2).p3, 3, 4);
+
+    ZPathListV folded;
+    folded.Append(StraightSegment({0, 0}, {10, 0}));
+    folded.Append(StraightSegment({10, 0}, {5, 0}), true);
+    folded.MergeStraightRuns();
+    EXPECT_EQ(folded.Count(), 2);  // a run folding back keeps its turning point
+    EXPECT_TRUE(folded.IsVirtual(1));
+}
+
+TEST(PathListV, AnOpenListIsClosedByAVirtualSegmentAndPlainListsCarryNoFlags) {
+    ZPathList corner;
+    corner.Append(StraightSegment({0, 0}, {10, 0}));
+    corner.Append(StraightSegment({10, 0}, {10, 10}));
+    const ZPathListV closedUp(corner);
+    ASSERT_EQ(closedUp.Count(), 3);
+    EXPECT_TRUE(closedUp.IsClosed());
+    EXPECT_TRUE(closedUp.IsVirtual(2));
+    EXPECT_FALSE(closedUp.IsVirtual(1));
+    ExpectPoint(closedUp.LastPoint(), 0, 0);
+    // Open with its ends together, or closed: nothing to add.
+    for (bool closed : {false, true}) {
+        const ZPathListV already(Square(closed));
+        EXPECT_EQ(already.Count(), 4);
+        EXPECT_TRUE(already.IsClosed());
+        EXPECT_FALSE(already.HasVirtualSegment());
+    }
+    EXPECT_EQ(ZPathListV(ZPathList()).Count(), 0);
+
+    // A plain copy of the list keeps its segments but not the flags; assigned back into a list
+    // with flags, every segment is visible.
+    ZPathList plain = closedUp;
+    ZPathListV again;
+    again.AppendAll(plain);
+    EXPECT_FALSE(again.HasVirtualSegment());
+    ZPathListV assigned = closedUp;
+    static_cast<ZPathList&>(assigned) = plain;
+    ASSERT_EQ(assigned.Count(), 3);
+    EXPECT_FALSE(assigned.HasVirtualSegment());
+}
+
+TEST(PathListV, VisibleRunsStartAfterTheLastVirtualSegment) {
+    ZPathListV list;
+    list.Append(StraightSegment({0, 0}, {10, 0}));
+    list.Append(StraightSegment({10, 0}, {10, 10}), true);
+    list.Append(StraightSegment({10, 10}, {0, 10}));
+    list.Append(StraightSegment({0, 10}, {0, 5}));
+    list.Append(StraightSegment({0, 5}, {0, 0}), true);
+    list.SetClosed(true);
+    std::vector<ZPathListV> runs = list.VisibleRuns();
+    ASSERT_EQ(runs.size(), 2u);
+    ASSERT_EQ(runs[0].Count(), 1);
+    ExpectPoint(runs[0].FirstPoint(), 0, 0);
+    ASSERT_EQ(runs[1].Count(), 2);
+    ExpectPoint(runs[1].FirstPoint(), 10, 10);
+    for (const ZPathListV& run : runs) {
+        EXPECT_FALSE(run.IsClosed());
+        EXPECT_FALSE(run.HasVirtualSegment());
+    }
+
+    // A visible run across the end of a closed list stays one run.
+    ZPathListV wrap;
+    wrap.Append(StraightSegment({0, 0}, {10, 0}));
+    wrap.Append(StraightSegment({10, 0}, {10, 10}), true);
+    wrap.Append(StraightSegment({10, 10}, {0, 10}));
+    wrap.Append(StraightSegment({0, 10}, {0, 0}));
+    wrap.SetClosed(true);
+    runs = wrap.VisibleRuns();
+    ASSERT_EQ(runs.size(), 1u);
+    ASSERT_EQ(runs[0].Count(), 3);
+    ExpectPoint(runs[0].FirstPoint(), 10, 10);
+    ExpectPoint(runs[0].LastPoint(), 10, 0);
+
+    EXPECT_TRUE(ZPathListV().VisibleRuns().empty());
+    ZPathListV hidden;
+    hidden.Append(StraightSegment({0, 0}, {1, 0}), true);
+    hidden.Append(StraightSegment({1, 0}, {0, 0}), true);
+    hidden.SetClosed(true);
+    EXPECT_THROW(hidden.VisibleRuns(), CheckFailure);
 }

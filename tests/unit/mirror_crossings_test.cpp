@@ -1,8 +1,9 @@
 // The mirror engine's numeric core without a document: crossings with the axis, their merge and
-// sides, pairing into pieces and grouping the pieces into objects.
+// sides, pairing into pieces, grouping the pieces into objects and building what is drawn.
 #include "geometry/BezierGeometry.h"
 #include "geometry/Errors.h"
-#include "mirror/VMirror.h"
+#include "mirror/VMirrorCrossings.h"
+#include "mirror/VMirrorPieces.h"
 
 #include <gtest/gtest.h>
 
@@ -58,6 +59,30 @@ ItemArray<Crossing> Collect(const std::vector<const ZPathListV*>& lists, const L
     mirror::CollectCrossings(lists, axis, out);
     return out;
 }
+
+bool Near(const RealPoint& a, const RealPoint& b, double tolerance = 1e-3) {
+    return std::fabs(a.h - b.h) <= tolerance && std::fabs(a.v - b.v) <= tolerance;
+}
+
+// Each segment starts where the one before it ends, the first where the last ends.
+void ExpectUnbroken(const ZPathList& list) {
+    for (int32_t k = 0; k < list.Count(); ++k) {
+        const RealPoint& end = list.SegmentAt((k + list.Count() - 1) % list.Count()).p3;
+        EXPECT_TRUE(Near(end, list.SegmentAt(k).p0)) << "break before segment " << k;
+    }
+}
+
+// The crossings, pieces and clusters of the lists about the axis.
+struct Pieces {
+    ItemArray<Crossing> crossings;
+    ItemArray<Piece> pieces;
+    std::vector<std::vector<int32_t>> clusters;
+    Pieces(const mirror::PathLists& lists, const Line& axis) {
+        mirror::CollectCrossings(lists, axis, crossings);
+        mirror::PairCrossings(crossings, pieces);
+        clusters = mirror::ClusterPieces(crossings, pieces);
+    }
+};
 
 Crossing Make(int32_t path, float s, bool before, bool after, bool first, bool last) {
     return Crossing{path, 0, 0.5f, s, uint8_t(first), uint8_t(last), uint8_t(before), uint8_t(after), 0};
@@ -241,4 +266,104 @@ TEST(MirrorCrossings, OverlappingOppositePiecesShareACluster) {
     const std::vector<std::vector<int32_t>> clusters = mirror::ClusterPieces(c, pieces);
     ASSERT_EQ(clusters.size(), 1u);
     EXPECT_EQ(clusters[0].size(), 3u);
+}
+
+TEST(MirrorPieces, AJoinedPieceIsItsKeptHalfFollowedByItsImage) {
+    const Line axis = Vertical();
+    const ZPathListV circle = CircleList(120, 100, 50, 45);
+    const Pieces p({&circle}, axis);
+    ASSERT_EQ(p.pieces.Count(), 1);
+
+    const ZPathListV half = mirror::PieceOutline({&circle}, p.crossings, p.pieces[0], axis, false);
+    EXPECT_FALSE(half.IsClosed());
+    ASSERT_GT(half.Count(), 0);
+    EXPECT_NEAR(half.FirstPoint().h, 100, 1e-3);
+    EXPECT_NEAR(half.LastPoint().h, 100, 1e-3);
+    for (int32_t k = 0; k < half.Count(); ++k) EXPECT_GE(half.SegmentAt(k).p3.h, 100 - 1e-3) << k;
+
+    const ZPathListV joined = mirror::PieceOutline({&circle}, p.crossings, p.pieces[0], axis, true);
+    EXPECT_TRUE(joined.IsClosed());
+    const int32_t n = joined.Count();
+    ASSERT_EQ(n, 2 * half.Count());
+    ExpectUnbroken(joined);
+    for (int32_t k = 0; k < n / 2; ++k) {
+        // Segment n − 1 − k is segment k reflected and run backwards.
+        BezierSegment image = joined.SegmentAt(k);
+        mirror::ReflectSegment(axis, image);
+        const BezierSegment twin = joined.SegmentAt(n - 1 - k);
+        EXPECT_TRUE(Near(image.p0, twin.p3) && Near(image.c0, twin.c1) && Near(image.c1, twin.c0) &&
+                    Near(image.p3, twin.p0))
+            << k;
+    }
+}
+
+TEST(MirrorPieces, ReflectedCopiesLeaveVirtualSegmentsOut) {
+    const Line axis = Vertical();
+    ZPathListV open;
+    open.Append(StraightSegment({110, 0}, {130, 0}));
+    open.Append(StraightSegment({130, 0}, {130, 20}));
+    open.Append(StraightSegment({130, 20}, {110, 0}), true);
+    open.SetClosed(true);
+    const ZPathList image = mirror::ReflectedVisibleSegments(axis, open);
+    ASSERT_EQ(image.Count(), 2);
+    EXPECT_TRUE(Near(image.SegmentAt(0).p0, {90, 0}));
+    EXPECT_TRUE(Near(image.SegmentAt(1).p3, {70, 20}));
+
+    ZPathList all = open;
+    mirror::ReflectList(axis, all);
+    ASSERT_EQ(all.Count(), 3);
+    EXPECT_TRUE(Near(all.SegmentAt(2).p0, {70, 20}));
+    EXPECT_TRUE(Near(all.SegmentAt(2).p3, {90, 0}));
+}
+
+TEST(MirrorPieces, AHalfRingIsOneRegionClosedAlongTheAxisAndAnIslandAnother) {
+    const Line axis = Vertical();
+    const ZPathListV outer = CircleList(100, 100, 50, 45);
+    const ZPathListV hole = CircleList(100, 100, 30, 45, true);
+    const ZPathListV island = CircleList(100, 100, 10, 45);
+    const mirror::PathLists lists{&outer, &hole, &island};
+    const Pieces p(lists, axis);
+    ASSERT_EQ(p.clusters.size(), 2u);
+
+    mirror::RegionWalk ring(lists, axis, p.crossings, p.pieces, p.clusters[0]);
+    mirror::Region region;
+    ASSERT_TRUE(ring.Next(region));
+    EXPECT_EQ(region.referencePath, 0);
+    EXPECT_EQ(region.paths, (std::vector<int32_t>{0, 1}));
+    const ZPathListV& outline = region.outline;
+    EXPECT_TRUE(outline.IsClosed());
+    ExpectUnbroken(outline);
+    // The outer arc, an edge down the axis to the hole, the hole's arc, an edge back.
+    int32_t onAxis = 0;
+    for (int32_t k = 0; k < outline.Count(); ++k) {
+        const BezierSegment& s = outline.SegmentAt(k);
+        EXPECT_GE(s.p3.h, 100 - 1e-3) << k;
+        if (std::fabs(s.p0.h - 100) < 1e-3 && std::fabs(s.p3.h - 100) < 1e-3) {
+            ++onAxis;
+            EXPECT_TRUE(IsStraightSegment(s)) << k;
+            EXPECT_NEAR(std::fabs(s.p3.v - s.p0.v), 20, 1e-3) << k;
+        }
+    }
+    EXPECT_EQ(onAxis, 2);
+    EXPECT_FALSE(ring.Next(region));
+
+    mirror::RegionWalk alone(lists, axis, p.crossings, p.pieces, p.clusters[1]);
+    ASSERT_TRUE(alone.Next(region));
+    EXPECT_EQ(region.paths, (std::vector<int32_t>{2}));
+    ExpectUnbroken(region.outline);
+    EXPECT_FALSE(alone.Next(region));
+}
+
+TEST(MirrorPieces, TheAxisStepsOffAPathThatStartsOnIt) {
+    MirrorParams params;
+    params.origin = {100, 100};
+    Line axis = mirror::AxisFor(params);
+    const ZPathListV onAxis = Polygon({{100, 50}, {150, 50}, {150, 150}});
+    const ZPathListV clear = Polygon({{120, 50}, {150, 50}, {150, 150}});
+    mirror::NudgeClearOfStarts(params, axis, {&clear});
+    EXPECT_EQ(params.offset, 0.0);
+    mirror::NudgeClearOfStarts(params, axis, {&clear, &onAxis});
+    EXPECT_NEAR(params.offset, 0.01, 1e-12);
+    EXPECT_GE(axis.DistanceToLine(onAxis.FirstPoint()), 0.001f);
+    EXPECT_NEAR(axis.p1.h, 100.01, 1e-6);
 }

@@ -1,5 +1,5 @@
 // The rose's petals as the tool builds them, before they reach a document.
-#include "tools/VRose.h"
+#include "tools/RoseShape.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The spiral's quarter turns as the tool builds them, before they reach a document.
 #include "geometry/Errors.h"
 #include "tools/CurveFitter.h"
-#include "tools/VSpiral.h"
+#include "tools/SpiralShape.h"
 
 #include <gtest/gtest.h>
 
