@@ -4,11 +4,10 @@
 #pragma once
 
 #include "geometry/GeometryTypes.h"
+#include "geometry/Numeric.h"
 
 #include <cstdint>
 
-// π as the geometry uses it: the single-precision value.
-constexpr float kPiF = 3.1415927f;
 constexpr float kHalfPiF = 1.5707964f;
 
 // --- Points and vectors -------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 // entry.
 #pragma once
 
+#include "frame/ActionKeys.h"
 #include "geometry/PathList.h"
 #include "tools/VObjectCreationTool.h"
 
@@ -17,7 +18,7 @@ ZPathList BuildGoldenRectangle(const RealPoint& anchor, float w, float h, bool c
 
 class VGoldenRectangle : public VObjectCreationTool {
 public:
-    static constexpr int32_t kToolCode = 6;
+    explicit VGoldenRectangle(const ToolAction& action) : action_(action) {}
 
     SBErr EditOptions(SBToolMessage* message) override;
     SBErr MouseDown(SBToolMessage* message) override;
@@ -29,15 +30,12 @@ public:
     void RecordAction();
     // Draws the recorded rectangle about its centre and records it again, dialog or not.
     void PlayBack(SBActionParamValueRef values);
-    static void PlayBackHook(SBActionParamValueRef values, bool showDialog);
-
-    // The plug-in's one golden rectangle object.
-    static VGoldenRectangle* Instance();
 
     float Width() const { return w_; }
     float Height() const { return h_; }
 
 private:
+    const ToolAction& action_;
     // The base keeps its anchor, drag vector and Alt state to itself; playback sets these.
     RealPoint anchor_{0, 0};
     float w_ = 0.0f;

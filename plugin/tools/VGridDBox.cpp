@@ -8,14 +8,12 @@ const ToolPanelNames VGridDBox::kNames = {
     "com.norvane.event.GridToolCancel",
     "com.norvane.event.GridTool",
     "DisplayGridToolOptions",
-    &ZGlobals::gridDBox,
-    {&ZGlobals::gridTool, nullptr},
 };
 
-VGridDBox::VGridDBox(const GridParams* defaults) : VShapeToolDBox(kNames, defaults) {}
+VGridDBox::VGridDBox(const PanelSlots& slots, VGrid& tool) : VShapeToolDBox(kNames, slots, tool, kGridDefaults) {}
 
 std::string VGridDBox::Payload() const {
-    const GridParams& p = *Parameters();
+    const GridParams& p = Shown();
     return PanelPayload()
         .Add("width", p.width)
         .Add("height", p.height)
@@ -25,15 +23,12 @@ std::string VGridDBox::Payload() const {
         .Text();
 }
 
-void VGridDBox::ReceiveParameters(const std::string& payload) {
-    GridParams* params = Block();
-    if (!params) return;
-    ReadPayloadField(payload, "width", &params->width);
-    ReadPayloadField(payload, "height", &params->height);
-    ReadPayloadField(payload, "sqX", &params->squaresX);
-    ReadPayloadField(payload, "sqY", &params->squaresY);
-    ReadPayloadField(payload, "createAsSquares", &params->createAsSquares);
-    params->squaresX = ClampSquares(params->squaresX);
-    params->squaresY = ClampSquares(params->squaresY);
-    Confirm();
+void VGridDBox::Read(const std::string& payload, GridParams& values) const {
+    ReadPayloadField(payload, "width", &values.width);
+    ReadPayloadField(payload, "height", &values.height);
+    ReadPayloadField(payload, "sqX", &values.squaresX);
+    ReadPayloadField(payload, "sqY", &values.squaresY);
+    ReadPayloadField(payload, "createAsSquares", &values.createAsSquares);
+    values.squaresX = ClampSquares(values.squaresX);
+    values.squaresY = ClampSquares(values.squaresY);
 }

@@ -10,9 +10,11 @@ class VGridDBox : public VShapeToolDBox<GridParams> {
 public:
     static const ToolPanelNames kNames;
 
-    explicit VGridDBox(const GridParams* defaults);
+    VGridDBox(const PanelSlots& slots, VGrid& tool);
 
     std::string Payload() const override;
+
+protected:
     // The counts are kept within 1 … kMaxSquares.
-    void ReceiveParameters(const std::string& payload) override;
+    void Read(const std::string& payload, GridParams& values) const override;
 };

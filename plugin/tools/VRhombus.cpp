@@ -1,12 +1,9 @@
 #include "tools/VRhombus.h"
 
-#include "frame/Globals.h"
 #include "frame/sb/Action.h"
 #include "frame/sb/Registry.h"
 #include "geometry/BezierGeometry.h"
 #include "geometry/DesktopHelpers.h"
-#include "tools/ToolPanel.h"
-#include "tools/VRhombusDBox.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,10 +13,6 @@ const RhombusParams kRhombusDefaults = {0.0, 0.0, 200.0, 100.0};
 namespace {
 
 constexpr int32_t kInfoVariables[] = {15, 16, 2, 3, -1};
-constexpr const char* kEvent = "sb_plugin_zarvo_rhombus";
-
-constexpr uint32_t kKeyWidth = SB_FOURCC('w', 'd', 't', 'h');
-constexpr uint32_t kKeyHeight = SB_FOURCC('h', 'g', 'h', 't');
 
 }  // namespace
 
@@ -42,7 +35,7 @@ ZPathList BuildRhombus(const RhombusParams& params) {
     return list;
 }
 
-VRhombus::VRhombus() : VPanelShapeTool(kToolCode, kEvent, "Rhombus"), params_(kRhombusDefaults) {}
+VRhombus::VRhombus(const ToolAction* action) : VParamShapeTool(action, "Rhombus", kRhombusDefaults) {}
 
 bool VRhombus::UpdateFromDrag(SBToolMessage* message, bool* keyStep) {
     *keyStep = false;
@@ -73,12 +66,10 @@ void VRhombus::Draw() {
     WriteShape(list);
 }
 
-void VRhombus::OpenPanel() {
-    auto* panel = gZGlobals ? dynamic_cast<VRhombusDBox*>(gZGlobals->rhombusDBox) : nullptr;
-    if (panel) panel->PointAt(this, &params_);
+PreferencesElement VRhombus::Preferences() const {
     PreferencesElement element("rhombus");
     element.Add("width", params_.width).Add("height", params_.height);
-    OpenToolPanel(panel, element);
+    return element;
 }
 
 void VRhombus::SetRhombusParameters(float width, float height) {
@@ -87,17 +78,12 @@ void VRhombus::SetRhombusParameters(float width, float height) {
 }
 
 void VRhombus::WriteAction(sb::ActionParamValue& value) const {
-    value.SetUnitReal(kKeyWidth, SB_UNIT_POINTS, params_.width);
-    value.SetUnitReal(kKeyHeight, SB_UNIT_POINTS, params_.height);
+    value.SetUnitReal(actionkey::kWidth, SB_UNIT_POINTS, params_.width);
+    value.SetUnitReal(actionkey::kHeight, SB_UNIT_POINTS, params_.height);
 }
 
 void VRhombus::ReadAction(SBActionParamValueRef values) {
-    const double wdth = sb::GetActionReal(values, kKeyWidth);
-    const double hght = sb::GetActionReal(values, kKeyHeight);
+    const double wdth = sb::GetActionReal(values, actionkey::kWidth);
+    const double hght = sb::GetActionReal(values, actionkey::kHeight);
     SetRhombusParameters(static_cast<float>(wdth), static_cast<float>(hght));
-}
-
-void VRhombus::PlayBackHook(SBActionParamValueRef values, bool showDialog) {
-    auto* rhombus = gZGlobals ? dynamic_cast<VRhombus*>(gZGlobals->rhombus) : nullptr;
-    if (rhombus) rhombus->PlayBack(values, showDialog);
 }

@@ -8,22 +8,17 @@ const ToolPanelNames VRhombusDBox::kNames = {
     "com.norvane.event.RhombusToolCancel",
     "com.norvane.event.RhombusTool",
     "DisplayRhombusToolOptions",
-    &ZGlobals::rhombusDBox,
-    {&ZGlobals::rhombusTool, nullptr},
 };
 
-VRhombusDBox::VRhombusDBox(const RhombusParams* defaults) : VShapeToolDBox(kNames, defaults) {}
+VRhombusDBox::VRhombusDBox(const PanelSlots& slots, VRhombus& tool) : VShapeToolDBox(kNames, slots, tool, kRhombusDefaults) {}
 
 std::string VRhombusDBox::Payload() const {
-    const RhombusParams& p = *Parameters();
+    const RhombusParams& p = Shown();
     return PanelPayload(PanelPayload::kCompactSeparator).Add("width", p.width).Add("height", p.height).Text();
 }
 
-void VRhombusDBox::ReceiveParameters(const std::string& payload) {
-    RhombusParams* params = Block();
-    if (!params) return;
+void VRhombusDBox::Read(const std::string& payload, RhombusParams& values) const {
     std::string text;
-    ReadPayloadField(payload, "width", &params->width);
-    if (ExtractPayloadValue(payload, "height", &text)) params->height = ReadLeadingInteger(text);
-    Confirm();
+    ReadPayloadField(payload, "width", &values.width);
+    if (ExtractPayloadValue(payload, "height", &text)) values.height = ReadLeadingInteger(text);
 }

@@ -10,9 +10,11 @@ class VRhombusDBox : public VShapeToolDBox<RhombusParams> {
 public:
     static const ToolPanelNames kNames;
 
-    explicit VRhombusDBox(const RhombusParams* defaults);
+    VRhombusDBox(const PanelSlots& slots, VRhombus& tool);
 
     // This panel's payload has no blank before the colon.
     std::string Payload() const override;
-    void ReceiveParameters(const std::string& payload) override;
+
+protected:
+    void Read(const std::string& payload, RhombusParams& values) const override;
 };

@@ -8,22 +8,17 @@ const ToolPanelNames VRoseDBox::kNames = {
     "com.norvane.event.RoseToolCancel",
     "com.norvane.event.RoseTool",
     "DisplayRoseToolOptions",
-    &ZGlobals::roseDBox,
-    {&ZGlobals::roseTool, nullptr},
 };
 
-VRoseDBox::VRoseDBox(const RoseParams* defaults) : VShapeToolDBox(kNames, defaults) {}
+VRoseDBox::VRoseDBox(const PanelSlots& slots, VRose& tool) : VShapeToolDBox(kNames, slots, tool, kRoseDefaults) {}
 
 std::string VRoseDBox::Payload() const {
-    const RoseParams& p = *Parameters();
+    const RoseParams& p = Shown();
     return PanelPayload().Add("radius", p.radius).Add("lobes", p.lobes).Add("width", p.width).Text();
 }
 
-void VRoseDBox::ReceiveParameters(const std::string& payload) {
-    RoseParams* params = Block();
-    if (!params) return;
-    ReadPayloadField(payload, "radius", &params->radius);
-    ReadPayloadField(payload, "lobes", &params->lobes);
-    ReadPayloadField(payload, "width", &params->width);
-    Confirm();
+void VRoseDBox::Read(const std::string& payload, RoseParams& values) const {
+    ReadPayloadField(payload, "radius", &values.radius);
+    ReadPayloadField(payload, "lobes", &values.lobes);
+    ReadPayloadField(payload, "width", &values.width);
 }

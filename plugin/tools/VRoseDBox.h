@@ -10,8 +10,10 @@ class VRoseDBox : public VShapeToolDBox<RoseParams> {
 public:
     static const ToolPanelNames kNames;
 
-    explicit VRoseDBox(const RoseParams* defaults);
+    VRoseDBox(const PanelSlots& slots, VRose& tool);
 
     std::string Payload() const override;
-    void ReceiveParameters(const std::string& payload) override;
+
+protected:
+    void Read(const std::string& payload, RoseParams& values) const override;
 };

@@ -1,38 +1,41 @@
-// The panel controller of a shape tool: the payload comes from the tool's own parameter block
-// once the tool has opened the panel, from the defaults before.
+// The panel controller of a shape tool. The tool hands it a copy of its parameters when it opens
+// the panel (the payload is made from that copy, from the defaults before); an answer is read into
+// a record and handed to the tool with the interaction mode, and the tool decides what it does.
 #pragma once
 
 #include "panels/VexelUIController.h"
 #include "tools/VPanelShapeTool.h"
 
+#include <string>
+
 template <class Params>
-class VShapeToolDBox : public VToolPanelController {
+class VShapeToolDBox : public VToolPanelController, public VShapePanel<Params> {
 public:
-    VShapeToolDBox(const ToolPanelNames& names, const Params* defaults)
-        : VToolPanelController(names), defaults_(defaults) {}
+    VShapeToolDBox(const ToolPanelNames& names, const PanelSlots& slots, VParamShapeTool<Params>& tool,
+                   const Params& defaults)
+        : VToolPanelController(names, slots), tool_(tool), shown_(defaults) {}
 
-    // The tool hands over its own block when it opens the panel.
-    void PointAt(VPanelShapeTool* tool, Params* params) {
-        tool_ = tool;
-        params_ = params;
+    void Open(const Params& values, const char* mode) override {
+        shown_ = values;
+        OpenFor(mode);
     }
 
-    void Cancel() override {
-        if (tool_) tool_->PanelCancelled();
+    void ReceiveParameters(const std::string& payload) override {
+        Params values = shown_;
+        Read(payload, values);
+        tool_.PanelAnswered(values, InteractionMode());
     }
 
-    const Params* Parameters() const { return params_ ? params_ : defaults_; }
+    void Cancel() override { tool_.PanelClosed(InteractionMode()); }
+
+    // The values the panel was last opened with.
+    const Params& Shown() const { return shown_; }
 
 protected:
-    // Before the tool first opened the panel there is no block of its own to store into: the
-    // answer changes nothing.
-    Params* Block() const { return params_; }
-    void Confirm() {
-        if (tool_) tool_->PanelConfirmed();
-    }
+    // Reads the answer's fields into `values`; a field the answer lacks keeps its value.
+    virtual void Read(const std::string& payload, Params& values) const = 0;
 
 private:
-    const Params* defaults_;
-    Params* params_ = nullptr;
-    VPanelShapeTool* tool_ = nullptr;
+    VParamShapeTool<Params>& tool_;
+    Params shown_;
 };

@@ -8,22 +8,17 @@ const ToolPanelNames VSpiralDBox::kNames = {
     "com.norvane.event.SpiralToolCancel",
     "com.norvane.event.SpiralTool",
     "DisplayArchSpiralToolOptions",
-    &ZGlobals::spiralDBox,
-    {&ZGlobals::spiralTool, nullptr},
 };
 
-VSpiralDBox::VSpiralDBox(const SpiralParams* defaults) : VShapeToolDBox(kNames, defaults) {}
+VSpiralDBox::VSpiralDBox(const PanelSlots& slots, VSpiral& tool) : VShapeToolDBox(kNames, slots, tool, kSpiralDefaults) {}
 
 std::string VSpiralDBox::Payload() const {
-    const SpiralParams& p = *Parameters();
+    const SpiralParams& p = Shown();
     return PanelPayload().Add("radius", p.radius).Add("turns", p.turns).Add("fermat", p.fermat).Text();
 }
 
-void VSpiralDBox::ReceiveParameters(const std::string& payload) {
-    SpiralParams* params = Block();
-    if (!params) return;
-    ReadPayloadField(payload, "radius", &params->radius);
-    ReadPayloadField(payload, "turns", &params->turns);
-    ReadPayloadField(payload, "fermat", &params->fermat);
-    Confirm();
+void VSpiralDBox::Read(const std::string& payload, SpiralParams& values) const {
+    ReadPayloadField(payload, "radius", &values.radius);
+    ReadPayloadField(payload, "turns", &values.turns);
+    ReadPayloadField(payload, "fermat", &values.fermat);
 }

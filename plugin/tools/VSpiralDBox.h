@@ -10,8 +10,10 @@ class VSpiralDBox : public VShapeToolDBox<SpiralParams> {
 public:
     static const ToolPanelNames kNames;
 
-    explicit VSpiralDBox(const SpiralParams* defaults);
+    VSpiralDBox(const PanelSlots& slots, VSpiral& tool);
 
     std::string Payload() const override;
-    void ReceiveParameters(const std::string& payload) override;
+
+protected:
+    void Read(const std::string& payload, SpiralParams& values) const override;
 };

@@ -10,8 +10,10 @@ class VWaveDBox : public VShapeToolDBox<WaveParams> {
 public:
     static const ToolPanelNames kNames;
 
-    explicit VWaveDBox(const WaveParams* defaults);
+    VWaveDBox(const PanelSlots& slots, VWave& tool);
 
     std::string Payload() const override;
-    void ReceiveParameters(const std::string& payload) override;
+
+protected:
+    void Read(const std::string& payload, WaveParams& values) const override;
 };
