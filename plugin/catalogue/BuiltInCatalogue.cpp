@@ -6,6 +6,7 @@
 #include "mirror/VMirrorDBox.h"
 #include "mirror/VMirrorUI.h"
 #include "mirror/VRectangularCutUI.h"
+#include "tools/InfoVariables.h"
 #include "tools/VGoldenRect.h"
 #include "tools/VGridDBox.h"
 #include "tools/VRhombusDBox.h"
@@ -16,6 +17,7 @@
 namespace {
 
 using namespace actionkey;
+using namespace infovariables;
 
 // ---- Actions --------------------------------------------------------------------------------------
 
@@ -74,13 +76,6 @@ constexpr ToolAction kCutAction = {8, "sb_plugin_zarvo_cut", "Zarvo Cut", kMirro
 constexpr ToolAction kRectCutAction = {9, "sb_plugin_zarvo_rectangle_cut", "Zarvo Rectangle Cut", kRectangleCutKeys,
                                        Count(kRectangleCutKeys)};
 
-// ---- Info-panel variables ------------------------------------------------------------------------
-
-constexpr int32_t kCentreRadius[] = {15, 16, 4, -1};
-constexpr int32_t kCentreWidthHeight[] = {15, 16, 2, 3, -1};
-constexpr int32_t kCentreWidth[] = {15, 16, 2, -1};
-constexpr int32_t kCentreAngle[] = {15, 16, 10, -1};
-
 // ---- Objects, panels and playback ----------------------------------------------------------------
 
 // A shape tool with a panel: the object, and its controller kept in `Entry`, answering while the
@@ -90,10 +85,10 @@ VTool* NewShape() {
     return new Tool(&Action);
 }
 
-template <class Tool, class Panel, VexelUIController* ZGlobals::*Entry, SBToolHandle ZGlobals::*Active>
+template <class Tool, class Panel, const auto& Fields, VexelUIController* ZGlobals::*Entry, SBToolHandle ZGlobals::*Active>
 VexelUIController* NewShapePanel(VTool& object) {
     auto& tool = static_cast<Tool&>(object);
-    auto* panel = new Panel(PanelSlots{Entry, {Active, nullptr}}, tool);
+    auto* panel = new Panel(Fields, PanelSlots{Entry, {Active, nullptr}}, tool);
     tool.AttachPanel(panel);
     return panel;
 }
@@ -141,19 +136,19 @@ using G = ZGlobals;
 const ToolRow kRows[] = {
     {"Rose", 16064, kCentreRadius, &kRoseAction, &G::roseTool,
      nullptr, &G::rose, NewShape<VRose, kRoseAction>,
-     &G::roseDBox, NewShapePanel<VRose, VRoseDBox, &G::roseDBox, &G::roseTool>,
+     &G::roseDBox, NewShapePanel<VRose, VRoseDBox, kRosePanel, &G::roseDBox, &G::roseTool>,
      PlayBackShape, nullptr, 0, nullptr, nullptr, nullptr},
     {"Wave", 16065, kCentreWidthHeight, &kWaveAction, &G::waveTool,
      nullptr, &G::wave, NewShape<VWave, kWaveAction>,
-     &G::waveDBox, NewShapePanel<VWave, VWaveDBox, &G::waveDBox, &G::waveTool>,
+     &G::waveDBox, NewShapePanel<VWave, VWaveDBox, kWavePanel, &G::waveDBox, &G::waveTool>,
      PlayBackShape, nullptr, 0, nullptr, nullptr, nullptr},
     {"Rhombus", 16066, kCentreWidthHeight, &kRhombusAction, &G::rhombusTool,
      nullptr, &G::rhombus, NewShape<VRhombus, kRhombusAction>,
-     &G::rhombusDBox, NewShapePanel<VRhombus, VRhombusDBox, &G::rhombusDBox, &G::rhombusTool>,
+     &G::rhombusDBox, NewShapePanel<VRhombus, VRhombusDBox, kRhombusPanel, &G::rhombusDBox, &G::rhombusTool>,
      PlayBackShape, nullptr, 0, nullptr, nullptr, nullptr},
     {"Spiral", 16067, kCentreRadius, &kSpiralAction, &G::spiralTool,
      nullptr, &G::spiral, NewShape<VSpiral, kSpiralAction>,
-     &G::spiralDBox, NewShapePanel<VSpiral, VSpiralDBox, &G::spiralDBox, &G::spiralTool>,
+     &G::spiralDBox, NewShapePanel<VSpiral, VSpiralDBox, kSpiralPanel, &G::spiralDBox, &G::spiralTool>,
      PlayBackShape, nullptr, 0, nullptr, nullptr, nullptr},
     {"GoldenRect", 16068, kCentreWidth, &kGoldenRectAction, &G::goldenRectTool,
      GoldenRectangle, nullptr, nullptr,
@@ -164,7 +159,7 @@ const ToolRow kRows[] = {
      nullptr, 0, nullptr, nullptr, nullptr},
     {"Grid", 16069, kCentreWidthHeight, &kGridAction, &G::gridTool,
      nullptr, &G::grid, NewShape<VGrid, kGridAction>,
-     &G::gridDBox, NewShapePanel<VGrid, VGridDBox, &G::gridDBox, &G::gridTool>,
+     &G::gridDBox, NewShapePanel<VGrid, VGridDBox, kGridPanel, &G::gridDBox, &G::gridTool>,
      PlayBackShape, nullptr, 0, nullptr, nullptr, nullptr},
     {"PolarMesh", 16070, kCentreWidth, &kPolarMeshAction, &G::polarMeshTool,
      nullptr, &G::polarMesh, nullptr,

@@ -11,12 +11,12 @@
 #include "geometry/PathList.h"
 #include "mirror/MirrorEffects.h"
 #include "tools/ActionRecord.h"
+#include "tools/InfoVariables.h"
 
 #include <cmath>
 
 namespace {
 
-constexpr int32_t kInfoVariables[] = {15, 16, 10, -1};
 
 uint16_t Modifiers(const SBToolMessage* message) { return message->event ? message->event->modifiers : 0; }
 
@@ -98,7 +98,7 @@ bool VMirrorUI::UpdateFromEvent(SBToolMessage* message) {
 
     if (changed) {
         const double values[] = {params_.origin.h, params_.origin.v, params_.angle};
-        ShowInfo(kInfoVariables, values);
+        ShowInfo(infovariables::kCentreAngle, values);
     }
     return changed;
 }
@@ -188,8 +188,7 @@ void VMirrorUI::ApplyFromAction(double h, double v, double angle, int32_t type, 
 void VMirrorUI::RecordMirrorAction() {
     RecordToolAction(cut_ ? cutAction_ : mirrorAction_, 0, [&](sb::ActionParamValue& value) {
         using namespace actionkey;
-        value.SetUnitReal(kCentreX, SB_UNIT_POINTS, params_.origin.h);
-        value.SetUnitReal(kCentreY, SB_UNIT_POINTS, params_.origin.v);
+        WriteActionCentre(value, params_.origin.h, params_.origin.v);
         value.SetUnitReal(kRotate, SB_UNIT_ANGLE, params_.angle);
         value.SetInteger(kMirrorType, params_.mirrorType);
         value.SetBoolean(kFlipAgain, params_.flipAgain);
@@ -198,12 +197,11 @@ void VMirrorUI::RecordMirrorAction() {
 
 void VMirrorUI::PlayBack(VMirrorUI* tool, SBActionParamValueRef values, bool cut) {
     using namespace actionkey;
-    const double h = sb::GetActionReal(values, kCentreX);
-    const double v = sb::GetActionReal(values, kCentreY);
+    const RealPoint centre = ReadActionCentre(values);
     const double angle = sb::GetActionReal(values, kRotate);
     const int32_t type = sb::GetActionInteger(values, kMirrorType);
     const bool flip = sb::GetActionBoolean(values, kFlipAgain);
     if (!tool) return;
     tool->SetCutMode(cut);
-    tool->ApplyFromAction(h, v, angle, type, flip);
+    tool->ApplyFromAction(centre.h, centre.v, angle, type, flip);
 }

@@ -7,15 +7,10 @@
 #include "geometry/PathList.h"
 #include "mirror/MirrorEffects.h"
 #include "tools/ActionRecord.h"
+#include "tools/InfoVariables.h"
 
 #include <algorithm>
 #include <cmath>
-
-namespace {
-
-constexpr int32_t kInfoVariables[] = {15, 16, 2, 3, -1};
-
-}  // namespace
 
 SBErr VRectangularCutUI::Select(SBToolMessage*) {
     mirrorType_ = CutAuto;
@@ -44,7 +39,7 @@ bool VRectangularCutUI::UpdateFromEvent(SBToolMessage* message) {
     if (changed) {
         const RealPoint& start = drag_.Anchor();
         const double values[] = {start.h, start.v, std::fabs(drag_.H()), -std::fabs(drag_.V())};
-        ShowInfo(kInfoVariables, values);
+        ShowInfo(infovariables::kCentreWidthHeight, values);
     }
     return changed;
 }
@@ -131,7 +126,6 @@ void VRectangularCutUI::ApplyFromAction(float ch, float cv, float w, float h, in
 
 void VRectangularCutUI::RecordRectCutAction() {
     RecordToolAction(action_, 0, [&](sb::ActionParamValue& value) {
-        using namespace actionkey;
         const RealPoint& start = drag_.Anchor();
         const float dragH = drag_.H(), dragV = drag_.V();
         double ch, cv, w, h;
@@ -146,20 +140,16 @@ void VRectangularCutUI::RecordRectCutAction() {
             w = std::fabs(dragH);
             h = std::fabs(dragV);
         }
-        value.SetUnitReal(kCentreX, SB_UNIT_POINTS, ch);
-        value.SetUnitReal(kCentreY, SB_UNIT_POINTS, cv);
-        value.SetUnitReal(kWidth, SB_UNIT_POINTS, w);
-        value.SetUnitReal(kHeight, SB_UNIT_POINTS, h);
-        value.SetInteger(kMirrorType, mirrorType_);
+        WriteActionCentre(value, ch, cv);
+        WriteActionSize(value, w, h);
+        value.SetInteger(actionkey::kMirrorType, mirrorType_);
     });
 }
 
 void VRectangularCutUI::PlayBack(SBActionParamValueRef values) {
-    using namespace actionkey;
-    const double ch = sb::GetActionReal(values, kCentreX);
-    const double cv = sb::GetActionReal(values, kCentreY);
-    const double w = sb::GetActionReal(values, kWidth);
-    const double h = sb::GetActionReal(values, kHeight);
-    const int32_t type = sb::GetActionInteger(values, kMirrorType);
-    ApplyFromAction(static_cast<float>(ch), static_cast<float>(cv), static_cast<float>(w), static_cast<float>(h), type);
+    const RealPoint centre = ReadActionCentre(values);
+    const RealPoint size = ReadActionSize(values);
+    const int32_t type = sb::GetActionInteger(values, actionkey::kMirrorType);
+    ApplyFromAction(static_cast<float>(centre.h), static_cast<float>(centre.v), static_cast<float>(size.h),
+                    static_cast<float>(size.v), type);
 }

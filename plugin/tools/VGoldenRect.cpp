@@ -4,12 +4,12 @@
 #include "frame/sb/Registry.h"
 #include "geometry/Numeric.h"
 #include "tools/ActionRecord.h"
+#include "tools/InfoVariables.h"
 
 #include <cmath>
 
 namespace {
 
-constexpr int32_t kInfoVariables[] = {15, 16, 2, -1};
 constexpr int32_t kDialogStatus = 3;
 
 }  // namespace
@@ -31,8 +31,6 @@ ZPathList BuildGoldenRectangle(const RealPoint& anchor, float w, float h, bool c
     list.SetClosed(true);
     return list;
 }
-
-SBErr VGoldenRectangle::EditOptions(SBToolMessage*) { return 0; }
 
 SBErr VGoldenRectangle::MouseDown(SBToolMessage* message) {
     anchor_ = message->cursor;
@@ -59,7 +57,7 @@ bool VGoldenRectangle::UpdateFromDrag(SBToolMessage* message, bool* keyStep) {
         w_ = w;
         h_ = h;
         const double values[] = {anchor_.h, anchor_.v, std::fabs(w_)};
-        SetInfoValues(kInfoVariables, values);
+        SetInfoValues(infovariables::kCentreWidth, values);
         changed = true;
     }
     if (TrackAltKey(message)) changed = true;
@@ -91,28 +89,21 @@ void VGoldenRectangle::SetDragVector(float w, float h) {
 
 void VGoldenRectangle::RecordAction() {
     RecordToolAction(action_, kDialogStatus, [&](sb::ActionParamValue& value) {
-        using namespace actionkey;
         if (alt_) {
-            value.SetUnitReal(kCentreX, SB_UNIT_POINTS, anchor_.h);
-            value.SetUnitReal(kCentreY, SB_UNIT_POINTS, anchor_.v);
-            value.SetUnitReal(kWidth, SB_UNIT_POINTS, std::fabs(w_));
-            value.SetUnitReal(kHeight, SB_UNIT_POINTS, std::fabs(h_));
+            WriteActionCentre(value, anchor_.h, anchor_.v);
+            WriteActionSize(value, std::fabs(w_), std::fabs(h_));
         } else {
-            value.SetUnitReal(kCentreX, SB_UNIT_POINTS, anchor_.h + w_ / 2.0f);
-            value.SetUnitReal(kCentreY, SB_UNIT_POINTS, anchor_.v + h_ / 2.0f);
-            value.SetUnitReal(kWidth, SB_UNIT_POINTS, std::fabs(w_ / 2.0f));
-            value.SetUnitReal(kHeight, SB_UNIT_POINTS, std::fabs(h_ / 2.0f));
+            WriteActionCentre(value, anchor_.h + w_ / 2.0f, anchor_.v + h_ / 2.0f);
+            WriteActionSize(value, std::fabs(w_ / 2.0f), std::fabs(h_ / 2.0f));
         }
     });
 }
 
 void VGoldenRectangle::PlayBack(SBActionParamValueRef values) {
-    const double cntx = sb::GetActionReal(values, actionkey::kCentreX);
-    const double cnty = sb::GetActionReal(values, actionkey::kCentreY);
-    const double wdth = sb::GetActionReal(values, actionkey::kWidth);
-    const double hght = sb::GetActionReal(values, actionkey::kHeight);
-    SetDragVector(static_cast<float>(wdth), static_cast<float>(hght));
-    anchor_ = RealPoint{static_cast<float>(cntx), static_cast<float>(cnty)};
+    const RealPoint centre = ReadActionCentre(values);
+    const RealPoint size = ReadActionSize(values);
+    SetDragVector(static_cast<float>(size.h), static_cast<float>(size.v));
+    anchor_ = RealPoint{static_cast<float>(centre.h), static_cast<float>(centre.v)};
     alt_ = true;
     Draw();
     RecordAction();

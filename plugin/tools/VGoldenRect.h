@@ -20,7 +20,6 @@ class VGoldenRectangle : public VObjectCreationTool {
 public:
     explicit VGoldenRectangle(const ToolAction& action) : action_(action) {}
 
-    SBErr EditOptions(SBToolMessage* message) override;
     SBErr MouseDown(SBToolMessage* message) override;
     SBErr MouseUp(SBToolMessage* message) override;
     bool UpdateFromDrag(SBToolMessage* message, bool* keyStep) override;

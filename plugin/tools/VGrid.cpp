@@ -6,6 +6,7 @@
 #include "frame/sb/Style.h"
 #include "geometry/PathList.h"
 #include "geometry/DesktopHelpers.h"
+#include "tools/InfoVariables.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,7 +15,6 @@ const GridParams kGridDefaults = {0.0, 0.0, 36.0, 36.0, 4, 3, false};
 
 namespace {
 
-constexpr int32_t kInfoVariables[] = {15, 16, 2, 3, -1};
 
 // A straight segment, its control points on its anchors.
 BezierSegment Straight(const RealPoint& from, const RealPoint& to) { return BezierSegment{from, from, to, to}; }
@@ -56,24 +56,16 @@ bool VGrid::UpdateFromDrag(SBToolMessage* message, bool* keyStep) {
         ++params_.squaresX;
         *keyStep = changed = true;
     }
-    if (AltState()) {
-        params_.centreH = Anchor().h;
-        params_.centreV = Anchor().v;
-    } else {
-        params_.centreH = Anchor().h + h / 2.0f;
-        params_.centreV = Anchor().v + v / 2.0f;
-    }
+    CentreOnAnchorOrMiddle();
     if (!IsClick()) {
         const float across = static_cast<float>(params_.squaresX);
         const float down = static_cast<float>(params_.squaresY);
         params_.width = (AltState() ? 2.0f * h : h) / across;
         params_.height = (AltState() ? 2.0f * v : v) / down;
     }
-    if (changed) {
-        const double values[] = {params_.centreH, params_.centreV, static_cast<double>(params_.squaresX),
-                                 -static_cast<double>(params_.squaresY)};
-        SetInfoValues(kInfoVariables, values);
-    }
+    if (changed)
+        ShowCentreInfo(infovariables::kCentreWidthHeight,
+                       {static_cast<double>(params_.squaresX), -static_cast<double>(params_.squaresY)});
     return changed;
 }
 

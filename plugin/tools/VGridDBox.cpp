@@ -2,18 +2,9 @@
 
 #include "panels/PanelPayload.h"
 
-const ToolPanelNames VGridDBox::kNames = {
-    "com.zarvo.Grid",
-    "com.norvane.event.GridToolParams",
-    "com.norvane.event.GridToolCancel",
-    "com.norvane.event.GridTool",
-    "DisplayGridToolOptions",
-};
+namespace {
 
-VGridDBox::VGridDBox(const PanelSlots& slots, VGrid& tool) : VShapeToolDBox(kNames, slots, tool, kGridDefaults) {}
-
-std::string VGridDBox::Payload() const {
-    const GridParams& p = Shown();
+std::string Payload(const GridParams& p) {
     return PanelPayload()
         .Add("width", p.width)
         .Add("height", p.height)
@@ -23,7 +14,8 @@ std::string VGridDBox::Payload() const {
         .Text();
 }
 
-void VGridDBox::Read(const std::string& payload, GridParams& values) const {
+// The counts are kept within 1 … kMaxSquares.
+void Read(const std::string& payload, GridParams& values) {
     ReadPayloadField(payload, "width", &values.width);
     ReadPayloadField(payload, "height", &values.height);
     ReadPayloadField(payload, "sqX", &values.squaresX);
@@ -32,3 +24,17 @@ void VGridDBox::Read(const std::string& payload, GridParams& values) const {
     values.squaresX = ClampSquares(values.squaresX);
     values.squaresY = ClampSquares(values.squaresY);
 }
+
+}  // namespace
+
+const ShapePanelFields<GridParams> kGridPanel = {
+    {
+        "com.zarvo.Grid",
+        "com.norvane.event.GridToolParams",
+        "com.norvane.event.GridToolCancel",
+        "com.norvane.event.GridTool",
+        "DisplayGridToolOptions",
+    },
+    Payload,
+    Read,
+};

@@ -51,15 +51,6 @@ void VCentreArt::Forget() { strokes_[0] = strokes_[1] = nullptr; }
 
 // ---- VObjectCreationTool ------------------------------------------------------------------------
 
-SBErr VObjectCreationTool::EditOptions(SBToolMessage*) { return 0; }
-SBErr VObjectCreationTool::Select(SBToolMessage*) { return 0; }
-SBErr VObjectCreationTool::Deselect(SBToolMessage*) { return 0; }
-
-SBErr VObjectCreationTool::TrackCursor(SBToolMessage*) {
-    SetCrossCursor();
-    return 0;
-}
-
 SBErr VObjectCreationTool::MouseDown(SBToolMessage* message) {
     DeselectAll();
     drag_.Start(message->cursor);

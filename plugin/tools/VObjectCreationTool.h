@@ -33,15 +33,11 @@ private:
     ArtHandle strokes_[2] = {nullptr, nullptr};
 };
 
-class VObjectCreationTool : public VTool {
+class VObjectCreationTool : public VBasicTool {
 public:
     static constexpr uint16_t kShift = SB_MOD_SHIFT;
     static constexpr uint16_t kAlt = SB_MOD_ALT;
 
-    SBErr EditOptions(SBToolMessage* message) override;
-    SBErr Select(SBToolMessage* message) override;
-    SBErr Deselect(SBToolMessage* message) override;
-    SBErr TrackCursor(SBToolMessage* message) override;
     SBErr MouseDown(SBToolMessage* message) override;
     SBErr MouseUp(SBToolMessage* message) override;
     SBErr MouseDrag(SBToolMessage* message) override;

@@ -41,18 +41,16 @@ void VPanelShapeTool::RecordAction() {
     if (!action_) return;
     RecordToolAction(*action_, kDialogStatus, [&](sb::ActionParamValue& value) {
         const RealPoint centre = Centre();
-        value.SetUnitReal(actionkey::kCentreX, SB_UNIT_POINTS, centre.h);
-        value.SetUnitReal(actionkey::kCentreY, SB_UNIT_POINTS, centre.v);
+        WriteActionCentre(value, centre.h, centre.v);
         WriteAction(value);
     });
 }
 
 void VPanelShapeTool::PlayBack(SBActionParamValueRef values, bool showDialog) {
-    const double cntx = sb::GetActionReal(values, actionkey::kCentreX);
-    const double cnty = sb::GetActionReal(values, actionkey::kCentreY);
+    const RealPoint centre = ReadActionCentre(values);
     ReadAction(values);
     if (!showDialog) return;
-    playbackCentre_ = RealPoint{cntx, cnty};
+    playbackCentre_ = centre;
     OpenPanel(panelmode::kAction);
 }
 

@@ -9,6 +9,7 @@
 #include <scribera/SBMessages.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 namespace sb {
@@ -84,9 +85,10 @@ template <class Params>
 class VParamShapeTool : public VPanelShapeTool {
 public:
     VParamShapeTool(const ToolAction* action, const char* undoName, const Params& defaults)
-        : VPanelShapeTool(action, undoName), params_(defaults) {}
+        : VPanelShapeTool(action, undoName), params_(defaults), defaults_(defaults) {}
 
     const Params& Parameters() const { return params_; }
+    const Params& Defaults() const { return defaults_; }
     void AttachPanel(VShapePanel<Params>* panel) { panel_ = panel; }
 
     // The values the panel answered with and how it was opened. Before the tool first opened
@@ -116,9 +118,28 @@ protected:
         params_.centreV = v;
     }
 
+    // The centre on the drag's anchor.
+    void CentreOnAnchor() { SetCentre(Anchor().h, Anchor().v); }
+    // With Alt the centre is the anchor, otherwise the middle of the drag.
+    void CentreOnAnchorOrMiddle() {
+        if (AltState())
+            CentreOnAnchor();
+        else
+            SetCentre(Anchor().h + DragH() / 2.0f, Anchor().v + DragV() / 2.0f);
+    }
+    // Shows the centre and then `more` for the variables (15, 16, ...).
+    void ShowCentreInfo(const int32_t* variables, std::initializer_list<double> more) {
+        double values[16] = {params_.centreH, params_.centreV};
+        int count = 2;
+        for (double value : more)
+            if (count < 16) values[count++] = value;
+        SetInfoValues(variables, values);
+    }
+
     Params params_;
 
 private:
+    const Params& defaults_;
     VShapePanel<Params>* panel_ = nullptr;
     bool panelOpened_ = false;
 };

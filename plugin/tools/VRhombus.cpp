@@ -4,17 +4,12 @@
 #include "frame/sb/Registry.h"
 #include "geometry/BezierGeometry.h"
 #include "geometry/DesktopHelpers.h"
+#include "tools/InfoVariables.h"
 
 #include <algorithm>
 #include <cmath>
 
 const RhombusParams kRhombusDefaults = {0.0, 0.0, 200.0, 100.0};
-
-namespace {
-
-constexpr int32_t kInfoVariables[] = {15, 16, 2, 3, -1};
-
-}  // namespace
 
 ZPathList BuildRhombus(const RhombusParams& params) {
     ZPathList list;
@@ -42,20 +37,13 @@ bool VRhombus::UpdateFromDrag(SBToolMessage* message, bool* keyStep) {
     const bool alt = TrackAltKey(message);
     const bool moved = UpdateDragVector(message, true);
     const float h = DragH(), v = DragV();
-    if (AltState()) {
-        params_.centreH = Anchor().h;
-        params_.centreV = Anchor().v;
-    } else {
-        params_.centreH = Anchor().h + h / 2.0f;
-        params_.centreV = Anchor().v + v / 2.0f;
-    }
+    CentreOnAnchorOrMiddle();
     if (!IsClick()) {
         params_.width = AltState() ? std::fabs(2.0f * h) : std::fabs(h);
         params_.height = AltState() ? std::fabs(2.0f * v) : std::fabs(v);
     }
     if (!moved && !alt) return false;
-    const double values[] = {params_.centreH, params_.centreV, params_.width, -params_.height};
-    SetInfoValues(kInfoVariables, values);
+    ShowCentreInfo(infovariables::kCentreWidthHeight, {params_.width, -params_.height});
     return true;
 }
 

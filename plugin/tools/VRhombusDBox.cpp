@@ -2,23 +2,29 @@
 
 #include "panels/PanelPayload.h"
 
-const ToolPanelNames VRhombusDBox::kNames = {
-    "com.zarvo.Rhombus",
-    "com.norvane.event.RhombusToolParams",
-    "com.norvane.event.RhombusToolCancel",
-    "com.norvane.event.RhombusTool",
-    "DisplayRhombusToolOptions",
-};
+namespace {
 
-VRhombusDBox::VRhombusDBox(const PanelSlots& slots, VRhombus& tool) : VShapeToolDBox(kNames, slots, tool, kRhombusDefaults) {}
-
-std::string VRhombusDBox::Payload() const {
-    const RhombusParams& p = Shown();
+// This panel's payload has no blank before the colon.
+std::string Payload(const RhombusParams& p) {
     return PanelPayload(PanelPayload::kCompactSeparator).Add("width", p.width).Add("height", p.height).Text();
 }
 
-void VRhombusDBox::Read(const std::string& payload, RhombusParams& values) const {
+void Read(const std::string& payload, RhombusParams& values) {
     std::string text;
     ReadPayloadField(payload, "width", &values.width);
     if (ExtractPayloadValue(payload, "height", &text)) values.height = ReadLeadingInteger(text);
 }
+
+}  // namespace
+
+const ShapePanelFields<RhombusParams> kRhombusPanel = {
+    {
+        "com.zarvo.Rhombus",
+        "com.norvane.event.RhombusToolParams",
+        "com.norvane.event.RhombusToolCancel",
+        "com.norvane.event.RhombusTool",
+        "DisplayRhombusToolOptions",
+    },
+    Payload,
+    Read,
+};

@@ -4,17 +4,12 @@
 #include "frame/sb/Registry.h"
 #include "geometry/BezierGeometry.h"
 #include "geometry/DesktopHelpers.h"
+#include "tools/InfoVariables.h"
 
 #include <algorithm>
 #include <cmath>
 
 const RoseParams kRoseDefaults = {0.0, 0.0, 100.0, 4, 1.5};
-
-namespace {
-
-constexpr int32_t kInfoVariables[] = {15, 16, 4, -1};
-
-}  // namespace
 
 ZPathList BuildRose(const RoseParams& params) {
     ZPathList list;
@@ -78,12 +73,8 @@ bool VRose::UpdateFromDrag(SBToolMessage* message, bool* keyStep) {
             changed = true;
         }
     }
-    params_.centreH = Anchor().h;
-    params_.centreV = Anchor().v;
-    if (changed) {
-        const double values[] = {params_.centreH, params_.centreV, params_.radius};
-        SetInfoValues(kInfoVariables, values);
-    }
+    CentreOnAnchor();
+    if (changed) ShowCentreInfo(infovariables::kCentreRadius, {params_.radius});
     return changed;
 }
 

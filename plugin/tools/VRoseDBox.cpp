@@ -2,23 +2,28 @@
 
 #include "panels/PanelPayload.h"
 
-const ToolPanelNames VRoseDBox::kNames = {
-    "com.zarvo.Rose",
-    "com.norvane.event.RoseToolParams",
-    "com.norvane.event.RoseToolCancel",
-    "com.norvane.event.RoseTool",
-    "DisplayRoseToolOptions",
-};
+namespace {
 
-VRoseDBox::VRoseDBox(const PanelSlots& slots, VRose& tool) : VShapeToolDBox(kNames, slots, tool, kRoseDefaults) {}
-
-std::string VRoseDBox::Payload() const {
-    const RoseParams& p = Shown();
+std::string Payload(const RoseParams& p) {
     return PanelPayload().Add("radius", p.radius).Add("lobes", p.lobes).Add("width", p.width).Text();
 }
 
-void VRoseDBox::Read(const std::string& payload, RoseParams& values) const {
+void Read(const std::string& payload, RoseParams& values) {
     ReadPayloadField(payload, "radius", &values.radius);
     ReadPayloadField(payload, "lobes", &values.lobes);
     ReadPayloadField(payload, "width", &values.width);
 }
+
+}  // namespace
+
+const ShapePanelFields<RoseParams> kRosePanel = {
+    {
+        "com.zarvo.Rose",
+        "com.norvane.event.RoseToolParams",
+        "com.norvane.event.RoseToolCancel",
+        "com.norvane.event.RoseTool",
+        "DisplayRoseToolOptions",
+    },
+    Payload,
+    Read,
+};

@@ -4,16 +4,5 @@
 #include "tools/VRose.h"
 #include "tools/VShapeToolDBox.h"
 
-#include <string>
-
-class VRoseDBox : public VShapeToolDBox<RoseParams> {
-public:
-    static const ToolPanelNames kNames;
-
-    VRoseDBox(const PanelSlots& slots, VRose& tool);
-
-    std::string Payload() const override;
-
-protected:
-    void Read(const std::string& payload, RoseParams& values) const override;
-};
+using VRoseDBox = VShapeToolDBox<RoseParams>;
+extern const ShapePanelFields<RoseParams> kRosePanel;

@@ -9,15 +9,6 @@
 
 #include <string>
 
-SBErr VSelectionTool::EditOptions(SBToolMessage*) { return 0; }
-SBErr VSelectionTool::Select(SBToolMessage*) { return 0; }
-SBErr VSelectionTool::Deselect(SBToolMessage*) { return 0; }
-
-SBErr VSelectionTool::TrackCursor(SBToolMessage*) {
-    SetCrossCursor();
-    return 0;
-}
-
 void VSelectionTool::TakeSelection() {
     CollectSelectedPaths(paths_);
     CollectSelectedMeshes(meshes_);

@@ -11,12 +11,8 @@
 
 #include <cstdint>
 
-class VSelectionTool : public VTool {
+class VSelectionTool : public VBasicTool {
 public:
-    SBErr EditOptions(SBToolMessage* message) override;
-    SBErr Select(SBToolMessage* message) override;
-    SBErr Deselect(SBToolMessage* message) override;
-    SBErr TrackCursor(SBToolMessage* message) override;
     SBErr MouseDown(SBToolMessage* message) override;
     SBErr MouseUp(SBToolMessage* message) override;
     // A failing step shows the error once and empties the lists, so later steps only revert.

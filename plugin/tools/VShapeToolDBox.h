@@ -8,21 +8,32 @@
 
 #include <string>
 
+// What tells one shape tool's panel from another: its names, the payload it is sent and the
+// reading of its answer. Each panel's source defines them for its record.
 template <class Params>
-class VShapeToolDBox : public VToolPanelController, public VShapePanel<Params> {
+struct ShapePanelFields {
+    ToolPanelNames names;
+    std::string (*payload)(const Params& shown);
+    // Reads the answer's fields into `values`; a field the answer lacks keeps its value.
+    void (*read)(const std::string& payload, Params& values);
+};
+
+template <class Params>
+class VShapeToolDBox final : public VToolPanelController, public VShapePanel<Params> {
 public:
-    VShapeToolDBox(const ToolPanelNames& names, const PanelSlots& slots, VParamShapeTool<Params>& tool,
-                   const Params& defaults)
-        : VToolPanelController(names, slots), tool_(tool), shown_(defaults) {}
+    VShapeToolDBox(const ShapePanelFields<Params>& fields, const PanelSlots& slots, VParamShapeTool<Params>& tool)
+        : VToolPanelController(fields.names, slots), fields_(fields), tool_(tool), shown_(tool.Defaults()) {}
 
     void Open(const Params& values, const char* mode) override {
         shown_ = values;
         OpenFor(mode);
     }
 
+    std::string Payload() const override { return fields_.payload(shown_); }
+
     void ReceiveParameters(const std::string& payload) override {
         Params values = shown_;
-        Read(payload, values);
+        fields_.read(payload, values);
         tool_.PanelAnswered(values, InteractionMode());
     }
 
@@ -31,11 +42,8 @@ public:
     // The values the panel was last opened with.
     const Params& Shown() const { return shown_; }
 
-protected:
-    // Reads the answer's fields into `values`; a field the answer lacks keeps its value.
-    virtual void Read(const std::string& payload, Params& values) const = 0;
-
 private:
+    const ShapePanelFields<Params>& fields_;
     VParamShapeTool<Params>& tool_;
     Params shown_;
 };

@@ -7,6 +7,7 @@
 #include "geometry/DesktopHelpers.h"
 #include "geometry/Errors.h"
 #include "tools/CurveFitter.h"
+#include "tools/InfoVariables.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,7 +16,6 @@ const SpiralParams kSpiralDefaults = {0.0, 0.0, 100.0, 4, false};
 
 namespace {
 
-constexpr int32_t kInfoVariables[] = {15, 16, 4, -1};
 
 constexpr float kFullTurnF = 6.2831855f;
 constexpr float kQuarterTurnF = 1.5707964f;
@@ -122,12 +122,8 @@ bool VSpiral::UpdateFromDrag(SBToolMessage* message, bool* keyStep) {
         params_.fermat = !params_.fermat;
         changed = true;
     }
-    params_.centreH = Anchor().h;
-    params_.centreV = Anchor().v;
-    if (changed) {
-        const double values[] = {params_.centreH, params_.centreV, params_.radius};
-        SetInfoValues(kInfoVariables, values);
-    }
+    CentreOnAnchor();
+    if (changed) ShowCentreInfo(infovariables::kCentreRadius, {params_.radius});
     return changed;
 }
 

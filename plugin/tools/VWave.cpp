@@ -4,6 +4,7 @@
 #include "frame/sb/Registry.h"
 #include "geometry/BezierGeometry.h"
 #include "geometry/DesktopHelpers.h"
+#include "tools/InfoVariables.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,7 +13,6 @@ const WaveParams kWaveDefaults = {0.0, 0.0, 200.0, 100.0, 8};
 
 namespace {
 
-constexpr int32_t kInfoVariables[] = {15, 16, 2, 3, -1};
 
 // One arch's rising half in units of the arch width and the crest height.
 constexpr float kArch[4][2] = {{0.0f, 0.0f}, {0.06f, 0.25f}, {0.25f, 1.0f}, {0.5f, 1.0f}};
@@ -80,10 +80,7 @@ bool VWave::UpdateFromDrag(SBToolMessage* message, bool* keyStep) {
         params_.width = AltState() ? 2.0f * h : h;
         params_.height = v;
     }
-    if (changed) {
-        const double values[] = {params_.centreH, params_.centreV, std::fabs(params_.width), -std::fabs(params_.height)};
-        SetInfoValues(kInfoVariables, values);
-    }
+    if (changed) ShowCentreInfo(infovariables::kCentreWidthHeight, {std::fabs(params_.width), -std::fabs(params_.height)});
     return changed;
 }
 

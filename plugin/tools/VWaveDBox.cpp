@@ -5,22 +5,13 @@
 #include <cmath>
 #include <limits>
 
-const ToolPanelNames VWaveDBox::kNames = {
-    "com.zarvo.Wave",
-    "com.norvane.event.WaveToolParams",
-    "com.norvane.event.WaveToolCancel",
-    "com.norvane.event.WaveTool",
-    "DisplayWaveToolOptions",
-};
+namespace {
 
-VWaveDBox::VWaveDBox(const PanelSlots& slots, VWave& tool) : VShapeToolDBox(kNames, slots, tool, kWaveDefaults) {}
-
-std::string VWaveDBox::Payload() const {
-    const WaveParams& p = Shown();
+std::string Payload(const WaveParams& p) {
     return PanelPayload().Add("width", p.width).Add("height", p.height).Add("waves", p.waves).Text();
 }
 
-void VWaveDBox::Read(const std::string& payload, WaveParams& values) const {
+void Read(const std::string& payload, WaveParams& values) {
     std::string text;
     ReadPayloadField(payload, "width", &values.width);
     if (ExtractPayloadValue(payload, "height", &text)) values.height = ReadLeadingInteger(text);
@@ -36,3 +27,17 @@ void VWaveDBox::Read(const std::string& payload, WaveParams& values) const {
             values.waves = static_cast<int32_t>(waves);
     }
 }
+
+}  // namespace
+
+const ShapePanelFields<WaveParams> kWavePanel = {
+    {
+        "com.zarvo.Wave",
+        "com.norvane.event.WaveToolParams",
+        "com.norvane.event.WaveToolCancel",
+        "com.norvane.event.WaveTool",
+        "DisplayWaveToolOptions",
+    },
+    Payload,
+    Read,
+};
