@@ -52,7 +52,8 @@ constexpr ActionKey kPolarMeshKeys[] = {
     {kColourMode, "Colour mode :", kLong, true},
 };
 constexpr ActionKey kMirrorKeys[] = {
-    kCentreXKey, kCentreYKey, {kRotate, "Rotate:", kReal, true}, kMirrorTypeKey, {kFlipAgain, "Flip again:", kBool, true},
+    kCentreXKey, kCentreYKey, {kRotate, "Rotate:", kReal, true},
+    kMirrorTypeKey, {kFlipAgain, "Flip again:", kBool, true},
 };
 constexpr ActionKey kRectangleCutKeys[] = {kCentreXKey, kCentreYKey, kWidthKey, kHeightKey, kMirrorTypeKey};
 
@@ -85,7 +86,8 @@ VTool* NewShape() {
     return new Tool(&Action);
 }
 
-template <class Tool, class Panel, const auto& Fields, VexelUIController* ZGlobals::*Entry, SBToolHandle ZGlobals::*Active>
+template <class Tool, class Panel, const auto& Fields, VexelUIController* ZGlobals::*Entry,
+          SBToolHandle ZGlobals::*Active>
 VexelUIController* NewShapePanel(VTool& object) {
     auto& tool = static_cast<Tool&>(object);
     auto* panel = new Panel(Fields, PanelSlots{Entry, {Active, nullptr}}, tool);

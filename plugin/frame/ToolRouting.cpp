@@ -87,7 +87,8 @@ SBErr ZarvoPlugin::ToolEditOptions(SBToolMessage* message) {
 SBErr ZarvoPlugin::RouteLiveEffect(SBLiveEffectMessage* message, bool edit) {
     if (!gZGlobals || !message || !message->effect) return 0;
     for (const ToolRow& row : Tools())
-        if (row.effect && message->effect == gZGlobals->*row.effect) return row.liveEffect ? row.liveEffect(message, edit) : 0;
+        if (row.effect && message->effect == gZGlobals->*row.effect)
+            return row.liveEffect ? row.liveEffect(message, edit) : 0;
     return 0;
 }
 

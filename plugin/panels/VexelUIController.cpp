@@ -1,6 +1,7 @@
 #include "panels/VexelUIController.h"
 
 #include "frame/ErrorReport.h"
+#include "frame/Globals.h"
 #include "frame/ZarvoPlugin.h"
 #include "frame/sb/Context.h"
 #include "frame/sb/Registry.h"

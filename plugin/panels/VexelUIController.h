@@ -3,7 +3,6 @@
 // with their application-context frame, the ready selection check and the reply to a ready panel.
 #pragma once
 
-#include "frame/Globals.h"
 #include "panels/RelayzenBinding.h"
 
 #include <scribera/RelayzenHub.h>
@@ -11,6 +10,8 @@
 
 #include <cstdint>
 #include <string>
+
+struct ZGlobals;  // the plug-in's block, where the catalogue says a controller is kept
 
 class VexelUIController {
 public:
