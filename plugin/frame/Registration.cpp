@@ -55,6 +55,8 @@ SBErr AddToolGroup(SBPluginRef plugin, const ToolRow* tools, int count, const ch
 }  // namespace
 
 SBErr ZarvoPlugin::RegisterTools() {
+    // The plug-in object keeps the handles of two groups of tools, 7 and 6.
+    if (tools_->count != kFirstGroupCount + kSecondGroupCount) return CheckFailure::kCode;
     const ToolRow* rows = tools_->rows;
     SBErr result = AddToolGroup(PluginRef(), rows, kFirstGroupCount, nullptr, firstGroup_);
     // The mirror's toolset shares the rose's group in the tool panel.
