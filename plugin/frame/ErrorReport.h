@@ -10,7 +10,7 @@ SBErr ShowZarvoError() noexcept;
 
 // Runs `body` and turns any exception it raises into the alert and 'ExTr'.
 template <class Body>
-SBErr Guarded(Body&& body) noexcept {
+SBErr GuardedWithAlert(Body&& body) noexcept {
     try {
         return body();
     } catch (...) {

@@ -21,7 +21,7 @@ bool Is(const char* text, const char* expected) { return std::strcmp(text, expec
 // Nothing the plug-in raises may cross into the host: an exception becomes a code and takes the
 // ordinary failure path.
 template <class F>
-SBErr Guarded(F&& call) {
+SBErr GuardedToCode(F&& call) {
     try {
         return call();
     } catch (const HostError& e) {
@@ -51,7 +51,7 @@ extern "C" ZARVO_EXPORT SBErr PluginMain(const char* caller, const char* selecto
                 result = kOutOfMemory;
             } else {
                 data->globals = plugin;
-                result = Guarded([&] { return plugin->OnStartup(data); });
+                result = GuardedToCode([&] { return plugin->OnStartup(data); });
                 if (result != 0) {
                     delete plugin;
                     data->globals = nullptr;
@@ -59,7 +59,7 @@ extern "C" ZARVO_EXPORT SBErr PluginMain(const char* caller, const char* selecto
                 }
             }
         } else if (Is(selector, kSBSelectorShutdown) && plugin) {
-            result = Guarded([&] { return plugin->OnShutdown(data); });
+            result = GuardedToCode([&] { return plugin->OnShutdown(data); });
             delete plugin;
             data->globals = nullptr;
             plugin = nullptr;
@@ -69,9 +69,9 @@ extern "C" ZARVO_EXPORT SBErr PluginMain(const char* caller, const char* selecto
     if (plugin) {
         if (Is(caller, kSBCallerAccess) && Is(selector, kSBSelectorReload)) {
             plugin = ZarvoPlugin::Reestablish(plugin);
-            result = Guarded([&] { return plugin->OnReload(data); });
+            result = GuardedToCode([&] { return plugin->OnReload(data); });
         } else if (plugin->HasSuites()) {
-            result = Guarded([&] { return plugin->HandleMessage(caller, selector, message); });
+            result = GuardedToCode([&] { return plugin->HandleMessage(caller, selector, message); });
         } else {
             result = 0;
         }
@@ -80,7 +80,7 @@ extern "C" ZARVO_EXPORT SBErr PluginMain(const char* caller, const char* selecto
 
     if (result != 0) {
         if (plugin) {
-            Guarded([&] {
+            GuardedToCode([&] {
                 plugin->ReportFailure(result, caller, selector, message);
                 return 0;
             });

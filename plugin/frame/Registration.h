@@ -1,16 +1,11 @@
-// What Zarvo registers with the host at start-up, in registration order.
+// What Zarvo registers with the host at start-up besides the tools' own rows (the tool catalogue
+// gives names, icons, live effects and actions).
 #pragma once
 
 #include <cstdint>
 
 namespace registration {
 
-struct ToolEntry {
-    const char* name;  // title and tooltip too
-    int32_t icon;      // normal and alternate icon resource
-};
-extern const ToolEntry kFirstGroupTools[7];
-extern const ToolEntry kSecondGroupTools[6];
 constexpr int32_t kToolOptions = 1;  // the tool receives cursor-tracking messages
 
 struct NotifierEntry {
@@ -19,22 +14,7 @@ struct NotifierEntry {
 };
 extern const NotifierEntry kNotifiers[3];
 
-extern const char* const kLiveEffects[3];
 constexpr const char* kLiveEffectMenuItem = "Zarvo";
 constexpr const char* kLiveEffectMenuCategory = "Zarvo";
-
-struct ActionKey {
-    uint32_t key;
-    const char* name;  // empty for a hidden key
-    uint32_t type;     // 'real', 'long', 'bool'
-    bool shown;
-};
-struct ActionEntry {
-    const char* event;
-    const char* displayName;
-    const ActionKey* keys;
-    int keyCount;
-};
-extern const ActionEntry kActions[10];
 
 }  // namespace registration

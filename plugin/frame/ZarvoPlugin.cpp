@@ -2,6 +2,7 @@
 
 #include "frame/Globals.h"
 #include "frame/ResultCodes.h"
+#include "frame/ToolCatalogue.h"
 #include "frame/sb/Blocks.h"
 #include "frame/sb/Host.h"
 #include "frame/sb/User.h"
@@ -10,7 +11,9 @@
 #include <cstring>
 #include <new>
 
-ZarvoPlugin::ZarvoPlugin(SBPluginRef plugin)
+ZarvoPlugin::ZarvoPlugin(SBPluginRef plugin) : ZarvoPlugin(plugin, BuiltInToolCatalogue()) {}
+
+ZarvoPlugin::ZarvoPlugin(SBPluginRef plugin, const ToolCatalogue& tools)
     : Plugin(plugin),
       firstGroup_{},
       secondGroup_{},
@@ -19,12 +22,17 @@ ZarvoPlugin::ZarvoPlugin(SBPluginRef plugin)
       cursorResource_(nullptr),
       shutdownNotifier_(nullptr),
       globals_(nullptr),
-      mirrorMode_(0) {
+      mirrorMode_(0),
+      tools_(&tools) {
     SetName("Zarvo");
 }
 
-// Only the class identity and the mode text; the rest of the object is as the unload left it.
-ZarvoPlugin::ZarvoPlugin(ReloadTag tag) : Plugin(tag) { mode_[0] = '\0'; }
+// Only the class identity, the mode text and the catalogue, which lived in the old code; the rest
+// of the object is as the unload left it.
+ZarvoPlugin::ZarvoPlugin(ReloadTag tag) : Plugin(tag) {
+    mode_[0] = '\0';
+    tools_ = &BuiltInToolCatalogue();
+}
 
 ZarvoPlugin::~ZarvoPlugin() {
     mode_[0] = '\0';
@@ -32,6 +40,10 @@ ZarvoPlugin::~ZarvoPlugin() {
 }
 
 ZarvoPlugin* ZarvoPlugin::Create(SBPluginRef plugin) { return new (std::nothrow) ZarvoPlugin(plugin); }
+
+ZarvoPlugin* ZarvoPlugin::Create(SBPluginRef plugin, const ToolCatalogue& tools) {
+    return new (std::nothrow) ZarvoPlugin(plugin, tools);
+}
 
 ZarvoPlugin* ZarvoPlugin::Reestablish(Plugin* survivor) { return new (survivor) ZarvoPlugin(ReloadTag{}); }
 
@@ -46,6 +58,10 @@ SBToolHandle ZarvoPlugin::FirstGroupTool(int index) const {
 
 SBToolHandle ZarvoPlugin::SecondGroupTool(int index) const {
     return index >= 0 && index < kSecondGroupCount ? secondGroup_[index] : nullptr;
+}
+
+SBToolHandle ZarvoPlugin::RegisteredTool(int index) const {
+    return index < kFirstGroupCount ? FirstGroupTool(index) : SecondGroupTool(index - kFirstGroupCount);
 }
 
 SBErr ZarvoPlugin::SetCurrentPlugin(Plugin* plugin) {

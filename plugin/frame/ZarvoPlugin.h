@@ -1,26 +1,30 @@
 // Zarvo's plug-in object: start-up registration, the application-started and shut-down steps,
-// and the hooks later work fills (tool routing, live effects, action playback).
+// tool and live-effect routing and action playback, all by the rows of its tool catalogue.
 #pragma once
 
 #include "frame/Plugin.h"
 
 #include <cstdint>
 
+struct ToolCatalogue;
+struct ToolRow;
 struct ZGlobals;
-class VTool;
 
 class ZarvoPlugin : public Plugin {
 public:
     static constexpr int kFirstGroupCount = 7;   // rose, wave, rhombus, spiral, golden rectangle, grid, polar mesh
     static constexpr int kSecondGroupCount = 6;  // mirror, cut, rectangle cut, tile, rosette, spike
 
+    // Serves the built-in tool catalogue, or `tools` (which must outlive the object).
     explicit ZarvoPlugin(SBPluginRef plugin);
+    ZarvoPlugin(SBPluginRef plugin, const ToolCatalogue& tools);
     ~ZarvoPlugin() override;
 
     // A new object, or null when there is no memory for it.
     static ZarvoPlugin* Create(SBPluginRef plugin);
+    static ZarvoPlugin* Create(SBPluginRef plugin, const ToolCatalogue& tools);
     // Re-establishes the class of an object that survived an unload of the code; every field but
-    // the interaction mode text keeps its value.
+    // the interaction mode text keeps its value, and it serves the built-in catalogue of the new code.
     static ZarvoPlugin* Reestablish(Plugin* survivor);
 
     SBErr OnStartup(SBMessageData* message) override;
@@ -49,6 +53,9 @@ public:
 
     SBToolHandle FirstGroupTool(int index) const;
     SBToolHandle SecondGroupTool(int index) const;
+    // The handle registered for the catalogue's row `index`.
+    SBToolHandle RegisteredTool(int index) const;
+    const ToolCatalogue& Tools() const { return *tools_; }
     SBNotifierHandle SetupCompleteNotifier() const { return setupCompleteNotifier_; }
     SBNotifierHandle ShutdownNotifier() const { return shutdownNotifier_; }
     SBCursorResource CursorResource() const { return cursorResource_; }
@@ -69,7 +76,7 @@ private:
     SBErr CreatePanelControllers();
     void AddPanelListeners();
     void DestroyPanelControllers();
-    void SetMirrorMode(VTool* mirror, int32_t mode);
+    void SelectMode(const ToolRow& row);
     SBErr RouteLiveEffect(SBLiveEffectMessage* message, bool edit);
 
     SBToolHandle firstGroup_[kFirstGroupCount];
@@ -82,4 +89,5 @@ private:
     // finds it.
     ZGlobals* globals_;
     int32_t mirrorMode_;
+    const ToolCatalogue* tools_;
 };

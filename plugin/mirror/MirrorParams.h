@@ -26,3 +26,11 @@ struct MirrorParams {
 // The program-wide defaults the mirror tool and both live effects start from: offset 0, angle 0,
 // origin (0, 0), MirrorJoin, no second pass.
 extern MirrorParams DefaultMirrorParams;
+
+// The type a drag asks for by its modifier bits: 0x1000 open, 0x0100 closed (cuts only).
+constexpr uint16_t kModifierOpen = 0x1000;
+constexpr uint16_t kModifierClosed = 0x0100;
+inline int32_t CutTypeOf(uint16_t modifiers) {
+    return (modifiers & kModifierOpen) ? CutOpen : ((modifiers & kModifierClosed) ? CutClosed : CutAuto);
+}
+inline int32_t MirrorTypeOf(uint16_t modifiers) { return (modifiers & kModifierOpen) ? MirrorJoinOpen : MirrorJoin; }

@@ -1,6 +1,5 @@
 #include "mirror/VMirrorDBox.h"
 
-#include "mirror/VMirrorUI.h"
 #include "panels/PanelPayload.h"
 
 #include <sstream>
@@ -11,20 +10,19 @@ const ToolPanelNames VMirrorDBox::kNames = {
     "com.norvane.event.MirrorCutToolCancel",
     "com.norvane.event.MirrorCutTool",
     "DisplayMirrorCutToolOptions",
-    &ZGlobals::mirrorDBox,
-    {&ZGlobals::mirrorTool, &ZGlobals::cutTool},
 };
 
-VMirrorDBox::VMirrorDBox() : VToolPanelController(kNames) {}
+VMirrorDBox::VMirrorDBox(const PanelSlots& slots, VMirrorUI& tool) : VToolPanelController(kNames, slots), tool_(tool) {}
 
-void VMirrorDBox::PointAt(VMirrorUI* tool, MirrorParams* record) {
-    tool_ = tool;
-    if (record) record_ = record;
+void VMirrorDBox::Open(const MirrorParams& values, const char* mode) {
+    shown_ = values;
+    opened_ = true;
+    OpenFor(mode);
 }
 
 std::string VMirrorDBox::Payload() const {
     std::ostringstream out;
-    out << "{\"rotate\" : \"" << record_->angle << "\"}";
+    out << "{\"rotate\" : \"" << Shown().angle << "\"}";
     return out.str();
 }
 
@@ -32,7 +30,7 @@ void VMirrorDBox::ReceiveParameters(const std::string& payload) {
     std::string text;
     // An answer without the angle leaves everything as it was.
     if (!ExtractPayloadValue(payload, "rotate", &text)) return;
-    record_->angle = ReadLeadingInteger(text);
-    VMirrorUI* tool = tool_ ? tool_ : (gZGlobals ? dynamic_cast<VMirrorUI*>(gZGlobals->mirror) : nullptr);
-    if (tool && &tool->Params() != record_) tool->Params() = *record_;
+    MirrorParams values = Shown();
+    values.angle = ReadLeadingInteger(text);
+    tool_.PanelAnswered(values);
 }

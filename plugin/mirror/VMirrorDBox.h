@@ -2,27 +2,27 @@
 #pragma once
 
 #include "mirror/MirrorParams.h"
+#include "mirror/VMirrorUI.h"
 #include "panels/VexelUIController.h"
 
 #include <string>
 
-class VMirrorUI;
-
-class VMirrorDBox : public VToolPanelController {
+class VMirrorDBox : public VToolPanelController, public VMirrorPanel {
 public:
     static const ToolPanelNames kNames;
 
-    VMirrorDBox();
+    VMirrorDBox(const PanelSlots& slots, VMirrorUI& tool);
 
-    // The tool hands over its own record when it opens the panel; never moved back.
-    void PointAt(VMirrorUI* tool, MirrorParams* record);
-    MirrorParams* Record() const { return record_; }
+    void Open(const MirrorParams& values, const char* mode) override;
+    // The values the panel was opened with; the program-wide defaults before.
+    const MirrorParams& Shown() const { return opened_ ? shown_ : DefaultMirrorParams; }
 
     std::string Payload() const override;
     void ReceiveParameters(const std::string& payload) override;
     void Cancel() override {}
 
 private:
-    MirrorParams* record_ = &DefaultMirrorParams;
-    VMirrorUI* tool_ = nullptr;
+    VMirrorUI& tool_;
+    MirrorParams shown_;
+    bool opened_ = false;
 };

@@ -6,8 +6,6 @@ const ToolPanelNames VMirrorLEDBox::kNames = {
     nullptr,
     "com.norvane.event.MirrorTool",
     "DisplayMirrorToolOptions",
-    &ZGlobals::mirrorLEDBox,
-    {&ZGlobals::mirrorTool, nullptr},
 };
 
 const ToolPanelNames VRectCutLEDBox::kNames = {
@@ -16,17 +14,15 @@ const ToolPanelNames VRectCutLEDBox::kNames = {
     nullptr,
     "com.norvane.event.RectangleCutTool",
     "DisplayRectangleCutToolOptions",
-    &ZGlobals::rectCutLEDBox,
-    {&ZGlobals::rectCutTool, nullptr},
 };
 
-VMirrorLEDBox::VMirrorLEDBox(const SBLiveEffectMessage& message, const MirrorParams& params, bool allowPreview,
-                             bool cut)
-    : VToolPanelController(kNames), message_(message), params_(params), allowPreview_(allowPreview), cut_(cut) {}
+VMirrorLEDBox::VMirrorLEDBox(const PanelSlots& slots, const SBLiveEffectMessage& message, const MirrorParams& params,
+                             bool allowPreview, bool cut)
+    : VToolPanelController(kNames, slots), message_(message), params_(params), allowPreview_(allowPreview), cut_(cut) {}
 
-VRectCutLEDBox::VRectCutLEDBox(const SBLiveEffectMessage& message, const RectCutHalfSize& halfSize,
-                               bool allowPreview)
-    : VToolPanelController(kNames), message_(message), halfSize_(halfSize), allowPreview_(allowPreview) {}
+VRectCutLEDBox::VRectCutLEDBox(const PanelSlots& slots, const SBLiveEffectMessage& message,
+                               const RectCutHalfSize& halfSize, bool allowPreview)
+    : VToolPanelController(kNames, slots), message_(message), halfSize_(halfSize), allowPreview_(allowPreview) {}
 
 void VRectCutLEDBox::ReceiveParameters(const std::string& payload) {
     // The effect keeps its sizes in its dictionary; the panel's answer is read and let go.

@@ -14,7 +14,8 @@ class VMirrorLEDBox : public VToolPanelController {
 public:
     static const ToolPanelNames kNames;
 
-    VMirrorLEDBox(const SBLiveEffectMessage& message, const MirrorParams& params, bool allowPreview, bool cut);
+    VMirrorLEDBox(const PanelSlots& slots, const SBLiveEffectMessage& message, const MirrorParams& params,
+                  bool allowPreview, bool cut);
 
     std::string Payload() const override { return "<payload></payload>"; }
     void ReceiveParameters(const std::string&) override {}
@@ -35,7 +36,8 @@ class VRectCutLEDBox : public VToolPanelController {
 public:
     static const ToolPanelNames kNames;
 
-    VRectCutLEDBox(const SBLiveEffectMessage& message, const RectCutHalfSize& halfSize, bool allowPreview);
+    VRectCutLEDBox(const PanelSlots& slots, const SBLiveEffectMessage& message, const RectCutHalfSize& halfSize,
+                   bool allowPreview);
 
     std::string Payload() const override { return "<payload></payload>"; }
     // Reads the width and height elements and keeps neither.

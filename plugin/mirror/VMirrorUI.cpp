@@ -1,41 +1,24 @@
 #include "mirror/VMirrorUI.h"
 
-#include "frame/ErrorReport.h"
-#include "frame/Globals.h"
-#include "frame/ToolRouting.h"
+#include "frame/Preferences.h"
 #include "frame/sb/Action.h"
 #include "frame/sb/Art.h"
 #include "frame/sb/Registry.h"
-#include "frame/sb/Undo.h"
 #include "geometry/BezierGeometry.h"
 #include "geometry/DesktopHelpers.h"
 #include "geometry/DocumentHelpers.h"
 #include "geometry/Errors.h"
+#include "geometry/Numeric.h"
+#include "geometry/PathList.h"
 #include "geometry/PathListIO.h"
 #include "mirror/MirrorEffects.h"
-#include "mirror/VMirrorDBox.h"
-#include "mirror/VRectangularCutUI.h"
-#include "tools/ToolPanel.h"
-#include "tools/VObjectCreationTool.h"
+#include "tools/ActionRecord.h"
+#include "tools/InfoVariables.h"
 
 #include <cmath>
 
 namespace {
 
-constexpr int32_t kInfoVariables[] = {15, 16, 10, -1};
-constexpr uint16_t kModOpen = 0x1000;
-constexpr uint16_t kModClosed = 0x0100;
-
-constexpr uint32_t kKeyTool = SB_FOURCC('t', 'o', 'o', 'l');
-constexpr uint32_t kKeyCentreX = SB_FOURCC('c', 'n', 't', 'x');
-constexpr uint32_t kKeyCentreY = SB_FOURCC('c', 'n', 't', 'y');
-constexpr uint32_t kKeyRotate = SB_FOURCC('r', 'o', 't', 'a');
-constexpr uint32_t kKeyMirrorType = SB_FOURCC('m', 'i', 't', 'y');
-constexpr uint32_t kKeyFlipAgain = SB_FOURCC('f', 'l', 'p', 'a');
-
-constexpr float kPi = 3.1415927410125732f;
-
-VMirrorDBox* Panel() { return gZGlobals ? dynamic_cast<VMirrorDBox*>(gZGlobals->mirrorDBox) : nullptr; }
 
 uint16_t Modifiers(const SBToolMessage* message) { return message->event ? message->event->modifiers : 0; }
 
@@ -51,56 +34,22 @@ ArtHandle NewPolyline(const RealPoint* points, int count) {
 
 RealPoint Add(const RealPoint& a, const RealPoint& b) { return RealPoint{a.h + b.h, a.v + b.v}; }
 
-void ShowInfo(const int32_t* variables, const double* values) {
-    // The info panel is a courtesy: its failure does not stop the drag.
-    try {
-        VObjectCreationTool::SetInfoValues(variables, values);
-    } catch (const HostError&) {
-    }
-}
-
-VMirrorUI* MirrorObject() { return gZGlobals ? dynamic_cast<VMirrorUI*>(gZGlobals->mirror) : nullptr; }
-
-void PlayBack(SBActionParamValueRef values, bool cut) {
-    const double h = sb::GetActionReal(values, kKeyCentreX);
-    const double v = sb::GetActionReal(values, kKeyCentreY);
-    const double angle = sb::GetActionReal(values, kKeyRotate);
-    const int32_t type = sb::GetActionInteger(values, kKeyMirrorType);
-    const bool flip = sb::GetActionBoolean(values, kKeyFlipAgain);
-    VMirrorUI* tool = MirrorObject();
-    if (!tool) return;
-    tool->SetCutMode(cut);
-    tool->ApplyFromAction(h, v, angle, type, flip);
-}
-
 }  // namespace
 
-VMirrorUI::VMirrorUI() : params_(DefaultMirrorParams) {}
+VMirrorUI::VMirrorUI(const ToolAction& mirrorAction, const ToolAction& cutAction)
+    : mirrorAction_(mirrorAction), cutAction_(cutAction), params_(DefaultMirrorParams) {}
 
-const MirrorParams& VMirrorUI::PanelRecord() const {
-    if (VMirrorDBox* panel = Panel()) return *panel->Record();
-    return optionsOpened_ ? params_ : DefaultMirrorParams;
-}
+const MirrorParams& VMirrorUI::PanelRecord() const { return optionsOpened_ ? params_ : DefaultMirrorParams; }
 
 SBErr VMirrorUI::Select(SBToolMessage*) {
     params_.mirrorType = cut_ ? CutAuto : MirrorJoin;
     return 0;
 }
 
-SBErr VMirrorUI::Deselect(SBToolMessage*) { return 0; }
-
-SBErr VMirrorUI::TrackCursor(SBToolMessage*) {
-    SetCrossCursor();
-    return 0;
-}
-
-SBErr VMirrorUI::MouseDown(SBToolMessage*) {
-    CollectSelectedPaths(paths_);
-    CollectSelectedMeshes(meshes_);
+void VMirrorUI::BeginDrag(const SBToolMessage*) {
     ViewExtent(minH_, maxH_, minV_, maxV_);
     ForgetMarker();
     lastOrigin_ = RealPoint{-1e10, -1e10};
-    return 0;
 }
 
 bool VMirrorUI::UpdateFromEvent(SBToolMessage* message) {
@@ -132,9 +81,7 @@ bool VMirrorUI::UpdateFromEvent(SBToolMessage* message) {
     }
 
     const uint16_t mods = Modifiers(message);
-    int32_t type;
-    if (cut_) type = (mods & kModOpen) ? CutOpen : ((mods & kModClosed) ? CutClosed : CutAuto);
-    else type = (mods & kModOpen) ? MirrorJoinOpen : MirrorJoin;
+    const int32_t type = cut_ ? CutTypeOf(mods) : MirrorTypeOf(mods);
     if (type != params_.mirrorType) {
         params_.mirrorType = type;
         changed = true;
@@ -153,31 +100,21 @@ bool VMirrorUI::UpdateFromEvent(SBToolMessage* message) {
 
     if (changed) {
         const double values[] = {params_.origin.h, params_.origin.v, params_.angle};
-        ShowInfo(kInfoVariables, values);
+        ShowInfo(infovariables::kCentreAngle, values);
     }
     return changed;
 }
 
-SBErr VMirrorUI::MouseDrag(SBToolMessage* message) {
-    try {
-        if (!UpdateFromEvent(message)) return 0;
-        sb::UndoChanges();
-        // The revert took the previous marker with it.
-        ForgetMarker();
-        RunMirror(params_, paths_);
-        DrawAxisMarker();
-        return 0;
-    } catch (...) {
-        paths_.Clear();
-        meshes_.Clear();
-        return ShowZarvoError();
-    }
+void VMirrorUI::Preview() {
+    ForgetMarker();
+    RunMirror(params_, paths_);
+    DrawAxisMarker();
 }
 
 void VMirrorUI::DrawAxisMarker() {
     const float m = std::fmax(maxH_ - minH_, maxV_ - minV_);
     const RealPoint& o = params_.origin;
-    const float axisRadians = static_cast<float>((params_.angle + 90.0) * kPi / 180.0);
+    const float axisRadians = static_cast<float>((params_.angle + 90.0) * kPiF / 180.0);
     const RealPoint v = RotatePointAboutOrigin(RealPoint{-m / 4.0f, 0.0f}, axisRadians);
     RealPoint axis[2] = {Add(o, v), RealPoint{o.h - v.h, o.v - v.v}};
     marker_[0] = NewPolyline(axis, 2);
@@ -188,7 +125,7 @@ void VMirrorUI::DrawAxisMarker() {
     }
     float phi = static_cast<float>(params_.angle + 90.0);
     if (params_.flipAgain) phi += 45.0f;
-    const float phiRadians = static_cast<float>(double(phi) * kPi / 180.0);
+    const float phiRadians = static_cast<float>(double(phi) * kPiF / 180.0);
     RealPoint shaft[2] = {o, Add(o, RotatePointAboutOrigin(RealPoint{0.0f, m / 12.0f}, phiRadians))};
     marker_[2] = NewPolyline(shaft, 2);
     RealPoint head[3] = {
@@ -203,29 +140,30 @@ void VMirrorUI::ForgetMarker() {
     for (ArtHandle& h : marker_) h = nullptr;
 }
 
-SBErr VMirrorUI::MouseUp(SBToolMessage*) {
-    DrainKeyboardMessages();
-    paths_.Clear();
-    meshes_.Clear();
+void VMirrorUI::DisposeMarks() {
     for (ArtHandle& h : marker_) {
         if (h) sb::DisposeArt(h);
         h = nullptr;
     }
-    RecordMirrorAction();
-    if (cut_) VObjectCreationTool::SetUndoRedoText("Undo Cut", "Redo Cut");
-    else VObjectCreationTool::SetUndoRedoText("Undo Mirror", "Redo Mirror");
-    return 0;
 }
 
 SBErr VMirrorUI::EditOptions(SBToolMessage*) {
-    SetInteractionMode("EditTool");
     optionsOpened_ = true;
-    VMirrorDBox* panel = Panel();
-    if (panel) panel->PointAt(this, &params_);
     PreferencesElement element("mirror");
     element.Add("rotate", params_.angle);
-    OpenToolPanel(panel, element);
+    // The file stays open while the panel loads.
+    PreferencesFile file(element);
+    if (panel_) panel_->Open(params_, "EditTool");
     return 0;
+}
+
+void VMirrorUI::PanelAnswered(const MirrorParams& values) {
+    if (optionsOpened_) {
+        params_.angle = values.angle;
+        return;
+    }
+    DefaultMirrorParams.angle = values.angle;
+    params_ = DefaultMirrorParams;
 }
 
 void VMirrorUI::ApplyFromAction(double h, double v, double angle, int32_t type, bool flipAgain) {
@@ -236,17 +174,13 @@ void VMirrorUI::ApplyFromAction(double h, double v, double angle, int32_t type, 
     params_.mirrorType = type;
     params_.flipAgain = flipAgain;
     try {
-        paths_.Clear();
-        meshes_.Clear();
-        CollectSelectedPaths(paths_);
-        CollectSelectedMeshes(meshes_);
+        ReleaseSelection();
+        TakeSelection();
         RunMirror(params_, paths_);
-        paths_.Clear();
-        meshes_.Clear();
+        ReleaseSelection();
         RecordMirrorAction();
     } catch (...) {
-        paths_.Clear();
-        meshes_.Clear();
+        ReleaseSelection();
         params_ = saved;
         throw;
     }
@@ -254,36 +188,22 @@ void VMirrorUI::ApplyFromAction(double h, double v, double angle, int32_t type, 
 }
 
 void VMirrorUI::RecordMirrorAction() {
-    if (!sb::HasActionManager() || !sb::InRecordMode()) return;
-    sb::ActionParamValue value;
-    if (!value.IsValid()) return;
-    value.SetInteger(kKeyTool, cut_ ? kCutCode : kMirrorCode);
-    value.SetUnitReal(kKeyCentreX, SB_UNIT_POINTS, params_.origin.h);
-    value.SetUnitReal(kKeyCentreY, SB_UNIT_POINTS, params_.origin.v);
-    value.SetUnitReal(kKeyRotate, SB_UNIT_ANGLE, params_.angle);
-    value.SetInteger(kKeyMirrorType, params_.mirrorType);
-    value.SetBoolean(kKeyFlipAgain, params_.flipAgain);
-    value.Record(cut_ ? "sb_plugin_zarvo_cut" : "sb_plugin_zarvo_mirror", 0);
-    value.Delete();
+    RecordToolAction(cut_ ? cutAction_ : mirrorAction_, 0, [&](sb::ActionParamValue& value) {
+        using namespace actionkey;
+        WriteActionCentre(value, params_.origin.h, params_.origin.v);
+        value.SetUnitReal(kRotate, SB_UNIT_ANGLE, params_.angle);
+        value.SetInteger(kMirrorType, params_.mirrorType);
+        value.SetBoolean(kFlipAgain, params_.flipAgain);
+    });
 }
 
-void VMirrorUI::PlayBackMirror(SBActionParamValueRef values, bool) { PlayBack(values, false); }
-void VMirrorUI::PlayBackCut(SBActionParamValueRef values, bool) { PlayBack(values, true); }
-
-void InstallMirrorHooks() {
-    gRoutingHooks.setMirrorMode = [](VTool* object, int32_t mode) {
-        if (auto* tool = dynamic_cast<VMirrorUI*>(object)) tool->SetCutMode(mode == 1);
-    };
-    gRoutingHooks.rectCutObject = [] { return static_cast<VTool*>(VRectangularCutUI::Instance()); };
-    gRoutingHooks.mirrorEffect = [](SBLiveEffectMessage* message, bool cut, bool edit) -> SBErr {
-        if (!message) return 0;
-        return edit ? MirrorEffectEditParameters(message, cut) : MirrorEffectGo(message);
-    };
-    gRoutingHooks.rectCutEffect = [](SBLiveEffectMessage* message, bool edit) -> SBErr {
-        if (!message) return 0;
-        return edit ? RectCutEffectEditParameters(message) : RectCutEffectGo(message);
-    };
-    gRoutingHooks.playBack[VMirrorUI::kMirrorCode] = VMirrorUI::PlayBackMirror;
-    gRoutingHooks.playBack[VMirrorUI::kCutCode] = VMirrorUI::PlayBackCut;
-    gRoutingHooks.playBack[VRectangularCutUI::kToolCode] = VRectangularCutUI::PlayBackHook;
+void VMirrorUI::PlayBack(VMirrorUI* tool, SBActionParamValueRef values, bool cut) {
+    using namespace actionkey;
+    const RealPoint centre = ReadActionCentre(values);
+    const double angle = sb::GetActionReal(values, kRotate);
+    const int32_t type = sb::GetActionInteger(values, kMirrorType);
+    const bool flip = sb::GetActionBoolean(values, kFlipAgain);
+    if (!tool) return;
+    tool->SetCutMode(cut);
+    tool->ApplyFromAction(centre.h, centre.v, angle, type, flip);
 }

@@ -2,61 +2,73 @@
 // it, modifier bits pick the mirror type, and every drag step reverts and applies again.
 #pragma once
 
+#include "frame/ActionKeys.h"
 #include "geometry/GeometryTypes.h"
-#include "geometry/ItemArray.h"
 #include "mirror/MirrorParams.h"
-#include "tools/VTool.h"
+#include "tools/VSelectionTool.h"
 
 #include <scribera/SBMessages.h>
 
 #include <cstdint>
 
-class VMirrorUI : public VTool {
-public:
-    static constexpr int32_t kMirrorCode = 7;
-    static constexpr int32_t kCutCode = 8;
+class VMirrorUI;
 
-    VMirrorUI();
+// What the mirror tool sees of its panel controller: the opening, with a copy of the values to show.
+class VMirrorPanel {
+public:
+    virtual void Open(const MirrorParams& values, const char* mode) = 0;
+
+protected:
+    ~VMirrorPanel() = default;
+};
+
+class VMirrorUI : public VSelectionTool {
+public:
+    // The two actions it records, by mode.
+    VMirrorUI(const ToolAction& mirrorAction, const ToolAction& cutAction);
 
     SBErr EditOptions(SBToolMessage* message) override;
     SBErr Select(SBToolMessage* message) override;
-    SBErr Deselect(SBToolMessage* message) override;
-    SBErr TrackCursor(SBToolMessage* message) override;
-    SBErr MouseDown(SBToolMessage* message) override;
-    SBErr MouseUp(SBToolMessage* message) override;
-    SBErr MouseDrag(SBToolMessage* message) override;
 
     void SetCutMode(bool cut) { cut_ = cut; }
     bool IsCut() const { return cut_; }
+    void AttachPanel(VMirrorPanel* panel) { panel_ = panel; }
 
     // Applies the operation to the selection as recorded, and records it again.
     void ApplyFromAction(double h, double v, double angle, int32_t type, bool flipAgain);
-    // True when the drag step changed anything.
-    bool UpdateFromEvent(SBToolMessage* message);
+    bool UpdateFromEvent(SBToolMessage* message) override;
     void DrawAxisMarker();
     void RecordMirrorAction();
+    // The angle the panel answered with. Before the options were first opened the panel edits
+    // the program-wide defaults, and the tool takes them whole.
+    void PanelAnswered(const MirrorParams& values);
 
     MirrorParams& Params() { return params_; }
     const MirrorParams& Params() const { return params_; }
 
-    // Playback of the mirror (7) and cut (8) actions.
-    static void PlayBackMirror(SBActionParamValueRef values, bool showDialog);
-    static void PlayBackCut(SBActionParamValueRef values, bool showDialog);
+    // Playback of the mirror (cut false) and cut actions: the values are read, then applied on
+    // `tool` in that mode when there is one.
+    static void PlayBack(VMirrorUI* tool, SBActionParamValueRef values, bool cut);
+
+protected:
+    void BeginDrag(const SBToolMessage* message) override;
+    void Preview() override;
+    void DisposeMarks() override;
+    void RecordAction() override { RecordMirrorAction(); }
+    const char* UndoName() const override { return cut_ ? "Cut" : "Mirror"; }
 
 private:
     // The record the panel edits: the defaults until the options were first opened.
     const MirrorParams& PanelRecord() const;
     void ForgetMarker();
 
+    const ToolAction& mirrorAction_;
+    const ToolAction& cutAction_;
+    VMirrorPanel* panel_ = nullptr;
     MirrorParams params_;
     bool cut_ = false;
     RealPoint lastOrigin_{-1e10, -1e10};
-    ArtList paths_;
-    ArtList meshes_;
     float minH_ = 0, maxH_ = 0, minV_ = 0, maxV_ = 0;
     ArtHandle marker_[4] = {nullptr, nullptr, nullptr, nullptr};
     bool optionsOpened_ = false;
 };
-
-// Fills the routing hooks of the mirror and cut tools, the rectangle cut and the three effects.
-void InstallMirrorHooks();

@@ -2,50 +2,48 @@
 // cuts along its sides.
 #pragma once
 
+#include "frame/ActionKeys.h"
 #include "geometry/GeometryTypes.h"
-#include "geometry/ItemArray.h"
-#include "tools/VTool.h"
+#include "tools/DragVector.h"
+#include "tools/VSelectionTool.h"
 
 #include <scribera/SBMessages.h>
 
 #include <cstdint>
 
-class VRectangularCutUI : public VTool {
+class VRectangularCutUI : public VSelectionTool {
 public:
-    static constexpr int32_t kToolCode = 9;
+    explicit VRectangularCutUI(const ToolAction& action) : action_(action) {}
 
-    SBErr EditOptions(SBToolMessage* message) override;
     SBErr Select(SBToolMessage* message) override;
-    SBErr Deselect(SBToolMessage* message) override;
-    SBErr TrackCursor(SBToolMessage* message) override;
-    SBErr MouseDown(SBToolMessage* message) override;
-    SBErr MouseUp(SBToolMessage* message) override;
-    SBErr MouseDrag(SBToolMessage* message) override;
 
-    bool UpdateFromEvent(SBToolMessage* message);
+    bool UpdateFromEvent(SBToolMessage* message) override;
     // Corners in the order (L, T), (L, B), (R, B), (R, T).
     void CutToRectangle(const RealPoint corners[4]);
     void DrawOutline(const RealPoint corners[4]);
     void ApplyFromAction(float centreH, float centreV, float width, float height, int32_t mirrorType);
     void RecordRectCutAction();
+    // Reads the recorded values and applies them.
+    void PlayBack(SBActionParamValueRef values);
 
     int32_t MirrorType() const { return mirrorType_; }
-    float DragH() const { return dragH_; }
-    float DragV() const { return dragV_; }
+    float DragH() const { return drag_.H(); }
+    float DragV() const { return drag_.V(); }
     bool FromCentre() const { return fromCentre_; }
 
-    static VRectangularCutUI* Instance();
-    static void PlayBackHook(SBActionParamValueRef values, bool showDialog);
+protected:
+    void BeginDrag(const SBToolMessage* message) override;
+    void Preview() override;
+    void DisposeMarks() override;
+    void RecordAction() override { RecordRectCutAction(); }
+    const char* UndoName() const override { return "Rectangle Cut"; }
 
 private:
     void Corners(RealPoint corners[4]) const;
 
-    ArtList paths_;
-    ArtList meshes_;
+    const ToolAction& action_;
     int32_t mirrorType_ = 7;
-    RealPoint start_{0, 0};
-    float dragH_ = 0.0f;
-    float dragV_ = 0.0f;
+    DragVector drag_;
     bool fromCentre_ = false;
     ArtHandle outline_ = nullptr;
 };

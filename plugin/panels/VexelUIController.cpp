@@ -1,6 +1,8 @@
 #include "panels/VexelUIController.h"
 
 #include "frame/ErrorReport.h"
+#include "frame/Globals.h"
+#include "frame/ZarvoPlugin.h"
 #include "frame/sb/Context.h"
 #include "frame/sb/Registry.h"
 
@@ -15,8 +17,8 @@ int32_t VexelUIController::OpenPanel() { return binding_.LoadExtension(extension
 
 int32_t VexelUIController::ClosePanel() { return binding_.UnloadExtension(extensionId_); }
 
-VToolPanelController::VToolPanelController(const ToolPanelNames& names)
-    : VexelUIController(names.extensionId), names_(names) {}
+VToolPanelController::VToolPanelController(const ToolPanelNames& names, const PanelSlots& slots)
+    : VexelUIController(names.extensionId), names_(names), slots_(slots) {}
 
 int32_t VToolPanelController::AddListeners() {
     int32_t result = binding_.AddEventListener(names_.paramsEvent, &OnParams, this);
@@ -44,17 +46,26 @@ bool VToolPanelController::ToolIsSelected() const {
     if (!gZGlobals) return false;
     SBToolHandle selected = sb::GetSelectedTool();
     if (!selected) return false;
-    for (SBToolHandle ZGlobals::*active : names_.readyTools)
+    for (SBToolHandle ZGlobals::*active : slots_.readyTools)
         if (active && gZGlobals->*active == selected) return true;
     return false;
+}
+
+std::string VToolPanelController::InteractionMode() const {
+    return gCurrentPlugin ? gCurrentPlugin->InteractionMode() : "";
+}
+
+void VToolPanelController::OpenFor(const char* mode) {
+    if (gCurrentPlugin) gCurrentPlugin->SetInteractionMode(mode);
+    OpenPanel();
 }
 
 template <class Body>
 void VToolPanelController::InContext(Body&& body) {
     // Unloaded, or shut down: the suites are gone and nothing may be touched.
     if (!gZGlobals || !gCurrentPlugin) return;
-    gZGlobals->*names_.entry = this;
-    Guarded([&]() -> SBErr {
+    gZGlobals->*slots_.entry = this;
+    GuardedWithAlert([&]() -> SBErr {
         sb::AppContext context(gZGlobals->plugin);
         body();
         return 0;
@@ -77,7 +88,7 @@ void VToolPanelController::OnCancel(const RelayzenEvent* event, void* context) {
 void VToolPanelController::OnReady(const RelayzenEvent*, void* context) {
     auto* self = static_cast<VToolPanelController*>(context);
     if (!self || !gZGlobals || !gCurrentPlugin) return;
-    Guarded([&]() -> SBErr {
+    GuardedWithAlert([&]() -> SBErr {
         if (!self->ToolIsSelected()) return 0;
         self->InContext([&] {
             self->SendValues();

@@ -3,7 +3,6 @@
 // with their application-context frame, the ready selection check and the reply to a ready panel.
 #pragma once
 
-#include "frame/Globals.h"
 #include "panels/RelayzenBinding.h"
 
 #include <scribera/RelayzenHub.h>
@@ -11,6 +10,8 @@
 
 #include <cstdint>
 #include <string>
+
+struct ZGlobals;  // the plug-in's block, where the catalogue says a controller is kept
 
 class VexelUIController {
 public:
@@ -35,14 +36,19 @@ protected:
     const char* extensionId_;
 };
 
-// The names and checks one tool panel is known by.
+// The names one tool panel is known by.
 struct ToolPanelNames {
     const char* extensionId;
     const char* paramsEvent;
     const char* cancelEvent;  // null for panels without one
     const char* sentEvent;
     const char* applicationField;
-    VexelUIController* ZGlobals::*entry;  // where the controller is kept
+};
+
+// Where the plug-in keeps a controller, and whose selection lets it answer a ready panel; the tool
+// catalogue says, so that a panel knows nothing of the plug-in's block.
+struct PanelSlots {
+    VexelUIController* ZGlobals::*entry;
     // The ready event is answered only while the host's selected tool is one of these.
     SBToolHandle ZGlobals::*readyTools[2];
 };
@@ -51,7 +57,7 @@ class VToolPanelController : public VexelUIController {
 public:
     static constexpr const char* kReadyEvent = "com.norvane.event.DialogReady";
 
-    explicit VToolPanelController(const ToolPanelNames& names);
+    VToolPanelController(const ToolPanelNames& names, const PanelSlots& slots);
 
     int32_t AddListeners() override;
     int32_t RemoveListeners() override;
@@ -63,6 +69,9 @@ public:
     virtual std::string Payload() const = 0;
 
     bool IsReady() const { return ready_ != 0; }
+    // How the panel was last opened ("Action", "EditTool", "MouseUp"), as the plug-in keeps it;
+    // empty without a plug-in.
+    std::string InteractionMode() const;
     // Whether the host's selected tool is the one this panel answers.
     bool ToolIsSelected() const;
 
@@ -71,6 +80,10 @@ public:
     static void OnCancel(const RelayzenEvent* event, void* context);
     static void OnReady(const RelayzenEvent* event, void* context);
 
+protected:
+    // Opens the panel, the plug-in noting how it was opened.
+    void OpenFor(const char* mode);
+
 private:
     // Keeps the controller in its entry and runs `body` inside the plug-in's application context.
     // Nothing escapes to the panel service: a failure shows "Error in Zarvo".
@@ -78,6 +91,7 @@ private:
     void InContext(Body&& body);
 
     ToolPanelNames names_;
+    PanelSlots slots_;
 
 protected:
     int32_t ready_ = 0;

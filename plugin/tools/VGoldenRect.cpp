@@ -2,31 +2,17 @@
 
 #include "frame/sb/Action.h"
 #include "frame/sb/Registry.h"
+#include "geometry/Numeric.h"
+#include "tools/ActionRecord.h"
+#include "tools/InfoVariables.h"
 
 #include <cmath>
 
 namespace {
 
-constexpr int32_t kInfoVariables[] = {15, 16, 2, -1};
-constexpr const char* kEvent = "sb_plugin_zarvo_grect";
 constexpr int32_t kDialogStatus = 3;
 
-constexpr uint32_t kKeyTool = SB_FOURCC('t', 'o', 'o', 'l');
-constexpr uint32_t kKeyCentreX = SB_FOURCC('c', 'n', 't', 'x');
-constexpr uint32_t kKeyCentreY = SB_FOURCC('c', 'n', 't', 'y');
-constexpr uint32_t kKeyWidth = SB_FOURCC('w', 'd', 't', 'h');
-constexpr uint32_t kKeyHeight = SB_FOURCC('h', 'g', 'h', 't');
-
-float Sign(float x) { return x > 0.0f ? 1.0f : (x < 0.0f ? -1.0f : 0.0f); }
-
 }  // namespace
-
-VGoldenRectangle* VGoldenRectangle::Instance() {
-    static VGoldenRectangle instance;
-    return &instance;
-}
-
-SBErr VGoldenRectangle::EditOptions(SBToolMessage*) { return 0; }
 
 SBErr VGoldenRectangle::MouseDown(SBToolMessage* message) {
     anchor_ = message->cursor;
@@ -53,7 +39,7 @@ bool VGoldenRectangle::UpdateFromDrag(SBToolMessage* message, bool* keyStep) {
         w_ = w;
         h_ = h;
         const double values[] = {anchor_.h, anchor_.v, std::fabs(w_)};
-        SetInfoValues(kInfoVariables, values);
+        SetInfoValues(infovariables::kCentreWidth, values);
         changed = true;
     }
     if (TrackAltKey(message)) changed = true;
@@ -84,35 +70,23 @@ void VGoldenRectangle::SetDragVector(float w, float h) {
 }
 
 void VGoldenRectangle::RecordAction() {
-    if (!sb::HasActionManager() || !sb::InRecordMode()) return;
-    sb::ActionParamValue value;
-    if (!value.IsValid()) return;
-    value.SetInteger(kKeyTool, kToolCode);
-    if (alt_) {
-        value.SetUnitReal(kKeyCentreX, SB_UNIT_POINTS, anchor_.h);
-        value.SetUnitReal(kKeyCentreY, SB_UNIT_POINTS, anchor_.v);
-        value.SetUnitReal(kKeyWidth, SB_UNIT_POINTS, std::fabs(w_));
-        value.SetUnitReal(kKeyHeight, SB_UNIT_POINTS, std::fabs(h_));
-    } else {
-        value.SetUnitReal(kKeyCentreX, SB_UNIT_POINTS, anchor_.h + w_ / 2.0f);
-        value.SetUnitReal(kKeyCentreY, SB_UNIT_POINTS, anchor_.v + h_ / 2.0f);
-        value.SetUnitReal(kKeyWidth, SB_UNIT_POINTS, std::fabs(w_ / 2.0f));
-        value.SetUnitReal(kKeyHeight, SB_UNIT_POINTS, std::fabs(h_ / 2.0f));
-    }
-    value.Record(kEvent, kDialogStatus);
-    value.Delete();
+    RecordToolAction(action_, kDialogStatus, [&](sb::ActionParamValue& value) {
+        if (alt_) {
+            WriteActionCentre(value, anchor_.h, anchor_.v);
+            WriteActionSize(value, std::fabs(w_), std::fabs(h_));
+        } else {
+            WriteActionCentre(value, anchor_.h + w_ / 2.0f, anchor_.v + h_ / 2.0f);
+            WriteActionSize(value, std::fabs(w_ / 2.0f), std::fabs(h_ / 2.0f));
+        }
+    });
 }
 
 void VGoldenRectangle::PlayBack(SBActionParamValueRef values) {
-    const double cntx = sb::GetActionReal(values, kKeyCentreX);
-    const double cnty = sb::GetActionReal(values, kKeyCentreY);
-    const double wdth = sb::GetActionReal(values, kKeyWidth);
-    const double hght = sb::GetActionReal(values, kKeyHeight);
-    SetDragVector(static_cast<float>(wdth), static_cast<float>(hght));
-    anchor_ = RealPoint{static_cast<float>(cntx), static_cast<float>(cnty)};
+    const RealPoint centre = ReadActionCentre(values);
+    const RealPoint size = ReadActionSize(values);
+    SetDragVector(static_cast<float>(size.h), static_cast<float>(size.v));
+    anchor_ = RealPoint{static_cast<float>(centre.h), static_cast<float>(centre.v)};
     alt_ = true;
     Draw();
     RecordAction();
 }
-
-void VGoldenRectangle::PlayBackHook(SBActionParamValueRef values, bool) { Instance()->PlayBack(values); }

@@ -3,6 +3,7 @@
 // entry.
 #pragma once
 
+#include "frame/ActionKeys.h"
 #include "tools/GoldenRectShape.h"
 #include "tools/VObjectCreationTool.h"
 
@@ -12,9 +13,8 @@
 
 class VGoldenRectangle : public VObjectCreationTool {
 public:
-    static constexpr int32_t kToolCode = 6;
+    explicit VGoldenRectangle(const ToolAction& action) : action_(action) {}
 
-    SBErr EditOptions(SBToolMessage* message) override;
     SBErr MouseDown(SBToolMessage* message) override;
     SBErr MouseUp(SBToolMessage* message) override;
     bool UpdateFromDrag(SBToolMessage* message, bool* keyStep) override;
@@ -24,15 +24,12 @@ public:
     void RecordAction();
     // Draws the recorded rectangle about its centre and records it again, dialog or not.
     void PlayBack(SBActionParamValueRef values);
-    static void PlayBackHook(SBActionParamValueRef values, bool showDialog);
-
-    // The plug-in's one golden rectangle object.
-    static VGoldenRectangle* Instance();
 
     float Width() const { return w_; }
     float Height() const { return h_; }
 
 private:
+    const ToolAction& action_;
     // The base keeps its anchor, drag vector and Alt state to itself; playback sets these.
     RealPoint anchor_{0, 0};
     float w_ = 0.0f;

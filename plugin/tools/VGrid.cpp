@@ -1,6 +1,5 @@
 #include "tools/VGrid.h"
 
-#include "frame/Globals.h"
 #include "frame/sb/Action.h"
 #include "frame/sb/Registry.h"
 #include "frame/sb/Art.h"
@@ -8,22 +7,13 @@
 #include "geometry/PathList.h"
 #include "geometry/PathListIO.h"
 #include "geometry/DesktopHelpers.h"
-#include "tools/ToolPanel.h"
-#include "tools/VGridDBox.h"
+#include "tools/InfoVariables.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr int32_t kInfoVariables[] = {15, 16, 2, 3, -1};
-constexpr const char* kEvent = "sb_plugin_zarvo_grid";
-
-constexpr uint32_t kKeyWidth = SB_FOURCC('w', 'd', 't', 'h');
-constexpr uint32_t kKeyHeight = SB_FOURCC('h', 'g', 'h', 't');
-constexpr uint32_t kKeySquaresX = SB_FOURCC('n', 's', 'q', 'x');
-constexpr uint32_t kKeySquaresY = SB_FOURCC('n', 's', 'q', 'y');
-constexpr uint32_t kKeyAsSquares = SB_FOURCC('c', 's', 'q', 's');
 
 // A new path on top inside the group, holding the list and selected.
 ArtHandle AddPath(ArtHandle group, ZPathList& list) {
@@ -35,7 +25,7 @@ ArtHandle AddPath(ArtHandle group, ZPathList& list) {
 
 }  // namespace
 
-VGrid::VGrid() : VPanelShapeTool(kToolCode, kEvent, "Grid"), params_(kGridDefaults) {}
+VGrid::VGrid(const ToolAction* action) : VParamShapeTool(action, "Grid", kGridDefaults) {}
 
 bool VGrid::UpdateFromDrag(SBToolMessage* message, bool* keyStep) {
     *keyStep = false;
@@ -60,24 +50,16 @@ bool VGrid::UpdateFromDrag(SBToolMessage* message, bool* keyStep) {
         ++params_.squaresX;
         *keyStep = changed = true;
     }
-    if (AltState()) {
-        params_.centreH = Anchor().h;
-        params_.centreV = Anchor().v;
-    } else {
-        params_.centreH = Anchor().h + h / 2.0f;
-        params_.centreV = Anchor().v + v / 2.0f;
-    }
+    CentreOnAnchorOrMiddle();
     if (!IsClick()) {
         const float across = static_cast<float>(params_.squaresX);
         const float down = static_cast<float>(params_.squaresY);
         params_.width = (AltState() ? 2.0f * h : h) / across;
         params_.height = (AltState() ? 2.0f * v : v) / down;
     }
-    if (changed) {
-        const double values[] = {params_.centreH, params_.centreV, static_cast<double>(params_.squaresX),
-                                 -static_cast<double>(params_.squaresY)};
-        SetInfoValues(kInfoVariables, values);
-    }
+    if (changed)
+        ShowCentreInfo(infovariables::kCentreWidthHeight,
+                       {static_cast<double>(params_.squaresX), -static_cast<double>(params_.squaresY)});
     return changed;
 }
 
@@ -95,16 +77,14 @@ void VGrid::Draw() {
     for (ZPathList& line : shape.lines) AddPath(group, line);
 }
 
-void VGrid::OpenPanel() {
-    auto* panel = gZGlobals ? dynamic_cast<VGridDBox*>(gZGlobals->gridDBox) : nullptr;
-    if (panel) panel->PointAt(this, &params_);
+PreferencesElement VGrid::Preferences() const {
     PreferencesElement element("grid");
     element.Add("width", params_.width)
         .Add("height", params_.height)
         .Add("sqX", params_.squaresX)
         .Add("sqY", params_.squaresY)
         .Add("createAsSq", params_.createAsSquares ? 1 : 0);
-    OpenToolPanel(panel, element);
+    return element;
 }
 
 void VGrid::SetGridParameters(float width, float height, int32_t squaresX, int32_t squaresY, bool createAsSquares) {
@@ -116,23 +96,18 @@ void VGrid::SetGridParameters(float width, float height, int32_t squaresX, int32
 }
 
 void VGrid::WriteAction(sb::ActionParamValue& value) const {
-    value.SetUnitReal(kKeyWidth, SB_UNIT_POINTS, std::fabs(params_.width));
-    value.SetUnitReal(kKeyHeight, SB_UNIT_POINTS, std::fabs(params_.height));
-    value.SetInteger(kKeySquaresX, params_.squaresX);
-    value.SetInteger(kKeySquaresY, params_.squaresY);
-    value.SetBoolean(kKeyAsSquares, params_.createAsSquares);
+    value.SetUnitReal(actionkey::kWidth, SB_UNIT_POINTS, std::fabs(params_.width));
+    value.SetUnitReal(actionkey::kHeight, SB_UNIT_POINTS, std::fabs(params_.height));
+    value.SetInteger(actionkey::kSquaresX, params_.squaresX);
+    value.SetInteger(actionkey::kSquaresY, params_.squaresY);
+    value.SetBoolean(actionkey::kCreateAsSquares, params_.createAsSquares);
 }
 
 void VGrid::ReadAction(SBActionParamValueRef values) {
-    const double wdth = sb::GetActionReal(values, kKeyWidth);
-    const double hght = sb::GetActionReal(values, kKeyHeight);
-    const int32_t nsqx = sb::GetActionInteger(values, kKeySquaresX);
-    const int32_t nsqy = sb::GetActionInteger(values, kKeySquaresY);
-    const bool csqs = sb::GetActionBoolean(values, kKeyAsSquares);
+    const double wdth = sb::GetActionReal(values, actionkey::kWidth);
+    const double hght = sb::GetActionReal(values, actionkey::kHeight);
+    const int32_t nsqx = sb::GetActionInteger(values, actionkey::kSquaresX);
+    const int32_t nsqy = sb::GetActionInteger(values, actionkey::kSquaresY);
+    const bool csqs = sb::GetActionBoolean(values, actionkey::kCreateAsSquares);
     SetGridParameters(static_cast<float>(wdth), static_cast<float>(hght), nsqx, nsqy, csqs);
-}
-
-void VGrid::PlayBackHook(SBActionParamValueRef values, bool showDialog) {
-    auto* grid = gZGlobals ? dynamic_cast<VGrid*>(gZGlobals->grid) : nullptr;
-    if (grid) grid->PlayBack(values, showDialog);
 }

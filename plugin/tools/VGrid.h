@@ -10,32 +10,21 @@
 
 #include <cstdint>
 
-class VGrid : public VPanelShapeTool {
+class VGrid : public VParamShapeTool<GridParams> {
 public:
-    static constexpr int32_t kToolCode = 12;
     static constexpr int32_t kMaxKeySquares = 60;
 
-    VGrid();
+    // Without an action (made outside the catalogue) it records nothing.
+    explicit VGrid(const ToolAction* action = nullptr);
 
     bool UpdateFromDrag(SBToolMessage* message, bool* keyStep) override;
     // The group of lines or cells; sizes or a centre not finite in single precision leave it empty.
     void Draw() override;
 
     void SetGridParameters(float width, float height, int32_t squaresX, int32_t squaresY, bool createAsSquares);
-    static void PlayBackHook(SBActionParamValueRef values, bool showDialog);
-
-    const GridParams& Parameters() const { return params_; }
 
 protected:
-    void OpenPanel() override;
-    RealPoint Centre() const override { return RealPoint{params_.centreH, params_.centreV}; }
-    void SetCentre(double h, double v) override {
-        params_.centreH = h;
-        params_.centreV = v;
-    }
+    PreferencesElement Preferences() const override;
     void WriteAction(sb::ActionParamValue& value) const override;
     void ReadAction(SBActionParamValueRef values) override;
-
-private:
-    GridParams params_;
 };

@@ -2,20 +2,9 @@
 
 #include "panels/PanelPayload.h"
 
-const ToolPanelNames VGridDBox::kNames = {
-    "com.zarvo.Grid",
-    "com.norvane.event.GridToolParams",
-    "com.norvane.event.GridToolCancel",
-    "com.norvane.event.GridTool",
-    "DisplayGridToolOptions",
-    &ZGlobals::gridDBox,
-    {&ZGlobals::gridTool, nullptr},
-};
+namespace {
 
-VGridDBox::VGridDBox(const GridParams* defaults) : VShapeToolDBox(kNames, defaults) {}
-
-std::string VGridDBox::Payload() const {
-    const GridParams& p = *Parameters();
+std::string Payload(const GridParams& p) {
     return PanelPayload()
         .Add("width", p.width)
         .Add("height", p.height)
@@ -25,15 +14,27 @@ std::string VGridDBox::Payload() const {
         .Text();
 }
 
-void VGridDBox::ReceiveParameters(const std::string& payload) {
-    GridParams* params = Block();
-    if (!params) return;
-    ReadPayloadField(payload, "width", &params->width);
-    ReadPayloadField(payload, "height", &params->height);
-    ReadPayloadField(payload, "sqX", &params->squaresX);
-    ReadPayloadField(payload, "sqY", &params->squaresY);
-    ReadPayloadField(payload, "createAsSquares", &params->createAsSquares);
-    params->squaresX = ClampSquares(params->squaresX);
-    params->squaresY = ClampSquares(params->squaresY);
-    Confirm();
+// The counts are kept within 1 … kMaxSquares.
+void Read(const std::string& payload, GridParams& values) {
+    ReadPayloadField(payload, "width", &values.width);
+    ReadPayloadField(payload, "height", &values.height);
+    ReadPayloadField(payload, "sqX", &values.squaresX);
+    ReadPayloadField(payload, "sqY", &values.squaresY);
+    ReadPayloadField(payload, "createAsSquares", &values.createAsSquares);
+    values.squaresX = ClampSquares(values.squaresX);
+    values.squaresY = ClampSquares(values.squaresY);
 }
+
+}  // namespace
+
+const ShapePanelFields<GridParams> kGridPanel = {
+    {
+        "com.zarvo.Grid",
+        "com.norvane.event.GridToolParams",
+        "com.norvane.event.GridToolCancel",
+        "com.norvane.event.GridTool",
+        "DisplayGridToolOptions",
+    },
+    Payload,
+    Read,
+};

@@ -7,6 +7,7 @@
 #include "frame/sb/Undo.h"
 #include "geometry/DesktopHelpers.h"
 #include "geometry/DocumentHelpers.h"
+#include "geometry/Numeric.h"
 #include "geometry/PathListIO.h"
 
 #include <algorithm>
@@ -51,19 +52,9 @@ void VCentreArt::Forget() { strokes_[0] = strokes_[1] = nullptr; }
 
 // ---- VObjectCreationTool ------------------------------------------------------------------------
 
-SBErr VObjectCreationTool::EditOptions(SBToolMessage*) { return 0; }
-SBErr VObjectCreationTool::Select(SBToolMessage*) { return 0; }
-SBErr VObjectCreationTool::Deselect(SBToolMessage*) { return 0; }
-
-SBErr VObjectCreationTool::TrackCursor(SBToolMessage*) {
-    SetCrossCursor();
-    return 0;
-}
-
 SBErr VObjectCreationTool::MouseDown(SBToolMessage* message) {
     DeselectAll();
-    anchor_ = message->cursor;
-    dragH_ = dragV_ = 0.0f;
+    drag_.Start(message->cursor);
     altState_ = false;
     centreMark_.Forget();
     capturedStyle_ = sb::GetCurrentPathStyle();
@@ -80,7 +71,7 @@ SBErr VObjectCreationTool::MouseDrag(SBToolMessage* message) {
     centreMark_.Forget();
     Draw();
     if (keyStep) PauseSeconds(0.2f);
-    centreMark_.Draw(anchor_);
+    centreMark_.Draw(drag_.Anchor());
     return 0;
 }
 
@@ -101,36 +92,13 @@ bool VObjectCreationTool::TrackAltKey(const SBToolMessage* message) {
     return true;
 }
 
-namespace {
-float Sign(float x) { return x > 0.0f ? 1.0f : (x < 0.0f ? -1.0f : 0.0f); }
-}  // namespace
-
-bool VObjectCreationTool::UpdateDragVector(const SBToolMessage* message, bool constrain) {
-    float h = static_cast<float>(message->cursor.h - anchor_.h);
-    float v = static_cast<float>(message->cursor.v - anchor_.v);
-    if (constrain && message->event && (message->event->modifiers & kShift) != 0) {
-        if (std::fabs(h) > std::fabs(v))
-            v = Sign(v) * std::fabs(h);
-        else
-            h = Sign(h) * std::fabs(v);
-    }
-    if (std::fabs(h - dragH_) > 1e-5f || std::fabs(v - dragV_) > 1e-5f) {
-        dragH_ = h;
-        dragV_ = v;
-        return true;
-    }
-    return false;
-}
-
-bool VObjectCreationTool::IsClick() const { return dragH_ * dragH_ + dragV_ * dragV_ < 1.0f; }
-
 void VObjectCreationTool::FitGradient(float centreH, float centreV, float extentA, float extentB) {
     if (!gradientFill_) return;
     SBGradientStyle& gradient = capturedStyle_.fill.color.c.gradient;
     float originH = centreH;
     float originV = centreV;
     if (gradientKind_ == 0) {
-        const float theta = static_cast<float>(gradient.angle * 3.1415927410125732 / 180.0);
+        const float theta = static_cast<float>(gradient.angle * double(kPiF) / 180.0);
         const float c = std::cos(theta);
         const float s = std::sin(theta);
         originH = centreH - std::fabs(extentA) * c;

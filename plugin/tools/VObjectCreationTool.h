@@ -5,6 +5,7 @@
 
 #include "geometry/GeometryTypes.h"
 #include "geometry/PathList.h"
+#include "tools/DragVector.h"
 #include "tools/VTool.h"
 
 #include <scribera/SBTypes.h>
@@ -32,15 +33,11 @@ private:
     ArtHandle strokes_[2] = {nullptr, nullptr};
 };
 
-class VObjectCreationTool : public VTool {
+class VObjectCreationTool : public VBasicTool {
 public:
     static constexpr uint16_t kShift = SB_MOD_SHIFT;
     static constexpr uint16_t kAlt = SB_MOD_ALT;
 
-    SBErr EditOptions(SBToolMessage* message) override;
-    SBErr Select(SBToolMessage* message) override;
-    SBErr Deselect(SBToolMessage* message) override;
-    SBErr TrackCursor(SBToolMessage* message) override;
     SBErr MouseDown(SBToolMessage* message) override;
     SBErr MouseUp(SBToolMessage* message) override;
     SBErr MouseDrag(SBToolMessage* message) override;
@@ -55,18 +52,18 @@ public:
     bool TrackAltKey(const SBToolMessage* message);
     // Cursor minus anchor in single precision, with Shift making it diagonal when `constrain`.
     // True when it moved by more than 1e-5 in either direction since the last accepted one.
-    bool UpdateDragVector(const SBToolMessage* message, bool constrain);
+    bool UpdateDragVector(const SBToolMessage* message, bool constrain) { return drag_.Update(message, constrain); }
     // The pointer moved less than one unit.
-    bool IsClick() const;
+    bool IsClick() const { return drag_.IsClick(); }
     // Places the captured gradient so that it spans the shape (a no-op without a gradient fill).
     void FitGradient(float centreH, float centreV, float extentA, float extentB);
     static void SetUndoRedoText(const std::string& undoText, const std::string& redoText);
     // Shows values in the info panel: `variables` ends with -1, one value per variable.
     static void SetInfoValues(const int32_t* variables, const double* values);
 
-    const RealPoint& Anchor() const { return anchor_; }
-    float DragH() const { return dragH_; }
-    float DragV() const { return dragV_; }
+    const RealPoint& Anchor() const { return drag_.Anchor(); }
+    float DragH() const { return drag_.H(); }
+    float DragV() const { return drag_.V(); }
     bool AltState() const { return altState_; }
     bool HasGradientFill() const { return gradientFill_; }
     const SBPathStyle& CapturedStyle() const { return capturedStyle_; }
@@ -79,9 +76,7 @@ protected:
     void FinishDrag();
 
 private:
-    RealPoint anchor_{0, 0};
-    float dragH_ = 0.0f;
-    float dragV_ = 0.0f;
+    DragVector drag_;
     bool altState_ = false;
     VCentreArt centreMark_;
     SBPathStyle capturedStyle_{};

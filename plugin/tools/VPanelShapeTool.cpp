@@ -2,7 +2,7 @@
 
 #include "frame/sb/Action.h"
 #include "frame/sb/Registry.h"
-#include "tools/ToolPanel.h"
+#include "tools/ActionRecord.h"
 
 #include <string>
 
@@ -10,28 +10,22 @@ namespace {
 
 constexpr int32_t kDialogStatus = 3;
 
-constexpr uint32_t kKeyTool = SB_FOURCC('t', 'o', 'o', 'l');
-constexpr uint32_t kKeyCentreX = SB_FOURCC('c', 'n', 't', 'x');
-constexpr uint32_t kKeyCentreY = SB_FOURCC('c', 'n', 't', 'y');
-
 }  // namespace
 
-VPanelShapeTool::VPanelShapeTool(int32_t toolCode, const char* eventName, const char* undoName)
-    : toolCode_(toolCode), eventName_(eventName), undoName_(undoName) {}
+VPanelShapeTool::VPanelShapeTool(const ToolAction* action, const char* undoName)
+    : action_(action), undoName_(undoName) {}
 
 SBErr VPanelShapeTool::EditOptions(SBToolMessage*) {
-    SetInteractionMode("EditTool");
-    OpenPanel();
+    OpenPanel(panelmode::kEditTool);
     return 0;
 }
 
 SBErr VPanelShapeTool::MouseUp(SBToolMessage* message) {
     if (!IsClick()) return VObjectCreationTool::MouseUp(message);
-    SetInteractionMode("MouseUp");
     savedMouseUp_ = *message;
     // The event record is the host's and lives only as long as this message.
     savedMouseUp_.event = nullptr;
-    OpenPanel();
+    OpenPanel(panelmode::kMouseUp);
     return 0;
 }
 
@@ -44,25 +38,20 @@ void VPanelShapeTool::DrawAt(float h, float v) {
 void VPanelShapeTool::FinishClick() { FinishDrag(); }
 
 void VPanelShapeTool::RecordAction() {
-    if (!sb::HasActionManager() || !sb::InRecordMode()) return;
-    sb::ActionParamValue value;
-    if (!value.IsValid()) return;
-    const RealPoint centre = Centre();
-    value.SetInteger(kKeyTool, toolCode_);
-    value.SetUnitReal(kKeyCentreX, SB_UNIT_POINTS, centre.h);
-    value.SetUnitReal(kKeyCentreY, SB_UNIT_POINTS, centre.v);
-    WriteAction(value);
-    value.Record(eventName_, kDialogStatus);
-    value.Delete();
+    if (!action_) return;
+    RecordToolAction(*action_, kDialogStatus, [&](sb::ActionParamValue& value) {
+        const RealPoint centre = Centre();
+        WriteActionCentre(value, centre.h, centre.v);
+        WriteAction(value);
+    });
 }
 
 void VPanelShapeTool::PlayBack(SBActionParamValueRef values, bool showDialog) {
-    const double cntx = sb::GetActionReal(values, kKeyCentreX);
-    const double cnty = sb::GetActionReal(values, kKeyCentreY);
+    const RealPoint centre = ReadActionCentre(values);
     ReadAction(values);
     if (!showDialog) return;
-    playbackCentre_ = RealPoint{cntx, cnty};
-    OpenPanel();
+    playbackCentre_ = centre;
+    OpenPanel(panelmode::kAction);
 }
 
 void VPanelShapeTool::AnswerClick(bool draw) {
@@ -75,18 +64,14 @@ void VPanelShapeTool::AnswerClick(bool draw) {
     FinishClick();
 }
 
-void VPanelShapeTool::PanelConfirmed() {
-    if (InteractionModeIs("Action")) {
+void VPanelShapeTool::Answer(const std::string& mode, bool confirmed) {
+    if (mode == panelmode::kAction) {
         DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
-    } else if (InteractionModeIs("MouseUp")) {
-        AnswerClick(true);
+    } else if (mode == panelmode::kMouseUp) {
+        AnswerClick(confirmed);
     }
 }
 
-void VPanelShapeTool::PanelCancelled() {
-    if (InteractionModeIs("Action")) {
-        DrawAt(static_cast<float>(playbackCentre_.h), static_cast<float>(playbackCentre_.v));
-    } else if (InteractionModeIs("MouseUp")) {
-        AnswerClick(false);
-    }
-}
+void VPanelShapeTool::PanelConfirmed(const std::string& mode) { Answer(mode, true); }
+
+void VPanelShapeTool::PanelCancelled(const std::string& mode) { Answer(mode, false); }

@@ -9,30 +9,18 @@
 
 #include <cstdint>
 
-class VRhombus : public VPanelShapeTool {
+class VRhombus : public VParamShapeTool<RhombusParams> {
 public:
-    static constexpr int32_t kToolCode = 4;
-
-    VRhombus();
+    // Without an action (made outside the catalogue) it records nothing.
+    explicit VRhombus(const ToolAction* action = nullptr);
 
     bool UpdateFromDrag(SBToolMessage* message, bool* keyStep) override;
     void Draw() override;
 
     void SetRhombusParameters(float width, float height);
-    static void PlayBackHook(SBActionParamValueRef values, bool showDialog);
-
-    const RhombusParams& Parameters() const { return params_; }
 
 protected:
-    void OpenPanel() override;
-    RealPoint Centre() const override { return RealPoint{params_.centreH, params_.centreV}; }
-    void SetCentre(double h, double v) override {
-        params_.centreH = h;
-        params_.centreV = v;
-    }
+    PreferencesElement Preferences() const override;
     void WriteAction(sb::ActionParamValue& value) const override;
     void ReadAction(SBActionParamValueRef values) override;
-
-private:
-    RhombusParams params_;
 };

@@ -2,28 +2,29 @@
 
 #include "panels/PanelPayload.h"
 
-const ToolPanelNames VRhombusDBox::kNames = {
-    "com.zarvo.Rhombus",
-    "com.norvane.event.RhombusToolParams",
-    "com.norvane.event.RhombusToolCancel",
-    "com.norvane.event.RhombusTool",
-    "DisplayRhombusToolOptions",
-    &ZGlobals::rhombusDBox,
-    {&ZGlobals::rhombusTool, nullptr},
-};
+namespace {
 
-VRhombusDBox::VRhombusDBox(const RhombusParams* defaults) : VShapeToolDBox(kNames, defaults) {}
-
-std::string VRhombusDBox::Payload() const {
-    const RhombusParams& p = *Parameters();
+// This panel's payload has no blank before the colon.
+std::string Payload(const RhombusParams& p) {
     return PanelPayload(PanelPayload::kCompactSeparator).Add("width", p.width).Add("height", p.height).Text();
 }
 
-void VRhombusDBox::ReceiveParameters(const std::string& payload) {
-    RhombusParams* params = Block();
-    if (!params) return;
+void Read(const std::string& payload, RhombusParams& values) {
     std::string text;
-    ReadPayloadField(payload, "width", &params->width);
-    if (ExtractPayloadValue(payload, "height", &text)) params->height = ReadLeadingInteger(text);
-    Confirm();
+    ReadPayloadField(payload, "width", &values.width);
+    if (ExtractPayloadValue(payload, "height", &text)) values.height = ReadLeadingInteger(text);
 }
+
+}  // namespace
+
+const ShapePanelFields<RhombusParams> kRhombusPanel = {
+    {
+        "com.zarvo.Rhombus",
+        "com.norvane.event.RhombusToolParams",
+        "com.norvane.event.RhombusToolCancel",
+        "com.norvane.event.RhombusTool",
+        "DisplayRhombusToolOptions",
+    },
+    Payload,
+    Read,
+};

@@ -1,28 +1,15 @@
 #include "tools/VRose.h"
 
-#include "frame/Globals.h"
 #include "frame/sb/Action.h"
 #include "frame/sb/Registry.h"
 #include "geometry/BezierGeometry.h"
 #include "geometry/DesktopHelpers.h"
-#include "tools/ToolPanel.h"
-#include "tools/VRoseDBox.h"
+#include "tools/InfoVariables.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-constexpr int32_t kInfoVariables[] = {15, 16, 4, -1};
-constexpr const char* kEvent = "sb_plugin_zarvo_rose";
-
-constexpr uint32_t kKeyRadius = SB_FOURCC('r', 'd', 'u', 's');
-constexpr uint32_t kKeyLobes = SB_FOURCC('l', 'o', 'b', 's');
-constexpr uint32_t kKeyWidth = SB_FOURCC('l', 'w', 'd', 't');
-
-}  // namespace
-
-VRose::VRose() : VPanelShapeTool(kToolCode, kEvent, "Rose"), params_(kRoseDefaults) {}
+VRose::VRose(const ToolAction* action) : VParamShapeTool(action, "Rose", kRoseDefaults) {}
 
 bool VRose::UpdateFromDrag(SBToolMessage* message, bool* keyStep) {
     *keyStep = false;
@@ -54,12 +41,8 @@ bool VRose::UpdateFromDrag(SBToolMessage* message, bool* keyStep) {
             changed = true;
         }
     }
-    params_.centreH = Anchor().h;
-    params_.centreV = Anchor().v;
-    if (changed) {
-        const double values[] = {params_.centreH, params_.centreV, params_.radius};
-        SetInfoValues(kInfoVariables, values);
-    }
+    CentreOnAnchor();
+    if (changed) ShowCentreInfo(infovariables::kCentreRadius, {params_.radius});
     return changed;
 }
 
@@ -70,12 +53,10 @@ void VRose::Draw() {
     WriteShape(list);
 }
 
-void VRose::OpenPanel() {
-    auto* panel = gZGlobals ? dynamic_cast<VRoseDBox*>(gZGlobals->roseDBox) : nullptr;
-    if (panel) panel->PointAt(this, &params_);
+PreferencesElement VRose::Preferences() const {
     PreferencesElement element("rose");
     element.Add("radius", params_.radius).Add("lobes", params_.lobes).Add("width", params_.width);
-    OpenToolPanel(panel, element);
+    return element;
 }
 
 void VRose::SetRoseParameters(float radius, int32_t lobes, float width) {
@@ -85,14 +66,14 @@ void VRose::SetRoseParameters(float radius, int32_t lobes, float width) {
 }
 
 void VRose::WriteAction(sb::ActionParamValue& value) const {
-    value.SetUnitReal(kKeyRadius, SB_UNIT_POINTS, params_.radius);
-    value.SetInteger(kKeyLobes, params_.lobes);
-    value.SetUnitReal(kKeyWidth, SB_UNIT_NONE, params_.width);
+    value.SetUnitReal(actionkey::kRoseRadius, SB_UNIT_POINTS, params_.radius);
+    value.SetInteger(actionkey::kLobes, params_.lobes);
+    value.SetUnitReal(actionkey::kLobeWidth, SB_UNIT_NONE, params_.width);
 }
 
 void VRose::ReadAction(SBActionParamValueRef values) {
-    const double rdus = sb::GetActionReal(values, kKeyRadius);
-    const int32_t lobs = sb::GetActionInteger(values, kKeyLobes);
-    const double lwdt = sb::GetActionReal(values, kKeyWidth);
+    const double rdus = sb::GetActionReal(values, actionkey::kRoseRadius);
+    const int32_t lobs = sb::GetActionInteger(values, actionkey::kLobes);
+    const double lwdt = sb::GetActionReal(values, actionkey::kLobeWidth);
     SetRoseParameters(static_cast<float>(rdus), lobs, static_cast<float>(lwdt));
 }

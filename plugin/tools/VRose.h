@@ -10,32 +10,21 @@
 
 #include <cstdint>
 
-class VRose : public VPanelShapeTool {
+class VRose : public VParamShapeTool<RoseParams> {
 public:
-    static constexpr int32_t kToolCode = 1;
     static constexpr int32_t kMaxKeyLobes = 40;
     static constexpr double kMaxKeyWidth = 3.0;
 
-    VRose();
+    // Without an action (made outside the catalogue) it records nothing.
+    explicit VRose(const ToolAction* action = nullptr);
 
     bool UpdateFromDrag(SBToolMessage* message, bool* keyStep) override;
     void Draw() override;
 
     void SetRoseParameters(float radius, int32_t lobes, float width);
 
-    const RoseParams& Parameters() const { return params_; }
-    RoseParams& MutableParameters() { return params_; }
-
 protected:
-    void OpenPanel() override;
-    RealPoint Centre() const override { return RealPoint{params_.centreH, params_.centreV}; }
-    void SetCentre(double h, double v) override {
-        params_.centreH = h;
-        params_.centreV = v;
-    }
+    PreferencesElement Preferences() const override;
     void WriteAction(sb::ActionParamValue& value) const override;
     void ReadAction(SBActionParamValueRef values) override;
-
-private:
-    RoseParams params_;
 };

@@ -1,6 +1,5 @@
 #include "tools/VSpiral.h"
 
-#include "frame/Globals.h"
 #include "frame/sb/Action.h"
 #include "frame/sb/Registry.h"
 #include "geometry/ArtTransforms.h"
@@ -8,24 +7,17 @@
 #include "geometry/DesktopHelpers.h"
 #include "geometry/Errors.h"
 #include "tools/CurveFitter.h"
-#include "tools/ToolPanel.h"
-#include "tools/VSpiralDBox.h"
+#include "tools/InfoVariables.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr int32_t kInfoVariables[] = {15, 16, 4, -1};
-constexpr const char* kEvent = "sb_plugin_zarvo_spiral";
-
-constexpr uint32_t kKeyRadius = SB_FOURCC('s', 'p', 'r', 'd');
-constexpr uint32_t kKeyTurns = SB_FOURCC('s', 'p', 't', 'u');
-constexpr uint32_t kKeyFermat = SB_FOURCC('s', 'p', 'f', 'e');
 
 }  // namespace
 
-VSpiral::VSpiral() : VPanelShapeTool(kToolCode, kEvent, "Archimedean Spiral"), params_(kSpiralDefaults) {}
+VSpiral::VSpiral(const ToolAction* action) : VParamShapeTool(action, "Archimedean Spiral", kSpiralDefaults) {}
 
 SBErr VSpiral::MouseDown(SBToolMessage* message) {
     dirH_ = dirV_ = 0.0f;
@@ -69,12 +61,8 @@ bool VSpiral::UpdateFromDrag(SBToolMessage* message, bool* keyStep) {
         params_.fermat = !params_.fermat;
         changed = true;
     }
-    params_.centreH = Anchor().h;
-    params_.centreV = Anchor().v;
-    if (changed) {
-        const double values[] = {params_.centreH, params_.centreV, params_.radius};
-        SetInfoValues(kInfoVariables, values);
-    }
+    CentreOnAnchor();
+    if (changed) ShowCentreInfo(infovariables::kCentreRadius, {params_.radius});
     return changed;
 }
 
@@ -85,12 +73,10 @@ void VSpiral::Draw() {
     WriteShape(list);
 }
 
-void VSpiral::OpenPanel() {
-    auto* panel = gZGlobals ? dynamic_cast<VSpiralDBox*>(gZGlobals->spiralDBox) : nullptr;
-    if (panel) panel->PointAt(this, &params_);
+PreferencesElement VSpiral::Preferences() const {
     PreferencesElement element("spiral");
     element.Add("radius", params_.radius).Add("turns", params_.turns).Add("fermat", params_.fermat ? 1 : 0);
-    OpenToolPanel(panel, element);
+    return element;
 }
 
 void VSpiral::SetSpiralParameters(float radius, int32_t turns, bool fermat) {
@@ -100,19 +86,14 @@ void VSpiral::SetSpiralParameters(float radius, int32_t turns, bool fermat) {
 }
 
 void VSpiral::WriteAction(sb::ActionParamValue& value) const {
-    value.SetUnitReal(kKeyRadius, SB_UNIT_POINTS, params_.radius);
-    value.SetInteger(kKeyTurns, params_.turns);
-    value.SetBoolean(kKeyFermat, params_.fermat);
+    value.SetUnitReal(actionkey::kSpiralRadius, SB_UNIT_POINTS, params_.radius);
+    value.SetInteger(actionkey::kSpiralTurns, params_.turns);
+    value.SetBoolean(actionkey::kSpiralFermat, params_.fermat);
 }
 
 void VSpiral::ReadAction(SBActionParamValueRef values) {
-    const double sprd = sb::GetActionReal(values, kKeyRadius);
-    const int32_t sptu = sb::GetActionInteger(values, kKeyTurns);
-    const bool spfe = sb::GetActionBoolean(values, kKeyFermat);
+    const double sprd = sb::GetActionReal(values, actionkey::kSpiralRadius);
+    const int32_t sptu = sb::GetActionInteger(values, actionkey::kSpiralTurns);
+    const bool spfe = sb::GetActionBoolean(values, actionkey::kSpiralFermat);
     SetSpiralParameters(static_cast<float>(sprd), sptu, spfe);
-}
-
-void VSpiral::PlayBackHook(SBActionParamValueRef values, bool showDialog) {
-    auto* spiral = gZGlobals ? dynamic_cast<VSpiral*>(gZGlobals->spiral) : nullptr;
-    if (spiral) spiral->PlayBack(values, showDialog);
 }

@@ -10,34 +10,25 @@
 
 #include <cstdint>
 
-class VSpiral : public VPanelShapeTool {
+class VSpiral : public VParamShapeTool<SpiralParams> {
 public:
-    static constexpr int32_t kToolCode = 5;
     static constexpr int32_t kMaxKeyTurns = 50;
 
-    VSpiral();
+    // Without an action (made outside the catalogue) it records nothing.
+    explicit VSpiral(const ToolAction* action = nullptr);
 
     SBErr MouseDown(SBToolMessage* message) override;
     bool UpdateFromDrag(SBToolMessage* message, bool* keyStep) override;
     void Draw() override;
 
     void SetSpiralParameters(float radius, int32_t turns, bool fermat);
-    static void PlayBackHook(SBActionParamValueRef values, bool showDialog);
-
-    const SpiralParams& Parameters() const { return params_; }
 
 protected:
-    void OpenPanel() override;
-    RealPoint Centre() const override { return RealPoint{params_.centreH, params_.centreV}; }
-    void SetCentre(double h, double v) override {
-        params_.centreH = h;
-        params_.centreV = v;
-    }
+    PreferencesElement Preferences() const override;
     void WriteAction(sb::ActionParamValue& value) const override;
     void ReadAction(SBActionParamValueRef values) override;
 
 private:
-    SpiralParams params_;
     // The drag vector after the Shift snap; its direction is where the outer end lies.
     float dirH_ = 0.0f;
     float dirV_ = 0.0f;

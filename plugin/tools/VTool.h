@@ -17,3 +17,13 @@ public:
     virtual SBErr MouseUp(SBToolMessage* message) = 0;
     virtual SBErr MouseDrag(SBToolMessage* message) = 0;
 };
+
+// The answers most tools give: nothing to do on a double-click on the icon, on selection and on
+// deselection, and the cross-hair cursor over the document.
+class VBasicTool : public VTool {
+public:
+    SBErr EditOptions(SBToolMessage* message) override;
+    SBErr Select(SBToolMessage* message) override;
+    SBErr Deselect(SBToolMessage* message) override;
+    SBErr TrackCursor(SBToolMessage* message) override;
+};

@@ -1,28 +1,20 @@
 #include "tools/VWave.h"
 
-#include "frame/Globals.h"
 #include "frame/sb/Action.h"
 #include "frame/sb/Registry.h"
 #include "geometry/BezierGeometry.h"
 #include "geometry/DesktopHelpers.h"
-#include "tools/ToolPanel.h"
-#include "tools/VWaveDBox.h"
+#include "tools/InfoVariables.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr int32_t kInfoVariables[] = {15, 16, 2, 3, -1};
-constexpr const char* kEvent = "sb_plugin_zarvo_wave";
-
-constexpr uint32_t kKeyWidth = SB_FOURCC('w', 'd', 't', 'h');
-constexpr uint32_t kKeyHeight = SB_FOURCC('h', 'g', 'h', 't');
-constexpr uint32_t kKeyWaves = SB_FOURCC('w', 'a', 'v', 's');
 
 }  // namespace
 
-VWave::VWave() : VPanelShapeTool(kToolCode, kEvent, "Wave"), params_(kWaveDefaults) {}
+VWave::VWave(const ToolAction* action) : VParamShapeTool(action, "Wave", kWaveDefaults) {}
 
 bool VWave::UpdateFromDrag(SBToolMessage* message, bool* keyStep) {
     *keyStep = false;
@@ -49,10 +41,7 @@ bool VWave::UpdateFromDrag(SBToolMessage* message, bool* keyStep) {
         params_.width = AltState() ? 2.0f * h : h;
         params_.height = v;
     }
-    if (changed) {
-        const double values[] = {params_.centreH, params_.centreV, std::fabs(params_.width), -std::fabs(params_.height)};
-        SetInfoValues(kInfoVariables, values);
-    }
+    if (changed) ShowCentreInfo(infovariables::kCentreWidthHeight, {std::fabs(params_.width), -std::fabs(params_.height)});
     return changed;
 }
 
@@ -63,12 +52,10 @@ void VWave::Draw() {
     WriteShape(list);
 }
 
-void VWave::OpenPanel() {
-    auto* panel = gZGlobals ? dynamic_cast<VWaveDBox*>(gZGlobals->waveDBox) : nullptr;
-    if (panel) panel->PointAt(this, &params_);
+PreferencesElement VWave::Preferences() const {
     PreferencesElement element("wave");
     element.Add("width", params_.width).Add("height", params_.height).Add("waves", params_.waves);
-    OpenToolPanel(panel, element);
+    return element;
 }
 
 void VWave::SetWaveParameters(float width, float height, int32_t waves) {
@@ -78,19 +65,14 @@ void VWave::SetWaveParameters(float width, float height, int32_t waves) {
 }
 
 void VWave::WriteAction(sb::ActionParamValue& value) const {
-    value.SetUnitReal(kKeyWidth, SB_UNIT_POINTS, params_.width);
-    value.SetUnitReal(kKeyHeight, SB_UNIT_POINTS, params_.height);
-    value.SetInteger(kKeyWaves, params_.waves);
+    value.SetUnitReal(actionkey::kWidth, SB_UNIT_POINTS, params_.width);
+    value.SetUnitReal(actionkey::kHeight, SB_UNIT_POINTS, params_.height);
+    value.SetInteger(actionkey::kWaves, params_.waves);
 }
 
 void VWave::ReadAction(SBActionParamValueRef values) {
-    const double wdth = sb::GetActionReal(values, kKeyWidth);
-    const double hght = sb::GetActionReal(values, kKeyHeight);
-    const int32_t wavs = sb::GetActionInteger(values, kKeyWaves);
+    const double wdth = sb::GetActionReal(values, actionkey::kWidth);
+    const double hght = sb::GetActionReal(values, actionkey::kHeight);
+    const int32_t wavs = sb::GetActionInteger(values, actionkey::kWaves);
     SetWaveParameters(static_cast<float>(wdth), static_cast<float>(hght), wavs);
-}
-
-void VWave::PlayBackHook(SBActionParamValueRef values, bool showDialog) {
-    auto* wave = gZGlobals ? dynamic_cast<VWave*>(gZGlobals->wave) : nullptr;
-    if (wave) wave->PlayBack(values, showDialog);
 }

@@ -10,32 +10,20 @@
 
 #include <cstdint>
 
-class VWave : public VPanelShapeTool {
+class VWave : public VParamShapeTool<WaveParams> {
 public:
-    static constexpr int32_t kToolCode = 2;
     static constexpr int32_t kMaxKeyWaves = 40;
 
-    VWave();
+    // Without an action (made outside the catalogue) it records nothing.
+    explicit VWave(const ToolAction* action = nullptr);
 
     bool UpdateFromDrag(SBToolMessage* message, bool* keyStep) override;
     void Draw() override;
 
     void SetWaveParameters(float width, float height, int32_t waves);
-    // Playback of tool code 2 on the plug-in's wave object.
-    static void PlayBackHook(SBActionParamValueRef values, bool showDialog);
-
-    const WaveParams& Parameters() const { return params_; }
 
 protected:
-    void OpenPanel() override;
-    RealPoint Centre() const override { return RealPoint{params_.centreH, params_.centreV}; }
-    void SetCentre(double h, double v) override {
-        params_.centreH = h;
-        params_.centreV = v;
-    }
+    PreferencesElement Preferences() const override;
     void WriteAction(sb::ActionParamValue& value) const override;
     void ReadAction(SBActionParamValueRef values) override;
-
-private:
-    WaveParams params_;
 };

@@ -1,9 +1,10 @@
-// Routing inside the plug-in, with stand-in tool objects in the slots that later tools fill: which
-// object a message reaches, the mirror-and-cut mode switch, live effects and playback by code.
+// Routing inside the plug-in, with stand-in tool objects in the slots that later tools fill and a
+// catalogue whose mode switch and live effects are spies: which object a message reaches, the
+// mirror-and-cut mode switch, live effects and playback by code.
 #include "support/InProcessHost.h"
 
 #include "frame/Globals.h"
-#include "frame/ToolRouting.h"
+#include "frame/ToolCatalogue.h"
 #include "frame/ZarvoPlugin.h"
 #include "tools/VTool.h"
 
@@ -49,28 +50,44 @@ protected:
     SBMessageData header{0, self, nullptr, host.Session().BasicSuite()};
     ZarvoPlugin* plugin = nullptr;
     SpyTool rose, mirror;
+    // The built-in rows with spies for the mode switch and the effects.
+    std::vector<ToolRow> rows;
+    ToolCatalogue tools{};
+
+    ToolRow& Row(const std::string& name) {
+        for (ToolRow& row : rows)
+            if (row.name == name) return row;
+        ADD_FAILURE() << name;
+        return rows[0];
+    }
 
     void SetUp() override {
-        plugin = ZarvoPlugin::Create(self);
+        const ToolCatalogue& builtIn = BuiltInToolCatalogue();
+        rows.assign(builtIn.begin(), builtIn.end());
+        tools = ToolCatalogue{rows.data(), static_cast<int>(rows.size())};
+        auto setMode = [](VTool& object, int32_t mode) { static_cast<SpyTool&>(object).modes.push_back(mode); };
+        Row("Mirror").setMode = setMode;
+        Row("Cut").setMode = setMode;
+        Row("Mirror").liveEffect = [](SBLiveEffectMessage*, bool edit) -> SBErr {
+            gEffectCalls.push_back({"mirror", edit});
+            return 0;
+        };
+        Row("Cut").liveEffect = [](SBLiveEffectMessage*, bool edit) -> SBErr {
+            gEffectCalls.push_back({"cut", edit});
+            return 0;
+        };
+        Row("RectCut").liveEffect = [](SBLiveEffectMessage*, bool edit) -> SBErr {
+            gEffectCalls.push_back({"rectangle cut", edit});
+            return 0;
+        };
+        plugin = ZarvoPlugin::Create(self, tools);
         ASSERT_EQ(plugin->OnStartup(&header), 0);
         ASSERT_NE(gZGlobals, nullptr);
         gZGlobals->rose = &rose;
         gZGlobals->mirror = &mirror;
-        gRoutingHooks.setMirrorMode = [](VTool* object, int32_t mode) {
-            static_cast<SpyTool*>(object)->modes.push_back(mode);
-        };
-        gRoutingHooks.mirrorEffect = [](SBLiveEffectMessage*, bool cut, bool edit) -> SBErr {
-            gEffectCalls.push_back({cut ? "cut" : "mirror", edit});
-            return 0;
-        };
-        gRoutingHooks.rectCutEffect = [](SBLiveEffectMessage*, bool edit) -> SBErr {
-            gEffectCalls.push_back({"rectangle cut", edit});
-            return 0;
-        };
         gEffectCalls.clear();
     }
     void TearDown() override {
-        gRoutingHooks = RoutingHooks{};
         if (gZGlobals) gZGlobals->rose = gZGlobals->mirror = nullptr;
         if (plugin) {
             plugin->OnShutdown(&header);
@@ -170,8 +187,8 @@ TEST_F(Routing, LiveEffectsGoToTheirOperationAndOthersAnswerZero) {
     EXPECT_TRUE(gEffectCalls[1].edit);
     EXPECT_EQ(gEffectCalls[2].effect, "rectangle cut");
 
-    // Without the hooks (the effects not built yet) every request answers 0.
-    gRoutingHooks.mirrorEffect = nullptr;
+    // Without an operation (the effect not built yet) every request answers 0.
+    Row("Mirror").liveEffect = nullptr;
     e.effect = gZGlobals->mirrorEffect;
     EXPECT_EQ(plugin->LiveEffectGo(&e), 0);
     EXPECT_EQ(gEffectCalls.size(), 3u);
