@@ -511,12 +511,12 @@ bool Player::Start(std::string* error) {
         fs::path self = fs::read_symlink("/proc/self/exe", ec);
         if (!ec) folder = self.parent_path().string();
     }
-    session_.hostFolder = folder;
-    if (session_.desk.profileFolder.empty()) {
+    session_.Desktop().hostFolder = folder;
+    if (session_.Desktop().desk.profileFolder.empty()) {
         fs::path profile = fs::path(options_.outputDir) / (options_.sessionName + "-profile");
         std::error_code ec;
         fs::create_directories(profile, ec);
-        session_.desk.profileFolder = fs::absolute(profile, ec).string();
+        session_.Desktop().desk.profileFolder = fs::absolute(profile, ec).string();
     }
     if (!host_.Load(options_.pluginPath, error)) return false;
     host_.Startup();
@@ -527,7 +527,8 @@ bool Player::Start(std::string* error) {
 void Player::Finish() {
     if (!started_) return;
     started_ = false;
-    if (host_.Dragging() && session_.selectedTool != kNoId) host_.MouseUp(session_.selectedTool, last_);
+    const Id tool = session_.Registry().selectedTool;
+    if (host_.Dragging() && tool != kNoId) host_.MouseUp(tool, last_);
     host_.Shutdown();
 }
 
@@ -561,11 +562,11 @@ bool Player::Play(const std::vector<Command>& commands, const std::string& fileN
 }
 
 bool Player::RequireTool(Id* tool, std::string* error) {
-    if (session_.selectedTool == kNoId) {
+    if (session_.Registry().selectedTool == kNoId) {
         *error = "no tool is selected (use 'tool NAME' first)";
         return false;
     }
-    *tool = session_.selectedTool;
+    *tool = session_.Registry().selectedTool;
     return true;
 }
 
@@ -601,7 +602,7 @@ int64_t Int(const std::string& w) {
 // message, then its go message with the selection gathered into one object.
 bool ApplyEffect(Session& session, PluginHost& host, const std::vector<std::string>& w, std::string* error) {
     const LiveEffectRecord* effect = nullptr;
-    for (const LiveEffectRecord& e : session.liveEffects)
+    for (const LiveEffectRecord& e : session.Registry().liveEffects)
         if (e.name == w[1]) effect = &e;
     if (!effect) {
         *error = "no live effect named '" + w[1] + "'";
@@ -645,8 +646,8 @@ bool ApplyEffect(Session& session, PluginHost& host, const std::vector<std::stri
         *error = "'effect' needs a selection";
         return false;
     }
-    const Id instance = session.NewEffectInstance();
-    session.effectInstances[instance] = preset;
+    const Id instance = session.Effects().NewInstance();
+    session.Effects().instances[instance] = preset;
     SBErr err = host.LiveEffectEditParameters(effect->id, instance, false);
     if (err != SB_OK) return true;  // the result is in the dump
     Document& target = session.Doc();
@@ -902,15 +903,16 @@ bool Player::Execute(const Command& c, std::string* error) {
         return true;
     }
     if (name == "tool") {
-        auto it = std::find_if(session_.tools.begin(), session_.tools.end(),
+        auto it = std::find_if(session_.Registry().tools.begin(), session_.Registry().tools.end(),
                                [&](const ToolRecord& t) { return t.name == w[1]; });
-        if (it == session_.tools.end()) {
+        if (it == session_.Registry().tools.end()) {
             *error = "no tool named '" + w[1] + "'";
             return false;
         }
         Id tool = it->id;
-        if (session_.selectedTool != kNoId && session_.selectedTool != tool) host_.DeselectTool(session_.selectedTool);
-        session_.selectedTool = tool;
+        Id& selected = session_.Registry().selectedTool;
+        if (selected != kNoId && selected != tool) host_.DeselectTool(selected);
+        selected = tool;
         host_.SelectTool(tool);
         return true;
     }
@@ -922,8 +924,8 @@ bool Player::Execute(const Command& c, std::string* error) {
     }
     if (name == "key") {
         int32_t code = desk::KeyCode(w[1]);
-        if (w[2] == "down") desk::PressKey(session_.desk, code);
-        else desk::ReleaseKey(session_.desk, code);
+        if (w[2] == "down") desk::PressKey(session_.Desktop().desk, code);
+        else desk::ReleaseKey(session_.Desktop().desk, code);
         return true;
     }
     if (name == "mod") {
@@ -978,11 +980,11 @@ bool Player::Execute(const Command& c, std::string* error) {
         return true;
     }
     if (name == "answer") {
-        session_.scriptedAnswers.push_back(w[1] == "yes");
+        session_.Shown().scriptedAnswers.push_back(w[1] == "yes");
         return true;
     }
     if (name == "record") {
-        session_.recording = w[1] == "on";
+        session_.Actions().recording = w[1] == "on";
         return true;
     }
     if (name == "panel") {
@@ -998,16 +1000,16 @@ bool Player::Execute(const Command& c, std::string* error) {
     }
     if (name == "play") {
         const int64_t index = Int(w[1]);
-        if (index >= static_cast<int64_t>(session_.recordedActions.size())) {
-            *error = "no recorded action " + w[1] + " (" + std::to_string(session_.recordedActions.size()) +
+        if (index >= static_cast<int64_t>(session_.Actions().recorded.size())) {
+            *error = "no recorded action " + w[1] + " (" + std::to_string(session_.Actions().recorded.size()) +
                      " recorded)";
             return false;
         }
         // Playing back while recording records again: play from a copy.
-        const RecordedAction action = session_.recordedActions[static_cast<size_t>(index)];
+        const RecordedAction action = session_.Actions().recorded[static_cast<size_t>(index)];
         Id value = session_.NewActionValue(action.values);
         host_.DoAction(w.size() == 3, ToHandle<SBActionParamValueRef>(value));
-        session_.Forget(value);
+        session_.Handles().Forget(value);
         return true;
     }
     if (name == "effect") return ApplyEffect(session_, host_, w, error);
@@ -1035,7 +1037,7 @@ bool Player::Execute(const Command& c, std::string* error) {
                 *error = file.string() + ": cannot be created (" + ec.message() + ")";
                 return false;
             }
-            session_.desk.profileFolder = fs::absolute(file, ec).string();
+            session_.Desktop().desk.profileFolder = fs::absolute(file, ec).string();
             return true;
         }
         if (name == "dump") return io::WriteDump(session_, file.string(), error);
@@ -1048,9 +1050,9 @@ bool Player::Execute(const Command& c, std::string* error) {
 
 std::string InfoJson(const Session& s) {
     io::JsonWriter w;
-    w.BeginObject().Key("name").String(s.pluginName);
+    w.BeginObject().Key("name").String(s.Registry().pluginName);
     w.NewLine().Key("tools").BeginArray();
-    for (const ToolRecord& t : s.tools)
+    for (const ToolRecord& t : s.Registry().tools)
         w.BeginObject()
             .Key("name").String(t.name)
             .Key("number").Integer(t.number)
@@ -1061,7 +1063,7 @@ std::string InfoJson(const Session& s) {
             .EndObject();
     w.EndArray();
     w.NewLine().Key("effects").BeginArray();
-    for (const LiveEffectRecord& e : s.liveEffects)
+    for (const LiveEffectRecord& e : s.Registry().liveEffects)
         w.BeginObject()
             .Key("name").String(e.name)
             .Key("title").String(e.title)
@@ -1072,19 +1074,19 @@ std::string InfoJson(const Session& s) {
             .EndObject();
     w.EndArray();
     w.NewLine().Key("menus").BeginArray();
-    for (const MenuItemRecord& m : s.menuItems) {
+    for (const MenuItemRecord& m : s.Registry().menuItems) {
         std::string effect;
-        for (const LiveEffectRecord& e : s.liveEffects)
+        for (const LiveEffectRecord& e : s.Registry().liveEffects)
             if (e.id == m.effect) effect = e.name;
         w.BeginObject().Key("effect").String(effect).Key("category").String(m.category).Key("title").String(m.title).EndObject();
     }
     w.EndArray();
     w.NewLine().Key("notifiers").BeginArray();
-    for (const NotifierRecord& n : s.notifiers)
+    for (const NotifierRecord& n : s.Registry().notifiers)
         w.BeginObject().Key("name").String(n.name).Key("type").String(n.type).EndObject();
     w.EndArray();
     w.NewLine().Key("actions").BeginArray();
-    for (const ActionEventRecord& a : s.actionEvents) {
+    for (const ActionEventRecord& a : s.Registry().actionEvents) {
         w.BeginObject().Key("event").String(a.event).Key("keys").BeginArray();
         for (const ActionKeyRecord& k : a.keys)
             w.BeginObject()

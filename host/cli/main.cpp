@@ -91,7 +91,7 @@ int Info(const std::string& plugin) {
     std::string info = cli::InfoJson(session);
     player.Finish();
     std::error_code ec;
-    fs::remove_all(session.desk.profileFolder, ec);
+    fs::remove_all(session.Desktop().desk.profileFolder, ec);
     std::cout << info;
     return 0;
 }
