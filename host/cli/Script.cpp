@@ -1,10 +1,10 @@
 #include "cli/Script.h"
 
+#include "core/LiveEffectHost.h"
 #include "core/panels/PanelService.h"
 #include "desk/Desk.h"
 #include "io/Artwork.h"
 #include "io/Dump.h"
-#include "io/Json.h"
 #include "io/PathData.h"
 #include "io/SvgExport.h"
 #include "io/SvgImport.h"
@@ -598,17 +598,8 @@ int64_t Int(const std::string& w) {
     return v;
 }
 
-// `effect NAME KEY=VALUE ...`: a new instance preset with the pairs gets its edit-parameters
-// message, then its go message with the selection gathered into one object.
-bool ApplyEffect(Session& session, PluginHost& host, const std::vector<std::string>& w, std::string* error) {
-    const LiveEffectRecord* effect = nullptr;
-    for (const LiveEffectRecord& e : session.Registry().liveEffects)
-        if (e.name == w[1]) effect = &e;
-    if (!effect) {
-        *error = "no live effect named '" + w[1] + "'";
-        return false;
-    }
-    Dictionary preset;
+// KEY=VALUE words as the instance's dictionary: the mirror effect's keys, typed.
+bool EffectPreset(const std::vector<std::string>& w, Dictionary* preset, std::string* error) {
     for (size_t i = 2; i < w.size(); ++i) {
         const size_t eq = w[i].find('=');
         const std::string key = w[i].substr(0, eq), value = w[i].substr(eq + 1);
@@ -634,42 +625,29 @@ bool ApplyEffect(Session& session, PluginHost& host, const std::vector<std::stri
             *error = "bad value '" + value + "' for " + key;
             return false;
         }
-        preset[key] = entry;
+        (*preset)[key] = entry;
     }
-    Document& doc = session.Doc();
-    std::vector<Id> chosen;
-    for (Id a : doc.Children(doc.CurrentLayerGroup())) {
-        const Art* art = doc.Find(a);
-        if (art && (art->userAttr & SB_ATTR_SELECTED)) chosen.push_back(a);
-    }
-    if (chosen.empty()) {
-        *error = "'effect' needs a selection";
+    return true;
+}
+
+// `effect NAME KEY=VALUE ...`: the named effect applied to the selection with the pairs as its
+// instance's dictionary.
+bool ApplyEffect(Session& session, PluginHost& host, const std::vector<std::string>& w, std::string* error) {
+    const LiveEffectRecord* effect = FindLiveEffect(session, w[1]);
+    if (!effect) {
+        *error = "no live effect named '" + w[1] + "'";
         return false;
     }
-    const Id instance = session.Effects().NewInstance();
-    session.Effects().instances[instance] = preset;
-    SBErr err = host.LiveEffectEditParameters(effect->id, instance, false);
-    if (err != SB_OK) return true;  // the result is in the dump
-    Document& target = session.Doc();
-    target.BeginTransaction();
-    target.SetUndoText("Undo " + effect->name, "Redo " + effect->name);
-    Id art = chosen.front();
-    if (chosen.size() > 1) {
-        err = target.NewArt(ArtKind::Group, SB_PLACE_ABOVE, chosen.front(), &art);
-        for (size_t i = 0; err == SB_OK && i < chosen.size(); ++i)
-            err = target.Reorder(chosen[i], SB_PLACE_INSIDE_ON_BOTTOM, art);
-        if (err == SB_OK) err = target.SetUserAttr(art, SB_ATTR_SELECTED, SB_ATTR_SELECTED);
-        if (err != SB_OK) {
-            target.RevertTransaction();
-            target.EndTransaction();
-            *error = "the document refused the effect's group (code " + std::to_string(err) + ")";
-            return false;
-        }
+    Dictionary preset;
+    if (!EffectPreset(w, &preset, error)) return false;
+    const EffectOutcome outcome = ApplyLiveEffect(session, host, *effect, preset);
+    switch (outcome.kind) {
+    case EffectOutcome::Kind::Applied: return true;
+    case EffectOutcome::Kind::NoSelection: *error = "'effect' needs a selection"; return false;
+    case EffectOutcome::Kind::GroupRefused:
+        *error = "the document refused the effect's group (code " + std::to_string(outcome.code) + ")";
+        return false;
     }
-    // A failed effect leaves the art as it was, as a host discards an effect's unfinished output.
-    if (host.LiveEffectGo(effect->id, instance, art) != SB_OK && session.Doc().InTransaction())
-        session.Doc().RevertTransaction();
-    if (session.Doc().InTransaction()) session.Doc().EndTransaction();
     return true;
 }
 
@@ -1046,59 +1024,6 @@ bool Player::Execute(const Command& c, std::string* error) {
     }
     *error = "unknown command '" + name + "'";
     return false;
-}
-
-std::string InfoJson(const Session& s) {
-    io::JsonWriter w;
-    w.BeginObject().Key("name").String(s.Registry().pluginName);
-    w.NewLine().Key("tools").BeginArray();
-    for (const ToolRecord& t : s.Registry().tools)
-        w.BeginObject()
-            .Key("name").String(t.name)
-            .Key("number").Integer(t.number)
-            .Key("group").Integer(t.group)
-            .Key("toolset").Integer(t.toolset)
-            .Key("icon").Integer(t.icon)
-            .Key("options").Integer(t.options)
-            .EndObject();
-    w.EndArray();
-    w.NewLine().Key("effects").BeginArray();
-    for (const LiveEffectRecord& e : s.Registry().liveEffects)
-        w.BeginObject()
-            .Key("name").String(e.name)
-            .Key("title").String(e.title)
-            .Key("major").Integer(e.major)
-            .Key("minor").Integer(e.minor)
-            .Key("inputs").Integer(e.inputs)
-            .Key("filters").Integer(e.filters)
-            .EndObject();
-    w.EndArray();
-    w.NewLine().Key("menus").BeginArray();
-    for (const MenuItemRecord& m : s.Registry().menuItems) {
-        std::string effect;
-        for (const LiveEffectRecord& e : s.Registry().liveEffects)
-            if (e.id == m.effect) effect = e.name;
-        w.BeginObject().Key("effect").String(effect).Key("category").String(m.category).Key("title").String(m.title).EndObject();
-    }
-    w.EndArray();
-    w.NewLine().Key("notifiers").BeginArray();
-    for (const NotifierRecord& n : s.Registry().notifiers)
-        w.BeginObject().Key("name").String(n.name).Key("type").String(n.type).EndObject();
-    w.EndArray();
-    w.NewLine().Key("actions").BeginArray();
-    for (const ActionEventRecord& a : s.Registry().actionEvents) {
-        w.BeginObject().Key("event").String(a.event).Key("keys").BeginArray();
-        for (const ActionKeyRecord& k : a.keys)
-            w.BeginObject()
-                .Key("key").String(io::FourCharText(k.key))
-                .Key("name").String(k.name)
-                .Key("type").String(io::FourCharText(k.type))
-                .Key("shown").Bool(k.shown)
-                .EndObject();
-        w.EndArray().EndObject();
-    }
-    w.EndArray().EndObject();
-    return w.Text() + "\n";
 }
 
 }  // namespace scribera::cli

@@ -60,7 +60,4 @@ private:
     bool haveLast_ = false;
 };
 
-// The registries of a started plug-in as the `info` JSON.
-std::string InfoJson(const Session& session);
-
 }  // namespace scribera::cli
