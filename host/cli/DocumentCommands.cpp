@@ -14,8 +14,6 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-SBRealPoint PointAt(const Words& w, size_t i) { return SBRealPoint{Num(w[i]), Num(w[i + 1])}; }
-
 SBColor MakeColour(Document& doc, const PaintSpec& p) {
     SBColor c{};
     switch (p.kind) {

@@ -122,6 +122,10 @@ int64_t Int(const std::string& w) {
     return v;
 }
 
+SBRealPoint PointAt(const std::vector<std::string>& words, size_t at) {
+    return SBRealPoint{Num(words[at]), Num(words[at + 1])};
+}
+
 bool ParsePaint(const std::vector<std::string>& w, size_t at, PaintSpec* paint, std::string* error) {
     if (at >= w.size()) {
         *error = "missing paint";

@@ -18,6 +18,8 @@ bool Point(const std::string& word, SBRealPoint* point);
 // The value of a word its command's check has accepted.
 double Num(const std::string& word);
 int64_t Int(const std::string& word);
+// The point of the numbers words[at] and words[at + 1].
+SBRealPoint PointAt(const std::vector<std::string>& words, size_t at);
 
 struct GradientStopSpec {
     double position = 0, midpoint = 50;

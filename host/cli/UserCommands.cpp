@@ -17,8 +17,6 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-SBRealPoint PointAt(const Words& w, size_t i) { return SBRealPoint{Num(w[i]), Num(w[i + 1])}; }
-
 bool RequireTool(const PlayState& s, Id* tool, std::string* error) {
     if (s.session.Registry().selectedTool == kNoId) {
         *error = "no tool is selected (use 'tool NAME' first)";
