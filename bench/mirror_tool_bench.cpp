@@ -28,12 +28,12 @@ struct Running {
         session.MakeCurrent();
         scribera::PanelService::Instance().Reset();
         session.NewDocument(1000, 1000);
-        session.hostFolder = SCRIBERA_BRIDGE_FOLDER;
+        session.Desktop().hostFolder = SCRIBERA_BRIDGE_FOLDER;
         if (!host.Load(ZARVO_PLUGIN_PATH, error) || host.Startup() != 0) return false;
         if (!ImportIcons(error)) return false;
-        for (const auto& t : session.tools)
+        for (const auto& t : session.Registry().tools)
             if (t.name == name) tool = t.id;
-        session.selectedTool = tool;
+        session.Registry().selectedTool = tool;
         return host.SelectTool(tool) == 0;
     }
     // The first 200 icons by name, 16 units each, stacked on one another about (8, 8), selected.
@@ -89,7 +89,7 @@ void DragSteps(benchmark::State& state, const char* tool, SBRealPoint from, SBRe
         first = !first;
     }
     r.host.MouseUp(r.tool, first ? a : b);
-    if (!r.session.alerts.empty()) state.SkipWithError("the drag showed an alert");
+    if (!r.session.Shown().alerts.empty()) state.SkipWithError("the drag showed an alert");
     state.counters["paths"] = static_cast<double>(r.paths);
     state.SetItemsProcessed(state.iterations());
 }

@@ -17,7 +17,7 @@ void BM_RoseDragStep40Lobes(benchmark::State& state) {
     session.MakeCurrent();
     scribera::PanelService::Instance().Reset();
     session.NewDocument(1000, 1000);
-    session.hostFolder = SCRIBERA_BRIDGE_FOLDER;
+    session.Desktop().hostFolder = SCRIBERA_BRIDGE_FOLDER;
     scribera::PluginHost host(session);
     std::string error;
     if (!host.Load(ZARVO_PLUGIN_PATH, &error) || host.Startup() != 0) {
@@ -25,16 +25,16 @@ void BM_RoseDragStep40Lobes(benchmark::State& state) {
         return;
     }
     scribera::Id rose = scribera::kNoId;
-    for (const auto& t : session.tools)
+    for (const auto& t : session.Registry().tools)
         if (t.name == "Rose") rose = t.id;
-    session.selectedTool = rose;
+    session.Registry().selectedTool = rose;
     host.SelectTool(rose);
 
     host.MouseDown(rose, {500, 500});
     // Up held: 4 petals become 40 over 36 steps.
-    session.desk.keysDown[kUpArrow] = true;
+    session.Desktop().desk.keysDown[kUpArrow] = true;
     for (int i = 0; i < 40; ++i) host.MouseDrag(rose, {500, 600});
-    session.desk.keysDown[kUpArrow] = false;
+    session.Desktop().desk.keysDown[kUpArrow] = false;
 
     double radius = 100;
     for (auto _ : state) {

@@ -22,11 +22,11 @@ struct Running {
         session.MakeCurrent();
         scribera::PanelService::Instance().Reset();
         session.NewDocument(1000, 1000);
-        session.hostFolder = SCRIBERA_BRIDGE_FOLDER;
+        session.Desktop().hostFolder = SCRIBERA_BRIDGE_FOLDER;
         if (!host.Load(ZARVO_PLUGIN_PATH, error) || host.Startup() != 0) return false;
-        for (const auto& t : session.tools)
+        for (const auto& t : session.Registry().tools)
             if (t.name == name) tool = t.id;
-        session.selectedTool = tool;
+        session.Registry().selectedTool = tool;
         return host.SelectTool(tool) == 0;
     }
     ~Running() {
@@ -45,12 +45,12 @@ void BM_SpiralDragStep50TurnsFermat(benchmark::State& state) {
     }
     r.host.MouseDown(r.tool, {500, 500});
     // R for one step: two arms; Right held: 4 turns become 50.
-    r.session.desk.keysDown[kRKey] = true;
+    r.session.Desktop().desk.keysDown[kRKey] = true;
     r.host.MouseDrag(r.tool, {600, 500});
-    r.session.desk.keysDown[kRKey] = false;
-    r.session.desk.keysDown[kRightArrow] = true;
+    r.session.Desktop().desk.keysDown[kRKey] = false;
+    r.session.Desktop().desk.keysDown[kRightArrow] = true;
     for (int i = 0; i < 50; ++i) r.host.MouseDrag(r.tool, {600, 500});
-    r.session.desk.keysDown[kRightArrow] = false;
+    r.session.Desktop().desk.keysDown[kRightArrow] = false;
 
     double radius = 100;
     for (auto _ : state) {
@@ -81,9 +81,9 @@ void BM_GridDragStep60x60Squares(benchmark::State& state) {
     r.host.DeliverPanelEvents();
     r.host.MouseDown(r.tool, {100, 100});
     // Up held: 4 rows become 60.
-    r.session.desk.keysDown[kUpArrow] = true;
+    r.session.Desktop().desk.keysDown[kUpArrow] = true;
     for (int i = 0; i < 60; ++i) r.host.MouseDrag(r.tool, {700, 700});
-    r.session.desk.keysDown[kUpArrow] = false;
+    r.session.Desktop().desk.keysDown[kUpArrow] = false;
 
     double corner = 700;
     for (auto _ : state) {

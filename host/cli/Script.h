@@ -1,5 +1,5 @@
 // Scenario scripts: one command per line, checked as a whole before anything is played, then
-// played against a plug-in in a session.
+// played against a plug-in in a session. The commands are the rows of cli/CommandTable.h.
 #pragma once
 
 #include "core/PluginHost.h"
@@ -32,6 +32,14 @@ struct PlayOptions {
     std::string hostFolder;         // the folder of the panel-bridge library; empty: the program's
 };
 
+// What playing a command works on.
+struct PlayState {
+    Session& session;
+    PluginHost& host;
+    const PlayOptions& options;
+    SBRealPoint last{0, 0};  // where the mouse last went
+};
+
 class Player {
 public:
     Player(Session& session, const PlayOptions& options);
@@ -48,19 +56,12 @@ public:
 
 private:
     bool Run(const Command& c, std::string* error);
-    bool Execute(const Command& c, std::string* error);
-    bool RequireTool(Id* tool, std::string* error);
-    bool Undo(bool redo, std::string* error);
 
     Session& session_;
     PlayOptions options_;
     PluginHost host_;
+    PlayState state_{session_, host_, options_, {0, 0}};
     bool started_ = false;
-    SBRealPoint last_{0, 0};
-    bool haveLast_ = false;
 };
-
-// The registries of a started plug-in as the `info` JSON.
-std::string InfoJson(const Session& session);
 
 }  // namespace scribera::cli

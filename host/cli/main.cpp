@@ -4,6 +4,7 @@
 #include "cli/Script.h"
 #include "io/Artwork.h"
 #include "io/Dump.h"
+#include "io/InfoJson.h"
 #include "io/SvgExport.h"
 
 #include <cstdio>
@@ -88,10 +89,10 @@ int Info(const std::string& plugin) {
         std::cerr << error << "\n";
         return 1;
     }
-    std::string info = cli::InfoJson(session);
+    std::string info = io::InfoJson(session);
     player.Finish();
     std::error_code ec;
-    fs::remove_all(session.desk.profileFolder, ec);
+    fs::remove_all(session.Desktop().desk.profileFolder, ec);
     std::cout << info;
     return 0;
 }

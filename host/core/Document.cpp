@@ -1,14 +1,13 @@
 #include "core/Document.h"
 
 #include "core/Geometry.h"
+#include "core/Journal.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <unordered_map>
-#include <unordered_set>
 #include <utility>
-#include <variant>
 
 namespace scribera {
 
@@ -44,33 +43,6 @@ MeshGrid MeshGrid::Rectangular(int32_t columns, int32_t rows, const SBRealRect& 
 }
 
 namespace {
-
-enum class Field : uint8_t { UserAttr, Segments, Closed, Style, Opacity, BlendMode, Clipped, Mesh, Text };
-
-struct TextValue {
-    std::string text;
-    SBRealRect frame;
-};
-
-using Value = std::variant<std::monostate, int32_t, bool, double, SBPathStyle, std::vector<SBPathSegment>,
-                           std::unique_ptr<MeshGrid>, TextValue>;
-
-// One journalled change. Applying a change swaps the document's state with the one it holds, so
-// the same record undoes and, applied again, redoes.
-struct Change {
-    enum class Op : uint8_t { Create, Link, Field };
-    Op op;
-    Field field = Field::UserAttr;
-    Art* art;  // table entries never move, and outlive every record that names them
-    Id parent = kNoId;  // Link: where the object sat (kNoId: detached) ...
-    Id next = kNoId;    // ... and the sibling below it (kNoId: at the bottom)
-    Value value;
-};
-
-struct Entry {
-    std::string undoText, redoText;
-    std::vector<Change> changes;
-};
 
 std::string StyleKey(const ArtStyleData& s) {
     // Byte image of the meaningful fields only (the union's unused bytes stay out).
@@ -123,7 +95,7 @@ bool CanHold(ArtKind container, ArtKind child) {
 
 }  // namespace
 
-struct Document::Impl {
+struct Document::Impl final : Journal::Tree {
     // Art by id, indexed directly from the first id after the document's own: a lookup is one
     // load, which keeps a revert in a document of 100 000 objects as quick as in a small one.
     Id base = NewId();
@@ -137,11 +109,7 @@ struct Document::Impl {
     std::unordered_map<Id, ArtStyleData> styles;
     std::unordered_map<std::string, Id> styleIndex;
 
-    bool open = false;
-    Entry current;
-    std::unordered_set<Id> createdNow;        // created in the open transaction
-    std::unordered_set<uint64_t> recordedNow;  // (id, field) already journalled in it
-    std::vector<Entry> undo, redo;
+    Journal journal{*this};
 
     Art* Raw(Id id) const {
         if (id <= base) return nullptr;
@@ -164,8 +132,6 @@ struct Document::Impl {
         return a;
     }
     Art* Live(Id id) { return const_cast<Art*>(static_cast<const Impl*>(this)->Live(id)); }
-
-    bool Journalling() const { return open; }
 
     void Unlink(Art& a) {
         if (a.parent == kNoId) return;
@@ -194,12 +160,11 @@ struct Document::Impl {
     }
     // Moves `a` to (parent, before), journalling where it was.
     void Move(Art& a, Id parent, Id before) {
-        if (Journalling()) {
-            Change c{Change::Op::Link, Field::UserAttr, &a, a.parent, a.next, {}};
-            current.changes.push_back(std::move(c));
-        } else {
-            ForgetHistory();
-        }
+        journal.Moving(a);
+        Relink(a, parent, before);
+    }
+
+    void Relink(Art& a, Id parent, Id before) override {
         Unlink(a);
         LinkAt(a, parent, before);
     }
@@ -217,97 +182,11 @@ struct Document::Impl {
             a.style.stroke.color.c.gray.gray = 0;
             a.style.stroke.width = 1;
         }
-        if (Journalling()) {
-            current.changes.push_back(Change{Change::Op::Create, Field::UserAttr, &a, kNoId, kNoId, {}});
-            createdNow.insert(id);
-        } else {
-            ForgetHistory();
-        }
+        journal.Created(a);
         return id;
     }
 
-    // Journals the field's old value on its first change in the transaction.
-    void Touch(Art& a, Field f) {
-        if (!Journalling()) {
-            ForgetHistory();
-            return;
-        }
-        if (createdNow.count(a.id)) return;
-        const uint64_t key = (uint64_t(a.id) << 8) | uint64_t(f);
-        if (!recordedNow.insert(key).second) return;
-        Change c{Change::Op::Field, f, &a, kNoId, kNoId, {}};
-        switch (f) {
-        case Field::UserAttr: c.value = a.userAttr; break;
-        case Field::Segments:
-            // The record keeps the original storage and the object works on a copy: a revert
-            // then only swaps, and frees the copy made in this step rather than old, cold memory.
-            c.value = std::move(a.segments);
-            a.segments = std::get<std::vector<SBPathSegment>>(c.value);
-            break;
-        case Field::Closed: c.value = a.closed; break;
-        case Field::Style: c.value = a.style; break;
-        case Field::Opacity: c.value = a.opacity; break;
-        case Field::BlendMode: c.value = int32_t(a.blendMode); break;
-        case Field::Clipped: c.value = a.clipped; break;
-        case Field::Mesh:
-            c.value = std::make_unique<MeshGrid>(std::move(a.mesh));
-            a.mesh = *std::get<std::unique_ptr<MeshGrid>>(c.value);
-            break;
-        case Field::Text: c.value = TextValue{a.text, a.frame}; break;
-        }
-        current.changes.push_back(std::move(c));
-    }
-
-    void SwapField(Art& a, Change& c) {
-        switch (c.field) {
-        case Field::UserAttr: std::swap(a.userAttr, std::get<int32_t>(c.value)); break;
-        case Field::Segments: std::swap(a.segments, std::get<std::vector<SBPathSegment>>(c.value)); break;
-        case Field::Closed: std::swap(a.closed, std::get<bool>(c.value)); break;
-        case Field::Style: std::swap(a.style, std::get<SBPathStyle>(c.value)); break;
-        case Field::Opacity: std::swap(a.opacity, std::get<double>(c.value)); break;
-        case Field::BlendMode: std::swap(a.blendMode, std::get<int32_t>(c.value)); break;
-        case Field::Clipped: std::swap(a.clipped, std::get<bool>(c.value)); break;
-        case Field::Mesh: std::swap(a.mesh, *std::get<std::unique_ptr<MeshGrid>>(c.value)); break;
-        case Field::Text: {
-            auto& t = std::get<TextValue>(c.value);
-            std::swap(a.text, t.text);
-            std::swap(a.frame, t.frame);
-            break;
-        }
-        }
-    }
-
-    // Applies one record: swaps state. Create records do nothing here; whoever discards the
-    // record decides whether the object goes.
-    void Apply(Change& c) {
-        Art& a = *c.art;
-        if (c.op == Change::Op::Link) {
-            Id parent = a.parent, next = a.next;
-            Unlink(a);
-            LinkAt(a, c.parent, c.next);
-            c.parent = parent;
-            c.next = next;
-        } else if (c.op == Change::Op::Field) {
-            SwapField(a, c);
-        }
-    }
-
-    void Erase(Id id) { table[id - base - 1].reset(); }
-
-    // Objects created by the changes of a discarded redo entry (currently detached) go for good.
-    void DiscardUndone(Entry& e) {
-        for (auto it = e.changes.rbegin(); it != e.changes.rend(); ++it)
-            if (it->op == Change::Op::Create) Erase(it->art->id);
-    }
-
-    // A change made outside a transaction would leave the journal describing a document that no
-    // longer exists; replaying it could corrupt the tree, so the history goes.
-    void ForgetHistory() {
-        if (undo.empty() && redo.empty()) return;
-        for (Entry& e : redo) DiscardUndone(e);
-        redo.clear();
-        undo.clear();
-    }
+    void Erase(Id id) override { table[id - base - 1].reset(); }
 
     // Visits every descendant of `root` in document order (parents before children, top first)
     // without recursion, so that however deep an imported tree is, the stack does not grow.
@@ -483,11 +362,11 @@ SBErr Document::Dispose(Id art) {
     Art* a = impl_->Live(art);
     if (!a) return SB_ERR_STALE;
     if (a->kind == ArtKind::Layer) return SB_ERR_BAD_PARAM;
-    if (impl_->Journalling()) {
+    if (impl_->journal.Open()) {
         // Detached, the object and everything inside it stay in the table for a revert or undo.
         impl_->Move(*a, kNoId, kNoId);
     } else {
-        impl_->ForgetHistory();
+        impl_->journal.ForgetHistory();
         impl_->Unlink(*a);
         impl_->EraseTree(art);
     }
@@ -557,7 +436,7 @@ SBErr Document::SetUserAttr(Id art, int32_t mask, int32_t value) {
     if (!a) return SB_ERR_STALE;
     const int32_t next = (a->userAttr & ~mask) | (value & mask);
     if (next == a->userAttr) return SB_OK;
-    impl_->Touch(*a, Field::UserAttr);
+    impl_->journal.Touching(*a, ArtField::UserAttr);
     a->userAttr = next;
     return SB_OK;
 }
@@ -569,7 +448,7 @@ SBErr Document::SetSegments(Id path, int32_t index, const SBPathSegment* segment
     if (count < 0 || index < 0 || (count > 0 && !segments)) return SB_ERR_BAD_PARAM;
     if (int64_t(index) + count > int64_t(a->segments.size())) return SB_ERR_RANGE;
     if (count == 0) return SB_OK;
-    impl_->Touch(*a, Field::Segments);
+    impl_->journal.Touching(*a, ArtField::Segments);
     std::copy(segments, segments + count, a->segments.begin() + index);
     return SB_OK;
 }
@@ -580,7 +459,7 @@ SBErr Document::SetSegmentCount(Id path, int32_t count) {
     if (a->kind != ArtKind::Path) return SB_ERR_BAD_PARAM;
     if (count < 0) return SB_ERR_BAD_PARAM;
     if (size_t(count) == a->segments.size()) return SB_OK;
-    impl_->Touch(*a, Field::Segments);
+    impl_->journal.Touching(*a, ArtField::Segments);
     SBPathSegment fill{};
     if (!a->segments.empty()) fill = a->segments.back();
     a->segments.resize(size_t(count), fill);
@@ -592,7 +471,7 @@ SBErr Document::SetClosed(Id path, bool closed) {
     if (!a) return SB_ERR_STALE;
     if (a->kind != ArtKind::Path) return SB_ERR_BAD_PARAM;
     if (a->closed == closed) return SB_OK;
-    impl_->Touch(*a, Field::Closed);
+    impl_->journal.Touching(*a, ArtField::Closed);
     a->closed = closed;
     return SB_OK;
 }
@@ -602,7 +481,7 @@ SBErr Document::ReverseSegments(Id path) {
     if (!a) return SB_ERR_STALE;
     if (a->kind != ArtKind::Path) return SB_ERR_BAD_PARAM;
     if (a->segments.empty()) return SB_OK;
-    impl_->Touch(*a, Field::Segments);
+    impl_->journal.Touching(*a, ArtField::Segments);
     std::reverse(a->segments.begin(), a->segments.end());
     for (SBPathSegment& s : a->segments) std::swap(s.in, s.out);
     return SB_OK;
@@ -611,7 +490,7 @@ SBErr Document::ReverseSegments(Id path) {
 SBErr Document::SetStyle(Id path, const SBPathStyle& style) {
     Art* a = impl_->Live(path);
     if (!a) return SB_ERR_STALE;
-    impl_->Touch(*a, Field::Style);
+    impl_->journal.Touching(*a, ArtField::Style);
     a->style = style;
     return SB_OK;
 }
@@ -621,7 +500,7 @@ SBErr Document::SetOpacity(Id art, double opacity) {
     if (!a) return SB_ERR_STALE;
     if (!(opacity >= 0 && opacity <= 1)) return SB_ERR_BAD_PARAM;
     if (a->opacity == opacity) return SB_OK;
-    impl_->Touch(*a, Field::Opacity);
+    impl_->journal.Touching(*a, ArtField::Opacity);
     a->opacity = opacity;
     return SB_OK;
 }
@@ -630,7 +509,7 @@ SBErr Document::SetBlendMode(Id art, int32_t mode) {
     Art* a = impl_->Live(art);
     if (!a) return SB_ERR_STALE;
     if (a->blendMode == mode) return SB_OK;
-    impl_->Touch(*a, Field::BlendMode);
+    impl_->journal.Touching(*a, ArtField::BlendMode);
     a->blendMode = mode;
     return SB_OK;
 }
@@ -640,7 +519,7 @@ SBErr Document::SetClipped(Id group, bool clipped) {
     if (!a) return SB_ERR_STALE;
     if (a->kind != ArtKind::Group) return SB_ERR_BAD_PARAM;
     if (a->clipped == clipped) return SB_OK;
-    impl_->Touch(*a, Field::Clipped);
+    impl_->journal.Touching(*a, ArtField::Clipped);
     a->clipped = clipped;
     return SB_OK;
 }
@@ -649,7 +528,7 @@ SBErr Document::SetMesh(Id mesh, const MeshGrid& grid) {
     Art* a = impl_->Live(mesh);
     if (!a) return SB_ERR_STALE;
     if (a->kind != ArtKind::Mesh) return SB_ERR_BAD_PARAM;
-    impl_->Touch(*a, Field::Mesh);
+    impl_->journal.Touching(*a, ArtField::Mesh);
     a->mesh = grid;
     return SB_OK;
 }
@@ -657,14 +536,14 @@ SBErr Document::SetMesh(Id mesh, const MeshGrid& grid) {
 MeshGrid* Document::MutableMesh(Id mesh) {
     Art* a = impl_->Live(mesh);
     if (!a || a->kind != ArtKind::Mesh) return nullptr;
-    impl_->Touch(*a, Field::Mesh);
+    impl_->journal.Touching(*a, ArtField::Mesh);
     return &a->mesh;
 }
 
 SBErr Document::SetText(Id art, const std::string& text, const SBRealRect& frame) {
     Art* a = impl_->Live(art);
     if (!a) return SB_ERR_STALE;
-    impl_->Touch(*a, Field::Text);
+    impl_->journal.Touching(*a, ArtField::Text);
     a->text = text;
     a->frame = frame;
     return SB_OK;
@@ -722,83 +601,17 @@ const ArtStyleData* Document::FindArtStyle(Id id) const {
     return it == impl_->styles.end() ? nullptr : &it->second;
 }
 
-void Document::BeginTransaction() {
-    if (impl_->open) return;
-    impl_->open = true;
-    impl_->current = Entry{};
-    impl_->createdNow.clear();
-    impl_->recordedNow.clear();
-}
-
-void Document::EndTransaction() {
-    if (!impl_->open) return;
-    impl_->open = false;
-    impl_->createdNow.clear();
-    impl_->recordedNow.clear();
-    if (impl_->current.changes.empty()) return;
-    for (Entry& e : impl_->redo) impl_->DiscardUndone(e);
-    impl_->redo.clear();
-    impl_->undo.push_back(std::move(impl_->current));
-    impl_->current = Entry{};
-}
-
-bool Document::InTransaction() const { return impl_->open; }
-
-void Document::RevertTransaction() {
-    if (!impl_->open) return;
-    auto& changes = impl_->current.changes;
-    const size_t n = changes.size();
-    for (size_t k = 0; k < n; ++k) {
-        Change& c = changes[n - 1 - k];
-        if (c.op == Change::Op::Create) impl_->Erase(c.art->id);
-        else impl_->Apply(c);
-    }
-    changes.clear();
-    impl_->createdNow.clear();
-    impl_->recordedNow.clear();
-}
-
-void Document::SetUndoText(const std::string& undo, const std::string& redo) {
-    impl_->current.undoText = undo;
-    impl_->current.redoText = redo;
-}
-
-bool Document::CanUndo() const { return !impl_->undo.empty(); }
-bool Document::CanRedo() const { return !impl_->redo.empty(); }
-
-SBErr Document::Undo() {
-    if (impl_->open && !impl_->current.changes.empty()) return SB_ERR_CANT;
-    if (impl_->undo.empty()) return SB_ERR_CANT;
-    Entry e = std::move(impl_->undo.back());
-    impl_->undo.pop_back();
-    for (auto it = e.changes.rbegin(); it != e.changes.rend(); ++it) impl_->Apply(*it);
-    impl_->redo.push_back(std::move(e));
-    return SB_OK;
-}
-
-SBErr Document::Redo() {
-    if (impl_->open && !impl_->current.changes.empty()) return SB_ERR_CANT;
-    if (impl_->redo.empty()) return SB_ERR_CANT;
-    Entry e = std::move(impl_->redo.back());
-    impl_->redo.pop_back();
-    for (Change& c : e.changes) impl_->Apply(c);
-    impl_->undo.push_back(std::move(e));
-    return SB_OK;
-}
-
-std::vector<std::string> Document::UndoNames() const {
-    std::vector<std::string> out;
-    for (const Entry& e : impl_->undo) out.push_back(e.undoText.empty() ? "Undo" : e.undoText);
-    return out;
-}
-
-std::vector<std::string> Document::RedoNames() const {
-    std::vector<std::string> out;
-    for (auto it = impl_->redo.rbegin(); it != impl_->redo.rend(); ++it)
-        out.push_back(it->redoText.empty() ? "Redo" : it->redoText);
-    return out;
-}
-
-size_t Document::PendingChanges() const { return impl_->open ? impl_->current.changes.size() : 0; }
+void Document::BeginTransaction() { impl_->journal.Begin(); }
+void Document::EndTransaction() { impl_->journal.End(); }
+bool Document::InTransaction() const { return impl_->journal.Open(); }
+void Document::RevertTransaction() { impl_->journal.Revert(); }
+void Document::SetUndoText(const std::string& undo, const std::string& redo) { impl_->journal.SetTexts(undo, redo); }
+bool Document::CanUndo() const { return impl_->journal.CanUndo(); }
+bool Document::CanRedo() const { return impl_->journal.CanRedo(); }
+SBErr Document::Undo() { return impl_->journal.Undo(); }
+SBErr Document::Redo() { return impl_->journal.Redo(); }
+std::vector<std::string> Document::UndoNames() const { return impl_->journal.UndoNames(); }
+std::vector<std::string> Document::RedoNames() const { return impl_->journal.RedoNames(); }
+size_t Document::PendingChanges() const { return impl_->journal.Pending(); }
 
 }  // namespace scribera

@@ -1,4 +1,4 @@
-// The stand-in host's document: layers, the art tree, paint, meshes and the undo journal.
+// The stand-in host's document: layers, the art tree, paint, meshes and undo (core/Journal.h).
 //
 // Every change goes through a method of Document, which records it in the journal of the current
 // transaction. Reverting a transaction costs time in proportion to its changes, not to the
@@ -117,8 +117,6 @@ struct ArtStyleData {
     double opacity = 1.0;
 };
 
-class Journal;
-
 class Document {
 public:
     Document(double width, double height);
@@ -230,7 +228,6 @@ private:
     // Where art of `kind` placed relative to `reference` goes: its parent and the sibling it goes
     // above (kNoId: the bottom). `moving` is the art being reordered, if any.
     SBErr Place(ArtKind kind, int16_t placement, Id reference, Id moving, Id* parent, Id* before) const;
-    friend class Journal;
     struct Impl;
     std::unique_ptr<Impl> impl_;
     double width_, height_;

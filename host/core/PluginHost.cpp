@@ -15,7 +15,7 @@ PluginHost::PluginHost(Session& session) : session_(session) {
     (void)ScriberaPanelService();
     PanelService::Instance().Reset();
 #ifdef SCRIBERA_BRIDGE_FOLDER
-    if (session_.hostFolder.empty()) session_.hostFolder = SCRIBERA_BRIDGE_FOLDER;
+    if (session_.Desktop().hostFolder.empty()) session_.Desktop().hostFolder = SCRIBERA_BRIDGE_FOLDER;
 #endif
 }
 
@@ -55,7 +55,7 @@ SBErr PluginHost::Send(const char* caller, const char* selector, SBMessageData* 
     message->basic = session_.BasicSuite();
     SBErr result = main_(caller, selector, message);
     globals_ = message->globals;
-    if (result != SB_OK) session_.results.push_back({caller, selector, result});
+    if (result != SB_OK) session_.Shown().results.push_back({caller, selector, result});
     return result;
 }
 
@@ -112,7 +112,7 @@ SBErr PluginHost::Reload() {
 
 SBErr PluginHost::Notify(const std::string& type) {
     // The handler may register more notifiers; those hear the next notification.
-    std::vector<NotifierRecord> notifiers = session_.notifiers;
+    std::vector<NotifierRecord> notifiers = session_.Registry().notifiers;
     SBErr first = SB_OK;
     for (const NotifierRecord& n : notifiers) {
         if (n.type != type) continue;
@@ -170,7 +170,7 @@ SBErr PluginHost::LiveEffectEditParameters(Id effect, Id instance, bool allowPre
     message.parameters = ToHandle<SBDictionaryRef>(instance);
     message.allowPreview = allowPreview ? 1 : 0;
     SBErr result = InTransaction(kSBCallerLiveEffect, kSBSelectorLiveEffectEditParameters, &message.d);
-    session_.Forget(FromHandle(message.context));
+    session_.Handles().Forget(FromHandle(message.context));
     return result;
 }
 
@@ -181,7 +181,7 @@ SBErr PluginHost::LiveEffectGo(Id effect, Id instance, Id art) {
     message.parameters = ToHandle<SBDictionaryRef>(instance);
     message.art = ToHandle<SBArtHandle>(art);
     SBErr result = InTransaction(kSBCallerLiveEffect, kSBSelectorLiveEffectGo, &message.d);
-    session_.Forget(FromHandle(message.context));
+    session_.Handles().Forget(FromHandle(message.context));
     return result;
 }
 

@@ -120,8 +120,6 @@ Session::Session() : document_(std::make_unique<Document>(612, 792)) {
 }
 
 Session::~Session() {
-    for (auto& b : blocks_) std::free(b.first);
-    for (auto& m : memory_) std::free(m.first);
     if (gCurrent == this) gCurrent = nullptr;
 }
 
@@ -162,9 +160,9 @@ void Session::LogStale(const char* suite, const char* operation, Id id) {
     staleLog_.push_back(std::string(suite) + "." + operation + ": stale " + std::to_string(id));
 }
 
-Id Session::NewEffectInstance() {
+Id EffectInstances::NewInstance() {
     Id id = NewId();
-    effectInstances[id];
+    instances[id];
     return id;
 }
 
@@ -172,33 +170,38 @@ Id Session::NewLiveEffectContext(Id effect, Id instance) {
     auto c = std::make_shared<LiveEffectContextData>();
     c->effect = effect;
     c->instance = instance;
-    return Keep(c);
+    return handles_.Keep(c);
 }
 
 Id Session::NewActionValue(const std::vector<ActionValue>& values) {
     auto v = std::make_shared<ActionParamValueData>();
     v->values = values;
-    return Keep(v);
+    return handles_.Keep(v);
 }
 
-void* Session::AllocateBlock(size_t size) {
+HostMemory::~HostMemory() {
+    for (auto& b : blocks_) std::free(b.first);
+    for (auto& m : memory_) std::free(m.first);
+}
+
+void* HostMemory::AllocateBlock(size_t size) {
     void* p = std::calloc(size ? size : 1, 1);
     if (p) blocks_[p] = size;
     return p;
 }
-bool Session::DisposeBlock(void* block) {
+bool HostMemory::DisposeBlock(void* block) {
     auto it = blocks_.find(block);
     if (it == blocks_.end()) return false;
     std::free(block);
     blocks_.erase(it);
     return true;
 }
-void* Session::AllocateMemory(size_t size) {
+void* HostMemory::AllocateMemory(size_t size) {
     void* p = std::calloc(size ? size : 1, 1);
     if (p) memory_[p] = size;
     return p;
 }
-bool Session::DisposeMemory(void* memory) {
+bool HostMemory::DisposeMemory(void* memory) {
     auto it = memory_.find(memory);
     if (it == memory_.end()) return false;
     std::free(memory);

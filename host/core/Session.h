@@ -1,7 +1,8 @@
-// The stand-in host application: one document, the registries plug-ins fill (tools, notifiers,
-// live effects, menus, actions), what the user was shown (alerts, questions, info values, panels),
-// the stand-in desktop, fault injection and the call trace. The suites are C functions; they
-// reach the running session through Session::Current().
+// The stand-in host application: one document, what plug-ins registered (tools, notifiers, live
+// effects, menus, actions), the actions palette, what the user was shown (alerts, questions, info
+// values, panels), live-effect instances, host memory, the stand-in desktop, the handles handed
+// out, fault injection and the call trace. The suites are C functions; they reach the running
+// session through Session::Current().
 #pragma once
 
 #include "core/Document.h"
@@ -161,6 +162,111 @@ struct DeskState {
     std::vector<std::string> cursorLog;      // "load 32515", "set 32515"
 };
 
+// What plug-ins registered with the host.
+struct PluginRegistry {
+    std::vector<ToolRecord> tools;
+    std::vector<NotifierRecord> notifiers;
+    std::vector<LiveEffectRecord> liveEffects;
+    std::vector<MenuItemRecord> menuItems;
+    std::vector<ActionEventRecord> actionEvents;
+    Id selectedTool = kNoId;
+    std::string pluginName;
+    std::vector<std::string> startupTexts;
+};
+
+// The actions palette: whether it records, and what it recorded.
+struct ActionRecorder {
+    bool recording = false;
+    std::vector<RecordedAction> recorded;
+};
+
+// What the user was shown, and the answers a script gives in the user's place.
+struct UserLog {
+    std::vector<std::string> alerts;
+    std::vector<QuestionRecord> questions;
+    std::deque<bool> scriptedAnswers;  // answers for the next questions; yes when empty
+    std::vector<int32_t> infoVariables;
+    std::vector<double> infoValues;
+    std::vector<PanelRecord> panels;
+    std::vector<MessageResult> results;  // messages a plug-in answered with an error
+};
+
+// Live-effect instances: each has its own dictionary, named by the instance's id (the message's
+// SBDictionaryRef).
+struct EffectInstances {
+    std::map<Id, Dictionary> instances;
+    Id NewInstance();
+    // Dictionary keys, made from names, live as long as the session.
+    std::map<std::string, Id> keys;
+    std::map<Id, std::string> keyNames;
+    // Instances whose parameters the plug-in reported changed (SB Live Effect Suite), in order.
+    std::vector<Id> parameterUpdates;
+};
+
+// Host memory handed out: blocks (SB Block and XQ Blocks Suites) and matching-art lists (SB
+// MdMemory Suite). Whatever is still held when the session ends is freed then.
+class HostMemory {
+public:
+    HostMemory() = default;
+    ~HostMemory();
+    HostMemory(const HostMemory&) = delete;
+    HostMemory& operator=(const HostMemory&) = delete;
+
+    void* AllocateBlock(size_t size);
+    bool DisposeBlock(void* block);
+    size_t BlocksHeld() const { return blocks_.size(); }
+    void* AllocateMemory(size_t size);
+    bool DisposeMemory(void* memory);
+    size_t MemoryHeld() const { return memory_.size(); }
+
+private:
+    std::map<void*, size_t> blocks_, memory_;
+};
+
+// The application around the plug-in: the desktop its platform layer reads, the host's folder,
+// application contexts pushed and not yet popped (innermost last), access references and cursor
+// resources held.
+struct HostDesktop {
+    DeskState desk;
+    std::string hostFolder;  // folder type 0: holds the panel-bridge library
+    std::vector<Id> contexts;
+    int32_t accessHeld = 0;
+    int32_t cursorResourcesHeld = 0;
+};
+
+// Objects the host hands out by handle (strings, parameter types and values, iterators,
+// contexts) are kept here by id so a stale handle is caught. Lookup answers null for an id that
+// is unknown, forgotten or of another type.
+class HandleTable {
+public:
+    template <class T>
+    Id Keep(std::shared_ptr<T> object) {
+        Id id = NewId();
+        objects_[id] = Kept{std::move(object), TypeTag<T>()};
+        return id;
+    }
+    template <class T>
+    T* Lookup(Id id) const {
+        auto it = objects_.find(id);
+        if (it == objects_.end() || it->second.type != TypeTag<T>()) return nullptr;
+        return static_cast<T*>(it->second.object.get());
+    }
+    void Forget(Id id) { objects_.erase(id); }
+    size_t KeptCount() const { return objects_.size(); }
+
+private:
+    struct Kept {
+        std::shared_ptr<void> object;
+        const void* type;
+    };
+    template <class T>
+    static const void* TypeTag() {
+        static const char tag = 0;
+        return &tag;
+    }
+    std::map<Id, Kept> objects_;
+};
+
 class Session {
 public:
     Session();
@@ -176,6 +282,27 @@ public:
     // The document (a session always has one).
     Document& Doc() { return *document_; }
     void NewDocument(double width, double height);
+
+    PluginRegistry& Registry() { return registry_; }
+    const PluginRegistry& Registry() const { return registry_; }
+    ActionRecorder& Actions() { return actions_; }
+    const ActionRecorder& Actions() const { return actions_; }
+    UserLog& Shown() { return shown_; }
+    const UserLog& Shown() const { return shown_; }
+    EffectInstances& Effects() { return effects_; }
+    const EffectInstances& Effects() const { return effects_; }
+    HostMemory& Memory() { return memory_; }
+    const HostMemory& Memory() const { return memory_; }
+    HostDesktop& Desktop() { return desktop_; }
+    const HostDesktop& Desktop() const { return desktop_; }
+    HandleTable& Handles() { return handles_; }
+    const HandleTable& Handles() const { return handles_; }
+
+    // A request context for a live-effect message (kept in Handles()).
+    Id NewLiveEffectContext(Id effect, Id instance);
+    // A parameter value for an action message (playback); the host disposes of it with
+    // Handles().Forget.
+    Id NewActionValue(const std::vector<ActionValue>& values);
 
     // The basic suite handed to plug-ins in every message.
     const SBBasicSuite* BasicSuite() const;
@@ -196,98 +323,20 @@ public:
     const std::vector<std::string>& StaleHandleLog() const { return staleLog_; }
     void LogStale(const char* suite, const char* operation, Id id);
 
-    // Registries.
-    std::vector<ToolRecord> tools;
-    std::vector<NotifierRecord> notifiers;
-    std::vector<LiveEffectRecord> liveEffects;
-    std::vector<MenuItemRecord> menuItems;
-    std::vector<ActionEventRecord> actionEvents;
-    Id selectedTool = kNoId;
-    std::string pluginName;
-    std::vector<std::string> startupTexts;
-
-    // Actions.
-    bool recording = false;
-    std::vector<RecordedAction> recordedActions;
-
-    // What the user was shown.
-    std::vector<std::string> alerts;
-    std::vector<QuestionRecord> questions;
-    std::deque<bool> scriptedAnswers;  // answers for the next questions; yes when empty
-    std::vector<int32_t> infoVariables;
-    std::vector<double> infoValues;
-    std::vector<PanelRecord> panels;
-    std::vector<MessageResult> results;
-
-    // Live-effect instances: each has its own dictionary, named by the instance's id (the
-    // message's SBDictionaryRef).
-    std::map<Id, Dictionary> effectInstances;
-    Id NewEffectInstance();
-    // Dictionary keys, made from names, live as long as the session.
-    std::map<std::string, Id> dictionaryKeys;
-    std::map<Id, std::string> dictionaryKeyNames;
-    // Instances whose parameters the plug-in reported changed (SB Live Effect Suite), in order.
-    std::vector<Id> parameterUpdates;
-    // A request context for a live-effect message.
-    Id NewLiveEffectContext(Id effect, Id instance);
-    // A parameter value for an action message (playback); the host disposes of it with Forget.
-    Id NewActionValue(const std::vector<ActionValue>& values);
-
-    // Host memory handed out: blocks (SB Block and XQ Blocks Suites) and matching-art lists (SB
-    // MdMemory Suite). Whatever is still held when the session ends is freed then.
-    void* AllocateBlock(size_t size);
-    bool DisposeBlock(void* block);
-    size_t BlocksHeld() const { return blocks_.size(); }
-    void* AllocateMemory(size_t size);
-    bool DisposeMemory(void* memory);
-    size_t MemoryHeld() const { return memory_.size(); }
-
-    // Application contexts pushed and not yet popped (innermost last); access references and
-    // cursor resources held.
-    std::vector<Id> contexts;
-    int32_t accessHeld = 0;
-    int32_t cursorResourcesHeld = 0;
-
-    // Folders: type 0 holds the panel-bridge library.
-    std::string hostFolder;
-    DeskState desk;
-
-    // Objects the host hands out by handle (strings, parameter types and values, iterators,
-    // contexts) are kept here by id so a stale handle is caught. Lookup answers null for an id
-    // that is unknown, forgotten or of another type.
-    template <class T>
-    Id Keep(std::shared_ptr<T> object) {
-        Id id = NewId();
-        objects_[id] = Kept{std::move(object), TypeTag<T>()};
-        return id;
-    }
-    template <class T>
-    T* Lookup(Id id) const {
-        auto it = objects_.find(id);
-        if (it == objects_.end() || it->second.type != TypeTag<T>()) return nullptr;
-        return static_cast<T*>(it->second.object.get());
-    }
-    void Forget(Id id) { objects_.erase(id); }
-    size_t KeptCount() const { return objects_.size(); }
-
 private:
     std::unique_ptr<Document> document_;
+    PluginRegistry registry_;
+    ActionRecorder actions_;
+    UserLog shown_;
+    EffectInstances effects_;
+    HostMemory memory_;
+    HostDesktop desktop_;
+    HandleTable handles_;
     FaultInjector faults_;
     bool tracing_ = false;
     std::vector<std::string> trace_;
     std::vector<std::string> staleLog_;
     std::map<std::string, int32_t> acquired_, released_;
-    struct Kept {
-        std::shared_ptr<void> object;
-        const void* type;
-    };
-    template <class T>
-    static const void* TypeTag() {
-        static const char tag = 0;
-        return &tag;
-    }
-    std::map<Id, Kept> objects_;
-    std::map<void*, size_t> blocks_, memory_;
     int64_t calls_ = 0;
     friend struct SessionAccess;
 };

@@ -16,7 +16,7 @@ struct CursorToken {
 CursorToken gCrossHair{32515};
 CursorToken gArrow{32512};
 
-DeskState* Desk() { return Session::HasCurrent() ? &Session::Current().desk : nullptr; }
+DeskState* Desk() { return Session::HasCurrent() ? &Session::Current().Desktop().desk : nullptr; }
 
 int16_t GetAsyncKeyState(int32_t key) {
     DeskState* d = Desk();

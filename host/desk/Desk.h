@@ -1,6 +1,6 @@
 // The stand-in desktop: what the plug-in's platform layer reads instead of the operating system.
-// State lives in the current session (Session::desk); the table is exported from the host process
-// as ScriberaDeskTable.
+// State lives in the current session (Session::Desktop().desk); the table is exported from the
+// host process as ScriberaDeskTable.
 #pragma once
 
 #include "core/Session.h"

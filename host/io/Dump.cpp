@@ -34,15 +34,15 @@ public:
         for (const std::string& n : doc_.UndoNames()) w_.String(n);
         w_.EndArray();
         w_.NewLine().Key("alerts").BeginArray();
-        for (const std::string& a : s_.alerts) w_.String(a);
+        for (const std::string& a : s_.Shown().alerts) w_.String(a);
         w_.EndArray();
         w_.NewLine().Key("questions").BeginArray();
-        for (const QuestionRecord& q : s_.questions)
+        for (const QuestionRecord& q : s_.Shown().questions)
             w_.BeginObject().Key("text").String(q.text).Key("answer").Bool(q.answer).EndObject();
         w_.EndArray();
 
         w_.NewLine().Key("actions").BeginArray();
-        for (const RecordedAction& a : s_.recordedActions) {
+        for (const RecordedAction& a : s_.Actions().recorded) {
             w_.BeginObject().Key("event").String(a.event).Key("dialog").Integer(a.dialog);
             w_.Key("params").BeginArray();
             for (const ActionValue& v : a.values) {
@@ -66,13 +66,13 @@ public:
         w_.EndArray();
 
         w_.NewLine().Key("info").BeginObject().Key("variables").BeginArray();
-        for (int32_t v : s_.infoVariables) w_.Integer(v);
+        for (int32_t v : s_.Shown().infoVariables) w_.Integer(v);
         w_.EndArray().Key("values").BeginArray();
-        for (double v : s_.infoValues) w_.Number(v);
+        for (double v : s_.Shown().infoValues) w_.Number(v);
         w_.EndArray().EndObject();
 
         w_.NewLine().Key("panels").BeginArray();
-        for (const PanelRecord& p : s_.panels)
+        for (const PanelRecord& p : s_.Shown().panels)
             w_.BeginObject().Key("extension").String(p.extension).Key("sent").String(p.sent).EndObject();
         w_.EndArray();
 
@@ -82,7 +82,7 @@ public:
         else w_.Null();
 
         w_.NewLine().Key("results").BeginArray();
-        for (const MessageResult& r : s_.results)
+        for (const MessageResult& r : s_.Shown().results)
             w_.BeginObject()
                 .Key("caller").String(r.caller)
                 .Key("selector").String(r.selector)
@@ -232,7 +232,7 @@ std::string FourCharText(uint32_t code) {
 }
 
 bool ReadPreferences(const Session& session, std::string* content) {
-    const std::string& folder = session.desk.profileFolder;
+    const std::string& folder = session.Desktop().desk.profileFolder;
     if (folder.empty()) return false;
     // The plug-in joins folder and file with the separator its platform uses.
     for (const char* sep : {"/", "\\"}) {

@@ -100,9 +100,9 @@ TEST(EffectCommand, TheSelectionIsGatheredAndNothingElseChanges) {
 TEST(EffectCommand, AFailingEffectHandsTheHostItsCodeAndLeavesTheArt) {
     auto p = Play(std::string(kTriangle) + "fail \"SB Art Suite.NewArt\" 1 CANT\neffect Cut...\n");
     ASSERT_TRUE(p->ok) << p->error;
-    EXPECT_TRUE(p->session.alerts.empty());
+    EXPECT_TRUE(p->session.Shown().alerts.empty());
     bool reported = false;
-    for (const auto& r : p->session.results)
+    for (const auto& r : p->session.Shown().results)
         reported = reported || (r.selector == kSBSelectorLiveEffectGo && r.result == SB_ERR_CANT);
     EXPECT_TRUE(reported);
     auto paths = p->Paths();

@@ -88,7 +88,7 @@ TEST(FrameLifecycle, StartupHoldsEverySuiteOnceAndShutdownReleasesThemAll) {
     ASSERT_EQ(r.host.Shutdown(), 0);
     EXPECT_FALSE(r.host.IsRunning());
     ExpectEverySuiteReleased(r.session);
-    EXPECT_TRUE(r.session.results.empty());
+    EXPECT_TRUE(r.session.Shown().results.empty());
 
     // Nothing is left to answer: later messages do nothing and return 0.
     r.session.SetTracing(true);
@@ -103,18 +103,18 @@ TEST(FrameLifecycle, ApplicationStartedTwiceCreatesTheCursorResourceOnce) {
     ASSERT_EQ(r.host.Startup(), 0);
     // Start-up registers two notifiers for the type, so it arrives twice.
     int startedNotifiers = 0;
-    for (const auto& n : r.session.notifiers) startedNotifiers += n.type == kSBApplicationStartedNotifier;
+    for (const auto& n : r.session.Registry().notifiers) startedNotifiers += n.type == kSBApplicationStartedNotifier;
     EXPECT_EQ(startedNotifiers, 2);
     EXPECT_EQ(r.Traced("CreateCursorResourceManager"), 1);
 
-    const size_t tools = r.session.tools.size(), notifiers = r.session.notifiers.size();
-    const size_t effects = r.session.liveEffects.size(), actions = r.session.actionEvents.size();
+    const size_t tools = r.session.Registry().tools.size(), notifiers = r.session.Registry().notifiers.size();
+    const size_t effects = r.session.Registry().liveEffects.size(), actions = r.session.Registry().actionEvents.size();
     EXPECT_EQ(r.host.Notify(kSBApplicationStartedNotifier), 0);
     EXPECT_EQ(r.Traced("CreateCursorResourceManager"), 1);
-    EXPECT_EQ(r.session.tools.size(), tools);
-    EXPECT_EQ(r.session.notifiers.size(), notifiers);
-    EXPECT_EQ(r.session.liveEffects.size(), effects);
-    EXPECT_EQ(r.session.actionEvents.size(), actions);
+    EXPECT_EQ(r.session.Registry().tools.size(), tools);
+    EXPECT_EQ(r.session.Registry().notifiers.size(), notifiers);
+    EXPECT_EQ(r.session.Registry().liveEffects.size(), effects);
+    EXPECT_EQ(r.session.Registry().actionEvents.size(), actions);
     // Each notification ran inside an application context of its own.
     EXPECT_EQ(r.Traced("PushAppContext"), r.Traced("PopAppContext"));
     EXPECT_GE(r.Traced("PushAppContext"), 5);
@@ -124,7 +124,7 @@ TEST(FrameLifecycle, ApplicationStartedTwiceCreatesTheCursorResourceOnce) {
     EXPECT_EQ(r.Traced("DisposeCursorResourceManager"), 1);
     ASSERT_EQ(r.host.Shutdown(), 0);
     EXPECT_EQ(r.Traced("DisposeCursorResourceManager"), 1);
-    EXPECT_TRUE(r.session.results.empty());
+    EXPECT_TRUE(r.session.Shown().results.empty());
 }
 
 TEST(FrameLifecycle, AFailedAcquisitionOfAnySuiteLeavesNothingHeld) {
@@ -135,10 +135,10 @@ TEST(FrameLifecycle, AFailedAcquisitionOfAnySuiteLeavesNothingHeld) {
         EXPECT_EQ(r.host.Startup(), kCode);
         EXPECT_FALSE(r.host.IsRunning());
         EXPECT_EQ(r.host.Globals(), nullptr);
-        EXPECT_TRUE(r.session.tools.empty());
+        EXPECT_TRUE(r.session.Registry().tools.empty());
         ExpectEverySuiteReleased(r.session);
-        ASSERT_FALSE(r.session.results.empty());
-        EXPECT_EQ(r.session.results.back().result, kCode);
+        ASSERT_FALSE(r.session.Shown().results.empty());
+        EXPECT_EQ(r.session.Shown().results.back().result, kCode);
 
         // The plug-in stays inert.
         r.session.SetTracing(true);
@@ -168,7 +168,7 @@ TEST(FrameLifecycle, AFailedRegistrationEndsStartupAndReleasesTheSuites) {
         r.session.Faults().Arm(c.operation, c.nth, kCode);
         EXPECT_EQ(r.host.Startup(), kCode);
         EXPECT_FALSE(r.host.IsRunning());
-        EXPECT_EQ(r.session.tools.size(), c.toolsRegistered);
+        EXPECT_EQ(r.session.Registry().tools.size(), c.toolsRegistered);
         ExpectEverySuiteReleased(r.session);
     }
 }
@@ -196,12 +196,12 @@ TEST(FrameLifecycle, UnloadSilencesDispatchUntilReloadKeepsTheSameObject) {
     EXPECT_EQ(r.SendNotification(kSBApplicationStartedNotifier), 0);
     EXPECT_EQ(r.Traced("PushAppContext"), 1);
     // The object kept its registrations and its cursor resource: nothing is made again.
-    EXPECT_EQ(r.session.tools.size(), 13u);
+    EXPECT_EQ(r.session.Registry().tools.size(), 13u);
     EXPECT_EQ(r.Traced("CreateCursorResourceManager"), 0);
 
     ASSERT_EQ(r.host.Shutdown(), 0);
     ExpectEverySuiteReleased(r.session);
-    EXPECT_TRUE(r.session.results.empty());
+    EXPECT_TRUE(r.session.Shown().results.empty());
 }
 
 TEST(FrameLifecycle, UnhandledMessagesAnswerZero) {
@@ -221,7 +221,7 @@ TEST(FrameLifecycle, UnhandledMessagesAnswerZero) {
     EXPECT_EQ(r.host.Send(kSBCallerLiveEffect, "SB Live Effect Interpolate Parameters", &effect.d), 0);
     // Comparisons are exact.
     EXPECT_EQ(r.host.Send("xq cache", kSBSelectorPurge, &plain), 0);
-    EXPECT_TRUE(r.session.results.empty());
+    EXPECT_TRUE(r.session.Shown().results.empty());
     EXPECT_TRUE(r.host.IsRunning());
 }
 
@@ -230,8 +230,8 @@ TEST(FrameLifecycle, AHostFailureInsideAHandlerComesBackAsItsCode) {
     ASSERT_EQ(r.host.Startup(), 0);
     r.session.Faults().Arm("SB Context Suite.PushAppContext", 1, kCode);
     EXPECT_EQ(r.SendNotification(kSBApplicationStartedNotifier), kCode);
-    ASSERT_FALSE(r.session.results.empty());
-    EXPECT_EQ(r.session.results.back().result, kCode);
+    ASSERT_FALSE(r.session.Shown().results.empty());
+    EXPECT_EQ(r.session.Shown().results.back().result, kCode);
     // The plug-in carries on.
     EXPECT_EQ(r.SendNotification(kSBApplicationStartedNotifier), 0);
     EXPECT_TRUE(r.host.IsRunning());
@@ -251,7 +251,7 @@ TEST(FrameLifecycle, RepeatedFailuresAreReportedOncePerFiveSeconds) {
         EXPECT_EQ(r.session.SuitesHeld(), 0);
         return r.session.AcquireCount(kSBUserSuite) - before - 1;  // reports made
     };
-    auto advance = [&](int64_t ms) { r.session.desk.clockMilliseconds += ms; };
+    auto advance = [&](int64_t ms) { r.session.Desktop().desk.clockMilliseconds += ms; };
 
     EXPECT_EQ(failedReload(kCode), 1);
     EXPECT_EQ(failedReload(kCode), 0);

@@ -183,13 +183,13 @@ TEST(FrameRegistration, HostRecordsTheRestOfEachRegistration) {
     ASSERT_TRUE(host.Load(testenv::PluginPath(), &error)) << error;
     ASSERT_EQ(host.Startup(), 0);
 
-    EXPECT_EQ(session.pluginName, "Zarvo");
-    ASSERT_EQ(session.startupTexts.size(), 1u);
-    EXPECT_EQ(session.startupTexts[0], "Initialising Zarvo");
+    EXPECT_EQ(session.Registry().pluginName, "Zarvo");
+    ASSERT_EQ(session.Registry().startupTexts.size(), 1u);
+    EXPECT_EQ(session.Registry().startupTexts[0], "Initialising Zarvo");
 
-    ASSERT_EQ(session.tools.size(), kTools.size());
+    ASSERT_EQ(session.Registry().tools.size(), kTools.size());
     for (size_t i = 0; i < kTools.size(); ++i) {
-        const auto& tool = session.tools[i];
+        const auto& tool = session.Registry().tools[i];
         SCOPED_TRACE(kTools[i]);
         EXPECT_EQ(tool.title, kTools[i]);
         EXPECT_EQ(tool.tooltip, kTools[i]);
@@ -197,12 +197,12 @@ TEST(FrameRegistration, HostRecordsTheRestOfEachRegistration) {
         EXPECT_EQ(tool.plugin, host.Reference());
     }
 
-    ASSERT_EQ(session.menuItems.size(), 3u);
+    ASSERT_EQ(session.Registry().menuItems.size(), 3u);
     for (size_t i = 0; i < 3; ++i) {
-        const auto& item = session.menuItems[i];
+        const auto& item = session.Registry().menuItems[i];
         EXPECT_EQ(item.itemName, "Zarvo");
         EXPECT_EQ(item.options, 0);
-        EXPECT_EQ(item.effect, session.liveEffects[i].id);
+        EXPECT_EQ(item.effect, session.Registry().liveEffects[i].id);
         EXPECT_TRUE(item.autoEnable);
         EXPECT_EQ(item.enableAction, 1);
         const int32_t criteria[6] = {0, 0, 0x400002, 0, 0, 0};
@@ -212,15 +212,15 @@ TEST(FrameRegistration, HostRecordsTheRestOfEachRegistration) {
     const std::vector<std::string> displayNames = {
         "Zarvo Rose", "Zarvo Wave",       "Zarvo Rhombus", "Zarvo Spiral", "Zarvo Golden Rectangle",
         "Zarvo Grid", "Zarvo Polar Mesh", "Zarvo Mirror",  "Zarvo Cut",    "Zarvo Rectangle Cut"};
-    ASSERT_EQ(session.actionEvents.size(), displayNames.size());
+    ASSERT_EQ(session.Registry().actionEvents.size(), displayNames.size());
     for (size_t i = 0; i < displayNames.size(); ++i) {
-        EXPECT_EQ(session.actionEvents[i].displayName, displayNames[i]);
-        EXPECT_EQ(session.actionEvents[i].version, 1);
-        EXPECT_EQ(session.actionEvents[i].flags, 0);
-        EXPECT_EQ(session.actionEvents[i].plugin, host.Reference());
+        EXPECT_EQ(session.Registry().actionEvents[i].displayName, displayNames[i]);
+        EXPECT_EQ(session.Registry().actionEvents[i].version, 1);
+        EXPECT_EQ(session.Registry().actionEvents[i].flags, 0);
+        EXPECT_EQ(session.Registry().actionEvents[i].plugin, host.Reference());
     }
     EXPECT_EQ(host.Shutdown(), 0);
-    EXPECT_TRUE(session.results.empty());
+    EXPECT_TRUE(session.Shown().results.empty());
 }
 
 }  // namespace

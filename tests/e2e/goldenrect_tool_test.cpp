@@ -22,11 +22,11 @@ struct GoldenSession : ShapeSession {
 
 TEST(GoldenRectTool, TheLargerDragComponentSetsTheLongSideAndEveryPressIsRecorded) {
     GoldenSession s;
-    s.session.recording = true;
+    s.session.Actions().recording = true;
     ASSERT_EQ(s.host.MouseDown(s.rect, {0, 0}), 0);
     ASSERT_EQ(s.host.MouseDrag(s.rect, {100, 10}), 0);
-    EXPECT_EQ(s.session.infoVariables, (std::vector<int32_t>{15, 16, 2}));
-    EXPECT_EQ(s.session.infoValues, (std::vector<double>{0, 0, 100}));
+    EXPECT_EQ(s.session.Shown().infoVariables, (std::vector<int32_t>{15, 16, 2}));
+    EXPECT_EQ(s.session.Shown().infoValues, (std::vector<double>{0, 0, 100}));
     ASSERT_EQ(s.host.MouseUp(s.rect, {100, 10}), 0);
     ASSERT_EQ(s.TopArt().size(), 1u);
     EXPECT_TRUE(s.Last().closed);
@@ -39,8 +39,8 @@ TEST(GoldenRectTool, TheLargerDragComponentSetsTheLongSideAndEveryPressIsRecorde
     EXPECT_TRUE(s.TopArt().empty());
     EXPECT_EQ(s.Doc().RedoNames(), (std::vector<std::string>{"Redo Golden Rectangle"}));
     ASSERT_EQ(s.Doc().Redo(), SB_OK);
-    ASSERT_EQ(s.session.recordedActions.size(), 1u);
-    const auto& action = s.session.recordedActions[0];
+    ASSERT_EQ(s.session.Actions().recorded.size(), 1u);
+    const auto& action = s.session.Actions().recorded[0];
     EXPECT_EQ(action.event, "sb_plugin_zarvo_grect");
     EXPECT_EQ(action.dialog, 3);
     EXPECT_EQ(FindValue(action, "tool")->integer, 6);
@@ -52,8 +52,8 @@ TEST(GoldenRectTool, TheLargerDragComponentSetsTheLongSideAndEveryPressIsRecorde
 
     s.Drag({0, 0}, {10, -100});
     s.ExpectBounds(0, kShort, -100, 0);
-    EXPECT_NEAR(FindValue(s.session.recordedActions[1], "cnty")->real, -50, 1e-4);
-    EXPECT_NEAR(FindValue(s.session.recordedActions[1], "wdth")->real, kShort / 2, 1e-4);
+    EXPECT_NEAR(FindValue(s.session.Actions().recorded[1], "cnty")->real, -50, 1e-4);
+    EXPECT_NEAR(FindValue(s.session.Actions().recorded[1], "wdth")->real, kShort / 2, 1e-4);
     // Along an axis the short side is 0.
     s.Drag({0, 0}, {-100, 0});
     s.ExpectBounds(-100, 0, 0, 0);
@@ -68,28 +68,28 @@ TEST(GoldenRectTool, TheLargerDragComponentSetsTheLongSideAndEveryPressIsRecorde
     s.session.SetTracing(false);
     EXPECT_TRUE(named);
     EXPECT_EQ(s.TopArt().size(), before);
-    ASSERT_EQ(s.session.recordedActions.size(), 4u);
-    EXPECT_EQ(FindValue(s.session.recordedActions[3], "cntx")->real, 5);
-    EXPECT_EQ(FindValue(s.session.recordedActions[3], "wdth")->real, 0);
+    ASSERT_EQ(s.session.Actions().recorded.size(), 4u);
+    EXPECT_EQ(FindValue(s.session.Actions().recorded[3], "cntx")->real, 5);
+    EXPECT_EQ(FindValue(s.session.Actions().recorded[3], "wdth")->real, 0);
 
     // No panel, no preferences.
     ASSERT_EQ(s.EditOptions(), 0);
     EXPECT_TRUE(PanelService::Instance().Opened().empty());
     EXPECT_EQ(s.Preferences(), "");
-    EXPECT_TRUE(s.session.alerts.empty());
+    EXPECT_TRUE(s.session.Shown().alerts.empty());
 }
 
 TEST(GoldenRectTool, AltCentresTheRectangleOnTheAnchorAndPlaybackReproducesIt) {
     GoldenSession s;
-    s.session.recording = true;
+    s.session.Actions().recording = true;
     s.host.SetModifiers(SB_MOD_ALT);
     s.Drag({10, 10}, {-40, 20});
     s.host.SetModifiers(0);
     s.ExpectBounds(-40, 60, 10 - 50 / 1.6180339887, 10 + 50 / 1.6180339887);
     const auto drawn = s.Bounds();
-    ASSERT_EQ(s.session.recordedActions.size(), 1u);
+    ASSERT_EQ(s.session.Actions().recorded.size(), 1u);
     // A copy: playing back records more.
-    const scribera::RecordedAction action = s.session.recordedActions[0];
+    const scribera::RecordedAction action = s.session.Actions().recorded[0];
     EXPECT_EQ(FindValue(action, "cntx")->real, 10);
     EXPECT_EQ(FindValue(action, "wdth")->real, 50);
 
@@ -103,19 +103,19 @@ TEST(GoldenRectTool, AltCentresTheRectangleOnTheAnchorAndPlaybackReproducesIt) {
         for (int k = 0; k < 4; ++k) EXPECT_NEAR(again[k], drawn[k], 1e-4);
     }
     EXPECT_EQ(s.TopArt().size(), 3u);
-    ASSERT_EQ(s.session.recordedActions.size(), 3u);
-    EXPECT_NEAR(FindValue(s.session.recordedActions[2], "hght")->real, FindValue(action, "hght")->real, 1e-5);
+    ASSERT_EQ(s.session.Actions().recorded.size(), 3u);
+    EXPECT_NEAR(FindValue(s.session.Actions().recorded[2], "hght")->real, FindValue(action, "hght")->real, 1e-5);
     EXPECT_TRUE(PanelService::Instance().Opened().empty());
 
     // A corner-mode drag played back keeps its place too.
     s.Drag({0, 0}, {30, 100});
     const auto corner = s.Bounds();
     const SBActionParamValueRef value = scribera::ToHandle<SBActionParamValueRef>(
-        s.session.NewActionValue(s.session.recordedActions.back().values));
+        s.session.NewActionValue(s.session.Actions().recorded.back().values));
     ASSERT_EQ(s.host.DoAction(false, value), 0);
     const auto replayed = s.Bounds();
     for (int k = 0; k < 4; ++k) EXPECT_NEAR(replayed[k], corner[k], 1e-4);
-    EXPECT_TRUE(s.session.alerts.empty());
+    EXPECT_TRUE(s.session.Shown().alerts.empty());
 }
 
 TEST(GoldenRectTool, PlaybackOfBrokenValuesFailsOrDrawsNothingWithoutACrash) {
@@ -123,7 +123,7 @@ TEST(GoldenRectTool, PlaybackOfBrokenValuesFailsOrDrawsNothingWithoutACrash) {
     // A value without its sizes fails as a handler does.
     EXPECT_EQ(s.host.DoAction(false, s.Value({Integer("tool", 6), Real("cntx", 1)})),
               static_cast<SBErr>(0x45785472));
-    EXPECT_EQ(s.session.alerts, (std::vector<std::string>{"Error in Zarvo"}));
+    EXPECT_EQ(s.session.Shown().alerts, (std::vector<std::string>{"Error in Zarvo"}));
     EXPECT_TRUE(s.TopArt().empty());
     // Sizes beyond single precision or not numbers at all draw an empty path.
     for (double bad : {1e300, std::nan("")}) {
@@ -132,7 +132,7 @@ TEST(GoldenRectTool, PlaybackOfBrokenValuesFailsOrDrawsNothingWithoutACrash) {
         ASSERT_FALSE(s.TopArt().empty());
         EXPECT_TRUE(s.Last().segments.empty());
     }
-    EXPECT_EQ(s.session.alerts.size(), 1u);
+    EXPECT_EQ(s.session.Shown().alerts.size(), 1u);
 }
 
 }  // namespace

@@ -26,8 +26,8 @@ TEST(GridTool, DefaultLinesAndSquaresCoverTheDraggedRectangleInANewGroup) {
     GridSession s;
     ASSERT_EQ(s.host.MouseDown(s.grid, {0, 0}), 0);
     ASSERT_EQ(s.host.MouseDrag(s.grid, {144, 108}), 0);
-    EXPECT_EQ(s.session.infoVariables, (std::vector<int32_t>{15, 16, 2, 3}));
-    EXPECT_EQ(s.session.infoValues, (std::vector<double>{72, 54, 4, -3}));
+    EXPECT_EQ(s.session.Shown().infoVariables, (std::vector<int32_t>{15, 16, 2, 3}));
+    EXPECT_EQ(s.session.Shown().infoValues, (std::vector<double>{72, 54, 4, -3}));
     ASSERT_EQ(s.host.MouseUp(s.grid, {144, 108}), 0);
     ASSERT_EQ(s.TopArt().size(), 1u);
     auto paths = s.Paths();
@@ -68,7 +68,7 @@ TEST(GridTool, DefaultLinesAndSquaresCoverTheDraggedRectangleInANewGroup) {
                      cell->segments[0].p.v + 36);
     }
     ExpectExtent(paths, 0, 144, 0, 108);
-    EXPECT_TRUE(s.session.recordedActions.empty());
+    EXPECT_TRUE(s.session.Actions().recorded.empty());
 }
 
 TEST(GridTool, CellsTakeTheGradientFittedToEachCellAndLinesTakeNoPaint) {
@@ -109,32 +109,32 @@ TEST(GridTool, AltCentresTheGridAndTheArrowKeysStopAtOneAndSixty) {
     s.Drag({100, 100}, {136, 118});
     s.host.SetModifiers(0);
     ExpectExtent(s.Paths(), 64, 136, 82, 118);
-    EXPECT_EQ(s.session.infoValues, (std::vector<double>{100, 100, 4, -3}));
+    EXPECT_EQ(s.session.Shown().infoValues, (std::vector<double>{100, 100, 4, -3}));
 
     ASSERT_EQ(s.host.MouseDown(s.grid, {0, 0}), 0);
     s.Key(kUp, true);
     s.Key(kRight, true);
-    const int64_t start = s.session.desk.clockMilliseconds;
+    const int64_t start = s.session.Desktop().desk.clockMilliseconds;
     for (int i = 0; i < 65; ++i) ASSERT_EQ(s.host.MouseDrag(s.grid, {120, 120}), 0);
     // One pause per step that changed a count: 57 of them until both reach 60.
-    EXPECT_EQ(s.session.desk.clockMilliseconds - start, 57 * 200);
+    EXPECT_EQ(s.session.Desktop().desk.clockMilliseconds - start, 57 * 200);
     s.Key(kUp, false);
     s.Key(kRight, false);
-    EXPECT_EQ(s.session.infoValues, (std::vector<double>{60, 60, 60, -60}));
+    EXPECT_EQ(s.session.Shown().infoValues, (std::vector<double>{60, 60, 60, -60}));
     s.Key(kDown, true);
     s.Key(kLeft, true);
     for (int i = 0; i < 65; ++i) ASSERT_EQ(s.host.MouseDrag(s.grid, {120, 120}), 0);
     s.Key(kDown, false);
     s.Key(kLeft, false);
     ASSERT_EQ(s.host.MouseUp(s.grid, {120, 120}), 0);
-    EXPECT_EQ(s.session.infoValues, (std::vector<double>{60, 60, 1, -1}));
+    EXPECT_EQ(s.session.Shown().infoValues, (std::vector<double>{60, 60, 1, -1}));
     EXPECT_EQ(s.Paths().size(), 4u);
     ExpectExtent(s.Paths(), 0, 120, 0, 120);
 }
 
 TEST(GridTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableGrid) {
     GridSession s;
-    s.session.recording = true;
+    s.session.Actions().recording = true;
     s.Answer(PanelScript::Kind::Params, R"({"width":"-10","height":"20","sqX":"2","sqY":"0","createAsSquares":"true"})");
     ASSERT_EQ(s.Click(50, 60), 0);
     ASSERT_EQ(PanelService::Instance().Opened().size(), 1u);
@@ -149,8 +149,8 @@ TEST(GridTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableGrid) {
     ExpectExtent(s.Paths(), 40, 60, 50, 70);
     ASSERT_FALSE(s.Doc().UndoNames().empty());
     EXPECT_EQ(s.Doc().UndoNames().back(), "Undo Grid");
-    ASSERT_EQ(s.session.recordedActions.size(), 1u);
-    const auto& action = s.session.recordedActions[0];
+    ASSERT_EQ(s.session.Actions().recorded.size(), 1u);
+    const auto& action = s.session.Actions().recorded[0];
     EXPECT_EQ(action.event, "sb_plugin_zarvo_grid");
     EXPECT_EQ(action.dialog, 3);
     EXPECT_EQ(FindValue(action, "tool")->integer, 12);
@@ -168,8 +168,8 @@ TEST(GridTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableGrid) {
     s.Answer(PanelScript::Kind::Cancel);
     ASSERT_EQ(s.Click(1, 2), 0);
     EXPECT_TRUE(s.TopArt().empty());
-    ASSERT_EQ(s.session.recordedActions.size(), 2u);
-    EXPECT_EQ(FindValue(s.session.recordedActions[1], "cntx")->real, 1);
+    ASSERT_EQ(s.session.Actions().recorded.size(), 2u);
+    EXPECT_EQ(FindValue(s.session.Actions().recorded[1], "cntx")->real, 1);
 
     // Counts beyond the bound are held at it; sizes beyond single precision draw an empty group.
     s.Answer(PanelScript::Kind::Params, R"({"width":"1","height":"1","sqX":"999999","sqY":"-4","createAsSquares":"0"})");
@@ -181,7 +181,7 @@ TEST(GridTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableGrid) {
     s.Answer(PanelScript::Kind::Params, R"({"width":"1e300","height":"1","sqX":"3","sqY":"3","createAsSquares":"0"})");
     ASSERT_EQ(s.Click(0, 0), 0);
     EXPECT_TRUE(s.Paths().empty());
-    EXPECT_TRUE(s.session.alerts.empty());
+    EXPECT_TRUE(s.session.Shown().alerts.empty());
 }
 
 TEST(GridTool, PlaybackDrawsThroughItsDialogOnlyWithCountsOfAtLeastOne) {
@@ -199,7 +199,7 @@ TEST(GridTool, PlaybackDrawsThroughItsDialogOnlyWithCountsOfAtLeastOne) {
     ASSERT_EQ(s.TopArt().size(), 1u);
     EXPECT_EQ(s.Paths().size(), 5u);
     ExpectExtent(s.Paths(), -5, 5, -5, 5);
-    EXPECT_TRUE(s.session.alerts.empty());
+    EXPECT_TRUE(s.session.Shown().alerts.empty());
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ std::string WriteScript(const std::string& dir, const std::string& name, const s
 TEST(HostSession, StartupRegistersAndShutdownReleasesEverything) {
     Session session;
     session.MakeCurrent();
-    session.desk.profileFolder = testenv::MakeTempDir("host-startup");
+    session.Desktop().desk.profileFolder = testenv::MakeTempDir("host-startup");
     PluginHost host(session);
     std::string error;
     EXPECT_FALSE(host.Load("/nonexistent/libnothing.so", &error));
@@ -66,8 +66,8 @@ TEST(HostSession, StartupRegistersAndShutdownReleasesEverything) {
 
     ASSERT_EQ(host.Startup(), SB_OK);
     ASSERT_TRUE(host.IsRunning());
-    EXPECT_EQ(session.pluginName, "Zarvo");
-    EXPECT_EQ(session.tools.size(), 13u);
+    EXPECT_EQ(session.Registry().pluginName, "Zarvo");
+    EXPECT_EQ(session.Registry().tools.size(), 13u);
     EXPECT_GT(session.SuitesHeld(), 0);
     // The plug-in finds the desktop among the program's symbols.
     EXPECT_EQ(dlsym(RTLD_DEFAULT, SB_DESK_TABLE_SYMBOL), reinterpret_cast<void*>(&ScriberaDeskTable));
@@ -76,19 +76,19 @@ TEST(HostSession, StartupRegistersAndShutdownReleasesEverything) {
     void* object = host.Globals();
     ASSERT_EQ(host.Unload(), SB_OK);
     EXPECT_EQ(host.Globals(), object);
-    size_t tools = session.tools.size();
-    EXPECT_EQ(host.SelectTool(session.tools[0].id), SB_OK);
+    size_t tools = session.Registry().tools.size();
+    EXPECT_EQ(host.SelectTool(session.Registry().tools[0].id), SB_OK);
     ASSERT_EQ(host.Reload(), SB_OK);
     EXPECT_EQ(host.Globals(), object);
-    EXPECT_EQ(session.tools.size(), tools);
+    EXPECT_EQ(session.Registry().tools.size(), tools);
 
     ASSERT_EQ(host.Shutdown(), SB_OK);
     EXPECT_FALSE(host.IsRunning());
     EXPECT_EQ(session.SuitesHeld(), 0);
-    EXPECT_TRUE(session.results.empty());
+    EXPECT_TRUE(session.Shown().results.empty());
     // A message after shut-down is answered without an object.
-    EXPECT_EQ(host.SelectTool(session.tools[0].id), SB_OK);
-    std::filesystem::remove_all(session.desk.profileFolder);
+    EXPECT_EQ(host.SelectTool(session.Registry().tools[0].id), SB_OK);
+    std::filesystem::remove_all(session.Desktop().desk.profileFolder);
 }
 
 TEST(HostSession, DesktopKeysMessagesClockAndCursor) {
@@ -102,36 +102,36 @@ TEST(HostSession, DesktopKeysMessagesClockAndCursor) {
     EXPECT_EQ(desk::KeyCode("Space"), -1);
 
     EXPECT_EQ(desk->GetAsyncKeyState(up), 0);
-    desk::PressKey(session.desk, up);
+    desk::PressKey(session.Desktop().desk, up);
     EXPECT_NE(desk->GetAsyncKeyState(up), 0);
-    desk::ReleaseKey(session.desk, up);
+    desk::ReleaseKey(session.Desktop().desk, up);
     EXPECT_EQ(desk->GetAsyncKeyState(up), 0);
     // Pressed and released between two queries still counts once.
-    desk::PressKey(session.desk, up);
-    desk::ReleaseKey(session.desk, up);
+    desk::PressKey(session.Desktop().desk, up);
+    desk::ReleaseKey(session.Desktop().desk, up);
     EXPECT_NE(desk->GetAsyncKeyState(up), 0);
     EXPECT_EQ(desk->GetAsyncKeyState(up), 0);
 
     // Four keyboard messages are queued; a drain removes them all and then finds none.
-    session.desk.messageQueue.push_back(15);  // not a keyboard message
+    session.Desktop().desk.messageQueue.push_back(15);  // not a keyboard message
     int removed = 0;
     while (desk->RemoveQueuedMessage(SB_DESK_FIRST_KEY_MESSAGE, SB_DESK_LAST_KEY_MESSAGE)) ++removed;
     EXPECT_EQ(removed, 4);
-    EXPECT_EQ(session.desk.messageQueue.size(), 1u);
+    EXPECT_EQ(session.Desktop().desk.messageQueue.size(), 1u);
 
     int64_t before = desk->ClockSeconds();
     desk->Sleep(2500);
     EXPECT_EQ(desk->ClockSeconds(), before + 2);
-    EXPECT_EQ(session.desk.clockMilliseconds % 1000, 500);
+    EXPECT_EQ(session.Desktop().desk.clockMilliseconds % 1000, 500);
 
     void* cross = desk->LoadSystemCursor(32515);
     ASSERT_NE(cross, nullptr);
     desk->SetCursor(cross);
     EXPECT_EQ(desk->LoadSystemCursor(4), nullptr);
-    EXPECT_EQ(session.desk.cursorLog, (std::vector<std::string>{"load 32515", "set 32515", "load 4"}));
+    EXPECT_EQ(session.Desktop().desk.cursorLog, (std::vector<std::string>{"load 32515", "set 32515", "load 4"}));
 
     char small[4];
-    session.desk.profileFolder = "/tmp/some/profile";
+    session.Desktop().desk.profileFolder = "/tmp/some/profile";
     EXPECT_NE(desk->GetProfileFolder(small, sizeof small), 0);
     char path[64];
     ASSERT_EQ(desk->GetProfileFolder(path, sizeof path), 0);
@@ -237,8 +237,8 @@ TEST(HostSession, PlayerSwitchesToolsAndClosesEveryDrag) {
         EXPECT_FALSE(player.Host().IsRunning());
         EXPECT_FALSE(session.Doc().InTransaction());
     }
-    EXPECT_EQ(session.tools[1].name, "Wave");
-    EXPECT_EQ(session.selectedTool, session.tools[1].id);
+    EXPECT_EQ(session.Registry().tools[1].name, "Wave");
+    EXPECT_EQ(session.Registry().selectedTool, session.Registry().tools[1].id);
     EXPECT_EQ(session.SuitesHeld(), 0);
     EXPECT_TRUE(session.StaleHandleLog().empty());
     std::filesystem::remove_all(options.outputDir);

@@ -49,15 +49,15 @@ struct MirrorSession : RoseSession {
         }
     }
     Id Effect(const std::string& name) const {
-        for (const auto& e : session.liveEffects)
+        for (const auto& e : session.Registry().liveEffects)
             if (e.name == name) return e.id;
         ADD_FAILURE() << "no effect " << name;
         return scribera::kNoId;
     }
     // The go message with a preset dictionary, as a host sends it for a stored document.
     SBErr Go(const std::string& effect, const Dictionary& preset) {
-        const Id instance = session.NewEffectInstance();
-        session.effectInstances[instance] = preset;
+        const Id instance = session.Effects().NewInstance();
+        session.Effects().instances[instance] = preset;
         return host.LiveEffectGo(Effect(effect), instance, triangle);
     }
     SBActionParamValueRef Value(const std::vector<ActionValue>& values) {
@@ -86,7 +86,7 @@ TEST(MirrorBadValues, EffectsRefuseAnAxisThatIsNoNumberAndLeaveTheArt) {
         const SBErr code = s.Go(c.first, c.second);
         EXPECT_NE(code, 0) << c.first << " " << c.second.begin()->first;
         EXPECT_NE(code, kExTr) << "the host gets the failure's own code";
-        EXPECT_TRUE(s.session.alerts.empty());
+        EXPECT_TRUE(s.session.Shown().alerts.empty());
         s.ExpectUntouched();
     }
     // The same effect with values it can use still cuts: the checks above are the axis'.
@@ -100,7 +100,7 @@ TEST(MirrorBadValues, EffectsRefuseAnAxisThatIsNoNumberAndLeaveTheArt) {
 void ExpectRefused(const std::vector<ActionValue>& values) {
     MirrorSession s;
     EXPECT_EQ(s.host.DoAction(false, s.Value(values)), kExTr);
-    EXPECT_EQ(s.session.alerts, (std::vector<std::string>{"Error in Zarvo"}));
+    EXPECT_EQ(s.session.Shown().alerts, (std::vector<std::string>{"Error in Zarvo"}));
     s.ExpectUntouched();
 }
 

@@ -55,7 +55,7 @@ struct Played {
         return out;
     }
     std::string Preferences() {
-        std::ifstream in(session.desk.profileFolder + "/ZToolPref.xml");
+        std::ifstream in(session.Desktop().desk.profileFolder + "/ZToolPref.xml");
         std::stringstream text;
         text << in.rdbuf();
         return text.str();
@@ -66,9 +66,9 @@ struct Played {
         return false;
     }
     const scribera::Dictionary& OnlyDictionary() {
-        EXPECT_EQ(session.effectInstances.size(), 1u);
+        EXPECT_EQ(session.Effects().instances.size(), 1u);
         static const scribera::Dictionary none;
-        return session.effectInstances.empty() ? none : session.effectInstances.begin()->second;
+        return session.Effects().instances.empty() ? none : session.Effects().instances.begin()->second;
     }
 };
 
@@ -78,7 +78,7 @@ inline std::unique_ptr<Played> Play(const std::string& script, bool trace = fals
     p->session.MakeCurrent();
     p->session.SetTracing(trace);
     scribera::PanelService::Instance().Reset();
-    p->session.hostFolder = SCRIBERA_BRIDGE_FOLDER;
+    p->session.Desktop().hostFolder = SCRIBERA_BRIDGE_FOLDER;
     scribera::cli::PlayOptions options;
     options.pluginPath = testenv::PluginPath();
     options.hostFolder = SCRIBERA_BRIDGE_FOLDER;

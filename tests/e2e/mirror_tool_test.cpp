@@ -24,17 +24,17 @@ TEST(MirrorTool, KeepsTheRightHalfAndJoinsItWithItsReflection) {
     // The marker went with mouse up.
     EXPECT_EQ(p->Top().size(), 1u);
     EXPECT_EQ(p->Doc().UndoNames().back(), "Undo Mirror");
-    EXPECT_EQ(p->session.infoValues, (std::vector<double>{0, 0, 0}));
+    EXPECT_EQ(p->session.Shown().infoValues, (std::vector<double>{0, 0, 0}));
 
-    ASSERT_EQ(p->session.recordedActions.size(), 1u);
-    const auto& a = p->session.recordedActions[0];
+    ASSERT_EQ(p->session.Actions().recorded.size(), 1u);
+    const auto& a = p->session.Actions().recorded[0];
     EXPECT_EQ(a.event, "sb_plugin_zarvo_mirror");
     EXPECT_EQ(a.dialog, 0);
     EXPECT_EQ(FindValue(a, "tool")->integer, 7);
     EXPECT_EQ(FindValue(a, "rota")->unit, SB_UNIT_ANGLE);
     EXPECT_EQ(FindValue(a, "mity")->integer, 1);
     EXPECT_FALSE(FindValue(a, "flpa")->boolean);
-    EXPECT_TRUE(p->session.alerts.empty());
+    EXPECT_TRUE(p->session.Shown().alerts.empty());
 }
 
 TEST(MirrorTool, OneUndoRemovesTheWholeDrag) {
@@ -59,10 +59,10 @@ TEST(CutTool, TheModifierBitsChooseClosedOrOpenPieces) {
     ASSERT_EQ(open->Paths().size(), 1u);
     EXPECT_FALSE(open->Paths()[0]->closed);
     ExpectExtent(open->Paths(), 0, 50, -20, 40);
-    ASSERT_EQ(open->session.recordedActions.size(), 1u);
-    EXPECT_EQ(open->session.recordedActions[0].event, "sb_plugin_zarvo_cut");
-    EXPECT_EQ(FindValue(open->session.recordedActions[0], "tool")->integer, 8);
-    EXPECT_EQ(FindValue(open->session.recordedActions[0], "mity")->integer, 5);
+    ASSERT_EQ(open->session.Actions().recorded.size(), 1u);
+    EXPECT_EQ(open->session.Actions().recorded[0].event, "sb_plugin_zarvo_cut");
+    EXPECT_EQ(FindValue(open->session.Actions().recorded[0], "tool")->integer, 8);
+    EXPECT_EQ(FindValue(open->session.Actions().recorded[0], "mity")->integer, 5);
 
     // 0x0100 closes even a stroke-only path.
     auto closed = Play("document 400 400\nfill none\nstroke gray 0\npath closed -30,-20 50,-20 50,40 -30,40\n"
@@ -80,9 +80,9 @@ TEST(MirrorTool, ShiftAddsASecondPassAtNinetyDegrees) {
     ASSERT_EQ(paths.size(), 1u);
     // The upper right quadrant, reflected into four-fold symmetry.
     ExpectExtent(paths, -50, 50, -40, 40);
-    EXPECT_TRUE(FindValue(p->session.recordedActions.at(0), "flpa")->boolean);
+    EXPECT_TRUE(FindValue(p->session.Actions().recorded.at(0), "flpa")->boolean);
     // The tool's own angle did not turn.
-    EXPECT_EQ(FindValue(p->session.recordedActions.at(0), "rota")->real, 0);
+    EXPECT_EQ(FindValue(p->session.Actions().recorded.at(0), "rota")->real, 0);
 }
 
 TEST(MirrorTool, ArrowKeysSetTheAngle) {
@@ -90,7 +90,7 @@ TEST(MirrorTool, ArrowKeysSetTheAngle) {
     ASSERT_TRUE(up->ok) << up->error;
     // 270: a horizontal axis keeping what lies below.
     ExpectExtent(up->Paths(), -30, 50, -20, 20);
-    EXPECT_EQ(up->session.infoValues.at(2), 270);
+    EXPECT_EQ(up->session.Shown().infoValues.at(2), 270);
 
     auto down = Play(std::string(kRect) + "tool Mirror\nkey Down down\ndown 0 0\ndrag 0 0\nup\n");
     ASSERT_TRUE(down->ok) << down->error;
@@ -104,7 +104,7 @@ TEST(MirrorTool, ArrowKeysSetTheAngle) {
     // options were opened.
     auto r = Play(std::string(kRect) + "tool Mirror\nkey R down\ndown 0 0\ndrag 1 0\ndrag 2 0\nup\n");
     ASSERT_TRUE(r->ok) << r->error;
-    EXPECT_EQ(r->session.infoValues.at(2), 357);
+    EXPECT_EQ(r->session.Shown().infoValues.at(2), 357);
 }
 
 TEST(MirrorTool, AClickWithoutDragChangesNothingButRecordsAndNamesTheEntry) {
@@ -112,7 +112,7 @@ TEST(MirrorTool, AClickWithoutDragChangesNothingButRecordsAndNamesTheEntry) {
     ASSERT_TRUE(p->ok) << p->error;
     ExpectExtent(p->Paths(), -30, 50, -20, 40);
     EXPECT_EQ(p->Top().size(), 1u);
-    EXPECT_EQ(p->session.recordedActions.size(), 1u);
+    EXPECT_EQ(p->session.Actions().recorded.size(), 1u);
     EXPECT_TRUE(p->Traced("SetUndoText"));
 }
 
@@ -125,8 +125,8 @@ TEST(MirrorTool, RecordedActionsPlayBackOnTheSelection) {
     ASSERT_EQ(paths.size(), 1u);
     EXPECT_TRUE(paths[0]->closed);
     ExpectExtent(paths, -30, 50, -20, 10);
-    ASSERT_EQ(p->session.recordedActions.size(), 2u);
-    const auto& again = p->session.recordedActions[1];
+    ASSERT_EQ(p->session.Actions().recorded.size(), 2u);
+    const auto& again = p->session.Actions().recorded[1];
     EXPECT_EQ(again.event, "sb_plugin_zarvo_cut");
     EXPECT_EQ(FindValue(again, "cnty")->real, 10);
     EXPECT_EQ(FindValue(again, "rota")->real, 270);
@@ -136,7 +136,7 @@ TEST(MirrorTool, RecordedActionsPlayBackOnTheSelection) {
     auto m = Play(std::string(kRect) + "record on\ntool Mirror\ndown 0 0\ndrag 0 0\nup\nundo\ntool Cut\nplay 0\n");
     ASSERT_TRUE(m->ok) << m->error;
     ExpectExtent(m->Paths(), -50, 50, -20, 40);
-    EXPECT_EQ(m->session.recordedActions.at(1).event, "sb_plugin_zarvo_mirror");
+    EXPECT_EQ(m->session.Actions().recorded.at(1).event, "sb_plugin_zarvo_mirror");
 }
 
 TEST(MirrorTool, ThePanelEditsTheAngleAndThePreferencesKeepIt) {
@@ -160,7 +160,7 @@ TEST(MirrorTool, ThePanelEditsTheAngleAndThePreferencesKeepIt) {
                                           "edit-options\ndown 0 0\ndrag 0 0\nup\n");
     ASSERT_TRUE(drag->ok) << drag->error;
     EXPECT_EQ(scribera::PanelService::Instance().Opened().at(1).sent, "{\"rotate\" : \"45\"}");
-    EXPECT_EQ(FindValue(drag->session.recordedActions.at(0), "rota")->real, 45);
+    EXPECT_EQ(FindValue(drag->session.Actions().recorded.at(0), "rota")->real, 45);
     auto paths = drag->Paths();
     ASSERT_EQ(paths.size(), 1u);
     EXPECT_EQ(paths[0]->segments.size(), 5u);
@@ -178,7 +178,7 @@ TEST(MirrorTool, AFailingDragStepShowsTheErrorOnceAndMouseUpLeavesNoStaleArt) {
     auto p = Play(std::string(kRect) + "tool Mirror\ndown 0 0\ndrag 0 0\nfail \"SB Art Suite.NewArt\" 1 CANT\n"
                                        "drag 1 0\ndrag 2 0\nup\n");
     ASSERT_TRUE(p->ok) << p->error;
-    EXPECT_EQ(p->session.alerts, (std::vector<std::string>{"Error in Zarvo"}));
+    EXPECT_EQ(p->session.Shown().alerts, (std::vector<std::string>{"Error in Zarvo"}));
     EXPECT_TRUE(p->session.StaleHandleLog().empty());
     for (const Art* a : p->Top()) EXPECT_EQ(a->kind, ArtKind::Path);
     EXPECT_EQ(p->Doc().UndoNames().back(), "Undo Mirror");
@@ -187,7 +187,7 @@ TEST(MirrorTool, AFailingDragStepShowsTheErrorOnceAndMouseUpLeavesNoStaleArt) {
     auto r = Play(std::string(kRect) + "tool RectCut\ndown -10 -10\ndrag 20 20\nfail \"SB Art Suite.NewArt\" 1 CANT\n"
                                        "drag 30 30\ndrag 25 25\nup\n");
     ASSERT_TRUE(r->ok) << r->error;
-    EXPECT_EQ(r->session.alerts, (std::vector<std::string>{"Error in Zarvo"}));
+    EXPECT_EQ(r->session.Shown().alerts, (std::vector<std::string>{"Error in Zarvo"}));
     EXPECT_TRUE(r->session.StaleHandleLog().empty());
     EXPECT_EQ(r->Doc().UndoNames().back(), "Undo Rectangle Cut");
 }
@@ -196,12 +196,12 @@ TEST(MirrorTool, SelectingTheToolsSwitchesTheSharedObjectsMode) {
     auto p = Play(std::string(kRect) + "record on\ntool Cut\ntool Mirror\nclick 0 0\ntool Cut\nclick 0 0\n"
                                        "tool Mirror\nclick 0 0\n");
     ASSERT_TRUE(p->ok) << p->error;
-    ASSERT_EQ(p->session.recordedActions.size(), 3u);
-    EXPECT_EQ(p->session.recordedActions[0].event, "sb_plugin_zarvo_mirror");
-    EXPECT_EQ(FindValue(p->session.recordedActions[0], "mity")->integer, 1);
-    EXPECT_EQ(p->session.recordedActions[1].event, "sb_plugin_zarvo_cut");
-    EXPECT_EQ(FindValue(p->session.recordedActions[1], "mity")->integer, 7);
-    EXPECT_EQ(p->session.recordedActions[2].event, "sb_plugin_zarvo_mirror");
+    ASSERT_EQ(p->session.Actions().recorded.size(), 3u);
+    EXPECT_EQ(p->session.Actions().recorded[0].event, "sb_plugin_zarvo_mirror");
+    EXPECT_EQ(FindValue(p->session.Actions().recorded[0], "mity")->integer, 1);
+    EXPECT_EQ(p->session.Actions().recorded[1].event, "sb_plugin_zarvo_cut");
+    EXPECT_EQ(FindValue(p->session.Actions().recorded[1], "mity")->integer, 7);
+    EXPECT_EQ(p->session.Actions().recorded[2].event, "sb_plugin_zarvo_mirror");
 }
 
 }  // namespace

@@ -19,11 +19,11 @@ TEST(RectCutTool, KeepsWhatLiesInsideTheDraggedRectangle) {
     // The outline went with mouse up.
     EXPECT_EQ(p->Top().size(), 1u);
     EXPECT_EQ(p->Doc().UndoNames().back(), "Undo Rectangle Cut");
-    EXPECT_EQ(p->session.infoVariables, (std::vector<int32_t>{15, 16, 2, 3}));
-    EXPECT_EQ(p->session.infoValues, (std::vector<double>{0, 0, 100, -50}));
+    EXPECT_EQ(p->session.Shown().infoVariables, (std::vector<int32_t>{15, 16, 2, 3}));
+    EXPECT_EQ(p->session.Shown().infoValues, (std::vector<double>{0, 0, 100, -50}));
 
-    ASSERT_EQ(p->session.recordedActions.size(), 1u);
-    const auto& a = p->session.recordedActions[0];
+    ASSERT_EQ(p->session.Actions().recorded.size(), 1u);
+    const auto& a = p->session.Actions().recorded[0];
     EXPECT_EQ(a.event, "sb_plugin_zarvo_rectangle_cut");
     EXPECT_EQ(a.dialog, 0);
     EXPECT_EQ(FindValue(a, "tool")->integer, 9);
@@ -38,7 +38,7 @@ TEST(RectCutTool, AltCentresTheRectangleAndShiftMakesItSquare) {
     auto alt = Play(std::string(kSquare) + "record on\ntool RectCut\nmod alt on\ndown 0 0\ndrag 100 -50\nup\n");
     ASSERT_TRUE(alt->ok) << alt->error;
     ExpectExtent(alt->Paths(), -100, 100, -50, 50);
-    const auto& a = alt->session.recordedActions.at(0);
+    const auto& a = alt->session.Actions().recorded.at(0);
     EXPECT_EQ(FindValue(a, "cntx")->real, 0);
     EXPECT_EQ(FindValue(a, "wdth")->real, 200);
     EXPECT_EQ(FindValue(a, "hght")->real, 100);
@@ -49,19 +49,19 @@ TEST(RectCutTool, AltCentresTheRectangleAndShiftMakesItSquare) {
 
     auto open = Play(std::string(kSquare) + "record on\ntool RectCut\nmod 0x1000 on\ndown 0 0\ndrag 100 -50\nup\n");
     ASSERT_TRUE(open->ok) << open->error;
-    EXPECT_EQ(FindValue(open->session.recordedActions.at(0), "mity")->integer, 5);
+    EXPECT_EQ(FindValue(open->session.Actions().recorded.at(0), "mity")->integer, 5);
 }
 
 TEST(RectCutTool, AnEmptyRectangleRemovesEverythingAndNoDragCutsNothing) {
     auto p = Play(std::string(kSquare) + "tool RectCut\ndown 0 0\ndrag 100 -50\ndrag 0 0\nup\n");
     ASSERT_TRUE(p->ok) << p->error;
     EXPECT_TRUE(p->Top().empty());
-    EXPECT_TRUE(p->session.alerts.empty());
+    EXPECT_TRUE(p->session.Shown().alerts.empty());
 
     auto click = Play(std::string(kSquare) + "record on\ntool RectCut\nclick 10 10\n", true);
     ASSERT_TRUE(click->ok) << click->error;
     ExpectExtent(click->Paths(), -150, 200, -150, 100);
-    EXPECT_EQ(click->session.recordedActions.size(), 1u);
+    EXPECT_EQ(click->session.Actions().recorded.size(), 1u);
     EXPECT_TRUE(click->Traced("SetUndoText"));
 }
 
@@ -69,8 +69,8 @@ TEST(RectCutTool, ARecordedCutPlaysBackTheSameRectangle) {
     auto p = Play(std::string(kSquare) + "record on\ntool RectCut\ndown 0 0\ndrag 100 -50\nup\nundo\nplay 0\n");
     ASSERT_TRUE(p->ok) << p->error;
     ExpectExtent(p->Paths(), 0, 100, -50, 0);
-    ASSERT_EQ(p->session.recordedActions.size(), 2u);
-    const auto& again = p->session.recordedActions[1];
+    ASSERT_EQ(p->session.Actions().recorded.size(), 2u);
+    const auto& again = p->session.Actions().recorded[1];
     EXPECT_EQ(FindValue(again, "cntx")->real, 50);
     EXPECT_EQ(FindValue(again, "cnty")->real, -25);
     EXPECT_EQ(FindValue(again, "wdth")->real, 100);

@@ -30,15 +30,15 @@ TEST(RhombusTool, DragInscribesTheRhombusInTheRectangleWhicheverWayItIsDragged) 
     s.Drag({0, 0}, {200, 100});
     ASSERT_EQ(s.TopArt().size(), 1u);
     s.ExpectCorners(100, 50, 100, 50);
-    EXPECT_EQ(s.session.infoVariables, (std::vector<int32_t>{15, 16, 2, 3}));
-    EXPECT_EQ(s.session.infoValues, (std::vector<double>{100, 50, 200, -100}));
+    EXPECT_EQ(s.session.Shown().infoVariables, (std::vector<int32_t>{15, 16, 2, 3}));
+    EXPECT_EQ(s.session.Shown().infoValues, (std::vector<double>{100, 50, 200, -100}));
     EXPECT_TRUE(s.Last().userAttr & SB_ATTR_SELECTED);
     // The same rectangle dragged from its other corner.
     s.Drag({200, 100}, {0, 0});
     s.ExpectCorners(100, 50, 100, 50);
-    EXPECT_EQ(s.session.infoValues, (std::vector<double>{100, 50, 200, -100}));
+    EXPECT_EQ(s.session.Shown().infoValues, (std::vector<double>{100, 50, 200, -100}));
     EXPECT_EQ(s.TopArt().size(), 2u);
-    EXPECT_TRUE(s.session.recordedActions.empty());
+    EXPECT_TRUE(s.session.Actions().recorded.empty());
 }
 
 TEST(RhombusTool, ShiftMakesASquareOnItsCornerAndAltCentresItOnTheAnchor) {
@@ -49,7 +49,7 @@ TEST(RhombusTool, ShiftMakesASquareOnItsCornerAndAltCentresItOnTheAnchor) {
     s.host.SetModifiers(SB_MOD_ALT);
     s.Drag({10, 10}, {40, 30});
     s.ExpectCorners(10, 10, 30, 20);
-    EXPECT_EQ(s.session.infoValues, (std::vector<double>{10, 10, 60, -40}));
+    EXPECT_EQ(s.session.Shown().infoValues, (std::vector<double>{10, 10, 60, -40}));
     s.host.SetModifiers(SB_MOD_ALT | SB_MOD_SHIFT);
     s.Drag({0, 0}, {-10, 25});
     s.ExpectCorners(0, 0, 25, 25);
@@ -58,7 +58,7 @@ TEST(RhombusTool, ShiftMakesASquareOnItsCornerAndAltCentresItOnTheAnchor) {
 
 TEST(RhombusTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableRhombus) {
     RhombusSession s;
-    s.session.recording = true;
+    s.session.Actions().recording = true;
     s.Answer(PanelScript::Kind::Params, R"({"width":"60.5","height":"30.9"})");
     ASSERT_EQ(s.Click(100, 100), 0);
     ASSERT_EQ(PanelService::Instance().Opened().size(), 1u);
@@ -69,8 +69,8 @@ TEST(RhombusTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableRhombus) {
     s.ExpectCorners(100, 100, 30.25, 15);
     ASSERT_FALSE(s.Doc().UndoNames().empty());
     EXPECT_EQ(s.Doc().UndoNames().back(), "Undo Rhombus");
-    ASSERT_EQ(s.session.recordedActions.size(), 1u);
-    const auto& action = s.session.recordedActions[0];
+    ASSERT_EQ(s.session.Actions().recorded.size(), 1u);
+    const auto& action = s.session.Actions().recorded[0];
     EXPECT_EQ(action.event, "sb_plugin_zarvo_rhombus");
     EXPECT_EQ(action.dialog, 3);
     EXPECT_EQ(action.values.size(), 5u);
@@ -87,8 +87,8 @@ TEST(RhombusTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableRhombus) {
     s.Answer(PanelScript::Kind::Cancel);
     ASSERT_EQ(s.Click(7, 8), 0);
     EXPECT_EQ(s.TopArt().size(), 1u);
-    ASSERT_EQ(s.session.recordedActions.size(), 2u);
-    EXPECT_EQ(FindValue(s.session.recordedActions[1], "cnty")->real, 8);
+    ASSERT_EQ(s.session.Actions().recorded.size(), 2u);
+    EXPECT_EQ(FindValue(s.session.Actions().recorded[1], "cnty")->real, 8);
 
     // The icon's panel stores only; the sizes of both zero draw an empty path.
     s.Answer(PanelScript::Kind::Params, R"({"width":"0","height":"0"})");
@@ -104,7 +104,7 @@ TEST(RhombusTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableRhombus) {
     s.Answer(PanelScript::Kind::Params, R"({"width":"1e300","height":"5"})");
     ASSERT_EQ(s.Click(0, 0), 0);
     EXPECT_TRUE(s.Last().segments.empty());
-    EXPECT_TRUE(s.session.alerts.empty());
+    EXPECT_TRUE(s.session.Shown().alerts.empty());
 }
 
 TEST(RhombusTool, PlaybackDrawsThroughItsDialogOnly) {
@@ -124,7 +124,7 @@ TEST(RhombusTool, PlaybackDrawsThroughItsDialogOnly) {
     s.Pump();
     ASSERT_EQ(s.TopArt().size(), 2u);
     s.ExpectCorners(-20, 40, 2, 1);
-    EXPECT_TRUE(s.session.alerts.empty());
+    EXPECT_TRUE(s.session.Shown().alerts.empty());
 }
 
 }  // namespace

@@ -35,9 +35,9 @@ struct RoseSession {
         session.MakeCurrent();
         PanelService::Instance().Reset();
         session.NewDocument(width, height);
-        session.hostFolder = SCRIBERA_BRIDGE_FOLDER;
+        session.Desktop().hostFolder = SCRIBERA_BRIDGE_FOLDER;
         profile = testenv::MakeTempDir("rose-profile");
-        session.desk.profileFolder = profile;
+        session.Desktop().desk.profileFolder = profile;
         std::string error;
         if (!host.Load(testenv::PluginPath(), &error)) ADD_FAILURE() << error;
         EXPECT_EQ(host.Startup(), 0);
@@ -52,15 +52,15 @@ struct RoseSession {
     scribera::Document& Doc() { return session.Doc(); }
 
     Id ToolId(const std::string& name) const {
-        for (const auto& t : session.tools)
+        for (const auto& t : session.Registry().tools)
             if (t.name == name) return t.id;
         ADD_FAILURE() << "no tool " << name;
         return scribera::kNoId;
     }
     // The user picks the tool: the host selects it, then tells the plug-in.
     SBErr Pick(const std::string& name) {
-        session.selectedTool = ToolId(name);
-        return host.SelectTool(session.selectedTool);
+        session.Registry().selectedTool = ToolId(name);
+        return host.SelectTool(session.Registry().selectedTool);
     }
     // Delivers every pending panel event, each in a transaction of its own.
     void Pump() {
@@ -78,17 +78,17 @@ struct RoseSession {
         script.text = text;
         PanelService::Instance().QueueScript(script);
     }
-    void Key(int32_t key, bool down) { session.desk.keysDown[key] = down; }
+    void Key(int32_t key, bool down) { session.Desktop().desk.keysDown[key] = down; }
 
     SBErr Click(double h, double v) {
-        const Id tool = session.selectedTool;
+        const Id tool = session.Registry().selectedTool;
         SBErr a = host.MouseDown(tool, {h, v});
         SBErr b = host.MouseUp(tool, {h, v});
         Pump();
         return a ? a : b;
     }
     SBErr EditOptions() {
-        SBErr result = host.EditOptions(session.selectedTool);
+        SBErr result = host.EditOptions(session.Registry().selectedTool);
         Pump();
         return result;
     }

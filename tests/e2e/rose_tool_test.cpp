@@ -37,11 +37,11 @@ const ActionValue* FindValue(const scribera::RecordedAction& action, const char 
 TEST(RoseTool, DragDrawsPetalsAroundTheAnchorWithACentreMarkThatMouseUpRemoves) {
     RoseSession s;
     ASSERT_EQ(s.Pick("Rose"), 0);
-    s.session.recording = true;
+    s.session.Actions().recording = true;
     const Id rose = s.ToolId("Rose");
     EXPECT_EQ(s.host.TrackCursor(rose, {5, 5}), 0);
-    ASSERT_FALSE(s.session.desk.cursorLog.empty());
-    EXPECT_EQ(s.session.desk.cursorLog.back(), "set 32515");
+    ASSERT_FALSE(s.session.Desktop().desk.cursorLog.empty());
+    EXPECT_EQ(s.session.Desktop().desk.cursorLog.back(), "set 32515");
 
     ASSERT_EQ(s.host.MouseDown(rose, {10, 20}), 0);
     ASSERT_EQ(s.host.MouseDrag(rose, {10, 70}), 0);
@@ -57,8 +57,8 @@ TEST(RoseTool, DragDrawsPetalsAroundTheAnchorWithACentreMarkThatMouseUpRemoves) 
         EXPECT_NEAR((stroke.segments[0].p.h + stroke.segments[1].p.h) / 2, 10.0, 1e-5);
         EXPECT_NEAR((stroke.segments[0].p.v + stroke.segments[1].p.v) / 2, 20.0, 1e-5);
     }
-    EXPECT_EQ(s.session.infoVariables, (std::vector<int32_t>{15, 16, 4}));
-    EXPECT_EQ(s.session.infoValues, (std::vector<double>{10, 20, 50}));
+    EXPECT_EQ(s.session.Shown().infoVariables, (std::vector<int32_t>{15, 16, 4}));
+    EXPECT_EQ(s.session.Shown().infoValues, (std::vector<double>{10, 20, 50}));
 
     // A step that moves by less than the tolerance neither reverts nor redraws.
     s.session.SetTracing(true);
@@ -82,8 +82,8 @@ TEST(RoseTool, DragDrawsPetalsAroundTheAnchorWithACentreMarkThatMouseUpRemoves) 
     for (size_t i = 0; i < shape.segments.size(); i += 2) ExpectPoint(shape.segments[i].p, 10, 20);
     // A plain drag names no undo entry and records nothing.
     EXPECT_EQ(s.Doc().UndoNames(), (std::vector<std::string>{"Undo"}));
-    EXPECT_TRUE(s.session.recordedActions.empty());
-    EXPECT_TRUE(s.session.alerts.empty());
+    EXPECT_TRUE(s.session.Actions().recorded.empty());
+    EXPECT_TRUE(s.session.Shown().alerts.empty());
     EXPECT_TRUE(s.session.StaleHandleLog().empty());
 }
 
@@ -94,10 +94,10 @@ TEST(RoseTool, UpAndDownKeysStepTheLobesBetweenOneAndFortyWithAPausePerStep) {
     ASSERT_EQ(s.host.MouseDown(rose, {0, 0}), 0);
     ASSERT_EQ(s.host.MouseDrag(rose, {0, 100}), 0);
     s.Key(kUp, true);
-    const int64_t start = s.session.desk.clockMilliseconds;
+    const int64_t start = s.session.Desktop().desk.clockMilliseconds;
     for (int i = 0; i < 40; ++i) ASSERT_EQ(s.host.MouseDrag(rose, {0, 100}), 0);
     // 36 steps from 4 to 40, each followed by a pause of 0.2 s; the rest change nothing.
-    EXPECT_EQ(s.session.desk.clockMilliseconds - start, 36 * 200);
+    EXPECT_EQ(s.session.Desktop().desk.clockMilliseconds - start, 36 * 200);
     ASSERT_EQ(s.TopArt().size(), 3u);
     EXPECT_EQ(Tips(*s.TopArt()[2]).size(), 40u);
 
@@ -188,7 +188,7 @@ TEST(RoseTool, GradientFillIsFittedToTheRose) {
 TEST(RoseTool, ClickOpensThePanelAndItsAnswerDrawsAnUndoableRecordedRose) {
     RoseSession s;
     ASSERT_EQ(s.Pick("Rose"), 0);
-    s.session.recording = true;
+    s.session.Actions().recording = true;
     s.Answer(PanelScript::Kind::Params, R"({"radius":"50","lobes":"5","width":"1.2"})");
     ASSERT_EQ(s.Click(100, 200), 0);
 
@@ -205,8 +205,8 @@ TEST(RoseTool, ClickOpensThePanelAndItsAnswerDrawsAnUndoableRecordedRose) {
     ASSERT_FALSE(s.Doc().UndoNames().empty());
     EXPECT_EQ(s.Doc().UndoNames().back(), "Undo Rose");
 
-    ASSERT_EQ(s.session.recordedActions.size(), 1u);
-    const auto& action = s.session.recordedActions[0];
+    ASSERT_EQ(s.session.Actions().recorded.size(), 1u);
+    const auto& action = s.session.Actions().recorded[0];
     EXPECT_EQ(action.event, "sb_plugin_zarvo_rose");
     EXPECT_EQ(action.dialog, 3);
     ASSERT_EQ(action.values.size(), 6u);
@@ -223,7 +223,7 @@ TEST(RoseTool, ClickOpensThePanelAndItsAnswerDrawsAnUndoableRecordedRose) {
     ASSERT_EQ(s.Doc().Undo(), SB_OK);
     EXPECT_TRUE(s.TopArt().empty());
     EXPECT_EQ(s.Doc().RedoNames(), (std::vector<std::string>{"Redo Rose"}));
-    EXPECT_TRUE(s.session.alerts.empty());
+    EXPECT_TRUE(s.session.Shown().alerts.empty());
 }
 
 TEST(RoseTool, PanelsKeepWorkingAcrossAnUnloadAndReloadOfTheCode) {
@@ -248,28 +248,28 @@ TEST(RoseTool, PanelsKeepWorkingAcrossAnUnloadAndReloadOfTheCode) {
     ExpectPoint(tips[0], 50, 80);
     // What the unloaded panel sent was never stored: the click's panel showed the first answer.
     EXPECT_EQ(s.LastSent(), R"({"radius" : "10", "lobes" : "4", "width" : "1.5"})");
-    EXPECT_TRUE(s.session.alerts.empty());
-    EXPECT_TRUE(s.session.contexts.empty());
+    EXPECT_TRUE(s.session.Shown().alerts.empty());
+    EXPECT_TRUE(s.session.Desktop().contexts.empty());
 }
 
 TEST(RoseTool, CancelledClickRecordsTheActionAtTheClickAndDrawsNothing) {
     RoseSession s;
     ASSERT_EQ(s.Pick("Rose"), 0);
-    s.session.recording = true;
+    s.session.Actions().recording = true;
     s.Answer(PanelScript::Kind::Cancel);
     ASSERT_EQ(s.Click(30, 40), 0);
     EXPECT_TRUE(s.TopArt().empty());
-    ASSERT_EQ(s.session.recordedActions.size(), 1u);
-    EXPECT_EQ(FindValue(s.session.recordedActions[0], "cntx")->real, 30);
-    EXPECT_EQ(FindValue(s.session.recordedActions[0], "cnty")->real, 40);
-    EXPECT_EQ(FindValue(s.session.recordedActions[0], "rdus")->real, 100);
+    ASSERT_EQ(s.session.Actions().recorded.size(), 1u);
+    EXPECT_EQ(FindValue(s.session.Actions().recorded[0], "cntx")->real, 30);
+    EXPECT_EQ(FindValue(s.session.Actions().recorded[0], "cnty")->real, 40);
+    EXPECT_EQ(FindValue(s.session.Actions().recorded[0], "rdus")->real, 100);
 
     // While the host is not recording nothing is recorded.
-    s.session.recording = false;
+    s.session.Actions().recording = false;
     s.Answer(PanelScript::Kind::Params, R"({"radius":"20","lobes":"3","width":"1"})");
     ASSERT_EQ(s.Click(0, 0), 0);
     EXPECT_EQ(s.TopArt().size(), 1u);
-    EXPECT_EQ(s.session.recordedActions.size(), 1u);
+    EXPECT_EQ(s.session.Actions().recorded.size(), 1u);
 }
 
 TEST(RoseTool, EditOptionsWritesThePreferencesAndSendsTheValuesTheNextDragUses) {
@@ -317,7 +317,7 @@ TEST(RoseTool, HostilePanelAnswersNeverCrashAndKeepWhatTheyLack) {
               R"({"radius" : "1e+300", "lobes" : "2147483647", "width" : "0"})");
     EXPECT_EQ(payloadAfter(std::string(1 << 20, 'x') + R"("lobes":"12")"),
               R"({"radius" : "1e+300", "lobes" : "12", "width" : "0"})");
-    EXPECT_TRUE(s.session.alerts.empty());
+    EXPECT_TRUE(s.session.Shown().alerts.empty());
 
     // A click answered with lobes of 0 or below draws a path without petals; a huge count is
     // bounded and a radius beyond single precision draws nothing.
@@ -334,7 +334,7 @@ TEST(RoseTool, HostilePanelAnswersNeverCrashAndKeepWhatTheyLack) {
     s.Answer(PanelScript::Kind::Params, R"({"radius":"1e300","lobes":"4","width":"1"})");
     ASSERT_EQ(s.Click(0, 0), 0);
     EXPECT_TRUE(s.TopArt()[0]->segments.empty());
-    EXPECT_TRUE(s.session.alerts.empty());
+    EXPECT_TRUE(s.session.Shown().alerts.empty());
 }
 
 TEST(RoseTool, PlaybackSetsTheValuesAndDrawsOnlyThroughItsDialog) {
@@ -374,7 +374,7 @@ TEST(RoseTool, PlaybackSetsTheValuesAndDrawsOnlyThroughItsDialog) {
 
     // With the dialog: the panel opens with the recorded values, its answer draws at the
     // recorded centre and is recorded again.
-    s.session.recording = true;
+    s.session.Actions().recording = true;
     s.Answer(PanelScript::Kind::Params, R"({"radius":"40","lobes":"3","width":"1"})");
     ASSERT_EQ(s.host.DoAction(true, value(recorded)), 0);
     s.Pump();
@@ -383,8 +383,8 @@ TEST(RoseTool, PlaybackSetsTheValuesAndDrawsOnlyThroughItsDialog) {
     auto tips = Tips(*s.TopArt()[0]);
     ASSERT_EQ(tips.size(), 3u);
     ExpectPoint(tips[0], 200, 140);
-    ASSERT_EQ(s.session.recordedActions.size(), 1u);
-    EXPECT_EQ(FindValue(s.session.recordedActions[0], "rdus")->real, 40);
+    ASSERT_EQ(s.session.Actions().recorded.size(), 1u);
+    EXPECT_EQ(FindValue(s.session.Actions().recorded[0], "rdus")->real, 40);
 
     // Cancelled: the recorded values are drawn all the same.
     s.Answer(PanelScript::Kind::Cancel);
@@ -398,10 +398,10 @@ TEST(RoseTool, PlaybackSetsTheValuesAndDrawsOnlyThroughItsDialog) {
     // Codes without a tool do nothing; a value that lacks a key fails as a handler does.
     ASSERT_EQ(s.host.DoAction(true, value({integer(SB_FOURCC('t', 'o', 'o', 'l'), 3)})), 0);
     ASSERT_EQ(s.host.DoAction(true, value({integer(SB_FOURCC('t', 'o', 'o', 'l'), 10)})), 0);
-    EXPECT_TRUE(s.session.alerts.empty());
+    EXPECT_TRUE(s.session.Shown().alerts.empty());
     EXPECT_EQ(s.host.DoAction(true, value({integer(SB_FOURCC('t', 'o', 'o', 'l'), 1)})), kExTr);
     EXPECT_EQ(s.host.DoAction(false, value({})), kExTr);
-    EXPECT_EQ(s.session.alerts, (std::vector<std::string>{"Error in Zarvo", "Error in Zarvo"}));
+    EXPECT_EQ(s.session.Shown().alerts, (std::vector<std::string>{"Error in Zarvo", "Error in Zarvo"}));
     EXPECT_EQ(s.TopArt().size(), 2u);
 }
 
@@ -413,7 +413,7 @@ TEST(RoseTool, AFailingHostCallInADragShowsTheErrorAndTheNextStepRecovers) {
     ASSERT_EQ(s.host.MouseDrag(rose, {0, 40}), 0);
     s.session.Faults().Arm("SB Path Suite.SetPathSegments", 1, SB_ERR_CANT);
     EXPECT_EQ(s.host.MouseDrag(rose, {0, 50}), kExTr);
-    EXPECT_EQ(s.session.alerts, (std::vector<std::string>{"Error in Zarvo"}));
+    EXPECT_EQ(s.session.Shown().alerts, (std::vector<std::string>{"Error in Zarvo"}));
     ASSERT_EQ(s.host.MouseDrag(rose, {0, 60}), 0);
     ASSERT_EQ(s.host.MouseUp(rose, {0, 60}), 0);
     // One rose, no stray cross, no stale handle used.
@@ -434,21 +434,21 @@ TEST(RoseTool, MessagesOfAToolNeverSelectedReachTheRose) {
 
     // Selecting another tool tells the host that tool's info-panel variables.
     ASSERT_EQ(s.Pick("Wave"), 0);
-    EXPECT_EQ(s.session.tools[1].infoVariables, (std::vector<int32_t>{15, 16, 2, 3}));
+    EXPECT_EQ(s.session.Registry().tools[1].infoVariables, (std::vector<int32_t>{15, 16, 2, 3}));
 }
 
 TEST(RoseTool, AReadyPanelIsAnsweredOnlyWhileTheRoseIsSelected) {
     RoseSession s;
     ASSERT_EQ(s.Pick("Rose"), 0);
     const Id rose = s.ToolId("Rose");
-    s.session.selectedTool = s.ToolId("Wave");
+    s.session.Registry().selectedTool = s.ToolId("Wave");
     s.Answer(PanelScript::Kind::Params, R"({"radius":"60"})");
     ASSERT_EQ(s.host.EditOptions(rose), 0);
     s.Pump();
     ASSERT_EQ(PanelService::Instance().Opened().size(), 1u);
     EXPECT_EQ(s.LastSent(), "");
 
-    s.session.selectedTool = rose;
+    s.session.Registry().selectedTool = rose;
     s.Answer(PanelScript::Kind::None);
     ASSERT_EQ(s.host.EditOptions(rose), 0);
     s.Pump();
@@ -462,7 +462,7 @@ TEST(RoseTool, ShutDownRemovesEveryListener) {
     EXPECT_GE(PanelService::Instance().ListenerCount(), 3u);
     ASSERT_EQ(s.host.Shutdown(), 0);
     EXPECT_EQ(PanelService::Instance().ListenerCount(), 0u);
-    EXPECT_EQ(s.session.contexts.size(), 0u);
+    EXPECT_EQ(s.session.Desktop().contexts.size(), 0u);
 }
 
 }  // namespace

@@ -32,8 +32,8 @@ TEST(SpiralTool, DefaultDragMakesSixteenQuarterTurnsOnTheCurveEndingAtTheDragPoi
     SpiralSession s;
     ASSERT_EQ(s.host.MouseDown(s.spiral, {0, 0}), 0);
     ASSERT_EQ(s.host.MouseDrag(s.spiral, {100, 0}), 0);
-    EXPECT_EQ(s.session.infoVariables, (std::vector<int32_t>{15, 16, 4}));
-    EXPECT_EQ(s.session.infoValues, (std::vector<double>{0, 0, 100}));
+    EXPECT_EQ(s.session.Shown().infoVariables, (std::vector<int32_t>{15, 16, 4}));
+    EXPECT_EQ(s.session.Shown().infoValues, (std::vector<double>{0, 0, 100}));
     ASSERT_EQ(s.host.MouseUp(s.spiral, {100, 0}), 0);
     ASSERT_EQ(s.TopArt().size(), 1u);
     const Art& path = s.Last();
@@ -58,7 +58,7 @@ TEST(SpiralTool, DefaultDragMakesSixteenQuarterTurnsOnTheCurveEndingAtTheDragPoi
             EXPECT_NEAR(std::hypot(p.h, p.v), a * theta, 0.012 * a * theta) << "segment " << k << " at " << t;
         }
     }
-    EXPECT_TRUE(s.session.recordedActions.empty());
+    EXPECT_TRUE(s.session.Actions().recorded.empty());
 }
 
 TEST(SpiralTool, PartialTurnsShiftAndTheTurnKeys) {
@@ -85,9 +85,9 @@ TEST(SpiralTool, PartialTurnsShiftAndTheTurnKeys) {
     // Right stops at 50 turns, Left at 0.
     ASSERT_EQ(s.host.MouseDown(s.spiral, {0, 0}), 0);
     s.Key(kRight, true);
-    const int64_t start = s.session.desk.clockMilliseconds;
+    const int64_t start = s.session.Desktop().desk.clockMilliseconds;
     for (int i = 0; i < 50; ++i) ASSERT_EQ(s.host.MouseDrag(s.spiral, {0, 100}), 0);
-    EXPECT_EQ(s.session.desk.clockMilliseconds - start, 46 * 200);
+    EXPECT_EQ(s.session.Desktop().desk.clockMilliseconds - start, 46 * 200);
     s.Key(kRight, false);
     EXPECT_EQ(s.TopArt()[2]->segments.size(), 50u * 4 + 2);
     s.Key(kLeft, true);
@@ -120,7 +120,7 @@ TEST(SpiralTool, TheRKeyMakesTwoArmsThroughTheCentre) {
 
 TEST(SpiralTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableSpiral) {
     SpiralSession s;
-    s.session.recording = true;
+    s.session.Actions().recording = true;
     s.Answer(PanelScript::Kind::Params, R"({"radius":"50","turns":"1","fermat":"true"})");
     ASSERT_EQ(s.Click(100, 200), 0);
     ASSERT_EQ(PanelService::Instance().Opened().size(), 1u);
@@ -135,8 +135,8 @@ TEST(SpiralTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableSpiral) {
     ExpectPoint(s.Last().segments[8].p, 50, 200, 1e-4);
     ASSERT_FALSE(s.Doc().UndoNames().empty());
     EXPECT_EQ(s.Doc().UndoNames().back(), "Undo Archimedean Spiral");
-    ASSERT_EQ(s.session.recordedActions.size(), 1u);
-    const auto& action = s.session.recordedActions[0];
+    ASSERT_EQ(s.session.Actions().recorded.size(), 1u);
+    const auto& action = s.session.Actions().recorded[0];
     EXPECT_EQ(action.event, "sb_plugin_zarvo_spiral");
     EXPECT_EQ(action.dialog, 3);
     EXPECT_EQ(FindValue(action, "tool")->integer, 5);
@@ -155,10 +155,10 @@ TEST(SpiralTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableSpiral) {
     s.Answer(PanelScript::Kind::Cancel);
     ASSERT_EQ(s.Click(3, 4), 0);
     EXPECT_EQ(s.TopArt().size(), 1u);
-    ASSERT_EQ(s.session.recordedActions.size(), 2u);
-    EXPECT_EQ(FindValue(s.session.recordedActions[1], "cntx")->real, 3);
+    ASSERT_EQ(s.session.Actions().recorded.size(), 2u);
+    EXPECT_EQ(FindValue(s.session.Actions().recorded[1], "cntx")->real, 3);
     EXPECT_EQ(s.Preferences(), "<spiral><radius>50</radius><turns>1</turns><fermat>1</fermat></spiral>");
-    EXPECT_TRUE(s.session.alerts.empty());
+    EXPECT_TRUE(s.session.Shown().alerts.empty());
 }
 
 TEST(SpiralTool, ARadiusOfZeroFailsTheDrawAndHugeTurnsAreBounded) {
@@ -166,7 +166,7 @@ TEST(SpiralTool, ARadiusOfZeroFailsTheDrawAndHugeTurnsAreBounded) {
     s.Answer(PanelScript::Kind::Params, R"({"radius":"0","turns":"2","fermat":"false"})");
     ASSERT_EQ(s.Click(0, 0), 0);
     EXPECT_TRUE(s.TopArt().empty());
-    EXPECT_EQ(s.session.alerts, (std::vector<std::string>{"Error in Zarvo"}));
+    EXPECT_EQ(s.session.Shown().alerts, (std::vector<std::string>{"Error in Zarvo"}));
 
     // Beyond any drawable count the turns are bounded, negative ones draw nothing.
     s.Answer(PanelScript::Kind::Params, R"({"radius":"100","turns":"2000000000","fermat":"false"})");
@@ -181,7 +181,7 @@ TEST(SpiralTool, ARadiusOfZeroFailsTheDrawAndHugeTurnsAreBounded) {
     s.Answer(PanelScript::Kind::Params, R"({"radius":"1e300","turns":"1","fermat":"false"})");
     ASSERT_EQ(s.Click(0, 0), 0);
     EXPECT_TRUE(s.Last().segments.empty());
-    EXPECT_EQ(s.session.alerts.size(), 1u);
+    EXPECT_EQ(s.session.Shown().alerts.size(), 1u);
 }
 
 TEST(SpiralTool, PlaybackDrawsThroughItsDialogOnly) {
@@ -199,7 +199,7 @@ TEST(SpiralTool, PlaybackDrawsThroughItsDialogOnly) {
     ASSERT_EQ(s.Last().segments.size(), 9u);
     ExpectPoint(s.Last().segments[0].p, 10, 20);
     ExpectPoint(s.Last().segments[8].p, 40, 20, 1e-4);
-    EXPECT_TRUE(s.session.alerts.empty());
+    EXPECT_TRUE(s.session.Shown().alerts.empty());
 }
 
 }  // namespace

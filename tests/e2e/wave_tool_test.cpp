@@ -15,11 +15,11 @@ struct WaveSession : ShapeSession {
 
 TEST(WaveTool, DefaultDragDrawsSixteenSegmentsOfSmoothArchesAlternatingAboutTheBaseline) {
     WaveSession s;
-    s.session.recording = true;
+    s.session.Actions().recording = true;
     ASSERT_EQ(s.host.MouseDown(s.wave, {0, 0}), 0);
     ASSERT_EQ(s.host.MouseDrag(s.wave, {200, 100}), 0);
-    EXPECT_EQ(s.session.infoVariables, (std::vector<int32_t>{15, 16, 2, 3}));
-    EXPECT_EQ(s.session.infoValues, (std::vector<double>{100, 100, 200, -100}));
+    EXPECT_EQ(s.session.Shown().infoVariables, (std::vector<int32_t>{15, 16, 2, 3}));
+    EXPECT_EQ(s.session.Shown().infoValues, (std::vector<double>{100, 100, 200, -100}));
     ASSERT_EQ(s.host.MouseUp(s.wave, {200, 100}), 0);
 
     ASSERT_EQ(s.TopArt().size(), 1u);
@@ -49,7 +49,7 @@ TEST(WaveTool, DefaultDragDrawsSixteenSegmentsOfSmoothArchesAlternatingAboutTheB
     ExpectPoint(path.segments[0].out, 25 * 0.06, 100 - 25);
     // A plain drag names no undo entry and records nothing.
     EXPECT_EQ(s.Doc().UndoNames(), (std::vector<std::string>{"Undo"}));
-    EXPECT_TRUE(s.session.recordedActions.empty());
+    EXPECT_TRUE(s.session.Actions().recorded.empty());
 }
 
 TEST(WaveTool, NegativeDragsMirrorTheRowAndSwapTheSides) {
@@ -73,17 +73,17 @@ TEST(WaveTool, AltCentresTheBaselineOnTheAnchorAndDoublesTheRow) {
     ExpectPoint(path.segments[0].p, -50, 50);
     ExpectPoint(path.segments[1].p, -50 + 12.5, 20);
     ExpectPoint(path.segments[16].p, 150, 50);
-    EXPECT_EQ(s.session.infoValues, (std::vector<double>{50, 50, 200, -30}));
+    EXPECT_EQ(s.session.Shown().infoValues, (std::vector<double>{50, 50, 200, -30}));
 }
 
 TEST(WaveTool, ArrowKeysStepTheWavesBetweenOneAndForty) {
     WaveSession s;
     ASSERT_EQ(s.host.MouseDown(s.wave, {0, 0}), 0);
     s.Key(kLeft, true);
-    const int64_t start = s.session.desk.clockMilliseconds;
+    const int64_t start = s.session.Desktop().desk.clockMilliseconds;
     for (int i = 0; i < 10; ++i) ASSERT_EQ(s.host.MouseDrag(s.wave, {100, 50}), 0);
     // Seven steps from 8 to 1, each with its pause; at 1 Left changes nothing.
-    EXPECT_EQ(s.session.desk.clockMilliseconds - start, 7 * 200);
+    EXPECT_EQ(s.session.Desktop().desk.clockMilliseconds - start, 7 * 200);
     EXPECT_EQ(s.TopArt()[2]->segments.size(), 3u);
     s.Key(kLeft, false);
     s.Key(kRight, true);
@@ -96,7 +96,7 @@ TEST(WaveTool, ArrowKeysStepTheWavesBetweenOneAndForty) {
 
 TEST(WaveTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableWaveAtTheClick) {
     WaveSession s;
-    s.session.recording = true;
+    s.session.Actions().recording = true;
     s.Answer(PanelScript::Kind::Params, R"({"width":"90","height":"40.9","waves":"3.7"})");
     ASSERT_EQ(s.Click(10, 20), 0);
     ASSERT_EQ(PanelService::Instance().Opened().size(), 1u);
@@ -113,8 +113,8 @@ TEST(WaveTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableWaveAtTheClick
     ExpectPoint(path.segments[6].p, 55, 20);
     ASSERT_FALSE(s.Doc().UndoNames().empty());
     EXPECT_EQ(s.Doc().UndoNames().back(), "Undo Wave");
-    ASSERT_EQ(s.session.recordedActions.size(), 1u);
-    const auto& action = s.session.recordedActions[0];
+    ASSERT_EQ(s.session.Actions().recorded.size(), 1u);
+    const auto& action = s.session.Actions().recorded[0];
     EXPECT_EQ(action.event, "sb_plugin_zarvo_wave");
     EXPECT_EQ(action.dialog, 3);
     EXPECT_EQ(FindValue(action, "tool")->integer, 2);
@@ -132,8 +132,8 @@ TEST(WaveTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableWaveAtTheClick
     s.Answer(PanelScript::Kind::Cancel);
     ASSERT_EQ(s.Click(5, 6), 0);
     EXPECT_TRUE(s.TopArt().empty());
-    ASSERT_EQ(s.session.recordedActions.size(), 2u);
-    EXPECT_EQ(FindValue(s.session.recordedActions[1], "cntx")->real, 5);
+    ASSERT_EQ(s.session.Actions().recorded.size(), 2u);
+    EXPECT_EQ(FindValue(s.session.Actions().recorded[1], "cntx")->real, 5);
 
     // The icon's panel only stores the values; the next drag uses them.
     s.Answer(PanelScript::Kind::Params, R"({"width":"10","height":"10","waves":"2"})");
@@ -141,7 +141,7 @@ TEST(WaveTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableWaveAtTheClick
     EXPECT_TRUE(s.TopArt().empty());
     s.Drag({0, 0}, {100, 50});
     EXPECT_EQ(s.Last().segments.size(), 5u);
-    EXPECT_TRUE(s.session.alerts.empty());
+    EXPECT_TRUE(s.session.Shown().alerts.empty());
 }
 
 TEST(WaveTool, PlaybackDrawsThroughItsDialogOnly) {
@@ -153,7 +153,7 @@ TEST(WaveTool, PlaybackDrawsThroughItsDialogOnly) {
     EXPECT_TRUE(s.TopArt().empty());
     EXPECT_TRUE(PanelService::Instance().Opened().empty());
 
-    s.session.recording = true;
+    s.session.Actions().recording = true;
     s.Answer(PanelScript::Kind::Cancel);
     ASSERT_EQ(s.host.DoAction(true, s.Value(recorded)), 0);
     s.Pump();
@@ -162,15 +162,15 @@ TEST(WaveTool, PlaybackDrawsThroughItsDialogOnly) {
     ASSERT_EQ(s.Last().segments.size(), 5u);
     ExpectPoint(s.Last().segments[0].p, 80, 50);
     ExpectPoint(s.Last().segments[1].p, 90, 40);
-    ASSERT_EQ(s.session.recordedActions.size(), 1u);
-    EXPECT_EQ(FindValue(s.session.recordedActions[0], "cntx")->real, 100);
+    ASSERT_EQ(s.session.Actions().recorded.size(), 1u);
+    EXPECT_EQ(FindValue(s.session.Actions().recorded[0], "cntx")->real, 100);
 
     s.Answer(PanelScript::Kind::Params, R"({"width":"40","height":"10","waves":"1"})");
     ASSERT_EQ(s.host.DoAction(true, s.Value(recorded)), 0);
     s.Pump();
     ASSERT_EQ(s.TopArt().size(), 2u);
     EXPECT_EQ(s.Last().segments.size(), 3u);
-    EXPECT_TRUE(s.session.alerts.empty());
+    EXPECT_TRUE(s.session.Shown().alerts.empty());
 }
 
 TEST(WaveTool, CountsAndSizesFromOutsideNeverHangOrCrash) {
@@ -189,7 +189,7 @@ TEST(WaveTool, CountsAndSizesFromOutsideNeverHangOrCrash) {
     EXPECT_EQ(s.LastSent(), R"({"width" : "100", "height" : "10", "waves" : "2147483647"})");
     EXPECT_EQ(segmentsFor(R"({"width":"1e300","height":"10","waves":"4"})"), 0u);
     EXPECT_EQ(segmentsFor(R"({"width":"100","height":"99999999999","waves":"4"})"), 9u);
-    EXPECT_TRUE(s.session.alerts.empty());
+    EXPECT_TRUE(s.session.Shown().alerts.empty());
 }
 
 }  // namespace

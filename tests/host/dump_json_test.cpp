@@ -76,8 +76,8 @@ TEST(DumpJson, DocumentArtAndSessionRecords) {
     art.art = {path, group, shaded, mesh};
     ASSERT_EQ(AddToDocument(art, doc), SB_OK);
 
-    session.alerts.push_back("Error in Zarvo");
-    session.questions.push_back({"Replace?", false});
+    session.Shown().alerts.push_back("Error in Zarvo");
+    session.Shown().questions.push_back({"Replace?", false});
     RecordedAction action;
     action.event = "sb_plugin_zarvo_rose";
     action.dialog = 3;
@@ -85,11 +85,11 @@ TEST(DumpJson, DocumentArtAndSessionRecords) {
     action.values.push_back({SB_FOURCC('c', 'n', 't', 'x'), ActionValue::Type::UnitReal, 0, false, 10.5,
                              SB_FOURCC('#', 'P', 'x', 'l')});
     action.values.push_back({SB_FOURCC('s', 'p', 'f', 'e'), ActionValue::Type::Boolean, 0, true, 0, 0});
-    session.recordedActions.push_back(action);
-    session.infoVariables = {15, 16};
-    session.infoValues = {10, 20.5};
-    session.panels.push_back({"com.zarvo.Rose", "{\"radius\":\"50\"}"});
-    session.results.push_back({"SB Tool", "SB Mouse Up", 1165522034});
+    session.Actions().recorded.push_back(action);
+    session.Shown().infoVariables = {15, 16};
+    session.Shown().infoValues = {10, 20.5};
+    session.Shown().panels.push_back({"com.zarvo.Rose", "{\"radius\":\"50\"}"});
+    session.Shown().results.push_back({"SB Tool", "SB Mouse Up", 1165522034});
 
     std::string json = DumpJson(session);
     EXPECT_TRUE(Has(json, "\"document\": {\"width\": 300, \"height\": 200, \"view\": [0, 10, 300, 200], \"pageOrigin\": [5, 6]}"))
@@ -126,7 +126,7 @@ TEST(DumpJson, PreferencesFileFromTheProfileFolder) {
     Session session;
     fs::path dir = fs::temp_directory_path() / ("zarvo-dump-prefs-" + std::to_string(::getpid()));
     fs::create_directories(dir);
-    session.desk.profileFolder = dir.string();
+    session.Desktop().desk.profileFolder = dir.string();
     std::string content;
     EXPECT_FALSE(ReadPreferences(session, &content));
     std::ofstream(dir / "ZToolPref.xml") << "<rose><radius>100</radius></rose>";

@@ -56,7 +56,7 @@ TEST_F(ArtSuites, MatchingFollowsDocumentOrderThroughNestedArt) {
     // Mask 0 matches every object of the kind; layer groups never match.
     EXPECT_EQ(Match({{SB_ART_GROUP, 0, 0}}), (std::vector<SBArtHandle>{g}));
     EXPECT_TRUE(Match({}).empty());
-    EXPECT_EQ(session.MemoryHeld(), 0u);
+    EXPECT_EQ(session.Memory().MemoryHeld(), 0u);
 
     SBArtHandle* list = nullptr;
     int32_t n = 0;

@@ -72,14 +72,14 @@ TEST_F(MeshSuites, AFreshGridWalksNodesRowByRowAndCurvesInGridOrder) {
     ASSERT_EQ(mesh->GetSize(m, &i, &j), SB_OK);
     EXPECT_EQ(i, 2);
     EXPECT_EQ(j, 1);
-    const size_t kept = session.KeptCount();
+    const size_t kept = session.Handles().KeptCount();
     EXPECT_EQ(Vertices(m), (std::vector<V>{{0, 0, true}, {1, 0, true}, {2, 0, true},
                                            {0, 1, true}, {1, 1, true}, {2, 1, true}}));
     // Row curves row by row, then column curves column by column.
     EXPECT_EQ(Segments(m), (std::vector<std::vector<double>>{{0, 0, 1, 0, 4}, {1, 0, 2, 0, 4}, {0, 1, 1, 1, 4},
                                                              {1, 1, 2, 1, 4}, {0, 0, 0, 1, 4}, {1, 0, 1, 1, 4},
                                                              {2, 0, 2, 1, 4}}));
-    EXPECT_EQ(session.KeptCount(), kept);  // every iterator released
+    EXPECT_EQ(session.Handles().KeptCount(), kept);  // every iterator released
     EXPECT_EQ(mesh->InitCartesian(m, 0, 1), SB_ERR_BAD_PARAM);
     EXPECT_EQ(mesh->InitCartesian(NewPath(), 1, 1), SB_ERR_BAD_PARAM);
 }

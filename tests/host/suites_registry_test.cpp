@@ -37,7 +37,7 @@ TEST_F(Registry, ToolNumbersGroupsAndToolsets) {
     ASSERT_EQ(tool->GetToolNumberFromName("Cut", &cut), SB_OK);
     EXPECT_LT(rose, wave);
     EXPECT_LT(wave, mirror);
-    const auto& t = session.tools;
+    const auto& t = session.Registry().tools;
     ASSERT_EQ(t.size(), 4u);
     EXPECT_EQ(t[0].group, rose);
     EXPECT_EQ(t[0].toolset, rose);
@@ -60,17 +60,17 @@ TEST_F(Registry, ToolNumbersGroupsAndToolsets) {
     SBToolHandle selected = roseTool;
     ASSERT_EQ(tool->GetSelectedTool(&selected), SB_OK);
     EXPECT_EQ(selected, nullptr);
-    session.selectedTool = FromHandle(roseTool);
+    session.Registry().selectedTool = FromHandle(roseTool);
     ASSERT_EQ(tool->GetSelectedTool(&selected), SB_OK);
     EXPECT_EQ(selected, roseTool);
 
     const int32_t vars[] = {3, 7, -1};
     ASSERT_EQ(tool->SetToolInfoVars(roseTool, vars), SB_OK);
-    EXPECT_EQ(session.tools[0].infoVariables, (std::vector<int32_t>{3, 7}));
+    EXPECT_EQ(session.Registry().tools[0].infoVariables, (std::vector<int32_t>{3, 7}));
     double x = 1.5, y = -2;
     void* values[] = {&x, &y};
     ASSERT_EQ(tool->SetToolInfoVarValues(vars, values), SB_OK);
-    EXPECT_EQ(session.infoValues, (std::vector<double>{1.5, -2}));
+    EXPECT_EQ(session.Shown().infoValues, (std::vector<double>{1.5, -2}));
     EXPECT_EQ(tool->SetToolInfoVars(reinterpret_cast<SBToolHandle>(plugin), vars), SB_ERR_STALE);
 }
 
@@ -86,10 +86,10 @@ TEST_F(Registry, ActionValuesAreTypedAndMissingKeysFail) {
               SB_OK);
     ASSERT_EQ(actions->DeleteActionParamType(type), SB_OK);
     EXPECT_EQ(actions->DeleteActionParamType(type), SB_ERR_STALE);
-    ASSERT_EQ(session.actionEvents.size(), 1u);
-    ASSERT_EQ(session.actionEvents[0].keys.size(), 2u);
-    EXPECT_FALSE(session.actionEvents[0].keys[0].shown);
-    EXPECT_EQ(session.actionEvents[0].keys[1].name, "Radius:");
+    ASSERT_EQ(session.Registry().actionEvents.size(), 1u);
+    ASSERT_EQ(session.Registry().actionEvents[0].keys.size(), 2u);
+    EXPECT_FALSE(session.Registry().actionEvents[0].keys[0].shown);
+    EXPECT_EQ(session.Registry().actionEvents[0].keys[1].name, "Radius:");
 
     SBActionParamValueRef v = nullptr;
     ASSERT_EQ(actions->NewActionParamValue(&v), SB_OK);
@@ -123,8 +123,8 @@ TEST_F(Registry, ActionValuesAreTypedAndMissingKeysFail) {
     EXPECT_EQ(recording, 0);
     ASSERT_EQ(actions->RecordActionEvent("sb_plugin_zarvo_rose", 3, v), SB_OK);
     EXPECT_EQ(actions->RecordActionEvent("sb_plugin_zarvo_nope", 3, v), SB_ERR_BAD_PARAM);
-    ASSERT_EQ(session.recordedActions.size(), 1u);
-    const RecordedAction& rec = session.recordedActions[0];
+    ASSERT_EQ(session.Actions().recorded.size(), 1u);
+    const RecordedAction& rec = session.Actions().recorded[0];
     EXPECT_EQ(rec.dialog, 3);
     ASSERT_EQ(rec.values.size(), 3u);
     EXPECT_EQ(rec.values[0].key, kTool);
@@ -151,12 +151,12 @@ TEST_F(Registry, LiveEffectsMenusAndDictionaries) {
     EXPECT_EQ(effects->AddLiveEffectMenuItem(reinterpret_cast<SBLiveEffectHandle>(item), "Zarvo", &md, &item),
               SB_ERR_STALE);
     ASSERT_EQ(menu->UpdateMenuItemAutomatically(item, 1, 0, 0, 0x400002, 0, 0, 0), SB_OK);
-    ASSERT_EQ(session.menuItems.size(), 1u);
-    EXPECT_EQ(session.menuItems[0].effect, FromHandle(fx));
-    EXPECT_EQ(session.menuItems[0].criteria[2], 0x400002);
-    EXPECT_EQ(session.liveEffects[0].inputs, 7);
+    ASSERT_EQ(session.Registry().menuItems.size(), 1u);
+    EXPECT_EQ(session.Registry().menuItems[0].effect, FromHandle(fx));
+    EXPECT_EQ(session.Registry().menuItems[0].criteria[2], 0x400002);
+    EXPECT_EQ(session.Registry().liveEffects[0].inputs, 7);
 
-    const Id instance = session.NewEffectInstance();
+    const Id instance = session.Effects().NewInstance();
     SBDictionaryRef d = ToHandle<SBDictionaryRef>(instance);
     SBDictKey angle = nullptr, again = nullptr, type = nullptr;
     ASSERT_EQ(dict->Key("ZarvoAngle", &angle), SB_OK);
@@ -175,38 +175,38 @@ TEST_F(Registry, LiveEffectsMenusAndDictionaries) {
     int32_t n = 0;
     EXPECT_EQ(dict->GetIntegerEntry(d, angle, &n), SB_ERR_BAD_PARAM);
     // Each instance has its own entries.
-    SBDictionaryRef other = ToHandle<SBDictionaryRef>(session.NewEffectInstance());
+    SBDictionaryRef other = ToHandle<SBDictionaryRef>(session.Effects().NewInstance());
     ASSERT_EQ(dict->IsKnown(other, angle, &known), SB_OK);
     EXPECT_EQ(known, 0);
     EXPECT_EQ(dict->IsKnown(reinterpret_cast<SBDictionaryRef>(fx), angle, &known), SB_ERR_STALE);
 
     const Id ctx = session.NewLiveEffectContext(FromHandle(fx), instance);
     ASSERT_EQ(effects->UpdateParameters(ToHandle<SBLiveEffectParamContext>(ctx)), SB_OK);
-    EXPECT_EQ(session.parameterUpdates, (std::vector<Id>{instance}));
+    EXPECT_EQ(session.Effects().parameterUpdates, (std::vector<Id>{instance}));
 }
 
 TEST_F(Registry, AlertsQuestionsAndHostServices) {
-    session.scriptedAnswers = {false};
+    session.Shown().scriptedAnswers = {false};
     int32_t answer = -1;
     ASSERT_EQ(user->QuestionAlert(Text("Replace?"), &answer), SB_OK);
     EXPECT_EQ(answer, 0);
     ASSERT_EQ(user->QuestionAlert(Text("Again?"), &answer), SB_OK);
     EXPECT_EQ(answer, 1);  // yes once the script runs out
-    ASSERT_EQ(session.questions.size(), 2u);
-    EXPECT_EQ(session.questions[0].text, "Replace?");
-    EXPECT_FALSE(session.questions[0].answer);
+    ASSERT_EQ(session.Shown().questions.size(), 2u);
+    EXPECT_EQ(session.Shown().questions[0].text, "Replace?");
+    EXPECT_FALSE(session.Shown().questions[0].answer);
     ASSERT_EQ(user->ErrorAlert(Text("Error in Zarvo")), SB_OK);
-    EXPECT_EQ(session.alerts, (std::vector<std::string>{"Error in Zarvo"}));
+    EXPECT_EQ(session.Shown().alerts, (std::vector<std::string>{"Error in Zarvo"}));
 
     SBCursorResource cursor = nullptr;
     ASSERT_EQ(user->CreateCursorResourceManager(plugin, &cursor), SB_OK);
-    EXPECT_EQ(session.cursorResourcesHeld, 1);
+    EXPECT_EQ(session.Desktop().cursorResourcesHeld, 1);
     ASSERT_EQ(user->DisposeCursorResourceManager(cursor), SB_OK);
     EXPECT_EQ(user->DisposeCursorResourceManager(cursor), SB_ERR_STALE);
-    EXPECT_EQ(session.cursorResourcesHeld, 0);
+    EXPECT_EQ(session.Desktop().cursorResourcesHeld, 0);
 
     auto* folders = Acquire<SBFoldersSuite>(kSBFoldersSuite, kSBFoldersSuiteVersion);
-    session.hostFolder = "/opt/scribera/plug-ins";
+    session.Desktop().hostFolder = "/opt/scribera/plug-ins";
     char buffer[64];
     ASSERT_EQ(folders->FindFolder(0, 0, buffer, sizeof buffer), SB_OK);
     EXPECT_STREQ(buffer, "/opt/scribera/plug-ins");
@@ -218,13 +218,13 @@ TEST_F(Registry, AlertsQuestionsAndHostServices) {
     SBRuntimeProcs procs{};
     ASSERT_EQ(runtime->GetAppRuntimeProcs(&procs), SB_OK);
     ASSERT_EQ(procs.StartupNotification(2, "Initialising Zarvo", procs.hostData), SB_OK);
-    EXPECT_EQ(session.startupTexts, (std::vector<std::string>{"Initialising Zarvo"}));
+    EXPECT_EQ(session.Registry().startupTexts, (std::vector<std::string>{"Initialising Zarvo"}));
 
     auto* block = Acquire<SBBlockSuite>(kSBBlockSuite, kSBBlockSuiteVersion);
     void* p = nullptr;
     ASSERT_EQ(block->AllocateBlock(64, &p), SB_OK);
     EXPECT_EQ(static_cast<unsigned char*>(p)[63], 0);  // cleared
-    EXPECT_EQ(session.BlocksHeld(), 1u);
+    EXPECT_EQ(session.Memory().BlocksHeld(), 1u);
     ASSERT_EQ(block->DisposeBlock(p), SB_OK);
     EXPECT_EQ(block->DisposeBlock(p), SB_ERR_BAD_PARAM);
 
@@ -235,12 +235,12 @@ TEST_F(Registry, AlertsQuestionsAndHostServices) {
     EXPECT_EQ(context->PopAppContext(outer), SB_ERR_BAD_PARAM);  // not the innermost
     ASSERT_EQ(context->PopAppContext(inner), SB_OK);
     ASSERT_EQ(context->PopAppContext(outer), SB_OK);
-    EXPECT_TRUE(session.contexts.empty());
+    EXPECT_TRUE(session.Desktop().contexts.empty());
 
     auto* access = Acquire<SBAccessSuite>(kSBAccessSuite, kSBAccessSuiteVersion);
     SBAccessRef ref = nullptr;
     ASSERT_EQ(access->AcquirePlugin(plugin, &ref), SB_OK);
-    EXPECT_EQ(session.accessHeld, 1);
+    EXPECT_EQ(session.Desktop().accessHeld, 1);
     ASSERT_EQ(access->ReleasePlugin(ref), SB_OK);
     EXPECT_EQ(access->ReleasePlugin(ref), SB_ERR_STALE);
 }

@@ -37,9 +37,9 @@ TEST(DocumentHelpers, NewArtLandsOnTopOfTheCurrentLayerInTheCurrentStyle) {
 
 TEST(DocumentHelpers, SelectionIsClearedAndCollectedNestedArtIncluded) {
     InProcessHost host;
-    size_t memory = host.Session().MemoryHeld();
+    size_t memory = host.Session().Memory().MemoryHeld();
     DeselectAll();  // nothing selected: nothing changes, nothing raised
-    EXPECT_EQ(host.Session().MemoryHeld(), memory);
+    EXPECT_EQ(host.Session().Memory().MemoryHeld(), memory);
 
     SBArtHandle mesh = host.AddOther(ArtKind::Mesh, SBRealRect{0, 10, 10, 0});
     SBArtHandle group = host.AddGroup();
@@ -62,12 +62,12 @@ TEST(DocumentHelpers, SelectionIsClearedAndCollectedNestedArtIncluded) {
     EXPECT_EQ(both.Count(), 3);
     CollectSelectedPaths(paths);  // appends
     EXPECT_EQ(paths.Count(), 4);
-    EXPECT_EQ(host.Session().MemoryHeld(), memory);  // every host list was freed
+    EXPECT_EQ(host.Session().Memory().MemoryHeld(), memory);  // every host list was freed
 
     // A failure half-way raises, and the host's list is still freed.
     host.Session().Faults().Arm("SB Art Suite.SetArtUserAttr", 2, SB_ERR_CANT);
     EXPECT_THROW(DeselectAll(), HostError);
-    EXPECT_EQ(host.Session().MemoryHeld(), memory);
+    EXPECT_EQ(host.Session().Memory().MemoryHeld(), memory);
     host.Session().Faults().Clear();
     DeselectAll();
     ArtList after;
@@ -127,7 +127,7 @@ TEST(DocumentHelpers, ViewArtboardAndPageExtents) {
 
 TEST(DesktopHelpers, KeysMessagesPauseAndCursorThroughTheDesk) {
     InProcessHost host;
-    scribera::DeskState& desk = host.Session().desk;
+    scribera::DeskState& desk = host.Session().Desktop().desk;
     EXPECT_FALSE(IsUpArrowDown());
     desk.keysDown[0x26] = true;
     EXPECT_TRUE(IsUpArrowDown());

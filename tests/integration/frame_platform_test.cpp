@@ -14,20 +14,20 @@ TEST(FramePlatform, ProfileFolderAndClockComeFromTheDesk) {
     scribera::Session session;
     session.MakeCurrent();
     std::string folder = "unchanged";
-    session.desk.profileFolder.clear();
+    session.Desktop().desk.profileFolder.clear();
     EXPECT_FALSE(platform::ProfileFolder(&folder));
     EXPECT_EQ(folder, "unchanged");
-    session.desk.profileFolder = "/home/someone with spaces/profile";
+    session.Desktop().desk.profileFolder = "/home/someone with spaces/profile";
     ASSERT_TRUE(platform::ProfileFolder(&folder));
     EXPECT_EQ(folder, "/home/someone with spaces/profile");
     // Longer than any real path: refused rather than cut.
-    session.desk.profileFolder = "/" + std::string(5000, 'p');
+    session.Desktop().desk.profileFolder = "/" + std::string(5000, 'p');
     EXPECT_FALSE(platform::ProfileFolder(&folder));
     EXPECT_FALSE(platform::ProfileFolder(nullptr));
 
-    session.desk.clockMilliseconds = 1767225600999;
+    session.Desktop().desk.clockMilliseconds = 1767225600999;
     EXPECT_EQ(platform::ClockSeconds(), 1767225600);
-    session.desk.clockMilliseconds += 1;
+    session.Desktop().desk.clockMilliseconds += 1;
     EXPECT_EQ(platform::ClockSeconds(), 1767225601);
     EXPECT_EQ(platform::PathSeparator(), '/');
 }

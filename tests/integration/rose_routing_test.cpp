@@ -97,7 +97,7 @@ protected:
     }
 
     SBToolHandle Tool(const std::string& name) {
-        for (const auto& t : host.Session().tools)
+        for (const auto& t : host.Session().Registry().tools)
             if (t.name == name) return ToHandle<SBToolHandle>(t.id);
         ADD_FAILURE() << name;
         return nullptr;
@@ -127,7 +127,7 @@ TEST_F(Routing, SelectingCutAfterMirrorSwitchesTheSharedObjectAndBack) {
     EXPECT_EQ(mirror.calls, (std::vector<std::string>{"select", "select", "select"}));
     EXPECT_TRUE(rose.calls.empty());
     // Each selection told the host the tool's info-panel variables.
-    EXPECT_EQ(host.Session().tools[8].infoVariables, (std::vector<int32_t>{15, 16, 10}));
+    EXPECT_EQ(host.Session().Registry().tools[8].infoVariables, (std::vector<int32_t>{15, 16, 10}));
 
     // Later messages of the cut reach the same object.
     m = Message(Tool("Cut"));
@@ -157,14 +157,14 @@ TEST_F(Routing, UnmatchedHandlesFallToTheRoseAndUnbuiltToolsAnswerZero) {
     EXPECT_EQ(rose.calls.size(), 4u);
     EXPECT_STREQ(plugin->InteractionMode(), "EditTool");
     // No info-panel list for the tile.
-    EXPECT_TRUE(host.Session().tools[10].infoVariables.empty());
+    EXPECT_TRUE(host.Session().Registry().tools[10].infoVariables.empty());
 }
 
 TEST_F(Routing, AFailingToolShowsTheErrorOnce) {
     rose.raise = true;
     SBToolMessage m = Message(Tool("Rose"));
     EXPECT_EQ(plugin->ToolMouseDown(&m), static_cast<SBErr>(0x45785472));
-    EXPECT_EQ(host.Session().alerts, (std::vector<std::string>{"Error in Zarvo"}));
+    EXPECT_EQ(host.Session().Shown().alerts, (std::vector<std::string>{"Error in Zarvo"}));
 }
 
 TEST_F(Routing, LiveEffectsGoToTheirOperationAndOthersAnswerZero) {
@@ -211,7 +211,7 @@ TEST_F(Routing, PlaybackOfCodesWithoutAToolDoesNothing) {
     EXPECT_EQ(play(-1, true), 0);
     EXPECT_EQ(play(1 << 30, true), 0);
     EXPECT_STREQ(plugin->InteractionMode(), "Action");
-    EXPECT_TRUE(host.Session().alerts.empty());
+    EXPECT_TRUE(host.Session().Shown().alerts.empty());
     EXPECT_TRUE(rose.calls.empty());
     EXPECT_TRUE(host.Doc().Children(host.Doc().CurrentLayerGroup()).empty());
 }

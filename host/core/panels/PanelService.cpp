@@ -24,7 +24,7 @@ PanelService& PanelService::Instance() {
 }
 
 std::vector<PanelRecord> PanelService::Opened() const {
-    return Session::HasCurrent() ? Session::Current().panels : std::vector<PanelRecord>{};
+    return Session::HasCurrent() ? Session::Current().Shown().panels : std::vector<PanelRecord>{};
 }
 
 std::string PanelService::ParamsEventFor(const std::string& extensionId) {
@@ -45,7 +45,7 @@ int32_t PanelService::LoadExtension(const char* extensionId) {
     openExtension_ = extensionId;
     openIndex_ = -1;
     if (Session::HasCurrent()) {
-        std::vector<PanelRecord>& log = Session::Current().panels;
+        std::vector<PanelRecord>& log = Session::Current().Shown().panels;
         log.push_back({extensionId, ""});
         openIndex_ = static_cast<int>(log.size()) - 1;
     }
@@ -81,7 +81,7 @@ int32_t PanelService::Dispatch(const RelayzenEvent* event) {
     // Only the panel that is open and waiting hears its plug-in.
     if (openExtension_.empty()) return kBridgeFailed;
     if (openIndex_ >= 0 && Session::HasCurrent()) {
-        std::vector<PanelRecord>& log = Session::Current().panels;
+        std::vector<PanelRecord>& log = Session::Current().Shown().panels;
         if (static_cast<size_t>(openIndex_) < log.size()) log[openIndex_].sent = event->data ? event->data : "";
     }
     return 0;

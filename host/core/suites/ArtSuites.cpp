@@ -239,7 +239,7 @@ SBErr GetMatchingArt(const SBMatchingArtSpec* criteria, int16_t numSpecs, SBArtH
         }
     }
     // The list is the host's memory even when empty, so the caller frees it in every case.
-    void* memory = S.AllocateMemory(found.size() * sizeof(SBArtHandle));
+    void* memory = S.Memory().AllocateMemory(found.size() * sizeof(SBArtHandle));
     if (!memory) return SB_ERR_MEMORY;
     if (!found.empty()) std::memcpy(memory, found.data(), found.size() * sizeof(SBArtHandle));
     *matches = static_cast<SBArtHandle*>(memory);
@@ -256,7 +256,7 @@ constexpr const char* kSuite = kSBMdMemorySuite;
 SBErr MdMemoryDisposeHandle(void* handle) {
     SB_ENTER();
     SB_NEED(handle);
-    return S.DisposeMemory(handle) ? SB_OK : SB_ERR_BAD_PARAM;
+    return S.Memory().DisposeMemory(handle) ? SB_OK : SB_ERR_BAD_PARAM;
 }
 
 const SBMdMemorySuite kTable = {MdMemoryDisposeHandle};

@@ -252,7 +252,7 @@ SBErr GetFirstVertex(SBArtHandle handle, SBMeshVertexIterator* out) {
     SB_NEED(out);
     SB_MESH(a, handle);
     if (!Consistent(a->mesh)) return SB_ERR_CANT;
-    *out = ToHandle<SBMeshVertexIterator>(S.Keep(std::make_shared<VertexIter>(VertexIter{a->id, 0})));
+    *out = ToHandle<SBMeshVertexIterator>(S.Handles().Keep(std::make_shared<VertexIter>(VertexIter{a->id, 0})));
     return SB_OK;
 }
 
@@ -261,7 +261,7 @@ SBErr GetFirstSegment(SBArtHandle handle, SBMeshSegmentIterator* out) {
     SB_NEED(out);
     SB_MESH(a, handle);
     if (!Consistent(a->mesh)) return SB_ERR_CANT;
-    *out = ToHandle<SBMeshSegmentIterator>(S.Keep(std::make_shared<SegmentIter>(SegmentIter{a->id, 0})));
+    *out = ToHandle<SBMeshSegmentIterator>(S.Handles().Keep(std::make_shared<SegmentIter>(SegmentIter{a->id, 0})));
     return SB_OK;
 }
 
@@ -301,7 +301,7 @@ SBErr Release(SBMeshVertexIterator handle) {
     SB_ENTER();
     SB_KEPT(VertexIter, it, handle);
     (void)it;
-    S.Forget(FromHandle(handle));
+    S.Handles().Forget(FromHandle(handle));
     return SB_OK;
 }
 
@@ -439,12 +439,12 @@ SBErr Release(SBMeshSegmentIterator handle) {
     SB_ENTER();
     SB_KEPT(SegmentIter, it, handle);
     (void)it;
-    S.Forget(FromHandle(handle));
+    S.Handles().Forget(FromHandle(handle));
     return SB_OK;
 }
 
 SBErr NewVertexIterator(Session& S, Id mesh, size_t index, SBMeshVertexIterator* out) {
-    *out = ToHandle<SBMeshVertexIterator>(S.Keep(std::make_shared<VertexIter>(VertexIter{mesh, int32_t(index)})));
+    *out = ToHandle<SBMeshVertexIterator>(S.Handles().Keep(std::make_shared<VertexIter>(VertexIter{mesh, int32_t(index)})));
     return SB_OK;
 }
 

@@ -38,8 +38,8 @@ constexpr const char* kSuite = kSBAccessSuite;
 SBErr AcquirePlugin(SBPluginRef plugin, SBAccessRef* out) {
     SB_ENTER();
     SB_NEED(plugin && out);
-    *out = ToHandle<SBAccessRef>(S.Keep(std::make_shared<AccessRecord>(AccessRecord{plugin})));
-    ++S.accessHeld;
+    *out = ToHandle<SBAccessRef>(S.Handles().Keep(std::make_shared<AccessRecord>(AccessRecord{plugin})));
+    ++S.Desktop().accessHeld;
     return SB_OK;
 }
 
@@ -47,8 +47,8 @@ SBErr ReleasePlugin(SBAccessRef ref) {
     SB_ENTER();
     SB_KEPT(AccessRecord, a, ref);
     (void)a;
-    S.Forget(FromHandle(ref));
-    --S.accessHeld;
+    S.Handles().Forget(FromHandle(ref));
+    --S.Desktop().accessHeld;
     return SB_OK;
 }
 
@@ -61,14 +61,14 @@ constexpr const char* kSuite = kSBPluginsSuite;
 SBErr SetPluginName(SBPluginRef plugin, const char* name) {
     SB_ENTER();
     SB_NEED(plugin && name);
-    S.pluginName = name;
+    S.Registry().pluginName = name;
     return SB_OK;
 }
 
 SBErr GetPluginName(SBPluginRef plugin, const char** name) {
     SB_ENTER();
     SB_NEED(plugin && name);
-    *name = S.pluginName.c_str();
+    *name = S.Registry().pluginName.c_str();
     return SB_OK;
 }
 
@@ -86,7 +86,7 @@ SBErr AddNotifier(SBPluginRef plugin, const char* name, const char* type, SBNoti
     r.plugin = plugin;
     r.name = name;
     r.type = type;
-    S.notifiers.push_back(r);
+    S.Registry().notifiers.push_back(r);
     if (out) *out = ToHandle<SBNotifierHandle>(r.id);
     return SB_OK;
 }
@@ -100,8 +100,8 @@ constexpr const char* kSuite = kSBContextSuite;
 SBErr PushAppContext(SBPluginRef plugin, SBAppContext* out) {
     SB_ENTER();
     SB_NEED(plugin && out);
-    Id id = S.Keep(std::make_shared<ContextRecord>(ContextRecord{plugin}));
-    S.contexts.push_back(id);
+    Id id = S.Handles().Keep(std::make_shared<ContextRecord>(ContextRecord{plugin}));
+    S.Desktop().contexts.push_back(id);
     *out = ToHandle<SBAppContext>(id);
     return SB_OK;
 }
@@ -111,9 +111,9 @@ SBErr PopAppContext(SBAppContext ctx) {
     SB_ENTER();
     SB_KEPT(ContextRecord, c, ctx);
     (void)c;
-    if (S.contexts.empty() || S.contexts.back() != FromHandle(ctx)) return SB_ERR_BAD_PARAM;
-    S.contexts.pop_back();
-    S.Forget(FromHandle(ctx));
+    if (S.Desktop().contexts.empty() || S.Desktop().contexts.back() != FromHandle(ctx)) return SB_ERR_BAD_PARAM;
+    S.Desktop().contexts.pop_back();
+    S.Handles().Forget(FromHandle(ctx));
     return SB_OK;
 }
 
@@ -126,7 +126,7 @@ constexpr const char* kSuite = kSBUserSuite;
 SBErr ErrorAlert(SBUnicodeStringRef text) {
     SB_ENTER();
     SB_KEPT(std::string, t, text);
-    S.alerts.push_back(*t);
+    S.Shown().alerts.push_back(*t);
     return SB_OK;
 }
 
@@ -135,11 +135,11 @@ SBErr QuestionAlert(SBUnicodeStringRef text, int32_t* answer) {
     SB_NEED(answer);
     SB_KEPT(std::string, t, text);
     bool yes = true;
-    if (!S.scriptedAnswers.empty()) {
-        yes = S.scriptedAnswers.front();
-        S.scriptedAnswers.pop_front();
+    if (!S.Shown().scriptedAnswers.empty()) {
+        yes = S.Shown().scriptedAnswers.front();
+        S.Shown().scriptedAnswers.pop_front();
     }
-    S.questions.push_back(QuestionRecord{*t, yes});
+    S.Shown().questions.push_back(QuestionRecord{*t, yes});
     *answer = yes ? 1 : 0;
     return SB_OK;
 }
@@ -147,8 +147,8 @@ SBErr QuestionAlert(SBUnicodeStringRef text, int32_t* answer) {
 SBErr CreateCursorResourceManager(SBPluginRef plugin, SBCursorResource* out) {
     SB_ENTER();
     SB_NEED(plugin && out);
-    *out = ToHandle<SBCursorResource>(S.Keep(std::make_shared<CursorRecord>(CursorRecord{plugin})));
-    ++S.cursorResourcesHeld;
+    *out = ToHandle<SBCursorResource>(S.Handles().Keep(std::make_shared<CursorRecord>(CursorRecord{plugin})));
+    ++S.Desktop().cursorResourcesHeld;
     return SB_OK;
 }
 
@@ -156,8 +156,8 @@ SBErr DisposeCursorResourceManager(SBCursorResource resource) {
     SB_ENTER();
     SB_KEPT(CursorRecord, c, resource);
     (void)c;
-    S.Forget(FromHandle(resource));
-    --S.cursorResourcesHeld;
+    S.Handles().Forget(FromHandle(resource));
+    --S.Desktop().cursorResourcesHeld;
     return SB_OK;
 }
 
@@ -171,7 +171,7 @@ SBErr FindFolder(int32_t type, SBBool /*createIfMissing*/, char* path, int32_t s
     SB_ENTER();
     SB_NEED(path && size > 0);
     if (type != 0) return SB_ERR_BAD_PARAM;  // the only folder the host knows
-    const std::string& folder = S.hostFolder;
+    const std::string& folder = S.Desktop().hostFolder;
     if (folder.size() + 1 > size_t(size)) return SB_ERR_RANGE;
     std::memcpy(path, folder.c_str(), folder.size() + 1);
     return SB_OK;
@@ -186,14 +186,14 @@ constexpr const char* kSuite = kSBBlocksSuite;
 SBErr AllocateBlock(size_t size, void** block) {
     SB_ENTER();
     SB_NEED(block);
-    *block = S.AllocateBlock(size);
+    *block = S.Memory().AllocateBlock(size);
     return *block ? SB_OK : SB_ERR_MEMORY;
 }
 
 SBErr DisposeBlock(void* block) {
     SB_ENTER();
     SB_NEED(block);
-    return S.DisposeBlock(block) ? SB_OK : SB_ERR_BAD_PARAM;
+    return S.Memory().DisposeBlock(block) ? SB_OK : SB_ERR_BAD_PARAM;
 }
 
 const SBBlocksSuite kTable = {AllocateBlock, DisposeBlock};
@@ -205,14 +205,14 @@ constexpr const char* kSuite = kSBBlockSuite;
 SBErr AllocateBlock(size_t size, void** out) {
     SB_ENTER();
     SB_NEED(out);
-    *out = S.AllocateBlock(size);
+    *out = S.Memory().AllocateBlock(size);
     return *out ? SB_OK : SB_ERR_MEMORY;
 }
 
 SBErr DisposeBlock(void* b) {
     SB_ENTER();
     SB_NEED(b);
-    return S.DisposeBlock(b) ? SB_OK : SB_ERR_BAD_PARAM;
+    return S.Memory().DisposeBlock(b) ? SB_OK : SB_ERR_BAD_PARAM;
 }
 
 const SBBlockSuite kTable = {AllocateBlock, DisposeBlock};
@@ -224,7 +224,7 @@ constexpr const char* kSuite = kSBUnicodeStringSuite;
 SBErr NewFromSystemText(const char* text, SBUnicodeStringRef* out) {
     SB_ENTER();
     SB_NEED(text && out);
-    *out = ToHandle<SBUnicodeStringRef>(S.Keep(std::make_shared<std::string>(SystemToUtf8(text))));
+    *out = ToHandle<SBUnicodeStringRef>(S.Handles().Keep(std::make_shared<std::string>(SystemToUtf8(text))));
     return SB_OK;
 }
 
@@ -240,7 +240,7 @@ SBErr Dispose(SBUnicodeStringRef string) {
     SB_ENTER();
     SB_KEPT(std::string, s, string);
     (void)s;
-    S.Forget(FromHandle(string));
+    S.Handles().Forget(FromHandle(string));
     return SB_OK;
 }
 
@@ -255,7 +255,7 @@ SBErr StartupNotification(int32_t kind, const char* text, void* hostData) {
     SB_NEED(text);
     if (hostData != &S) return SB_ERR_BAD_PARAM;
     (void)kind;
-    S.startupTexts.push_back(text);
+    S.Registry().startupTexts.push_back(text);
     return SB_OK;
 }
 

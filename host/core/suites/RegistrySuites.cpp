@@ -13,13 +13,13 @@ constexpr int16_t kFirstToolNumber = 1000;
 constexpr int kMaxInfoVariables = 256;  // a list without its -1 ends here instead of running on
 
 ToolRecord* ByNumber(Session& s, int16_t number) {
-    for (ToolRecord& t : s.tools)
+    for (ToolRecord& t : s.Registry().tools)
         if (t.number == number) return &t;
     return nullptr;
 }
 
 ToolRecord* ById(Session& s, Id id) {
-    for (ToolRecord& t : s.tools)
+    for (ToolRecord& t : s.Registry().tools)
         if (t.id == id) return &t;
     return nullptr;
 }
@@ -27,11 +27,11 @@ ToolRecord* ById(Session& s, Id id) {
 SBErr AddTool(SBPluginRef plugin, const char* name, const SBToolData* data, int32_t options, SBToolHandle* out) {
     SB_ENTER();
     SB_NEED(plugin && name && data && out);
-    for (const ToolRecord& t : S.tools)
+    for (const ToolRecord& t : S.Registry().tools)
         if (t.name == name) return SB_ERR_CANT;
-    if (S.tools.size() >= size_t(INT16_MAX - kFirstToolNumber)) return SB_ERR_CANT;  // numbers are 16-bit
+    if (S.Registry().tools.size() >= size_t(INT16_MAX - kFirstToolNumber)) return SB_ERR_CANT;  // numbers are 16-bit
     ToolRecord r;
-    r.number = int16_t(kFirstToolNumber + int16_t(S.tools.size()));
+    r.number = int16_t(kFirstToolNumber + int16_t(S.Registry().tools.size()));
     if (data->sameGroupAs == SB_TOOL_NEW_GROUP) {
         r.group = r.number;
     } else {
@@ -54,7 +54,7 @@ SBErr AddTool(SBPluginRef plugin, const char* name, const SBToolData* data, int3
     r.icon = data->normalIconId;
     r.alternateIcon = data->alternateIconId;
     r.options = options;
-    S.tools.push_back(r);
+    S.Registry().tools.push_back(r);
     *out = ToHandle<SBToolHandle>(r.id);
     return SB_OK;
 }
@@ -62,7 +62,7 @@ SBErr AddTool(SBPluginRef plugin, const char* name, const SBToolData* data, int3
 SBErr GetToolNumberFromName(const char* name, int16_t* number) {
     SB_ENTER();
     SB_NEED(name && number);
-    for (const ToolRecord& t : S.tools)
+    for (const ToolRecord& t : S.Registry().tools)
         if (t.name == name) {
             *number = t.number;
             return SB_OK;
@@ -73,7 +73,7 @@ SBErr GetToolNumberFromName(const char* name, int16_t* number) {
 SBErr GetSelectedTool(SBToolHandle* out) {
     SB_ENTER();
     SB_NEED(out);
-    *out = ToHandle<SBToolHandle>(S.selectedTool);
+    *out = ToHandle<SBToolHandle>(S.Registry().selectedTool);
     return SB_OK;
 }
 
@@ -101,8 +101,8 @@ SBErr SetToolInfoVarValues(const int32_t* infoVars, void** values) {
         vars.push_back(infoVars[i]);
         vals.push_back(*static_cast<const double*>(values[i]));
     }
-    S.infoVariables = vars;
-    S.infoValues = vals;
+    S.Shown().infoVariables = vars;
+    S.Shown().infoValues = vals;
     return SB_OK;
 }
 
@@ -115,7 +115,7 @@ constexpr const char* kSuite = kSBLiveEffectSuite;
 SBErr AddLiveEffect(const SBLiveEffectData* def, SBLiveEffectHandle* out) {
     SB_ENTER();
     SB_NEED(def && out && def->name);
-    for (const LiveEffectRecord& e : S.liveEffects)
+    for (const LiveEffectRecord& e : S.Registry().liveEffects)
         if (e.name == def->name) return SB_ERR_CANT;
     LiveEffectRecord r;
     r.id = NewId();
@@ -126,7 +126,7 @@ SBErr AddLiveEffect(const SBLiveEffectData* def, SBLiveEffectHandle* out) {
     r.minor = def->minorVersion;
     r.inputs = def->preferredInputs;
     r.filters = def->styleFilterFlags;
-    S.liveEffects.push_back(r);
+    S.Registry().liveEffects.push_back(r);
     *out = ToHandle<SBLiveEffectHandle>(r.id);
     return SB_OK;
 }
@@ -135,9 +135,9 @@ SBErr AddLiveEffectMenuItem(SBLiveEffectHandle effect, const char* itemName, con
                             SBMenuItemHandle* out) {
     SB_ENTER();
     SB_NEED(itemName && data && out);
-    auto it = std::find_if(S.liveEffects.begin(), S.liveEffects.end(),
+    auto it = std::find_if(S.Registry().liveEffects.begin(), S.Registry().liveEffects.end(),
                            [&](const LiveEffectRecord& e) { return e.id == FromHandle(effect); });
-    if (it == S.liveEffects.end()) return Unknown(S, kSuite, op_, FromHandle(effect));
+    if (it == S.Registry().liveEffects.end()) return Unknown(S, kSuite, op_, FromHandle(effect));
     MenuItemRecord m;
     m.id = NewId();
     m.effect = it->id;
@@ -145,7 +145,7 @@ SBErr AddLiveEffectMenuItem(SBLiveEffectHandle effect, const char* itemName, con
     m.category = data->category ? data->category : "";
     m.title = data->title ? data->title : "";
     m.options = data->options;
-    S.menuItems.push_back(m);
+    S.Registry().menuItems.push_back(m);
     *out = ToHandle<SBMenuItemHandle>(m.id);
     return SB_OK;
 }
@@ -153,7 +153,7 @@ SBErr AddLiveEffectMenuItem(SBLiveEffectHandle effect, const char* itemName, con
 SBErr UpdateParameters(SBLiveEffectParamContext ctx) {
     SB_ENTER();
     SB_KEPT(LiveEffectContextData, c, ctx);
-    S.parameterUpdates.push_back(c->instance);
+    S.Effects().parameterUpdates.push_back(c->instance);
     return SB_OK;
 }
 
@@ -166,9 +166,9 @@ constexpr const char* kSuite = kSBMenuSuite;
 SBErr UpdateMenuItemAutomatically(SBMenuItemHandle item, int32_t action, int32_t c1, int32_t c2, int32_t c3,
                                   int32_t c4, int32_t c5, int32_t c6) {
     SB_ENTER();
-    auto it = std::find_if(S.menuItems.begin(), S.menuItems.end(),
+    auto it = std::find_if(S.Registry().menuItems.begin(), S.Registry().menuItems.end(),
                            [&](const MenuItemRecord& m) { return m.id == FromHandle(item); });
-    if (it == S.menuItems.end()) return Unknown(S, kSuite, op_, FromHandle(item));
+    if (it == S.Registry().menuItems.end()) return Unknown(S, kSuite, op_, FromHandle(item));
     it->autoEnable = true;
     it->enableAction = action;
     const int32_t criteria[6] = {c1, c2, c3, c4, c5, c6};
@@ -185,11 +185,11 @@ constexpr const char* kSuite = kSBDictionarySuite;
 SBErr Key(const char* name, SBDictKey* key) {
     SB_ENTER();
     SB_NEED(name && key);
-    auto it = S.dictionaryKeys.find(name);
-    if (it == S.dictionaryKeys.end()) {
+    auto it = S.Effects().keys.find(name);
+    if (it == S.Effects().keys.end()) {
         Id id = NewId();
-        it = S.dictionaryKeys.emplace(name, id).first;
-        S.dictionaryKeyNames[id] = name;
+        it = S.Effects().keys.emplace(name, id).first;
+        S.Effects().keyNames[id] = name;
     }
     *key = ToHandle<SBDictKey>(it->second);
     return SB_OK;
@@ -197,10 +197,10 @@ SBErr Key(const char* name, SBDictKey* key) {
 
 // The dictionary and the key's name, or return.
 #define SB_DICT(dict, name, dictRef, key)                                              \
-    auto dictIt_ = S.effectInstances.find(FromHandle(dictRef));                         \
-    if (dictIt_ == S.effectInstances.end()) return Unknown(S, kSuite, op_, FromHandle(dictRef)); \
-    auto keyIt_ = S.dictionaryKeyNames.find(FromHandle(key));                           \
-    if (keyIt_ == S.dictionaryKeyNames.end()) return Unknown(S, kSuite, op_, FromHandle(key)); \
+    auto dictIt_ = S.Effects().instances.find(FromHandle(dictRef));                         \
+    if (dictIt_ == S.Effects().instances.end()) return Unknown(S, kSuite, op_, FromHandle(dictRef)); \
+    auto keyIt_ = S.Effects().keyNames.find(FromHandle(key));                           \
+    if (keyIt_ == S.Effects().keyNames.end()) return Unknown(S, kSuite, op_, FromHandle(key)); \
     Dictionary& dict = dictIt_->second;                                                 \
     const std::string& name = keyIt_->second
 
@@ -275,7 +275,7 @@ constexpr const char* kSuite = kSBActionManagerSuite;
 SBErr NewActionParamType(SBActionParamTypeRef* out) {
     SB_ENTER();
     SB_NEED(out);
-    *out = ToHandle<SBActionParamTypeRef>(S.Keep(std::make_shared<ActionParamTypeData>()));
+    *out = ToHandle<SBActionParamTypeRef>(S.Handles().Keep(std::make_shared<ActionParamTypeData>()));
     return SB_OK;
 }
 
@@ -300,7 +300,7 @@ SBErr DeleteActionParamType(SBActionParamTypeRef ref) {
     SB_ENTER();
     SB_KEPT(ActionParamTypeData, t, ref);
     (void)t;
-    S.Forget(FromHandle(ref));
+    S.Handles().Forget(FromHandle(ref));
     return SB_OK;
 }
 
@@ -313,28 +313,28 @@ SBErr RegisterActionEvent(const char* eventName, const char* displayName, int32_
         SB_KEPT(ActionParamTypeData, t, params);
         r.keys = t->keys;
     }
-    for (const ActionEventRecord& e : S.actionEvents)
+    for (const ActionEventRecord& e : S.Registry().actionEvents)
         if (e.event == eventName) return SB_ERR_CANT;
     r.event = eventName;
     r.displayName = displayName ? displayName : "";
     r.version = version;
     r.flags = flags;
     r.plugin = plugin;
-    S.actionEvents.push_back(r);
+    S.Registry().actionEvents.push_back(r);
     return SB_OK;
 }
 
 SBErr InRecordMode(SBBool* recording) {
     SB_ENTER();
     SB_NEED(recording);
-    *recording = S.recording ? 1 : 0;
+    *recording = S.Actions().recording ? 1 : 0;
     return SB_OK;
 }
 
 SBErr NewActionParamValue(SBActionParamValueRef* out) {
     SB_ENTER();
     SB_NEED(out);
-    *out = ToHandle<SBActionParamValueRef>(S.Keep(std::make_shared<ActionParamValueData>()));
+    *out = ToHandle<SBActionParamValueRef>(S.Handles().Keep(std::make_shared<ActionParamValueData>()));
     return SB_OK;
 }
 
@@ -342,7 +342,7 @@ SBErr DeleteActionParamValue(SBActionParamValueRef ref) {
     SB_ENTER();
     SB_KEPT(ActionParamValueData, v, ref);
     (void)v;
-    S.Forget(FromHandle(ref));
+    S.Handles().Forget(FromHandle(ref));
     return SB_OK;
 }
 
@@ -438,12 +438,12 @@ SBErr RecordActionEvent(const char* eventName, int32_t dialogStatus, SBActionPar
         SB_KEPT(ActionParamValueData, v, ref);
         r.values = v->values;
     }
-    const bool known = std::any_of(S.actionEvents.begin(), S.actionEvents.end(),
+    const bool known = std::any_of(S.Registry().actionEvents.begin(), S.Registry().actionEvents.end(),
                                    [&](const ActionEventRecord& e) { return e.event == eventName; });
     if (!known) return SB_ERR_BAD_PARAM;
     r.event = eventName;
     r.dialog = dialogStatus;
-    S.recordedActions.push_back(r);
+    S.Actions().recorded.push_back(r);
     return SB_OK;
 }
 

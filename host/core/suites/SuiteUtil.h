@@ -40,5 +40,5 @@ std::string SystemToUtf8(const char* text);
 
 // An object the session keeps, of type T, or return.
 #define SB_KEPT(T, var, handle)                                                         \
-    T* var = S.Lookup<T>(::scribera::FromHandle(handle));                               \
+    T* var = S.Handles().Lookup<T>(::scribera::FromHandle(handle));                               \
     if (!var) return ::scribera::suites::Unknown(S, kSuite, op_, ::scribera::FromHandle(handle))
