@@ -94,21 +94,41 @@ size_t SegmentCount(const MeshGrid& g) {
     return n;
 }
 
-// A non-node vertex: its curve and mark.
-bool LocateMark(const MeshGrid& g, size_t vertex, CurveRef* curve, size_t* mark) {
-    size_t k = vertex - NodeCount(g);
+// Item k of a numbering that runs through the curves in order with `count(curve)` items on each:
+// its curve and its place there.
+template <class Count>
+bool LocateOnCurves(const MeshGrid& g, size_t k, Count count, CurveRef* curve, size_t* place) {
     for (size_t q = 0; q < CurveCount(g); ++q) {
         const CurveRef c = CurveAt(g, q);
-        const size_t m = MarkCount(g, c);
-        if (k < m) {
+        const size_t n = count(c);
+        if (k < n) {
             *curve = c;
-            *mark = k;
+            *place = k;
             return true;
         }
-        k -= m;
+        k -= n;
     }
     return false;
 }
+
+// A vertex in the numbering above: a node, or a mark on a curve.
+struct VertexRef {
+    bool node;
+    size_t index;  // of the node
+    CurveRef curve;
+    size_t mark;
+};
+
+// `k` is below VertexCount.
+VertexRef LocateVertex(const MeshGrid& g, size_t k) {
+    VertexRef v{k < NodeCount(g), k, {}, 0};
+    if (!v.node)
+        LocateOnCurves(g, k - NodeCount(g), [&](CurveRef c) { return MarkCount(g, c); }, &v.curve, &v.mark);
+    return v;
+}
+
+MeshVertexMark& MarkAt(MeshGrid& g, const VertexRef& v) { return (*Marks(g, v.curve))[v.mark]; }
+const MeshVertexMark& MarkAt(const MeshGrid& g, const VertexRef& v) { return (*Marks(g, v.curve))[v.mark]; }
 
 size_t MarkVertex(const MeshGrid& g, CurveRef curve, size_t mark) {
     size_t k = NodeCount(g);
@@ -141,21 +161,13 @@ struct Piece {
 };
 
 bool LocateSegment(const MeshGrid& g, size_t segment, Piece* out) {
-    size_t k = segment;
-    for (size_t q = 0; q < CurveCount(g); ++q) {
-        const CurveRef c = CurveAt(g, q);
-        const size_t pieces = MarkCount(g, c) + 1;
-        if (k < pieces) {
-            const auto* marks = Marks(g, c);
-            out->curve = c;
-            out->piece = k;
-            out->firstBezier = k == 0 ? 0 : (*marks)[k - 1].bezier + 1;
-            out->endBezier = k + 1 == pieces ? Beziers(g, c) : (*marks)[k].bezier + 1;
-            return true;
-        }
-        k -= pieces;
-    }
-    return false;
+    auto pieces = [&](CurveRef c) { return MarkCount(g, c) + 1; };
+    if (!LocateOnCurves(g, segment, pieces, &out->curve, &out->piece)) return false;
+    const auto* marks = Marks(g, out->curve);
+    const size_t k = out->piece;
+    out->firstBezier = k == 0 ? 0 : (*marks)[k - 1].bezier + 1;
+    out->endBezier = k + 1 == pieces(out->curve) ? Beziers(g, out->curve) : (*marks)[k].bezier + 1;
+    return true;
 }
 
 size_t StartVertex(const MeshGrid& g, const Piece& p) {
@@ -318,15 +330,8 @@ SBErr GetPoint(SBMeshVertexIterator handle, SBRealPoint* point) {
     SB_NEED(point);
     SB_VERTEX(it, m, handle);
     const MeshGrid& g = m->mesh;
-    const size_t k = size_t(it->index);
-    if (k < NodeCount(g)) {
-        *point = g.nodes[k];
-        return SB_OK;
-    }
-    CurveRef c{};
-    size_t mark = 0;
-    LocateMark(g, k, &c, &mark);
-    *point = CurvePoints(g, c)[size_t((*Marks(g, c))[mark].bezier + 1) * 3];
+    const VertexRef v = LocateVertex(g, size_t(it->index));
+    *point = v.node ? g.nodes[v.index] : CurvePoints(g, v.curve)[size_t(MarkAt(g, v).bezier + 1) * 3];
     return SB_OK;
 }
 
@@ -337,14 +342,9 @@ SBErr SetPoint(SBMeshVertexIterator handle, const SBRealPoint* point) {
     const size_t k = size_t(it->index);
     const SBRealPoint to = *point;
     return S.Doc().EditMesh(m->id, [&](MeshGrid& g) {
-        if (k < NodeCount(g)) {
-            MoveNode(g, k, to, true);
-        } else {
-            CurveRef c{};
-            size_t mark = 0;
-            LocateMark(g, k, &c, &mark);
-            MoveMark(g, c, mark, to, true);
-        }
+        const VertexRef v = LocateVertex(g, k);
+        if (v.node) MoveNode(g, v.index, to, true);
+        else MoveMark(g, v.curve, v.mark, to, true);
         return SBErr(SB_OK);
     });
 }
@@ -354,15 +354,8 @@ SBErr GetColor(SBMeshVertexIterator handle, SBColor* color) {
     SB_NEED(color);
     SB_VERTEX(it, m, handle);
     const MeshGrid& g = m->mesh;
-    const size_t k = size_t(it->index);
-    if (k < NodeCount(g)) {
-        *color = g.colours[k];
-        return SB_OK;
-    }
-    CurveRef c{};
-    size_t mark = 0;
-    LocateMark(g, k, &c, &mark);
-    *color = (*Marks(g, c))[mark].colour;
+    const VertexRef v = LocateVertex(g, size_t(it->index));
+    *color = v.node ? g.colours[v.index] : MarkAt(g, v).colour;
     return SB_OK;
 }
 
@@ -374,14 +367,8 @@ SBErr SetColor(SBMeshVertexIterator handle, const SBColor* color) {
     const size_t k = size_t(it->index);
     const SBColor value = *color;
     return S.Doc().EditMesh(m->id, [&](MeshGrid& g) {
-        if (k < NodeCount(g)) {
-            g.colours[k] = value;
-        } else {
-            CurveRef c{};
-            size_t mark = 0;
-            LocateMark(g, k, &c, &mark);
-            (*Marks(g, c))[mark].colour = value;
-        }
+        const VertexRef v = LocateVertex(g, k);
+        (v.node ? g.colours[v.index] : MarkAt(g, v).colour) = value;
         return SBErr(SB_OK);
     });
 }
@@ -391,18 +378,16 @@ SBErr GetUV(SBMeshVertexIterator handle, double* u, double* v) {
     SB_NEED(u && v);
     SB_VERTEX(it, m, handle);
     const MeshGrid& g = m->mesh;
-    const size_t k = size_t(it->index);
-    if (k < NodeCount(g)) {
-        *u = double(k % size_t(g.columns + 1));
-        *v = double(k / size_t(g.columns + 1));
+    const VertexRef vertex = LocateVertex(g, size_t(it->index));
+    if (vertex.node) {
+        *u = double(vertex.index % size_t(g.columns + 1));
+        *v = double(vertex.index / size_t(g.columns + 1));
         return SB_OK;
     }
-    CurveRef c{};
-    size_t mark = 0;
-    LocateMark(g, k, &c, &mark);
+    const CurveRef c = vertex.curve;
     size_t start, end;
     CurveNodes(g, c, &start, &end);
-    const double f = double((*Marks(g, c))[mark].bezier + 1) / Beziers(g, c);
+    const double f = double(MarkAt(g, vertex).bezier + 1) / Beziers(g, c);
     *u = double(start % size_t(g.columns + 1)) + (c.column ? 0 : f);
     *v = double(start / size_t(g.columns + 1)) + (c.column ? f : 0);
     return SB_OK;
