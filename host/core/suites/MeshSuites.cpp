@@ -127,8 +127,17 @@ VertexRef LocateVertex(const MeshGrid& g, size_t k) {
     return v;
 }
 
-MeshVertexMark& MarkAt(MeshGrid& g, const VertexRef& v) { return (*Marks(g, v.curve))[v.mark]; }
 const MeshVertexMark& MarkAt(const MeshGrid& g, const VertexRef& v) { return (*Marks(g, v.curve))[v.mark]; }
+
+SBRealPoint VertexPoint(const MeshGrid& g, const VertexRef& v) {
+    return v.node ? g.nodes[v.index] : CurvePoints(g, v.curve)[size_t(MarkAt(g, v).bezier + 1) * 3];
+}
+const SBColor& VertexColour(const MeshGrid& g, const VertexRef& v) {
+    return v.node ? g.colours[v.index] : MarkAt(g, v).colour;
+}
+SBColor& VertexColour(MeshGrid& g, const VertexRef& v) {
+    return v.node ? g.colours[v.index] : (*Marks(g, v.curve))[v.mark].colour;
+}
 
 size_t MarkVertex(const MeshGrid& g, CurveRef curve, size_t mark) {
     size_t k = NodeCount(g);
@@ -294,6 +303,11 @@ constexpr const char* kSuite = kSBMeshVertexSuite;
     SB_ITER(VertexIter, it, m, handle);                            \
     if (size_t(it->index) >= VertexCount(m->mesh)) return SB_ERR_RANGE
 
+// As SB_VERTEX, and `v` says where the vertex lives.
+#define SB_VERTEX_AT(it, m, v, handle) \
+    SB_VERTEX(it, m, handle);          \
+    const VertexRef v = LocateVertex(m->mesh, size_t(it->index))
+
 SBErr AtEnd(SBMeshVertexIterator handle, SBBool* atEnd) {
     SB_ENTER();
     SB_NEED(atEnd);
@@ -328,21 +342,17 @@ SBErr IsNode(SBMeshVertexIterator handle, SBBool* isNode) {
 SBErr GetPoint(SBMeshVertexIterator handle, SBRealPoint* point) {
     SB_ENTER();
     SB_NEED(point);
-    SB_VERTEX(it, m, handle);
-    const MeshGrid& g = m->mesh;
-    const VertexRef v = LocateVertex(g, size_t(it->index));
-    *point = v.node ? g.nodes[v.index] : CurvePoints(g, v.curve)[size_t(MarkAt(g, v).bezier + 1) * 3];
+    SB_VERTEX_AT(it, m, v, handle);
+    *point = VertexPoint(m->mesh, v);
     return SB_OK;
 }
 
 SBErr SetPoint(SBMeshVertexIterator handle, const SBRealPoint* point) {
     SB_ENTER();
     SB_NEED(point);
-    SB_VERTEX(it, m, handle);
-    const size_t k = size_t(it->index);
+    SB_VERTEX_AT(it, m, v, handle);
     const SBRealPoint to = *point;
     return S.Doc().EditMesh(m->id, [&](MeshGrid& g) {
-        const VertexRef v = LocateVertex(g, k);
         if (v.node) MoveNode(g, v.index, to, true);
         else MoveMark(g, v.curve, v.mark, to, true);
         return SBErr(SB_OK);
@@ -352,23 +362,19 @@ SBErr SetPoint(SBMeshVertexIterator handle, const SBRealPoint* point) {
 SBErr GetColor(SBMeshVertexIterator handle, SBColor* color) {
     SB_ENTER();
     SB_NEED(color);
-    SB_VERTEX(it, m, handle);
-    const MeshGrid& g = m->mesh;
-    const VertexRef v = LocateVertex(g, size_t(it->index));
-    *color = v.node ? g.colours[v.index] : MarkAt(g, v).colour;
+    SB_VERTEX_AT(it, m, v, handle);
+    *color = VertexColour(m->mesh, v);
     return SB_OK;
 }
 
 SBErr SetColor(SBMeshVertexIterator handle, const SBColor* color) {
     SB_ENTER();
     SB_NEED(color);
-    SB_VERTEX(it, m, handle);
+    SB_VERTEX_AT(it, m, v, handle);
     if (color->kind < SB_COLOR_GRAY || color->kind > SB_COLOR_NONE) return SB_ERR_BAD_PARAM;
-    const size_t k = size_t(it->index);
     const SBColor value = *color;
     return S.Doc().EditMesh(m->id, [&](MeshGrid& g) {
-        const VertexRef v = LocateVertex(g, k);
-        (v.node ? g.colours[v.index] : MarkAt(g, v).colour) = value;
+        VertexColour(g, v) = value;
         return SBErr(SB_OK);
     });
 }
@@ -376,9 +382,8 @@ SBErr SetColor(SBMeshVertexIterator handle, const SBColor* color) {
 SBErr GetUV(SBMeshVertexIterator handle, double* u, double* v) {
     SB_ENTER();
     SB_NEED(u && v);
-    SB_VERTEX(it, m, handle);
+    SB_VERTEX_AT(it, m, vertex, handle);
     const MeshGrid& g = m->mesh;
-    const VertexRef vertex = LocateVertex(g, size_t(it->index));
     if (vertex.node) {
         *u = double(vertex.index % size_t(g.columns + 1));
         *v = double(vertex.index / size_t(g.columns + 1));
