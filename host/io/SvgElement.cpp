@@ -3,6 +3,7 @@
 #include "io/SvgSyntax.h"
 
 #include <cstring>
+#include <vector>
 
 namespace scribera::io {
 
@@ -39,6 +40,23 @@ const char* SvgProperties::Get(const char* name) const {
     else if (pugi::xml_attribute a = node_.attribute(name)) value = a.value();
     if (value && TrimSpace(value) == "inherit") return nullptr;
     return value;
+}
+
+void SvgIds::Index(const pugi::xml_node& root) {
+    std::vector<pugi::xml_node> stack{root};
+    while (!stack.empty()) {
+        pugi::xml_node n = stack.back();
+        stack.pop_back();
+        if (pugi::xml_attribute id = n.attribute("id")) ids_.emplace(id.value(), n);
+        for (pugi::xml_node c = n.first_child(); c; c = c.next_sibling())
+            if (c.type() == pugi::node_element) stack.push_back(c);
+    }
+}
+
+pugi::xml_node SvgIds::Find(const std::string& id, const char* what) const {
+    auto it = ids_.find(id);
+    if (it == ids_.end()) FailSvg(std::string("missing ") + what + " reference #" + id);
+    return it->second;
 }
 
 }  // namespace scribera::io

@@ -1,11 +1,12 @@
 // What one SVG element says about itself: its name without the "svg:" prefix, its style
-// properties, its references and flags.
+// properties, its references and flags; the elements of a document by id.
 #pragma once
 
 #include <pugixml.hpp>
 
 #include <map>
 #include <string>
+#include <unordered_map>
 
 namespace scribera::io {
 
@@ -27,6 +28,18 @@ public:
 private:
     pugi::xml_node node_;
     std::map<std::string, std::string> declarations_;
+};
+
+// The elements of one document by id. A repeated id finds one of its elements, always the same one
+// for the same file.
+class SvgIds {
+public:
+    void Index(const pugi::xml_node& root);
+    // Throws SvgError "missing WHAT reference #ID" when there is none.
+    pugi::xml_node Find(const std::string& id, const char* what) const;
+
+private:
+    std::unordered_map<std::string, pugi::xml_node> ids_;
 };
 
 }  // namespace scribera::io

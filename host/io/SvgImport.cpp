@@ -3,6 +3,7 @@
 #include "io/Affine.h"
 #include "io/PathData.h"
 #include "io/SvgElement.h"
+#include "io/SvgPaintServers.h"
 #include "io/SvgShapes.h"
 #include "io/SvgSyntax.h"
 
@@ -12,15 +13,10 @@
 #include <cmath>
 #include <cstring>
 #include <fstream>
-#include <map>
-#include <sstream>
-#include <unordered_map>
 
 namespace scribera::io {
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 struct State {
     Affine ctm;
@@ -38,37 +34,20 @@ struct State {
     }
 };
 
-// The similarity (scale, rotation, optional reflection) taking `from` to `to` with the direction
-// `fromDir` turned into `toDir`.
-bool Similarity(SBRealPoint from, SBRealPoint fromDir, SBRealPoint to, SBRealPoint toDir, bool reflect, Affine* out) {
-    double wx = fromDir.h, wy = reflect ? -fromDir.v : fromDir.v;
-    double lw = std::hypot(wx, wy), lt = std::hypot(toDir.h, toDir.v);
-    if (lw == 0 || lt == 0 || !std::isfinite(lw) || !std::isfinite(lt)) return false;
-    double s = lt / lw;
-    double alpha = std::atan2(toDir.v, toDir.h) - std::atan2(wy, wx);
-    double cs = s * std::cos(alpha), sn = s * std::sin(alpha);
-    Affine lin{cs, sn, -sn, cs, 0, 0};
-    if (reflect) lin = lin * Affine{1, 0, 0, -1, 0, 0};
-    SBRealPoint moved = lin.Apply(from);
-    lin.e = to.h - moved.h;
-    lin.f = to.v - moved.v;
-    *out = lin;
-    return true;
-}
-
 class Importer {
 public:
-    Importer(double height, const SvgLimits& limits) : flip_(Affine::FlipY(height)), limits_(limits) {}
+    Importer(double height, const SvgLimits& limits)
+        : flip_(Affine::FlipY(height)), limits_(limits), paints_(ids_, &artwork_) {}
 
     void Run(const pugi::xml_document& xml, Artwork* out) {
         pugi::xml_node root = xml.document_element();
         if (!root || LocalName(root) != "svg") FailSvg("not an SVG document (the root element is not <svg>)");
-        IndexIds(root);
-        viewportWidth_ = 100;
-        viewportHeight_ = 100;
-        if (root.attribute("width")) viewportWidth_ = std::fabs(ParseCoordinate(root.attribute("width").value(), 100, "width"));
+        ids_.Index(root);
+        double width = 100, height = 100;
+        if (root.attribute("width")) width = std::fabs(ParseCoordinate(root.attribute("width").value(), 100, "width"));
         if (root.attribute("height"))
-            viewportHeight_ = std::fabs(ParseCoordinate(root.attribute("height").value(), 100, "height"));
+            height = std::fabs(ParseCoordinate(root.attribute("height").value(), 100, "height"));
+        paints_.SetViewport(width, height);
         std::vector<ArtNode> nodes;
         State state;
         Element(root, state, 0, nodes, true);
@@ -78,23 +57,6 @@ public:
     }
 
 private:
-    void IndexIds(const pugi::xml_node& root) {
-        std::vector<pugi::xml_node> stack{root};
-        while (!stack.empty()) {
-            pugi::xml_node n = stack.back();
-            stack.pop_back();
-            if (pugi::xml_attribute id = n.attribute("id")) ids_.emplace(id.value(), n);
-            for (pugi::xml_node c = n.first_child(); c; c = c.next_sibling())
-                if (c.type() == pugi::node_element) stack.push_back(c);
-        }
-    }
-
-    pugi::xml_node Reference(const std::string& id, const char* what) {
-        auto it = ids_.find(id);
-        if (it == ids_.end()) FailSvg(std::string("missing ") + what + " reference #" + id);
-        return it->second;
-    }
-
     // The id a <use> refers to.
     static std::string UsedId(const pugi::xml_node& node) {
         std::string href = Href(node);
@@ -180,7 +142,7 @@ private:
             isGroup = true;
             made.push_back(std::move(group));
         } else if (name == "use") {
-            pugi::xml_node target = Reference(UsedId(node), "use");
+            pugi::xml_node target = ids_.Find(UsedId(node), "use");
             st.ctm = st.ctm * Offset(node);
             Element(target, st, depth + 1, made);
         } else if (name == "scribera:mesh") {
@@ -229,8 +191,10 @@ private:
 
     SBPathStyle Style(const State& st, const SBRealRect& bbox) {
         SBPathStyle style{};
-        SBColor fill = st.exactFill.empty() ? Resolve(st.fill, st, bbox) : Exact(st.exactFill);
-        SBColor stroke = st.exactStroke.empty() ? Resolve(st.stroke, st, bbox) : Exact(st.exactStroke);
+        Affine toDocument = flip_ * st.ctm;
+        SBColor fill = st.exactFill.empty() ? paints_.Resolve(st.fill, toDocument, bbox) : paints_.Exact(st.exactFill);
+        SBColor stroke =
+            st.exactStroke.empty() ? paints_.Resolve(st.stroke, toDocument, bbox) : paints_.Exact(st.exactStroke);
         style.fillPaint = fill.kind != SB_COLOR_NONE;
         style.fill.color = fill;
         style.fill.overprint = st.fillOverprint;
@@ -248,9 +212,9 @@ private:
         style.clip = IsTrue(node.attribute("scribera:clip").value());
         // Our own files keep the colour of paint that is switched off.
         if (!style.fillPaint && node.attribute("scribera:fill-unpainted"))
-            style.fill.color = Exact(node.attribute("scribera:fill-unpainted").value());
+            style.fill.color = paints_.Exact(node.attribute("scribera:fill-unpainted").value());
         if (!style.strokePaint && node.attribute("scribera:stroke-unpainted"))
-            style.stroke.color = Exact(node.attribute("scribera:stroke-unpainted").value());
+            style.stroke.color = paints_.Exact(node.attribute("scribera:stroke-unpainted").value());
         Affine m = flip_ * st.ctm;
         size_t total = 0;
         for (Subpath& s : subpaths) {
@@ -304,7 +268,7 @@ private:
     ArtNode ClipPath(const std::string& ref, const State& st, int depth) {
         SvgPaint p = ParsePaint(ref, st.colour);
         if (p.kind != SvgPaint::Url) FailSvg("bad clip-path \"" + ref + "\"");
-        pugi::xml_node clip = Reference(p.url, "clip-path");
+        pugi::xml_node clip = ids_.Find(p.url, "clip-path");
         if (LocalName(clip) != "clipPath") FailSvg("clip-path reference #" + p.url + " is not a clipPath");
         State cs;  // clip content takes its paint from where it is defined, not from the clipped art
         cs.ctm = st.ctm;
@@ -344,7 +308,7 @@ private:
         if (name == "use") {
             std::string id = UsedId(node);
             st.ctm = st.ctm * Offset(node);
-            ClipContent(Reference(id, "use"), st, depth + 1, out);
+            ClipContent(ids_.Find(id, "use"), st, depth + 1, out);
             return;
         }
         std::vector<Subpath> subpaths;
@@ -352,213 +316,6 @@ private:
         ArtNode leaf = Leaf(node, st, std::move(subpaths));
         if (node.attribute("scribera:selected")) leaf.selected = IsTrue(node.attribute("scribera:selected").value());
         out.push_back(std::move(leaf));
-    }
-
-    // Our own files carry exact paint beside the SVG paint.
-    SBColor Exact(const std::string& text) {
-        std::istringstream in(text);
-        std::string kind;
-        in >> kind;
-        SBColor c{};
-        auto read = [&](double* v, int n) {
-            for (int i = 0; i < n; ++i) {
-                std::string word;
-                if (!(in >> word)) FailSvg("bad colour \"" + text + "\"");
-                SvgScanner sc(word);
-                v[i] = sc.ReadNumber();
-                if (!sc.AtEnd()) FailSvg("bad colour \"" + text + "\"");
-            }
-        };
-        if (kind == "none") {
-            c.kind = SB_COLOR_NONE;
-        } else if (kind == "gray") {
-            c.kind = SB_COLOR_GRAY;
-            read(&c.c.gray.gray, 1);
-        } else if (kind == "rgb") {
-            c.kind = SB_COLOR_THREE;
-            double v[3];
-            read(v, 3);
-            c.c.three = {v[0], v[1], v[2]};
-        } else if (kind == "cmyk") {
-            c.kind = SB_COLOR_FOUR;
-            double v[4];
-            read(v, 4);
-            c.c.four = {v[0], v[1], v[2], v[3]};
-        } else if (kind == "custom") {
-            std::string id;
-            in >> id;
-            c.kind = SB_COLOR_CUSTOM;
-            c.c.custom.color = IndexHandle<SBCustomColorHandle>(CustomColour(id));
-            read(&c.c.custom.tint, 1);
-        } else if (kind == "pattern") {
-            std::string id;
-            in >> id;
-            c.kind = SB_COLOR_PATTERN;
-            c.c.pattern.pattern = IndexHandle<SBPatternHandle>(Pattern(id));
-            double v[6];
-            read(v, 6);
-            c.c.pattern.matrix = {v[0], v[1], v[2], v[3], v[4], v[5]};
-        } else {
-            FailSvg("bad colour \"" + text + "\"");
-        }
-        std::string extra;
-        if (in >> extra) FailSvg("bad colour \"" + text + "\"");
-        return c;
-    }
-
-    size_t CustomColour(const std::string& id) {
-        auto it = customIndex_.find(id);
-        if (it != customIndex_.end()) return it->second;
-        pugi::xml_node n = Reference(id, "colour");
-        if (LocalName(n) != "scribera:customColour") FailSvg("reference #" + id + " is not a colour");
-        CustomColourData data;
-        data.name = n.attribute("name").value();
-        data.definition = Exact(n.attribute("colour").value());
-        if (data.definition.kind != SB_COLOR_FOUR && data.definition.kind != SB_COLOR_THREE)
-            FailSvg("colour #" + id + " is not a process colour");
-        artwork_.customColours.push_back(data);
-        return customIndex_[id] = artwork_.customColours.size();
-    }
-
-    size_t Pattern(const std::string& id) {
-        auto it = patternIndex_.find(id);
-        if (it != patternIndex_.end()) return it->second;
-        pugi::xml_node n = Reference(id, "pattern");
-        if (LocalName(n) != "scribera:pattern") FailSvg("reference #" + id + " is not a pattern");
-        artwork_.patterns.push_back({n.attribute("name").value()});
-        return patternIndex_[id] = artwork_.patterns.size();
-    }
-
-    SBColor Resolve(const SvgPaint& paint, const State& st, const SBRealRect& bbox) {
-        if (paint.kind == SvgPaint::None) return NoColour();
-        if (paint.kind == SvgPaint::Colour) return paint.colour;
-        return Gradient(paint.url, st, bbox);
-    }
-
-    // Walks a gradient's href chain for an attribute.
-    const char* GradientAttribute(pugi::xml_node g, const char* name) {
-        for (int hops = 0; g && hops < 32; ++hops) {
-            if (pugi::xml_attribute a = g.attribute(name)) return a.value();
-            std::string href = Href(g);
-            if (href.size() < 2 || href[0] != '#') return nullptr;
-            g = Reference(href.substr(1), "gradient");
-        }
-        return nullptr;
-    }
-
-    pugi::xml_node StopsSource(pugi::xml_node g) {
-        for (int hops = 0; hops < 32; ++hops) {
-            if (g.child("stop") || g.child("svg:stop")) return g;
-            std::string href = Href(g);
-            if (href.size() < 2 || href[0] != '#') return g;
-            g = Reference(href.substr(1), "gradient");
-            std::string n = LocalName(g);
-            if (n != "linearGradient" && n != "radialGradient") FailSvg("gradient reference #" + href.substr(1) + " is not a gradient");
-        }
-        FailSvg("gradient references go round in a circle");
-    }
-
-    size_t GradientTable(pugi::xml_node source, int16_t kind) {
-        auto key = std::make_pair(source.internal_object(), kind);
-        auto it = gradientIndex_.find(key);
-        if (it != gradientIndex_.end()) return it->second;
-        GradientData data;
-        data.kind = kind;
-        data.name = source.attribute("scribera:name") ? source.attribute("scribera:name").value()
-                                                       : source.attribute("id").value();
-        double last = 0;
-        for (pugi::xml_node s = source.first_child(); s; s = s.next_sibling()) {
-            if (LocalName(s) != "stop") continue;
-            SvgProperties props(s);
-            SBGradientStop stop{};
-            double offset = ParseCoordinate(s.attribute("offset") ? s.attribute("offset").value() : "0", 1, "offset");
-            offset = std::max(last, std::clamp(offset, 0.0, 1.0));
-            last = offset;
-            stop.rampPoint = s.attribute("scribera:ramp") ? ParseLeadingNumber(s.attribute("scribera:ramp").value())
-                                                           : offset * 100;
-            stop.midPoint = s.attribute("scribera:midpoint") ? ParseLeadingNumber(s.attribute("scribera:midpoint").value()) : 50;
-            if (s.attribute("scribera:color")) {
-                stop.color = Exact(s.attribute("scribera:color").value());
-            } else {
-                const char* c = props.Get("stop-color");
-                SvgPaint p = ParsePaint(c ? c : "black", RgbColour(0, 0, 0));
-                if (p.kind == SvgPaint::Url) FailSvg("a gradient stop's colour cannot be a reference");
-                stop.color = p.kind == SvgPaint::None ? RgbColour(0, 0, 0) : p.colour;
-            }
-            data.stops.push_back(stop);
-        }
-        artwork_.gradients.push_back(std::move(data));
-        return gradientIndex_[key] = artwork_.gradients.size();
-    }
-
-    SBColor Gradient(const std::string& id, const State& st, const SBRealRect& bbox) {
-        pugi::xml_node g = Reference(id, "paint");
-        std::string name = LocalName(g);
-        if (name != "linearGradient" && name != "radialGradient")
-            FailSvg("paint reference #" + id + " is not a gradient");
-        bool radial = name == "radialGradient";
-        pugi::xml_node source = StopsSource(g);
-        SBColor colour{};
-        colour.kind = SB_COLOR_GRADIENT;
-        SBGradientStyle& gs = colour.c.gradient;
-        gs.gradient = IndexHandle<SBGradientHandle>(GradientTable(source, radial ? SB_GRADIENT_RADIAL : SB_GRADIENT_LINEAR));
-        if (const char* exact = g.attribute("scribera:gradient").as_string(nullptr)) {
-            std::vector<double> v = ParseNumberList(exact);
-            if (v.size() != 10) FailSvg("bad gradient geometry on #" + id);
-            gs.origin = {v[0], v[1]};
-            gs.angle = v[2];
-            gs.length = v[3];
-            gs.matrix = {v[4], v[5], v[6], v[7], v[8], v[9]};
-            return colour;
-        }
-        const char* units = GradientAttribute(g, "gradientUnits");
-        bool userSpace = units && TrimSpace(units) == "userSpaceOnUse";
-        Affine box;
-        double pw = 1, ph = 1;
-        if (!userSpace) {
-            box = {bbox.right - bbox.left, 0, 0, bbox.top - bbox.bottom, bbox.left, bbox.bottom};
-        } else {
-            pw = viewportWidth_;
-            ph = viewportHeight_;
-        }
-        Affine gt;
-        if (const char* t = GradientAttribute(g, "gradientTransform")) gt = ParseTransform(t);
-        Affine P = flip_ * st.ctm * box;
-        auto attr = [&](const char* n, const char* fallback, double percentOf) {
-            const char* v = GradientAttribute(g, n);
-            return ParseCoordinate(v ? v : fallback, percentOf, n);
-        };
-        Affine S;
-        bool ok;
-        bool reflect = P.Det() < 0;
-        if (!radial) {
-            SBRealPoint g1{attr("x1", "0%", pw), attr("y1", "0%", ph)};
-            SBRealPoint g2{attr("x2", "100%", pw), attr("y2", "0%", ph)};
-            SBRealPoint o = P.Apply(g1), e = P.Apply(g2);
-            gs.origin = o;
-            gs.length = std::hypot(e.h - o.h, e.v - o.v);
-            gs.angle = std::atan2(e.v - o.v, e.h - o.h) * 180 / kPi;
-            ok = Similarity(g1, {g2.h - g1.h, g2.v - g1.v}, o, {e.h - o.h, e.v - o.v}, reflect, &S);
-        } else {
-            SBRealPoint c{attr("cx", "50%", pw), attr("cy", "50%", ph)};
-            double r = attr("r", "50%", std::sqrt((pw * pw + ph * ph) / 2));
-            double s = std::sqrt(std::fabs(P.Det()));
-            gs.origin = P.Apply(c);
-            gs.length = r * s;
-            gs.angle = 0;
-            double phi = std::atan2(P.b, P.a);
-            ok = Similarity(c, {1, 0}, gs.origin, {s * std::cos(phi), s * std::sin(phi)}, reflect, &S);
-        }
-        Affine inverse;
-        if (ok && S.Invert(&inverse)) {
-            gs.matrix = (P * gt * inverse).ToMatrix();
-        } else {
-            gs.matrix = Affine().ToMatrix();
-        }
-        for (double v : {gs.origin.h, gs.origin.v, gs.length, gs.angle, gs.matrix.a, gs.matrix.b, gs.matrix.c,
-                         gs.matrix.d, gs.matrix.tx, gs.matrix.ty})
-            if (!std::isfinite(v)) FailSvg("gradient #" + id + " has geometry out of range");
-        return colour;
     }
 
     std::vector<SBRealPoint> Points(const std::string& text, const Affine& m) {
@@ -601,7 +358,7 @@ private:
                 if (space == std::string::npos || b != std::floor(b) || b < 0 || b >= beziers - 1)
                     FailSvg("bad mesh vertex \"" + item + "\"");
                 mark.bezier = static_cast<int32_t>(b);
-                mark.colour = Exact(item.substr(space + 1));
+                mark.colour = paints_.Exact(item.substr(space + 1));
                 list.push_back(mark);
             }
             marks.push_back(std::move(list));
@@ -624,7 +381,7 @@ private:
         if (g.nodes.size() != nodes) FailSvg("mesh nodes do not match its size");
         std::vector<std::string> colours = SplitAt(node.attribute("colours").value(), ';');
         if (colours.back().empty()) colours.pop_back();  // a closing ';' ends the list
-        for (const std::string& colour : colours) g.colours.push_back(Exact(colour));
+        for (const std::string& colour : colours) g.colours.push_back(paints_.Exact(colour));
         if (g.colours.size() != nodes) FailSvg("mesh colours do not match its size");
         g.rowCurves = Curves(node.attribute("rowCurves").value(), m, static_cast<size_t>(g.rows + 1) * g.columns);
         g.columnCurves = Curves(node.attribute("columnCurves").value(), m, static_cast<size_t>(g.columns + 1) * g.rows);
@@ -653,12 +410,10 @@ private:
 
     Affine flip_;
     SvgLimits limits_;
-    double viewportWidth_ = 100, viewportHeight_ = 100;
-    std::unordered_map<std::string, pugi::xml_node> ids_;
-    std::map<std::pair<void*, int16_t>, size_t> gradientIndex_;
-    std::map<std::string, size_t> customIndex_, patternIndex_;
+    SvgIds ids_;
     size_t objects_ = 0, anchors_ = 0;
     Artwork artwork_;
+    SvgPaintServers paints_;
 };
 
 }  // namespace
