@@ -22,7 +22,9 @@ std::string Href(const pugi::xml_node& node) {
 }
 
 SvgProperties::SvgProperties(const pugi::xml_node& node) : node_(node) {
-    for (const std::string& decl : SplitAt(node.attribute("style").as_string(), ';')) {
+    const char* style = node.attribute("style").as_string();
+    if (!*style) return;  // most elements have none: no need to split
+    for (const std::string& decl : SplitAt(style, ';')) {
         size_t colon = decl.find(':');
         if (colon == std::string::npos) continue;
         std::string name = LowerAscii(TrimSpace(decl.substr(0, colon)));
