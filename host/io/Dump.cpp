@@ -1,6 +1,7 @@
 #include "io/Dump.h"
 
 #include "io/Json.h"
+#include "io/TextFile.h"
 
 #include <fstream>
 #include <sstream>
@@ -249,14 +250,7 @@ bool ReadPreferences(const Session& session, std::string* content) {
 std::string DumpJson(Session& session) { return Dumper(session).Run(); }
 
 bool WriteDump(Session& session, const std::string& path, std::string* error) {
-    std::string text = DumpJson(session);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (out) out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    if (!out) {
-        if (error) *error = path + ": cannot be written";
-        return false;
-    }
-    return true;
+    return WriteTextFile(path, DumpJson(session), error);
 }
 
 }  // namespace scribera::io

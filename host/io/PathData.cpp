@@ -1,9 +1,9 @@
 #include "io/PathData.h"
 
 #include "io/Format.h"
+#include "io/SvgSyntax.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstring>
 
@@ -13,9 +13,6 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 bool Same(SBRealPoint a, SBRealPoint b) {
     double scale = std::max({1.0, std::fabs(a.h), std::fabs(a.v)});
     return std::fabs(a.h - b.h) <= 1e-9 * scale && std::fabs(a.v - b.v) <= 1e-9 * scale;
@@ -23,19 +20,18 @@ bool Same(SBRealPoint a, SBRealPoint b) {
 
 class Parser {
 public:
-    explicit Parser(const std::string& text) : s_(text) {}
+    explicit Parser(const std::string& text) : sc_(text) {}
 
     bool Run(std::vector<Subpath>* out, std::string* error) {
         char command = 0;
         bool first = true;
         while (true) {
-            SkipSpace();
-            if (pos_ >= s_.size()) break;
-            char c = s_[pos_];
+            if (sc_.AtEnd()) break;
+            char c = sc_.Peek();
             if (std::strchr("MmLlHhVvCcSsQqTtAaZz", c) != nullptr) {
                 command = c;
-                ++pos_;
-            } else if (StartsNumber()) {
+                sc_.Advance();
+            } else if (sc_.StartsNumber()) {
                 if (command == 0) return Fail("path data must start with a move", error);
                 if (command == 'Z' || command == 'z') return Fail("number after a close", error);
                 // Repeated coordinates after a move continue as lines.
@@ -55,71 +51,28 @@ public:
 
 private:
     bool Fail(const std::string& what, std::string* error) {
-        if (error) *error = what + " at offset " + std::to_string(pos_);
+        if (error) *error = what + " at offset " + std::to_string(sc_.Pos());
         return false;
     }
 
-    void SkipSpace() {
-        while (pos_ < s_.size() && IsSpace(s_[pos_])) ++pos_;
-    }
-    void SkipSeparator() {
-        SkipSpace();
-        if (pos_ < s_.size() && s_[pos_] == ',') {
-            ++pos_;
-            SkipSpace();
-        }
-    }
-    bool StartsNumber() const {
-        if (pos_ >= s_.size()) return false;
-        char c = s_[pos_];
-        if (IsDigit(c)) return true;
-        size_t p = pos_;
-        if (c == '+' || c == '-') {
-            ++p;
-            if (p >= s_.size()) return false;
-            c = s_[p];
-            if (IsDigit(c)) return true;
-        }
-        return c == '.' && p + 1 < s_.size() && IsDigit(s_[p + 1]);
-    }
-
     bool Number(double* value, std::string* error) {
-        SkipSeparator();
-        if (!StartsNumber()) return Fail("expected a number", error);
-        size_t start = pos_;
-        if (s_[pos_] == '+') start = ++pos_;
-        else if (s_[pos_] == '-') ++pos_;
-        while (pos_ < s_.size() && IsDigit(s_[pos_])) ++pos_;
-        if (pos_ < s_.size() && s_[pos_] == '.') {
-            ++pos_;
-            while (pos_ < s_.size() && IsDigit(s_[pos_])) ++pos_;
-        }
-        if (pos_ < s_.size() && (s_[pos_] == 'e' || s_[pos_] == 'E')) {
-            size_t p = pos_ + 1;
-            if (p < s_.size() && (s_[p] == '+' || s_[p] == '-')) ++p;
-            if (p < s_.size() && IsDigit(s_[p])) {
-                pos_ = p;
-                while (pos_ < s_.size() && IsDigit(s_[pos_])) ++pos_;
-            }
-        }
-        const char* first = s_.data() + start;
-        auto r = std::from_chars(first, s_.data() + pos_, *value);
-        if (r.ec != std::errc() || r.ptr != s_.data() + pos_) {
-            pos_ = start;
-            return Fail("number out of range", error);
-        }
-        if (!std::isfinite(*value) || std::fabs(*value) > kMaxCoordinate) {
-            pos_ = start;
-            return Fail("number out of range", error);
+        sc_.SkipSeparator();
+        switch (sc_.ScanNumber(value)) {
+            case SvgScanner::Number::Absent:
+                return Fail("expected a number", error);
+            case SvgScanner::Number::OutOfRange:
+                return Fail("number out of range", error);
+            case SvgScanner::Number::Read:
+                break;
         }
         return true;
     }
 
     bool Flag(bool* value, std::string* error) {
-        SkipSeparator();
-        if (pos_ >= s_.size() || (s_[pos_] != '0' && s_[pos_] != '1')) return Fail("expected an arc flag", error);
-        *value = s_[pos_] == '1';
-        ++pos_;
+        sc_.SkipSeparator();
+        if (sc_.Peek() != '0' && sc_.Peek() != '1') return Fail("expected an arc flag", error);
+        *value = sc_.Peek() == '1';
+        sc_.Advance();
         return true;
     }
 
@@ -267,8 +220,7 @@ private:
         current_ = start_;
     }
 
-    const std::string& s_;
-    size_t pos_ = 0;
+    SvgScanner sc_;
     char last_ = 0;
     SBRealPoint current_{0, 0}, start_{0, 0}, lastCubic_{0, 0}, lastQuad_{0, 0};
     Subpath open_;

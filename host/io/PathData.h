@@ -2,6 +2,8 @@
 // cubics, and writing anchors back as path data.
 #pragma once
 
+#include "io/SvgSyntax.h"
+
 #include <scribera/SBTypes.h>
 
 #include <string>
@@ -13,10 +15,6 @@ struct Subpath {
     std::vector<SBPathSegment> anchors;
     bool closed = false;
 };
-
-// Numbers beyond this magnitude are refused: they are never real artwork and they overflow the
-// geometry downstream.
-constexpr double kMaxCoordinate = 1e9;
 
 // Parses path data in its own coordinates. On failure returns false, leaves `out` untouched and
 // says what is wrong and where ("bad number at offset 12"). A closing segment that ends on the

@@ -2,6 +2,7 @@
 
 #include "io/Affine.h"
 #include "io/Format.h"
+#include "io/TextFile.h"
 #include "io/PathData.h"
 
 #include <pugixml.hpp>
@@ -10,7 +11,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <sstream>
 
 namespace scribera::io {
@@ -479,14 +479,7 @@ private:
 std::string ExportSvg(const Artwork& artwork, const SvgPage& page) { return Writer(artwork, page).Run(); }
 
 bool ExportSvgFile(const Artwork& artwork, const SvgPage& page, const std::string& path, std::string* error) {
-    std::string text = ExportSvg(artwork, page);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (out) out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    if (!out) {
-        if (error) *error = path + ": cannot be written";
-        return false;
-    }
-    return true;
+    return WriteTextFile(path, ExportSvg(artwork, page), error);
 }
 
 }  // namespace scribera::io

@@ -94,20 +94,49 @@ size_t SegmentCount(const MeshGrid& g) {
     return n;
 }
 
-// A non-node vertex: its curve and mark.
-bool LocateMark(const MeshGrid& g, size_t vertex, CurveRef* curve, size_t* mark) {
-    size_t k = vertex - NodeCount(g);
+// Item k of a numbering that runs through the curves in order with `count(curve)` items on each:
+// its curve and its place there.
+template <class Count>
+bool LocateOnCurves(const MeshGrid& g, size_t k, Count count, CurveRef* curve, size_t* place) {
     for (size_t q = 0; q < CurveCount(g); ++q) {
         const CurveRef c = CurveAt(g, q);
-        const size_t m = MarkCount(g, c);
-        if (k < m) {
+        const size_t n = count(c);
+        if (k < n) {
             *curve = c;
-            *mark = k;
+            *place = k;
             return true;
         }
-        k -= m;
+        k -= n;
     }
     return false;
+}
+
+// A vertex in the numbering above: a node, or a mark on a curve.
+struct VertexRef {
+    bool node;
+    size_t index;  // of the node
+    CurveRef curve;
+    size_t mark;
+};
+
+// `k` is below VertexCount.
+VertexRef LocateVertex(const MeshGrid& g, size_t k) {
+    VertexRef v{k < NodeCount(g), k, {}, 0};
+    if (!v.node)
+        LocateOnCurves(g, k - NodeCount(g), [&](CurveRef c) { return MarkCount(g, c); }, &v.curve, &v.mark);
+    return v;
+}
+
+const MeshVertexMark& MarkAt(const MeshGrid& g, const VertexRef& v) { return (*Marks(g, v.curve))[v.mark]; }
+
+SBRealPoint VertexPoint(const MeshGrid& g, const VertexRef& v) {
+    return v.node ? g.nodes[v.index] : CurvePoints(g, v.curve)[size_t(MarkAt(g, v).bezier + 1) * 3];
+}
+const SBColor& VertexColour(const MeshGrid& g, const VertexRef& v) {
+    return v.node ? g.colours[v.index] : MarkAt(g, v).colour;
+}
+SBColor& VertexColour(MeshGrid& g, const VertexRef& v) {
+    return v.node ? g.colours[v.index] : (*Marks(g, v.curve))[v.mark].colour;
 }
 
 size_t MarkVertex(const MeshGrid& g, CurveRef curve, size_t mark) {
@@ -141,21 +170,13 @@ struct Piece {
 };
 
 bool LocateSegment(const MeshGrid& g, size_t segment, Piece* out) {
-    size_t k = segment;
-    for (size_t q = 0; q < CurveCount(g); ++q) {
-        const CurveRef c = CurveAt(g, q);
-        const size_t pieces = MarkCount(g, c) + 1;
-        if (k < pieces) {
-            const auto* marks = Marks(g, c);
-            out->curve = c;
-            out->piece = k;
-            out->firstBezier = k == 0 ? 0 : (*marks)[k - 1].bezier + 1;
-            out->endBezier = k + 1 == pieces ? Beziers(g, c) : (*marks)[k].bezier + 1;
-            return true;
-        }
-        k -= pieces;
-    }
-    return false;
+    auto pieces = [&](CurveRef c) { return MarkCount(g, c) + 1; };
+    if (!LocateOnCurves(g, segment, pieces, &out->curve, &out->piece)) return false;
+    const auto* marks = Marks(g, out->curve);
+    const size_t k = out->piece;
+    out->firstBezier = k == 0 ? 0 : (*marks)[k - 1].bezier + 1;
+    out->endBezier = k + 1 == pieces(out->curve) ? Beziers(g, out->curve) : (*marks)[k].bezier + 1;
+    return true;
 }
 
 size_t StartVertex(const MeshGrid& g, const Piece& p) {
@@ -282,6 +303,11 @@ constexpr const char* kSuite = kSBMeshVertexSuite;
     SB_ITER(VertexIter, it, m, handle);                            \
     if (size_t(it->index) >= VertexCount(m->mesh)) return SB_ERR_RANGE
 
+// As SB_VERTEX, and `v` says where the vertex lives.
+#define SB_VERTEX_AT(it, m, v, handle) \
+    SB_VERTEX(it, m, handle);          \
+    const VertexRef v = LocateVertex(m->mesh, size_t(it->index))
+
 SBErr AtEnd(SBMeshVertexIterator handle, SBBool* atEnd) {
     SB_ENTER();
     SB_NEED(atEnd);
@@ -316,35 +342,19 @@ SBErr IsNode(SBMeshVertexIterator handle, SBBool* isNode) {
 SBErr GetPoint(SBMeshVertexIterator handle, SBRealPoint* point) {
     SB_ENTER();
     SB_NEED(point);
-    SB_VERTEX(it, m, handle);
-    const MeshGrid& g = m->mesh;
-    const size_t k = size_t(it->index);
-    if (k < NodeCount(g)) {
-        *point = g.nodes[k];
-        return SB_OK;
-    }
-    CurveRef c{};
-    size_t mark = 0;
-    LocateMark(g, k, &c, &mark);
-    *point = CurvePoints(g, c)[size_t((*Marks(g, c))[mark].bezier + 1) * 3];
+    SB_VERTEX_AT(it, m, v, handle);
+    *point = VertexPoint(m->mesh, v);
     return SB_OK;
 }
 
 SBErr SetPoint(SBMeshVertexIterator handle, const SBRealPoint* point) {
     SB_ENTER();
     SB_NEED(point);
-    SB_VERTEX(it, m, handle);
-    const size_t k = size_t(it->index);
+    SB_VERTEX_AT(it, m, v, handle);
     const SBRealPoint to = *point;
     return S.Doc().EditMesh(m->id, [&](MeshGrid& g) {
-        if (k < NodeCount(g)) {
-            MoveNode(g, k, to, true);
-        } else {
-            CurveRef c{};
-            size_t mark = 0;
-            LocateMark(g, k, &c, &mark);
-            MoveMark(g, c, mark, to, true);
-        }
+        if (v.node) MoveNode(g, v.index, to, true);
+        else MoveMark(g, v.curve, v.mark, to, true);
         return SBErr(SB_OK);
     });
 }
@@ -352,36 +362,19 @@ SBErr SetPoint(SBMeshVertexIterator handle, const SBRealPoint* point) {
 SBErr GetColor(SBMeshVertexIterator handle, SBColor* color) {
     SB_ENTER();
     SB_NEED(color);
-    SB_VERTEX(it, m, handle);
-    const MeshGrid& g = m->mesh;
-    const size_t k = size_t(it->index);
-    if (k < NodeCount(g)) {
-        *color = g.colours[k];
-        return SB_OK;
-    }
-    CurveRef c{};
-    size_t mark = 0;
-    LocateMark(g, k, &c, &mark);
-    *color = (*Marks(g, c))[mark].colour;
+    SB_VERTEX_AT(it, m, v, handle);
+    *color = VertexColour(m->mesh, v);
     return SB_OK;
 }
 
 SBErr SetColor(SBMeshVertexIterator handle, const SBColor* color) {
     SB_ENTER();
     SB_NEED(color);
-    SB_VERTEX(it, m, handle);
+    SB_VERTEX_AT(it, m, v, handle);
     if (color->kind < SB_COLOR_GRAY || color->kind > SB_COLOR_NONE) return SB_ERR_BAD_PARAM;
-    const size_t k = size_t(it->index);
     const SBColor value = *color;
     return S.Doc().EditMesh(m->id, [&](MeshGrid& g) {
-        if (k < NodeCount(g)) {
-            g.colours[k] = value;
-        } else {
-            CurveRef c{};
-            size_t mark = 0;
-            LocateMark(g, k, &c, &mark);
-            (*Marks(g, c))[mark].colour = value;
-        }
+        VertexColour(g, v) = value;
         return SBErr(SB_OK);
     });
 }
@@ -389,20 +382,17 @@ SBErr SetColor(SBMeshVertexIterator handle, const SBColor* color) {
 SBErr GetUV(SBMeshVertexIterator handle, double* u, double* v) {
     SB_ENTER();
     SB_NEED(u && v);
-    SB_VERTEX(it, m, handle);
+    SB_VERTEX_AT(it, m, vertex, handle);
     const MeshGrid& g = m->mesh;
-    const size_t k = size_t(it->index);
-    if (k < NodeCount(g)) {
-        *u = double(k % size_t(g.columns + 1));
-        *v = double(k / size_t(g.columns + 1));
+    if (vertex.node) {
+        *u = double(vertex.index % size_t(g.columns + 1));
+        *v = double(vertex.index / size_t(g.columns + 1));
         return SB_OK;
     }
-    CurveRef c{};
-    size_t mark = 0;
-    LocateMark(g, k, &c, &mark);
+    const CurveRef c = vertex.curve;
     size_t start, end;
     CurveNodes(g, c, &start, &end);
-    const double f = double((*Marks(g, c))[mark].bezier + 1) / Beziers(g, c);
+    const double f = double(MarkAt(g, vertex).bezier + 1) / Beziers(g, c);
     *u = double(start % size_t(g.columns + 1)) + (c.column ? 0 : f);
     *v = double(start / size_t(g.columns + 1)) + (c.column ? f : 0);
     return SB_OK;
