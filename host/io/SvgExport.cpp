@@ -3,6 +3,7 @@
 #include "io/Affine.h"
 #include "io/Format.h"
 #include "io/PathData.h"
+#include "io/ScreenColour.h"
 
 #include <pugixml.hpp>
 
@@ -127,24 +128,9 @@ private:
 
     // What a viewer shows for a colour that is not a gradient.
     std::string Visible(const SBColor& c) const {
-        switch (c.kind) {
-            case SB_COLOR_GRAY: return Hex(c.c.gray.gray, c.c.gray.gray, c.c.gray.gray);
-            case SB_COLOR_THREE: return Hex(c.c.three.red, c.c.three.green, c.c.three.blue);
-            case SB_COLOR_FOUR: {
-                const SBFourColor& f = c.c.four;
-                return Hex((1 - f.cyan) * (1 - f.black), (1 - f.magenta) * (1 - f.black), (1 - f.yellow) * (1 - f.black));
-            }
-            case SB_COLOR_CUSTOM: {
-                size_t i = HandleIndex(c.c.custom.color);
-                if (i >= 1 && i <= art_.customColours.size()) {
-                    const SBColor& d = art_.customColours[i - 1].definition;
-                    if (d.kind == SB_COLOR_FOUR || d.kind == SB_COLOR_THREE) return Visible(d);
-                }
-                return "#808080";
-            }
-            case SB_COLOR_PATTERN: return "#808080";
-            default: return "none";
-        }
+        Rgb rgb;
+        if (!ScreenRgb(c, art_, &rgb)) return "none";
+        return Hex(rgb.red, rgb.green, rgb.blue);
     }
 
     void GradientDefinition(size_t i) {
@@ -272,14 +258,33 @@ private:
         return node;
     }
 
+    // A compound path whose members differ only in being selected: one path element says it all.
     static bool PlainCompound(const ArtNode& a) {
         if (a.children.empty()) return false;
         for (const ArtNode& c : a.children) {
-            if (c.kind != ArtKind::Path || c.selected || c.opacity != 1 || c.blendMode != 0 || c.segments.empty() ||
+            if (c.kind != ArtKind::Path || c.opacity != 1 || c.blendMode != 0 || c.segments.empty() ||
                 !SameStyle(c.style, a.children.front().style))
                 return false;
         }
         return true;
+    }
+
+    // The member paths of a compound path, nested compound paths included, top first.
+    static void MemberPaths(const ArtNode& a, std::vector<const ArtNode*>* out) {
+        for (const ArtNode& c : a.children) {
+            if (c.kind == ArtKind::Path && !c.segments.empty()) out->push_back(&c);
+            else if (c.kind == ArtKind::Compound) MemberPaths(c, out);
+        }
+    }
+
+    // A compound path is one shape with one fill rule, so that its holes stay open; written as
+    // several elements, each member would be filled on its own.
+    pugi::xml_node CompoundElement(pugi::xml_node parent, const ArtNode& a) {
+        pugi::xml_node node = PathElement(parent, Pointers(a.children), true);
+        std::string selected;
+        for (const ArtNode& c : a.children) selected += c.selected ? '1' : '0';
+        if (selected.find('1') != std::string::npos) node.append_attribute("scribera:selectedMembers") = selected.c_str();
+        return node;
     }
 
     static std::vector<const ArtNode*> Pointers(const std::vector<ArtNode>& nodes) {
@@ -290,7 +295,7 @@ private:
 
     static bool IsClipMember(const ArtNode& a) {
         if (a.kind == ArtKind::Path) return a.style.clip;
-        if (a.kind == ArtKind::Compound) return PlainCompound(a) && a.children.front().style.clip;
+        if (a.kind == ArtKind::Compound) return PlainCompound(a) && a.children.front().style.clip;  // else kept as a group
         return false;
     }
 
@@ -299,23 +304,34 @@ private:
         for (auto it = nodes.rbegin(); it != nodes.rend(); ++it) Node(parent, *it);
     }
 
-    void Node(pugi::xml_node parent, const ArtNode& a) {
+    // The element made for the node (the main one, when there are several), or none.
+    pugi::xml_node Node(pugi::xml_node parent, const ArtNode& a) {
         switch (a.kind) {
             case ArtKind::Path: {
-                if (a.segments.empty()) return;  // nothing a file can hold
-                Common(PathElement(parent, {&a}, false), a);
-                return;
+                if (a.segments.empty()) return {};  // nothing a file can hold
+                pugi::xml_node p = PathElement(parent, {&a}, false);
+                Common(p, a);
+                return p;
             }
             case ArtKind::Compound: {
                 if (PlainCompound(a)) {
-                    Common(PathElement(parent, Pointers(a.children), true), a);
-                    return;
+                    pugi::xml_node p = CompoundElement(parent, a);
+                    Common(p, a);
+                    return p;
                 }
+                // Members of their own paint or blending: viewers draw the compound path as one
+                // shape in the paint of its top member, and the members stay, hidden, for reading.
                 pugi::xml_node g = parent.append_child("g");
                 g.append_attribute("scribera:kind") = "compound";
                 Common(g, a);
-                Children(g, a.children);
-                return;
+                std::vector<const ArtNode*> members;
+                MemberPaths(a, &members);
+                if (!members.empty()) PathElement(g, members, true).append_attribute("scribera:preview") = 1;
+                for (auto it = a.children.rbegin(); it != a.children.rend(); ++it) {
+                    pugi::xml_node member = Node(g, *it);
+                    if (member) member.append_attribute("visibility") = "hidden";
+                }
+                return g;
             }
             case ArtKind::Group:
             case ArtKind::Layer: {
@@ -328,7 +344,7 @@ private:
                     clip.append_attribute("id") = id.c_str();
                     const ArtNode& member = a.children.front();
                     pugi::xml_node shape = member.kind == ArtKind::Path ? PathElement(clip, {&member}, false)
-                                                                        : PathElement(clip, Pointers(member.children), true);
+                                                                        : CompoundElement(clip, member);
                     if (member.selected) shape.append_attribute("scribera:selected") = 1;
                     g.append_attribute("clip-path") = ("url(#" + id + ")").c_str();
                     rest.erase(rest.begin());
@@ -336,7 +352,7 @@ private:
                     g.append_attribute("scribera:clipped") = 1;
                 }
                 Children(g, rest);
-                return;
+                return g;
             }
             case ArtKind::Mesh: {
                 const MeshGrid& g = a.mesh;
@@ -353,7 +369,7 @@ private:
                 if (!g.rowMarks.empty()) m.append_attribute("rowMarks") = Marks(g.rowMarks).c_str();
                 if (!g.columnMarks.empty()) m.append_attribute("columnMarks") = Marks(g.columnMarks).c_str();
                 Common(m, a);
-                return;
+                return m;
             }
             default: {
                 pugi::xml_node o = parent.append_child("scribera:art");
@@ -361,7 +377,7 @@ private:
                 o.append_attribute("text") = a.text.c_str();
                 o.append_attribute("frame") = Points({{a.frame.left, a.frame.top}, {a.frame.right, a.frame.bottom}}).c_str();
                 Common(o, a);
-                return;
+                return o;
             }
         }
     }
@@ -376,31 +392,6 @@ private:
             }
         }
         return out;
-    }
-
-    // Roughly what a colour looks like on screen.
-    void Approximate(const SBColor& c, double rgb[3]) const {
-        switch (c.kind) {
-            case SB_COLOR_GRAY: rgb[0] = rgb[1] = rgb[2] = c.c.gray.gray; return;
-            case SB_COLOR_THREE: rgb[0] = c.c.three.red, rgb[1] = c.c.three.green, rgb[2] = c.c.three.blue; return;
-            case SB_COLOR_FOUR: {
-                const SBFourColor& f = c.c.four;
-                rgb[0] = (1 - f.cyan) * (1 - f.black);
-                rgb[1] = (1 - f.magenta) * (1 - f.black);
-                rgb[2] = (1 - f.yellow) * (1 - f.black);
-                return;
-            }
-            case SB_COLOR_CUSTOM: {
-                size_t i = HandleIndex(c.c.custom.color);
-                if (i >= 1 && i <= art_.customColours.size() && art_.customColours[i - 1].definition.kind != SB_COLOR_CUSTOM) {
-                    Approximate(art_.customColours[i - 1].definition, rgb);
-                    return;
-                }
-                break;
-            }
-            default: break;
-        }
-        rgb[0] = rgb[1] = rgb[2] = 0.5;
     }
 
     // Viewers do not draw our mesh element, so each patch is also drawn flat in its mean colour;
@@ -435,15 +426,15 @@ private:
                     }
                 }
                 d += " Z";
-                double sum[3] = {0, 0, 0};
+                Rgb sum;
                 for (size_t n : {node(c, r), node(c + 1, r), node(c, r + 1), node(c + 1, r + 1)}) {
-                    double rgb[3];
-                    Approximate(g.colours[n], rgb);
-                    for (int k = 0; k < 3; ++k) sum[k] += rgb[k] / 4;
+                    Rgb rgb;
+                    if (!ScreenRgb(g.colours[n], art_, &rgb)) rgb = {0.5, 0.5, 0.5};
+                    sum = {sum.red + rgb.red / 4, sum.green + rgb.green / 4, sum.blue + rgb.blue / 4};
                 }
                 pugi::xml_node patch = preview.append_child("path");
                 patch.append_attribute("d") = d.c_str();
-                patch.append_attribute("fill") = Hex(sum[0], sum[1], sum[2]).c_str();
+                patch.append_attribute("fill") = Hex(sum.red, sum.green, sum.blue).c_str();
             }
         }
     }
