@@ -179,13 +179,13 @@ private:
         for (size_t i = 0; i < g.stops.size(); ++i) {
             const SBGradientStop& s = g.stops[i];
             double at = std::max(last, std::clamp(s.rampPoint / 100, 0.0, 1.0));
-            Rgb rgb = StopColour(s.color);
+            Rgb rgb = StopColour(s.color), to;
             cairo_pattern_add_color_stop_rgb(pattern, at, rgb.red, rgb.green, rgb.blue);
             // The midpoint, where the colour is halfway to the next stop's, as one more stop.
             if (i + 1 < g.stops.size() && std::fabs(s.midPoint - 50) > 1e-9) {
                 double next = std::max(at, std::clamp(g.stops[i + 1].rampPoint / 100, 0.0, 1.0));
-                if (next > at) {
-                    Rgb half = Mix(rgb, StopColour(g.stops[i + 1].color), 0.5);
+                if (next > at && ScreenRgb(s.color, art_, &to) && ScreenRgb(g.stops[i + 1].color, art_, &to)) {
+                    Rgb half = Mix(rgb, to, 0.5);
                     double mid = at + (next - at) * std::clamp(s.midPoint / 100, 0.0, 1.0);
                     cairo_pattern_add_color_stop_rgb(pattern, mid, half.red, half.green, half.blue);
                 }

@@ -138,13 +138,31 @@ private:
         pugi::xml_node node = defs_.append_child(g.kind == SB_GRADIENT_RADIAL ? "radialGradient" : "linearGradient");
         node.append_attribute("id") = ("grad" + std::to_string(i + 1)).c_str();
         node.append_attribute("scribera:name") = g.name.c_str();
-        for (const SBGradientStop& s : g.stops) {
+        double last = 0;
+        for (size_t k = 0; k < g.stops.size(); ++k) {
+            const SBGradientStop& s = g.stops[k];
+            double at = std::max(last, std::clamp(s.rampPoint / 100, 0.0, 1.0));
             pugi::xml_node stop = node.append_child("stop");
             stop.append_attribute("offset") = FormatNumber(std::clamp(s.rampPoint / 100, 0.0, 1.0)).c_str();
             stop.append_attribute("stop-color") = Visible(s.color).c_str();
             stop.append_attribute("scribera:color") = Exact(s.color).c_str();
             stop.append_attribute("scribera:ramp") = FormatNumber(s.rampPoint).c_str();
             stop.append_attribute("scribera:midpoint") = FormatNumber(s.midPoint).c_str();
+            // SVG has no midpoints: where the colour is halfway to the next stop's, one more stop
+            // that reading skips.
+            if (k + 1 < g.stops.size() && std::fabs(s.midPoint - 50) > 1e-9) {
+                double next = std::max(at, std::clamp(g.stops[k + 1].rampPoint / 100, 0.0, 1.0));
+                Rgb from, to;
+                if (next > at && ScreenRgb(s.color, art_, &from) && ScreenRgb(g.stops[k + 1].color, art_, &to)) {
+                    Rgb half = Mix(from, to, 0.5);
+                    pugi::xml_node mid = node.append_child("stop");
+                    mid.append_attribute("offset") =
+                        FormatNumber(at + (next - at) * std::clamp(s.midPoint / 100, 0.0, 1.0)).c_str();
+                    mid.append_attribute("stop-color") = Hex(half.red, half.green, half.blue).c_str();
+                    mid.append_attribute("scribera:preview") = 1;
+                }
+            }
+            last = at;
         }
     }
 

@@ -899,7 +899,7 @@ private:
                                                        : source.attribute("id").value();
         double last = 0;
         for (pugi::xml_node s = source.first_child(); s; s = s.next_sibling()) {
-            if (LocalName(s) != "stop") continue;
+            if (LocalName(s) != "stop" || s.attribute("scribera:preview")) continue;
             Properties props(s);
             SBGradientStop stop{};
             double offset = Coordinate(s.attribute("offset") ? s.attribute("offset").value() : "0", 1, "offset");

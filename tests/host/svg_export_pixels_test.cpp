@@ -168,8 +168,8 @@ TEST_F(SvgExportPixels, PaintClippingAndCompoundPathsOfEveryKind) {
     GradientData linear;
     linear.kind = SB_GRADIENT_LINEAR;
     linear.name = "three stops";
-    linear.stops.push_back({50, 0, RgbColour(1, 0.8, 0)});
-    linear.stops.push_back({50, 40, Gray(0.7)});
+    linear.stops.push_back({25, 0, RgbColour(1, 0.8, 0)});  // midpoints off the middle
+    linear.stops.push_back({80, 40, Gray(0.7)});
     linear.stops.push_back({50, 100, Cmyk(1, 0, 0, 0.2)});
     art.gradients.push_back(linear);
     GradientData radial = linear;
