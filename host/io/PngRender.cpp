@@ -1,6 +1,7 @@
 #include "io/PngRender.h"
 
 #include "io/Affine.h"
+#include "io/MeshPatches.h"
 
 #if SCRIBERA_HAVE_CAIRO
 #include <cairo.h>
@@ -42,21 +43,6 @@ const ArtNode* ClipMember(const ArtNode& group) {
     std::vector<const ArtNode*> members;
     MemberPaths(top, &members);
     return !members.empty() && members.front()->style.clip ? &top : nullptr;
-}
-
-// A curve of one or more Beziers as one: exact for one, keeping the end tangents for more.
-void OneCubic(const std::vector<SBRealPoint>& curve, bool reversed, SBRealPoint out[4]) {
-    size_t n = curve.size();
-    double k = static_cast<double>((n - 1) / 3);
-    SBRealPoint p0 = curve.front(), p1 = curve[1], p2 = curve[n - 2], p3 = curve.back();
-    out[0] = p0;
-    out[1] = {p0.h + (p1.h - p0.h) * k, p0.v + (p1.v - p0.v) * k};
-    out[2] = {p3.h + (p2.h - p3.h) * k, p3.v + (p2.v - p3.v) * k};
-    out[3] = p3;
-    if (reversed) {
-        std::swap(out[0], out[3]);
-        std::swap(out[1], out[2]);
-    }
 }
 
 class Painter {
@@ -198,39 +184,23 @@ private:
     }
 
     void Mesh(const MeshGrid& g) {
-        size_t I = static_cast<size_t>(std::max(0, g.columns)), J = static_cast<size_t>(std::max(0, g.rows));
-        if (I == 0 || J == 0 || g.rowCurves.size() != (J + 1) * I || g.columnCurves.size() != (I + 1) * J ||
-            g.colours.size() != (I + 1) * (J + 1))
-            return;
-        auto usable = [](const std::vector<SBRealPoint>& c) { return c.size() >= 4 && (c.size() - 1) % 3 == 0; };
+        std::vector<CoonsPatch> patches = CoonsPatches(g);
+        if (patches.empty()) return;
         cairo_pattern_t* mesh = cairo_pattern_create_mesh();
-        for (size_t r = 0; r < J; ++r) {
-            for (size_t c = 0; c < I; ++c) {
-                const std::vector<SBRealPoint>* sides[4] = {&g.rowCurves[r * I + c], &g.columnCurves[(c + 1) * J + r],
-                                                            &g.rowCurves[(r + 1) * I + c], &g.columnCurves[c * J + r]};
-                if (!std::all_of(sides, sides + 4, [&](const auto* s) { return usable(*s); })) continue;
-                cairo_mesh_pattern_begin_patch(mesh);
-                for (int k = 0; k < 4; ++k) {
-                    SBRealPoint q[4];
-                    OneCubic(*sides[k], k >= 2, q);  // the top and left sides run backwards round the patch
-                    if (k == 0) cairo_mesh_pattern_move_to(mesh, q[0].h, q[0].v);
-                    cairo_mesh_pattern_curve_to(mesh, q[1].h, q[1].v, q[2].h, q[2].v, q[3].h, q[3].v);
-                }
-                size_t corners[4] = {r * (I + 1) + c, r * (I + 1) + c + 1, (r + 1) * (I + 1) + c + 1, (r + 1) * (I + 1) + c};
-                for (unsigned k = 0; k < 4; ++k) {
-                    Rgb rgb;
-                    if (!ScreenRgb(g.colours[corners[k]], art_, &rgb)) rgb = {0.5, 0.5, 0.5};
-                    cairo_mesh_pattern_set_corner_color_rgb(mesh, k, rgb.red, rgb.green, rgb.blue);
-                }
-                cairo_mesh_pattern_end_patch(mesh);
+        for (const CoonsPatch& p : patches) {
+            cairo_mesh_pattern_begin_patch(mesh);
+            cairo_mesh_pattern_move_to(mesh, p.sides[0][0].h, p.sides[0][0].v);
+            for (const auto& side : p.sides)
+                cairo_mesh_pattern_curve_to(mesh, side[1].h, side[1].v, side[2].h, side[2].v, side[3].h, side[3].v);
+            for (unsigned k = 0; k < 4; ++k) {
+                Rgb rgb;
+                if (!ScreenRgb(g.colours[p.corners[k]], art_, &rgb)) rgb = {0.5, 0.5, 0.5};
+                cairo_mesh_pattern_set_corner_color_rgb(mesh, k, rgb.red, rgb.green, rgb.blue);
             }
+            cairo_mesh_pattern_end_patch(mesh);
         }
-        unsigned int patches = 0;
-        cairo_mesh_pattern_get_patch_count(mesh, &patches);
-        if (patches > 0) {
-            cairo_set_source(cr_, mesh);
-            cairo_paint(cr_);
-        }
+        cairo_set_source(cr_, mesh);
+        cairo_paint(cr_);
         cairo_pattern_destroy(mesh);
     }
 

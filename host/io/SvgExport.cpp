@@ -2,6 +2,7 @@
 
 #include "io/Affine.h"
 #include "io/Format.h"
+#include "io/MeshPatches.h"
 #include "io/PathData.h"
 #include "io/ScreenColour.h"
 
@@ -412,47 +413,53 @@ private:
         return out;
     }
 
-    // Viewers do not draw our mesh element, so each patch is also drawn flat in its mean colour;
-    // reading skips the preview.
+    // Cells a side: enough that neighbouring cells differ by a few levels of 255 at most, and
+    // that curved sides are followed; one for a flat patch with straight sides.
+    static int PreviewCells(const CoonsPatch& p, const Rgb corner[4]) {
+        double range = 0;
+        for (double Rgb::*channel : {&Rgb::red, &Rgb::green, &Rgb::blue}) {
+            auto [lo, hi] = std::minmax({corner[0].*channel, corner[1].*channel, corner[2].*channel, corner[3].*channel});
+            range = std::max(range, hi - lo);
+        }
+        int cells = std::clamp(static_cast<int>(std::ceil(range * 255 / 8)), 1, 16);
+        for (const auto& side : p.sides) {
+            for (int k = 1; k <= 2; ++k) {
+                double h = side[0].h + (side[3].h - side[0].h) * k / 3, v = side[0].v + (side[3].v - side[0].v) * k / 3;
+                double size = std::fabs(side[3].h - side[0].h) + std::fabs(side[3].v - side[0].v);
+                if (std::fabs(side[k].h - h) + std::fabs(side[k].v - v) > 1e-9 * std::max(1.0, size)) cells = std::max(cells, 8);
+            }
+        }
+        return cells;
+    }
+
+    // Viewers do not draw our mesh element, so a preview shows each patch as a grid of small
+    // cells, each flat in the colour the patch has at the cell's centre; reading skips it.
     void MeshPreview(pugi::xml_node parent, const MeshGrid& g) {
-        size_t I = static_cast<size_t>(std::max(0, g.columns)), J = static_cast<size_t>(std::max(0, g.rows));
-        if (g.rowCurves.size() != (J + 1) * I || g.columnCurves.size() != (I + 1) * J ||
-            g.colours.size() != (I + 1) * (J + 1))
-            return;
+        std::vector<CoonsPatch> patches = CoonsPatches(g);
+        if (patches.empty()) return;
         pugi::xml_node preview = parent.append_child("g");
         preview.append_attribute("scribera:preview") = 1;
-        auto node = [&](size_t c, size_t r) { return r * (I + 1) + c; };
-        for (size_t r = 0; r < J; ++r) {
-            for (size_t c = 0; c < I; ++c) {
-                std::vector<SBRealPoint> ring;
-                auto add = [&](const std::vector<SBRealPoint>& curve, bool reversed) {
-                    std::vector<SBRealPoint> pts = curve;
-                    if (reversed) std::reverse(pts.begin(), pts.end());
-                    ring.insert(ring.end(), pts.begin() + (ring.empty() ? 0 : 1), pts.end());
-                };
-                add(g.rowCurves[r * I + c], false);
-                add(g.columnCurves[(c + 1) * J + r], false);
-                add(g.rowCurves[(r + 1) * I + c], true);
-                add(g.columnCurves[c * J + r], true);
-                if (ring.size() < 4 || (ring.size() - 1) % 3 != 0) continue;
-                std::string d = "M" + Numbers({flip_.Apply(ring[0]).h, flip_.Apply(ring[0]).v});
-                for (size_t i = 1; i + 2 < ring.size(); i += 3) {
-                    d += " C";
-                    for (size_t k = 0; k < 3; ++k) {
-                        SBRealPoint q = flip_.Apply(ring[i + k]);
-                        d += (k ? " " : "") + Numbers({q.h, q.v});
+        preview.append_attribute("shape-rendering") = "crispEdges";  // no seams between the cells
+        for (const CoonsPatch& p : patches) {
+            Rgb corner[4];
+            for (int k = 0; k < 4; ++k)
+                if (!ScreenRgb(g.colours[p.corners[k]], art_, &corner[k])) corner[k] = {0.5, 0.5, 0.5};
+            const int kCells = PreviewCells(p, corner);
+            for (int i = 0; i < kCells; ++i) {
+                for (int j = 0; j < kCells; ++j) {
+                    double u0 = double(i) / kCells, u1 = double(i + 1) / kCells;
+                    double v0 = double(j) / kCells, v1 = double(j + 1) / kCells;
+                    std::string d;
+                    for (auto [u, v] : {std::pair{u0, v0}, {u1, v0}, {u1, v1}, {u0, v1}}) {
+                        SBRealPoint q = flip_.Apply(p.At(u, v));
+                        d += (d.empty() ? "M" : " L") + Numbers({q.h, q.v});
                     }
+                    double u = (u0 + u1) / 2, v = (v0 + v1) / 2;
+                    Rgb c = Mix(Mix(corner[0], corner[1], u), Mix(corner[3], corner[2], u), v);
+                    pugi::xml_node cell = preview.append_child("path");
+                    cell.append_attribute("d") = (d + " Z").c_str();
+                    cell.append_attribute("fill") = Hex(c.red, c.green, c.blue).c_str();
                 }
-                d += " Z";
-                Rgb sum;
-                for (size_t n : {node(c, r), node(c + 1, r), node(c, r + 1), node(c + 1, r + 1)}) {
-                    Rgb rgb;
-                    if (!ScreenRgb(g.colours[n], art_, &rgb)) rgb = {0.5, 0.5, 0.5};
-                    sum = {sum.red + rgb.red / 4, sum.green + rgb.green / 4, sum.blue + rgb.blue / 4};
-                }
-                pugi::xml_node patch = preview.append_child("path");
-                patch.append_attribute("d") = d.c_str();
-                patch.append_attribute("fill") = Hex(sum.red, sum.green, sum.blue).c_str();
             }
         }
     }

@@ -222,6 +222,23 @@ TEST_F(SvgExportPixels, PaintClippingAndCompoundPathsOfEveryKind) {
     ExpectSamePicture(art, 100, 100, dir_, "everything");
 }
 
+TEST_F(SvgExportPixels, AMeshOfManyColoursAndCurvedSides) {
+    Artwork art;
+    ArtNode mesh;
+    mesh.kind = ArtKind::Mesh;
+    mesh.mesh = MeshGrid::Rectangular(2, 2, {10, 90, 90, 10}, Gray(0));
+    SBColor colours[] = {RgbColour(1, 0, 0), Gray(0.5), RgbColour(0, 0, 1), Cmyk(0, 0, 1, 0), Gray(0),
+                         RgbColour(0, 1, 0), Gray(1), RgbColour(1, 0, 1), Cmyk(0.5, 0, 0, 0)};
+    for (size_t i = 0; i < 9; ++i) mesh.mesh.colours[i] = colours[i];
+    // The middle row's left curve bows down, the right column's top curve out to the right.
+    mesh.mesh.rowCurves[2][1].v -= 15;
+    mesh.mesh.rowCurves[2][2].v -= 15;
+    mesh.mesh.columnCurves[5][1].h += 8;
+    mesh.mesh.columnCurves[5][2].h += 8;
+    art.art.push_back(mesh);
+    ExpectSamePicture(art, 100, 100, dir_, "mesh");
+}
+
 TEST_F(SvgExportPixels, EveryIconOfTheCorpusDrawsAlikeWhenSelected) {
     namespace fs = std::filesystem;
     std::vector<fs::path> files;
