@@ -9,6 +9,7 @@
 #include "io/SvgImport.h"
 
 #include <gtest/gtest.h>
+#include <pugixml.hpp>
 
 #if SCRIBERA_HAVE_CAIRO
 #include <cairo.h>
@@ -254,6 +255,39 @@ TEST_F(SvgExportPixels, EveryIconOfTheCorpusDrawsAlikeWhenSelected) {
         SelectAll(art.art);
         ExpectSamePicture(art, 16, 16, dir_, files[i].stem().string());
     }
+}
+
+// What the demo shows: the files every example writes, tools' results selected as they leave them.
+TEST_F(SvgExportPixels, TheExamplesDrawAlike) {
+    namespace fs = std::filesystem;
+    const fs::path examples = fs::path(testenv::SourceDir()) / "examples";
+    size_t files = 0;
+    for (const auto& entry : fs::directory_iterator(examples)) {
+        if (entry.path().extension() != ".scribera") continue;
+        const std::string name = entry.path().stem().string();
+        const fs::path out = fs::path(dir_) / name;
+        fs::create_directories(out);
+        const std::string command = "cd '" + out.string() + "' && '" + testenv::ScriberaExe() + "' play '" +
+                                    entry.path().string() + "' --svg '" + name + ".svg' --plugin '" +
+                                    testenv::PluginPath() + "' >/dev/null 2>&1";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        std::vector<fs::path> svgs;
+        for (const auto& written : fs::directory_iterator(out))
+            if (written.path().extension() == ".svg") svgs.push_back(written.path());
+        for (const fs::path& svg : svgs) {
+            // The page size from the file's root element.
+            pugi::xml_document xml;
+            ASSERT_TRUE(xml.load_file(svg.c_str())) << svg;
+            double width = xml.document_element().attribute("width").as_double();
+            double height = xml.document_element().attribute("height").as_double();
+            Artwork art;
+            std::string error;
+            ASSERT_TRUE(ImportSvgFile(svg.string(), height, &art, &error)) << error;
+            ExpectSamePicture(art, width, height, out.string(), "check-" + svg.stem().string());
+            ++files;
+        }
+    }
+    EXPECT_GE(files, 8u);
 }
 
 #else
