@@ -387,6 +387,14 @@ TEST(SvgRoundTrip, ACompoundPathStaysOneShapeWhateverIsSelected) {
         ExpectSameArtwork(art, Reimport(art, 10, 10), where);
     }
 
+    // A member selection that does not fit the path is refused, not guessed at.
+    Artwork refused;
+    std::string error;
+    EXPECT_FALSE(ImportSvgText("<svg xmlns='http://www.w3.org/2000/svg' xmlns:scribera='urn:scribera:document'>"
+                               "<path d='M0 0 L1 0 L1 1 Z M2 2 L3 2 L3 3 Z' scribera:selectedMembers='101'/></svg>",
+                               "members.svg", 10, &refused, &error));
+    EXPECT_NE(error.find("member selection"), std::string::npos) << error;
+
     // Members of different paint still draw as one shape, in the paint of the top member.
     Artwork mixed;
     mixed.art.push_back(ring);
