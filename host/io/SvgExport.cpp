@@ -2,8 +2,10 @@
 
 #include "io/Affine.h"
 #include "io/Format.h"
+#include "io/MeshPatches.h"
 #include "io/TextFile.h"
 #include "io/PathData.h"
+#include "io/ScreenColour.h"
 
 #include <pugixml.hpp>
 
@@ -127,24 +129,9 @@ private:
 
     // What a viewer shows for a colour that is not a gradient.
     std::string Visible(const SBColor& c) const {
-        switch (c.kind) {
-            case SB_COLOR_GRAY: return Hex(c.c.gray.gray, c.c.gray.gray, c.c.gray.gray);
-            case SB_COLOR_THREE: return Hex(c.c.three.red, c.c.three.green, c.c.three.blue);
-            case SB_COLOR_FOUR: {
-                const SBFourColor& f = c.c.four;
-                return Hex((1 - f.cyan) * (1 - f.black), (1 - f.magenta) * (1 - f.black), (1 - f.yellow) * (1 - f.black));
-            }
-            case SB_COLOR_CUSTOM: {
-                size_t i = HandleIndex(c.c.custom.color);
-                if (i >= 1 && i <= art_.customColours.size()) {
-                    const SBColor& d = art_.customColours[i - 1].definition;
-                    if (d.kind == SB_COLOR_FOUR || d.kind == SB_COLOR_THREE) return Visible(d);
-                }
-                return "#808080";
-            }
-            case SB_COLOR_PATTERN: return "#808080";
-            default: return "none";
-        }
+        Rgb rgb;
+        if (!ScreenRgb(c, art_, &rgb)) return "none";
+        return Hex(rgb.red, rgb.green, rgb.blue);
     }
 
     void GradientDefinition(size_t i) {
@@ -152,13 +139,31 @@ private:
         pugi::xml_node node = defs_.append_child(g.kind == SB_GRADIENT_RADIAL ? "radialGradient" : "linearGradient");
         node.append_attribute("id") = ("grad" + std::to_string(i + 1)).c_str();
         node.append_attribute("scribera:name") = g.name.c_str();
-        for (const SBGradientStop& s : g.stops) {
+        double last = 0;
+        for (size_t k = 0; k < g.stops.size(); ++k) {
+            const SBGradientStop& s = g.stops[k];
+            double at = std::max(last, std::clamp(s.rampPoint / 100, 0.0, 1.0));
             pugi::xml_node stop = node.append_child("stop");
             stop.append_attribute("offset") = FormatNumber(std::clamp(s.rampPoint / 100, 0.0, 1.0)).c_str();
             stop.append_attribute("stop-color") = Visible(s.color).c_str();
             stop.append_attribute("scribera:color") = Exact(s.color).c_str();
             stop.append_attribute("scribera:ramp") = FormatNumber(s.rampPoint).c_str();
             stop.append_attribute("scribera:midpoint") = FormatNumber(s.midPoint).c_str();
+            // SVG has no midpoints: where the colour is halfway to the next stop's, one more stop
+            // that reading skips.
+            if (k + 1 < g.stops.size() && std::fabs(s.midPoint - 50) > 1e-9) {
+                double next = std::max(at, std::clamp(g.stops[k + 1].rampPoint / 100, 0.0, 1.0));
+                Rgb from, to;
+                if (next > at && ScreenRgb(s.color, art_, &from) && ScreenRgb(g.stops[k + 1].color, art_, &to)) {
+                    Rgb half = Mix(from, to, 0.5);
+                    pugi::xml_node mid = node.append_child("stop");
+                    mid.append_attribute("offset") =
+                        FormatNumber(at + (next - at) * std::clamp(s.midPoint / 100, 0.0, 1.0)).c_str();
+                    mid.append_attribute("stop-color") = Hex(half.red, half.green, half.blue).c_str();
+                    mid.append_attribute("scribera:preview") = 1;
+                }
+            }
+            last = at;
         }
     }
 
@@ -272,14 +277,33 @@ private:
         return node;
     }
 
+    // A compound path whose members differ only in being selected: one path element says it all.
     static bool PlainCompound(const ArtNode& a) {
         if (a.children.empty()) return false;
         for (const ArtNode& c : a.children) {
-            if (c.kind != ArtKind::Path || c.selected || c.opacity != 1 || c.blendMode != 0 || c.segments.empty() ||
+            if (c.kind != ArtKind::Path || c.opacity != 1 || c.blendMode != 0 || c.segments.empty() ||
                 !SameStyle(c.style, a.children.front().style))
                 return false;
         }
         return true;
+    }
+
+    // The member paths of a compound path, nested compound paths included, top first.
+    static void MemberPaths(const ArtNode& a, std::vector<const ArtNode*>* out) {
+        for (const ArtNode& c : a.children) {
+            if (c.kind == ArtKind::Path && !c.segments.empty()) out->push_back(&c);
+            else if (c.kind == ArtKind::Compound) MemberPaths(c, out);
+        }
+    }
+
+    // A compound path is one shape with one fill rule, so that its holes stay open; written as
+    // several elements, each member would be filled on its own.
+    pugi::xml_node CompoundElement(pugi::xml_node parent, const ArtNode& a) {
+        pugi::xml_node node = PathElement(parent, Pointers(a.children), true);
+        std::string selected;
+        for (const ArtNode& c : a.children) selected += c.selected ? '1' : '0';
+        if (selected.find('1') != std::string::npos) node.append_attribute("scribera:selectedMembers") = selected.c_str();
+        return node;
     }
 
     static std::vector<const ArtNode*> Pointers(const std::vector<ArtNode>& nodes) {
@@ -290,7 +314,7 @@ private:
 
     static bool IsClipMember(const ArtNode& a) {
         if (a.kind == ArtKind::Path) return a.style.clip;
-        if (a.kind == ArtKind::Compound) return PlainCompound(a) && a.children.front().style.clip;
+        if (a.kind == ArtKind::Compound) return PlainCompound(a) && a.children.front().style.clip;  // else kept as a group
         return false;
     }
 
@@ -299,23 +323,34 @@ private:
         for (auto it = nodes.rbegin(); it != nodes.rend(); ++it) Node(parent, *it);
     }
 
-    void Node(pugi::xml_node parent, const ArtNode& a) {
+    // The element made for the node (the main one, when there are several), or none.
+    pugi::xml_node Node(pugi::xml_node parent, const ArtNode& a) {
         switch (a.kind) {
             case ArtKind::Path: {
-                if (a.segments.empty()) return;  // nothing a file can hold
-                Common(PathElement(parent, {&a}, false), a);
-                return;
+                if (a.segments.empty()) return {};  // nothing a file can hold
+                pugi::xml_node p = PathElement(parent, {&a}, false);
+                Common(p, a);
+                return p;
             }
             case ArtKind::Compound: {
                 if (PlainCompound(a)) {
-                    Common(PathElement(parent, Pointers(a.children), true), a);
-                    return;
+                    pugi::xml_node p = CompoundElement(parent, a);
+                    Common(p, a);
+                    return p;
                 }
+                // Members of their own paint or blending: viewers draw the compound path as one
+                // shape in the paint of its top member, and the members stay, hidden, for reading.
                 pugi::xml_node g = parent.append_child("g");
                 g.append_attribute("scribera:kind") = "compound";
                 Common(g, a);
-                Children(g, a.children);
-                return;
+                std::vector<const ArtNode*> members;
+                MemberPaths(a, &members);
+                if (!members.empty()) PathElement(g, members, true).append_attribute("scribera:preview") = 1;
+                for (auto it = a.children.rbegin(); it != a.children.rend(); ++it) {
+                    pugi::xml_node member = Node(g, *it);
+                    if (member) member.append_attribute("visibility") = "hidden";
+                }
+                return g;
             }
             case ArtKind::Group:
             case ArtKind::Layer: {
@@ -328,7 +363,7 @@ private:
                     clip.append_attribute("id") = id.c_str();
                     const ArtNode& member = a.children.front();
                     pugi::xml_node shape = member.kind == ArtKind::Path ? PathElement(clip, {&member}, false)
-                                                                        : PathElement(clip, Pointers(member.children), true);
+                                                                        : CompoundElement(clip, member);
                     if (member.selected) shape.append_attribute("scribera:selected") = 1;
                     g.append_attribute("clip-path") = ("url(#" + id + ")").c_str();
                     rest.erase(rest.begin());
@@ -336,7 +371,7 @@ private:
                     g.append_attribute("scribera:clipped") = 1;
                 }
                 Children(g, rest);
-                return;
+                return g;
             }
             case ArtKind::Mesh: {
                 const MeshGrid& g = a.mesh;
@@ -353,7 +388,7 @@ private:
                 if (!g.rowMarks.empty()) m.append_attribute("rowMarks") = Marks(g.rowMarks).c_str();
                 if (!g.columnMarks.empty()) m.append_attribute("columnMarks") = Marks(g.columnMarks).c_str();
                 Common(m, a);
-                return;
+                return m;
             }
             default: {
                 pugi::xml_node o = parent.append_child("scribera:art");
@@ -361,7 +396,7 @@ private:
                 o.append_attribute("text") = a.text.c_str();
                 o.append_attribute("frame") = Points({{a.frame.left, a.frame.top}, {a.frame.right, a.frame.bottom}}).c_str();
                 Common(o, a);
-                return;
+                return o;
             }
         }
     }
@@ -378,72 +413,53 @@ private:
         return out;
     }
 
-    // Roughly what a colour looks like on screen.
-    void Approximate(const SBColor& c, double rgb[3]) const {
-        switch (c.kind) {
-            case SB_COLOR_GRAY: rgb[0] = rgb[1] = rgb[2] = c.c.gray.gray; return;
-            case SB_COLOR_THREE: rgb[0] = c.c.three.red, rgb[1] = c.c.three.green, rgb[2] = c.c.three.blue; return;
-            case SB_COLOR_FOUR: {
-                const SBFourColor& f = c.c.four;
-                rgb[0] = (1 - f.cyan) * (1 - f.black);
-                rgb[1] = (1 - f.magenta) * (1 - f.black);
-                rgb[2] = (1 - f.yellow) * (1 - f.black);
-                return;
-            }
-            case SB_COLOR_CUSTOM: {
-                size_t i = HandleIndex(c.c.custom.color);
-                if (i >= 1 && i <= art_.customColours.size() && art_.customColours[i - 1].definition.kind != SB_COLOR_CUSTOM) {
-                    Approximate(art_.customColours[i - 1].definition, rgb);
-                    return;
-                }
-                break;
-            }
-            default: break;
+    // Cells a side: enough that neighbouring cells differ by a few levels of 255 at most, and
+    // that curved sides are followed; one for a flat patch with straight sides.
+    static int PreviewCells(const CoonsPatch& p, const Rgb corner[4]) {
+        double range = 0;
+        for (double Rgb::*channel : {&Rgb::red, &Rgb::green, &Rgb::blue}) {
+            auto [lo, hi] = std::minmax({corner[0].*channel, corner[1].*channel, corner[2].*channel, corner[3].*channel});
+            range = std::max(range, hi - lo);
         }
-        rgb[0] = rgb[1] = rgb[2] = 0.5;
+        int cells = std::clamp(static_cast<int>(std::ceil(range * 255 / 8)), 1, 16);
+        for (const auto& side : p.sides) {
+            for (int k = 1; k <= 2; ++k) {
+                double h = side[0].h + (side[3].h - side[0].h) * k / 3, v = side[0].v + (side[3].v - side[0].v) * k / 3;
+                double size = std::fabs(side[3].h - side[0].h) + std::fabs(side[3].v - side[0].v);
+                if (std::fabs(side[k].h - h) + std::fabs(side[k].v - v) > 1e-9 * std::max(1.0, size)) cells = std::max(cells, 8);
+            }
+        }
+        return cells;
     }
 
-    // Viewers do not draw our mesh element, so each patch is also drawn flat in its mean colour;
-    // reading skips the preview.
+    // Viewers do not draw our mesh element, so a preview shows each patch as a grid of small
+    // cells, each flat in the colour the patch has at the cell's centre; reading skips it.
     void MeshPreview(pugi::xml_node parent, const MeshGrid& g) {
-        size_t I = static_cast<size_t>(std::max(0, g.columns)), J = static_cast<size_t>(std::max(0, g.rows));
-        if (g.rowCurves.size() != (J + 1) * I || g.columnCurves.size() != (I + 1) * J ||
-            g.colours.size() != (I + 1) * (J + 1))
-            return;
+        std::vector<CoonsPatch> patches = CoonsPatches(g);
+        if (patches.empty()) return;
         pugi::xml_node preview = parent.append_child("g");
         preview.append_attribute("scribera:preview") = 1;
-        auto node = [&](size_t c, size_t r) { return r * (I + 1) + c; };
-        for (size_t r = 0; r < J; ++r) {
-            for (size_t c = 0; c < I; ++c) {
-                std::vector<SBRealPoint> ring;
-                auto add = [&](const std::vector<SBRealPoint>& curve, bool reversed) {
-                    std::vector<SBRealPoint> pts = curve;
-                    if (reversed) std::reverse(pts.begin(), pts.end());
-                    ring.insert(ring.end(), pts.begin() + (ring.empty() ? 0 : 1), pts.end());
-                };
-                add(g.rowCurves[r * I + c], false);
-                add(g.columnCurves[(c + 1) * J + r], false);
-                add(g.rowCurves[(r + 1) * I + c], true);
-                add(g.columnCurves[c * J + r], true);
-                if (ring.size() < 4 || (ring.size() - 1) % 3 != 0) continue;
-                std::string d = "M" + Numbers({flip_.Apply(ring[0]).h, flip_.Apply(ring[0]).v});
-                for (size_t i = 1; i + 2 < ring.size(); i += 3) {
-                    d += " C";
-                    for (size_t k = 0; k < 3; ++k) {
-                        SBRealPoint q = flip_.Apply(ring[i + k]);
-                        d += (k ? " " : "") + Numbers({q.h, q.v});
+        preview.append_attribute("shape-rendering") = "crispEdges";  // no seams between the cells
+        for (const CoonsPatch& p : patches) {
+            Rgb corner[4];
+            for (int k = 0; k < 4; ++k)
+                if (!ScreenRgb(g.colours[p.corners[k]], art_, &corner[k])) corner[k] = {0.5, 0.5, 0.5};
+            const int kCells = PreviewCells(p, corner);
+            for (int i = 0; i < kCells; ++i) {
+                for (int j = 0; j < kCells; ++j) {
+                    double u0 = double(i) / kCells, u1 = double(i + 1) / kCells;
+                    double v0 = double(j) / kCells, v1 = double(j + 1) / kCells;
+                    std::string d;
+                    for (auto [u, v] : {std::pair{u0, v0}, {u1, v0}, {u1, v1}, {u0, v1}}) {
+                        SBRealPoint q = flip_.Apply(p.At(u, v));
+                        d += (d.empty() ? "M" : " L") + Numbers({q.h, q.v});
                     }
+                    double u = (u0 + u1) / 2, v = (v0 + v1) / 2;
+                    Rgb c = Mix(Mix(corner[0], corner[1], u), Mix(corner[3], corner[2], u), v);
+                    pugi::xml_node cell = preview.append_child("path");
+                    cell.append_attribute("d") = (d + " Z").c_str();
+                    cell.append_attribute("fill") = Hex(c.red, c.green, c.blue).c_str();
                 }
-                d += " Z";
-                double sum[3] = {0, 0, 0};
-                for (size_t n : {node(c, r), node(c + 1, r), node(c, r + 1), node(c + 1, r + 1)}) {
-                    double rgb[3];
-                    Approximate(g.colours[n], rgb);
-                    for (int k = 0; k < 3; ++k) sum[k] += rgb[k] / 4;
-                }
-                pugi::xml_node patch = preview.append_child("path");
-                patch.append_attribute("d") = d.c_str();
-                patch.append_attribute("fill") = Hex(sum[0], sum[1], sum[2]).c_str();
             }
         }
     }

@@ -262,6 +262,11 @@ private:
         ArtNode c;
         c.kind = ArtKind::Compound;
         for (Subpath& s : subpaths) c.children.push_back(pathNode(s));
+        if (pugi::xml_attribute selected = node.attribute("scribera:selectedMembers")) {
+            std::string flags = selected.value();
+            if (flags.size() != c.children.size()) FailSvg("member selection does not match the compound path");
+            for (size_t i = 0; i < flags.size(); ++i) c.children[i].selected = flags[i] == '1';
+        }
         return c;
     }
 

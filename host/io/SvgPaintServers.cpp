@@ -151,7 +151,7 @@ size_t SvgPaintServers::GradientTable(pugi::xml_node source, int16_t kind) {
                                                    : source.attribute("id").value();
     double last = 0;
     for (pugi::xml_node s = source.first_child(); s; s = s.next_sibling()) {
-        if (LocalName(s) != "stop") continue;
+        if (LocalName(s) != "stop" || s.attribute("scribera:preview")) continue;
         SvgProperties props(s);
         SBGradientStop stop{};
         double offset = ParseCoordinate(s.attribute("offset") ? s.attribute("offset").value() : "0", 1, "offset");

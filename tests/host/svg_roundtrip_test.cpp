@@ -348,3 +348,103 @@ TEST(SvgRoundTrip, TheIconCorpus) {
     EXPECT_GT(evenOdd, 50u);
     EXPECT_GT(curves, 1000u);
 }
+
+namespace {
+
+// Path elements a viewer draws: hidden members and previews of our own elements aside.
+size_t DrawnPaths(const std::string& svg) {
+    size_t count = 0;
+    for (size_t at = svg.find("<path"); at != std::string::npos; at = svg.find("<path", at + 1)) {
+        std::string element = svg.substr(at, svg.find('>', at) - at);
+        if (element.find("visibility=\"hidden\"") == std::string::npos) ++count;
+    }
+    return count;
+}
+
+}  // namespace
+
+TEST(SvgRoundTrip, ACompoundPathStaysOneShapeWhateverIsSelected) {
+    SBPathStyle plain{};
+    plain.fillPaint = 1;
+    plain.fill.color = Colour(SB_COLOR_THREE, 0, 0, 0);
+    plain.evenOdd = 1;
+    ArtNode ring;
+    ring.kind = ArtKind::Compound;
+    ring.children.push_back(PathNode({{0, 0}, {10, 0}, {10, 10}, {0, 10}}, true, plain));
+    ring.children.push_back(PathNode({{3, 3}, {7, 3}, {7, 7}, {3, 7}}, true, plain));
+    SvgPage page;
+    page.width = page.height = 10;
+    for (int selection = 0; selection < 8; ++selection) {
+        Artwork art;
+        art.art.push_back(ring);
+        art.art[0].selected = selection & 1;
+        art.art[0].children[0].selected = (selection & 2) != 0;
+        art.art[0].children[1].selected = (selection & 4) != 0;
+        std::string svg = ExportSvg(art, page);
+        std::string where = "selection " + std::to_string(selection);
+        EXPECT_EQ(DrawnPaths(svg), 1u) << where << "\n" << svg;
+        EXPECT_EQ(svg.find("<g scribera:kind"), std::string::npos) << where;
+        ExpectSameArtwork(art, Reimport(art, 10, 10), where);
+    }
+
+    // A member selection that does not fit the path is refused, not guessed at.
+    Artwork refused;
+    std::string error;
+    EXPECT_FALSE(ImportSvgText("<svg xmlns='http://www.w3.org/2000/svg' xmlns:scribera='urn:scribera:document'>"
+                               "<path d='M0 0 L1 0 L1 1 Z M2 2 L3 2 L3 3 Z' scribera:selectedMembers='101'/></svg>",
+                               "members.svg", 10, &refused, &error));
+    EXPECT_NE(error.find("member selection"), std::string::npos) << error;
+
+    // Members of different paint still draw as one shape, in the paint of the top member.
+    Artwork mixed;
+    mixed.art.push_back(ring);
+    mixed.art[0].children[1].style.fill.color = Colour(SB_COLOR_THREE, 1, 0, 0);
+    mixed.art[0].children[1].opacity = 0.5;
+    std::string svg = ExportSvg(mixed, page);
+    EXPECT_EQ(DrawnPaths(svg), 1u) << svg;
+    ExpectSameArtwork(mixed, Reimport(mixed, 10, 10), "mixed members");
+
+    // A clip path with a selected member still clips in a viewer.
+    Artwork clipped;
+    ArtNode group;
+    group.kind = ArtKind::Group;
+    group.clipped = true;
+    group.children.push_back(ring);
+    for (ArtNode& member : group.children[0].children) member.style.clip = 1;
+    group.children[0].children[0].selected = true;
+    group.children.push_back(PathNode({{0, 0}, {10, 10}}, false, plain));
+    clipped.art.push_back(group);
+    svg = ExportSvg(clipped, page);
+    EXPECT_NE(svg.find("clip-path=\"url(#clip"), std::string::npos) << svg;
+    ExpectSameArtwork(clipped, Reimport(clipped, 10, 10), "clipped");
+}
+
+TEST(SvgRoundTrip, GrayIsInkAndCustomColoursShowTheirTint) {
+    Artwork art;
+    art.customColours.push_back({"Spot Blue", Colour(SB_COLOR_THREE, 0, 0, 1)});
+    SBPathStyle style{};
+    style.fillPaint = 1;
+    style.fill.color = Colour(SB_COLOR_GRAY, 0.2);
+    style.strokePaint = 1;
+    style.stroke.color.kind = SB_COLOR_CUSTOM;
+    style.stroke.color.c.custom = {IndexHandle<SBCustomColorHandle>(1), 0.5};
+    art.art.push_back(PathNode({{0, 0}, {4, 0}, {4, 4}}, true, style));
+    SvgPage page;
+    page.width = page.height = 10;
+    std::string svg = ExportSvg(art, page);
+    // Little ink is a light gray; half a tint of blue is halfway to white.
+    EXPECT_NE(svg.find("fill=\"#cccccc\""), std::string::npos) << svg;
+    EXPECT_NE(svg.find("stroke=\"#8080ff\""), std::string::npos) << svg;
+    ExpectSameArtwork(art, Reimport(art, 10, 10), "gray");
+
+    // A gray from elsewhere is read as the colour it shows.
+    Artwork foreign;
+    std::string error;
+    ASSERT_TRUE(ImportSvgText("<svg xmlns='http://www.w3.org/2000/svg'><rect width='2' height='2' fill='#cccccc'/></svg>",
+                              "gray.svg", 10, &foreign, &error))
+        << error;
+    ASSERT_EQ(foreign.art.size(), 1u);
+    const SBColor& c = foreign.art[0].style.fill.color;
+    ASSERT_EQ(c.kind, SB_COLOR_THREE);
+    EXPECT_NEAR(c.c.three.red, 0.8, 1e-12);
+}

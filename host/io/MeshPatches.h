@@ -1,0 +1,25 @@
+// The patches of a gradient mesh as Coons patches: four cubic sides round the patch and a colour
+// at each corner, for the PNG renderer and the SVG export's preview alike.
+#pragma once
+
+#include "core/Document.h"
+
+#include <vector>
+
+namespace scribera::io {
+
+struct CoonsPatch {
+    // Corners 0 … 3 are nodes (c, r), (c + 1, r), (c + 1, r + 1), (c, r + 1); side k runs from
+    // corner k to corner k + 1 (mod 4).
+    SBRealPoint sides[4][4];
+    size_t corners[4];  // node indices, into the mesh's nodes and colours
+
+    // The point at (u, v), with u along side 0 and v along side 3 reversed, both 0 … 1.
+    SBRealPoint At(double u, double v) const;
+};
+
+// Every patch whose four curves are whole; a curve of several Beziers becomes one, exact at its
+// ends and along its end tangents.
+std::vector<CoonsPatch> CoonsPatches(const MeshGrid& mesh);
+
+}  // namespace scribera::io
