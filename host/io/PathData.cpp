@@ -85,9 +85,10 @@ private:
         return Finite(*p, error);
     }
 
-    // Relative coordinates can add up beyond the limit even when every number is within it.
+    // Relative coordinates can add up beyond the limit even when every number is within it; the
+    // bound is the one every number of a file is read with, so a saved file reads back.
     bool Finite(SBRealPoint p, std::string* error) {
-        if (std::fabs(p.h) > 4 * kMaxCoordinate || std::fabs(p.v) > 4 * kMaxCoordinate)
+        if (std::fabs(p.h) > kMaxCoordinate || std::fabs(p.v) > kMaxCoordinate)
             return Fail("coordinates out of range", error);
         return true;
     }
@@ -232,7 +233,24 @@ private:
 
 bool ParsePathData(const std::string& data, std::vector<Subpath>* out, std::string* error) {
     Parser parser(data);
-    return parser.Run(out, error);
+    std::vector<Subpath> parsed;
+    if (!parser.Run(&parsed, error)) return false;
+    for (const Subpath& s : parsed) {
+        // A path's anchor count is a 16-bit number at the host interface.
+        if (s.anchors.size() > kMaxPathAnchors) {
+            if (error) *error = "a subpath of more than " + std::to_string(kMaxPathAnchors) + " anchors";
+            return false;
+        }
+        // Arc handles can reach past the end points.
+        for (const SBPathSegment& a : s.anchors)
+            for (const SBRealPoint& p : {a.p, a.in, a.out})
+                if (!(std::fabs(p.h) <= kMaxCoordinate && std::fabs(p.v) <= kMaxCoordinate)) {
+                    if (error) *error = "coordinates out of range";
+                    return false;
+                }
+    }
+    *out = std::move(parsed);
+    return true;
 }
 
 std::vector<Cubic> ArcToCubics(SBRealPoint from, double rx, double ry, double rotationDegrees, bool largeArc,

@@ -16,9 +16,14 @@ struct Subpath {
     bool closed = false;
 };
 
+// The most anchors a path can have: its count crosses the host interface as a 16-bit number.
+constexpr size_t kMaxPathAnchors = 32767;
+
 // Parses path data in its own coordinates. On failure returns false, leaves `out` untouched and
 // says what is wrong and where ("bad number at offset 12"). A closing segment that ends on the
-// subpath's start is folded into the first anchor.
+// subpath's start is folded into the first anchor. A subpath of more than kMaxPathAnchors anchors,
+// or with a point beyond the coordinate bound, is refused.
+
 bool ParsePathData(const std::string& data, std::vector<Subpath>* out, std::string* error);
 
 // One cubic: control leaving the start, control entering the end, end.

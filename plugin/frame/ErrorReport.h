@@ -5,10 +5,11 @@
 
 #include <exception>
 
-// Shows "Error in Zarvo" (a host that cannot show it is not asked again) and returns 'ExTr'.
+// Reverts the document to its last undo point, so that no half-made art outlives the failure,
+// then shows "Error in Zarvo" (a host that cannot show it is not asked again) and returns 'ExTr'.
 SBErr ShowZarvoError() noexcept;
 
-// Runs `body` and turns any exception it raises into the alert and 'ExTr'.
+// Runs `body` and turns any exception it raises into the revert, the alert and 'ExTr'.
 template <class Body>
 SBErr GuardedWithAlert(Body&& body) noexcept {
     try {

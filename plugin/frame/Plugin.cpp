@@ -42,9 +42,11 @@ void Plugin::SetName(const char* name) {
     name_[kNameLength - 1] = '\0';
 }
 
-void Plugin::DestroySuites() {
+SBErr Plugin::DestroySuites() {
+    const SBErr code = suites_ ? suites_->ReleaseAll() : 0;
     delete suites_;
     suites_ = nullptr;
+    return code;
 }
 
 SBErr Plugin::CreateSuites() {
@@ -138,16 +140,20 @@ SBErr Plugin::OnStartup(SBMessageData*) {
 SBErr Plugin::OnApplicationStarted() { return 0; }
 
 SBErr Plugin::OnShutdown(SBMessageData*) {
-    DestroySuites();
+    const SBErr result = DestroySuites();
     SetCurrentPlugin(nullptr);
-    return 0;
+    return result;
 }
 
 SBErr Plugin::OnUnload(SBMessageData*) {
     BeforeUnload();
     SetCurrentPlugin(nullptr);
-    DestroySuites();
-    return 0;
+    return DestroySuites();
+}
+
+SBErr Plugin::EnsureSuites() {
+    if (suites_) return 0;
+    return OnReload(nullptr);
 }
 
 SBErr Plugin::OnReload(SBMessageData*) {

@@ -82,6 +82,8 @@ public:
     SBPluginRef PluginRef() const { return pluginRef_; }
     const char* Name() const { return name_; }
     bool HasSuites() const { return suites_ != nullptr; }
+    // Acquires the suites again when an earlier attempt (a reload) failed; 0 when they are held.
+    SBErr EnsureSuites();
     int32_t LockCount() const { return lockCount_; }
     SBErr LastReportedCode() const { return lastReportedCode_; }
     int64_t LastReportTime() const { return lastReportTime_; }
@@ -100,7 +102,8 @@ protected:
 
 private:
     SBErr NotifierMessage(const char* selector, SBNotifierMessage* message);
-    void DestroySuites();
+    // The first failing release, or 0.
+    SBErr DestroySuites();
     SBErr CreateSuites();
 
     SBPluginRef pluginRef_;

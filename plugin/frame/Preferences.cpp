@@ -5,7 +5,8 @@
 
 std::string PreferencesPath() {
     std::string folder;
-    if (!platform::ProfileFolder(&folder)) folder.clear();
+    // Without the profile folder the path would name the file-system root.
+    if (!platform::ProfileFolder(&folder) || folder.empty()) return std::string();
     return folder + platform::PathSeparator() + "ZToolPref.xml";
 }
 
@@ -24,7 +25,9 @@ PreferencesElement& PreferencesElement::Add(const std::string& name, int32_t val
 std::string PreferencesElement::Text() const { return "<" + name_ + ">" + children_ + "</" + name_ + ">"; }
 
 PreferencesFile::PreferencesFile(const PreferencesElement& element) {
-    file_.open(PreferencesPath(), std::ios::out | std::ios::trunc);
+    const std::string path = PreferencesPath();
+    if (path.empty()) return;
+    file_.open(path, std::ios::out | std::ios::trunc);
     if (!file_.is_open()) return;
     file_ << element.Text();
     // The panel may read the file while it loads, before this object closes it.

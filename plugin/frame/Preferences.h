@@ -6,8 +6,7 @@
 #include <fstream>
 #include <string>
 
-// The profile folder, the path separator and "ZToolPref.xml"; without a profile folder only the
-// separator and the name.
+// The profile folder, the path separator and "ZToolPref.xml"; empty without a profile folder.
 std::string PreferencesPath();
 
 // One tool's element, children in the order they are added, without spaces or line breaks.
@@ -24,7 +23,8 @@ private:
 };
 
 // Replaces the file's content with the element and keeps the file open until the object goes, so
-// that the tool can open its panel in between. A file that cannot be opened is not reported.
+// that the tool can open its panel in between. A file that cannot be opened, or has no profile
+// folder to go in, is not written and not reported.
 class PreferencesFile {
 public:
     explicit PreferencesFile(const PreferencesElement& element);

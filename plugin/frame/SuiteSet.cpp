@@ -65,14 +65,20 @@ int32_t SuiteSet::ReleaseAll() {
     int16_t before = gSharedAcquisitions;
     if (gSharedAcquisitions > 0) --gSharedAcquisitions;
     if (before != 1) return 0;
+    // One release that fails does not keep the others: every suite goes back, the first failure is
+    // reported.
     SBErr code = 0;
-    for (int i = 0; i < basicCount_ && code == 0; ++i) code = Release(basic_[i]);
-    for (int i = 0; i < requiredCount_ && code == 0; ++i) code = Release(imports_[i]);
+    auto release = [&code](SuiteImport& entry) {
+        const SBErr result = Release(entry);
+        if (code == 0) code = result;
+    };
+    for (int i = 0; i < basicCount_; ++i) release(basic_[i]);
+    for (int i = 0; i < requiredCount_; ++i) release(imports_[i]);
     if (HasOptionalPart(imports_, requiredCount_)) {
         SuiteImport* optional = imports_ + requiredCount_ + 1;
-        for (int i = 0; i < optionalCount_ && optionalAcquired_ > 0 && code == 0; ++i) {
+        for (int i = 0; i < optionalCount_ && optionalAcquired_ > 0; ++i) {
             if (!optional[i].destination || !*optional[i].destination) continue;
-            code = Release(optional[i]);
+            release(optional[i]);
             --optionalAcquired_;
         }
     }

@@ -6,6 +6,8 @@
 #include "frame/ToolCatalogue.h"
 #include "frame/ZarvoPlugin.h"
 #include "frame/sb/Registry.h"
+#include "frame/sb/Undo.h"
+#include "geometry/Errors.h"
 
 namespace routing {
 
@@ -65,16 +67,34 @@ SBErr ZarvoPlugin::ToolTrackCursor(SBToolMessage* message) {
     return Route(Tools(), message, [&](VTool& tool) { return tool.TrackCursor(message); });
 }
 
+// A failing step has reverted the document to the drag's start and shown the error; what it left
+// half-made went with the revert. The steps after it and the mouse up change nothing more, so the
+// drag ends with the art as it was before it, never with a half-built result.
 SBErr ZarvoPlugin::ToolMouseDown(SBToolMessage* message) {
-    return Route(Tools(), message, [&](VTool& tool) { return tool.MouseDown(message); });
+    dragFailed_ = false;
+    const SBErr result = Route(Tools(), message, [&](VTool& tool) { return tool.MouseDown(message); });
+    if (result != 0) dragFailed_ = true;
+    return result;
 }
 
 SBErr ZarvoPlugin::ToolMouseDrag(SBToolMessage* message) {
-    return Route(Tools(), message, [&](VTool& tool) { return tool.MouseDrag(message); });
+    if (dragFailed_) return 0;
+    const SBErr result = Route(Tools(), message, [&](VTool& tool) { return tool.MouseDrag(message); });
+    if (result != 0) dragFailed_ = true;
+    return result;
 }
 
 SBErr ZarvoPlugin::ToolMouseUp(SBToolMessage* message) {
-    return Route(Tools(), message, [&](VTool& tool) { return tool.MouseUp(message); });
+    if (!dragFailed_) return Route(Tools(), message, [&](VTool& tool) { return tool.MouseUp(message); });
+    dragFailed_ = false;
+    return Route(Tools(), message, [&](VTool& tool) {
+        tool.AbandonDrag();
+        try {
+            sb::UndoChanges();
+        } catch (const HostError&) {
+        }
+        return SBErr(0);
+    });
 }
 
 SBErr ZarvoPlugin::ToolEditOptions(SBToolMessage* message) {

@@ -23,7 +23,8 @@ ZarvoPlugin::ZarvoPlugin(SBPluginRef plugin, const ToolCatalogue& tools)
       shutdownNotifier_(nullptr),
       globals_(nullptr),
       mirrorMode_(0),
-      tools_(&tools) {
+      tools_(&tools),
+      dragFailed_(false) {
     SetName("Zarvo");
 }
 
@@ -120,6 +121,8 @@ SBErr ZarvoPlugin::OnNotify(SBNotifierMessage* message) {
 }
 
 SBErr ZarvoPlugin::OnShutdown(SBMessageData* message) {
+    // What start-up took goes back whatever happened since, a reload that lost the suites included.
+    EnsureSuites();
     // A host that quits without the shut-down notification still gets its cursor resource back.
     try {
         ReleaseCursorResource();

@@ -35,6 +35,8 @@ void VMirror::ComputeAxis() { axis_ = mirror::AxisFor(params_); }
 
 void VMirror::Run(const ArtList& paths) {
     results_.Clear();
+    // A stored action or an effect's dictionary can hold any number; only the known types run.
+    CheckCondition(params_.mirrorType >= MirrorJoin && params_.mirrorType <= CutAuto);
     ComputeAxis();
 
     const int32_t n = paths.Count();
@@ -50,6 +52,18 @@ void VMirror::Run(const ArtList& paths) {
         ArtHandle group = FindClipGroupAncestor(paths[i]);
         if (group) clipGroups.AppendUnique(group);
     }
+    // The plain groups above the input, innermost first, so that one the run empties can go; those
+    // inside a clipping group go before the clipping groups are tidied, which may dispose of them.
+    ArtList innerGroups, outerGroups;
+    for (int32_t i = 0; i < n; ++i)
+        for (ArtHandle parent = sb::GetArtParent(paths[i]); parent && sb::GetArtParent(parent);
+             parent = sb::GetArtParent(parent)) {
+            if (sb::GetArtType(parent) != kArtGroup || sb::GetGroupClipped(parent)) continue;
+            if (FindClipGroupAncestor(parent))
+                innerGroups.AppendUnique(parent);
+            else
+                outerGroups.AppendUnique(parent);
+        }
 
     // Every group is read before any is changed, so that one nudge serves them all: groups cut at
     // axes a nudge apart would not meet along one line.
@@ -132,11 +146,30 @@ void VMirror::Run(const ArtList& paths) {
         if (IsMirrorCopyMode(mode_)) AddMirroredCopies();
     }
 
+    DisposeEmptied(innerGroups);
     for (int32_t g = 0; g < clipGroups.Count(); ++g) {
         TidyClipGroup(clipGroups[g]);
         TidyClipGroup(clipCopies[g]);
     }
     clipCopy_ = nullptr;
+    DisposeEmptied(outerGroups);
+}
+
+bool VMirror::Contains(ArtHandle container, ArtHandle art) {
+    for (ArtHandle a = sb::GetArtParent(art); a; a = sb::GetArtParent(a))
+        if (a == container) return true;
+    return false;
+}
+
+void VMirror::Forget(ArtHandle container) {
+    for (int32_t r = results_.Count() - 1; r >= 0; --r)
+        if (Contains(container, results_[r])) results_.RemoveAt(r);
+}
+
+void VMirror::DisposeEmptied(const ArtList& groups) {
+    // Innermost first, so that a group whose only content was an emptied group empties in turn.
+    for (int32_t g = 0; g < groups.Count(); ++g)
+        if (!sb::GetArtFirstChild(groups[g])) sb::DisposeArt(groups[g]);
 }
 
 void VMirror::Nudge(const std::vector<const ZPathListV*>& lists) { mirror::NudgeClearOfStarts(params_, axis_, lists); }
@@ -244,6 +277,11 @@ void VMirror::BuildAsPieces(Entries& entries, const mirror::PathLists& lists, co
         entry.consumed = true;
         if (!several && made.Count() > 0 && !cluster.output) cluster.output = made[0];
     }
+    // Pieces wholly on the removed side make nothing: no empty compound path is left for them.
+    if (several && !sb::GetArtFirstChild(cluster.output)) {
+        sb::DisposeArt(cluster.output);
+        cluster.output = nullptr;
+    }
 }
 
 void VMirror::BuildAsRegion(Entries& entries, const mirror::PathLists& lists, const ItemArray<Crossing>& crossings,
@@ -348,7 +386,9 @@ void VMirror::TidyClipGroup(ArtHandle group) {
     ArtList objects;
     CollectClipObjects(first, objects);
     if (objects.Count() == 0) {
-        // Its clipping path lay wholly on the removed side: nothing of it can show.
+        // Its clipping path lay wholly on the removed side: nothing of it can show. What the run
+        // kept inside it goes with it, and must not be handed to a later pass.
+        Forget(group);
         sb::DisposeArt(group);
     } else if (objects.Count() == 1) {
         sb::ReorderArt(objects[0], kPlaceInsideOnTop, group);

@@ -61,7 +61,12 @@ private:
                        const ItemArray<mirror::Piece>& pieces, const std::vector<int32_t>& members);
     void AddMirroredCopies();
     void ReflectPaintMatrices(SBPathStyle& style) const;
-    static void TidyClipGroup(ArtHandle group);
+    void TidyClipGroup(ArtHandle group);
+    static bool Contains(ArtHandle container, ArtHandle art);
+    // Drops the results inside the container.
+    void Forget(ArtHandle container);
+    // Disposes of the groups the run left without content.
+    static void DisposeEmptied(const ArtList& groups);
 
     MirrorParams params_;
     Line axis_;

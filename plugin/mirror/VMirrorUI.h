@@ -54,6 +54,7 @@ protected:
     void BeginDrag(const SBToolMessage* message) override;
     void Preview() override;
     void DisposeMarks() override;
+    void ForgetMarks() override { ForgetMarker(); }
     void RecordAction() override { RecordMirrorAction(); }
     const char* UndoName() const override { return cut_ ? "Cut" : "Mirror"; }
 

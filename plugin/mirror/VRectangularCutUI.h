@@ -35,6 +35,7 @@ protected:
     void BeginDrag(const SBToolMessage* message) override;
     void Preview() override;
     void DisposeMarks() override;
+    void ForgetMarks() override { outline_ = nullptr; }
     void RecordAction() override { RecordRectCutAction(); }
     const char* UndoName() const override { return "Rectangle Cut"; }
 

@@ -24,7 +24,10 @@ int32_t RelayzenBinding::Bind() {
     } catch (...) {
         return kCant;
     }
-    if (!path.empty() && path.back() != platform::PathSeparator()) path += platform::PathSeparator();
+    // An empty or relative folder would load the library from the search order or the current
+    // folder: whatever library of that name lies there.
+    if (!platform::IsAbsolutePath(path)) return kCant;
+    if (path.back() != platform::PathSeparator()) path += platform::PathSeparator();
     path += RELAYZEN_LIBRARY_NAME;
     if (!platform::FileExists(path)) return kCant;
 

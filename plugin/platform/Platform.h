@@ -38,7 +38,11 @@ bool ProfileFolder(std::string* path);
 // Seconds since the epoch.
 int64_t ClockSeconds();
 
-// Dynamic libraries, opened by full path.
+// Whether the path names a file from the root, not from the current folder or a search order.
+bool IsAbsolutePath(const std::string& path);
+
+// Dynamic libraries, opened by absolute path only (any other path gives null), their own
+// dependencies from their folder and the system's.
 using LibraryHandle = void*;
 LibraryHandle OpenLibrary(const std::string& path);
 void* LibrarySymbol(LibraryHandle library, const char* name);

@@ -57,8 +57,8 @@ ZPathList BuildSpiral(const SpiralParams& params, float dirH, float dirV) {
         if (SpiralQuarterTurn(a, theta, std::min(theta + kQuarterTurnF, thetaE), &segment)) {
             list.Append(segment);
         } else if (k == 0) {
-            // Nothing to fit at all: the radius is 0.
-            throw CheckFailure();
+            // Nothing to fit at all: the radius is 0, and the spiral draws nothing.
+            return ZPathList();
         }
         // A later sliver whose samples coincide has nothing to draw.
     }

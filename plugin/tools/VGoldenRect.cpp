@@ -59,8 +59,10 @@ void VGoldenRectangle::Draw() {
 }
 
 SBErr VGoldenRectangle::MouseUp(SBToolMessage* message) {
-    RecordAction();
-    SetUndoRedoText("Undo Golden Rectangle", "Redo Golden Rectangle");
+    if (Drew()) {
+        RecordAction();
+        SetUndoRedoText("Undo Golden Rectangle", "Redo Golden Rectangle");
+    }
     return VObjectCreationTool::MouseUp(message);
 }
 
@@ -88,5 +90,5 @@ void VGoldenRectangle::PlayBack(SBActionParamValueRef values) {
     anchor_ = RealPoint{static_cast<float>(centre.h), static_cast<float>(centre.v)};
     alt_ = true;
     Draw();
-    RecordAction();
+    if (Drew()) RecordAction();
 }

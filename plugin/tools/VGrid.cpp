@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -65,8 +66,17 @@ bool VGrid::UpdateFromDrag(SBToolMessage* message, bool* keyStep) {
 
 void VGrid::Draw() {
     GridShape shape = BuildGrid(params_);
+    // Only what draws becomes art: a grid without extent leaves no group of empty paths.
+    bool anyCell = false;
+    for (const GridCell& cell : shape.cells) anyCell = anyCell || Draws(cell.outline);
+    std::vector<ZPathList*> lines;
+    for (ZPathList& line : shape.lines)
+        if (Draws(line)) lines.push_back(&line);
+    SetDrew(anyCell || !lines.empty());
+    if (!Drew()) return;
     ArtHandle group = sb::NewArt(kArtGroup, kPlaceInsideOnTop, sb::GetFirstArtOfLayer(nullptr));
     for (GridCell& cell : shape.cells) {
+        if (!Draws(cell.outline)) continue;
         const RealPoint& corner = cell.corner;
         const RealPoint& opposite = cell.opposite;
         FitGradient(static_cast<float>((corner.h + opposite.h) / 2), static_cast<float>((corner.v + opposite.v) / 2),
@@ -74,7 +84,7 @@ void VGrid::Draw() {
         ArtHandle path = AddPath(group, cell.outline);
         if (HasGradientFill()) sb::SetPathStyle(path, CapturedStyle());
     }
-    for (ZPathList& line : shape.lines) AddPath(group, line);
+    for (ZPathList* line : lines) AddPath(group, *line);
 }
 
 PreferencesElement VGrid::Preferences() const {

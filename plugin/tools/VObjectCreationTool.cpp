@@ -56,6 +56,7 @@ SBErr VObjectCreationTool::MouseDown(SBToolMessage* message) {
     DeselectAll();
     drag_.Start(message->cursor);
     altState_ = false;
+    drew_ = false;
     centreMark_.Forget();
     capturedStyle_ = sb::GetCurrentPathStyle();
     gradientFill_ = capturedStyle_.fillPaint && capturedStyle_.fill.color.kind == SB_COLOR_GRADIENT;
@@ -73,6 +74,12 @@ SBErr VObjectCreationTool::MouseDrag(SBToolMessage* message) {
     if (keyStep) PauseSeconds(0.2f);
     centreMark_.Draw(drag_.Anchor());
     return 0;
+}
+
+void VObjectCreationTool::AbandonDrag() {
+    centreMark_.Forget();
+    drew_ = false;
+    DrainKeyboardMessages();
 }
 
 SBErr VObjectCreationTool::MouseUp(SBToolMessage*) {
@@ -125,9 +132,19 @@ void VObjectCreationTool::SetInfoValues(const int32_t* variables, const double* 
     sb::SetToolInfoVarValues(variables, pointers);
 }
 
+bool VObjectCreationTool::Draws(const ZPathList& list) {
+    ZPathList merged = list;
+    merged.MergeStraightRuns();
+    return merged.Anchors().size() >= 2;
+}
+
 ArtHandle VObjectCreationTool::WriteShape(ZPathList& list) {
+    drew_ = false;
+    // Values that draw nothing (no lobes, no radius, no extent) leave the document as it was.
+    if (!Draws(list)) return nullptr;
     ArtHandle path = NewArtOfKind(kArtPath);
     WritePathList(list, path);
+    drew_ = true;
     sb::SetArtUserAttr(path, SB_ATTR_SELECTED, SB_ATTR_SELECTED);
     if (gradientFill_) sb::SetPathStyle(path, capturedStyle_);
     return path;

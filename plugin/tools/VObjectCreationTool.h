@@ -41,6 +41,7 @@ public:
     SBErr MouseDown(SBToolMessage* message) override;
     SBErr MouseUp(SBToolMessage* message) override;
     SBErr MouseDrag(SBToolMessage* message) override;
+    void AbandonDrag() override;
 
     // Updates the parameters from a drag step and the keys; `keyStep` is set when a key changed a
     // count. True when anything changed.
@@ -70,8 +71,13 @@ public:
 
 protected:
     // The end of every draw: a new selected path receives the list and, with a gradient fill, the
-    // captured style. Returns the path.
+    // captured style. Returns the path. A list that draws nothing makes no path and returns null.
     ArtHandle WriteShape(ZPathList& list);
+    // Whether the last draw made art; a tool that does not draw through WriteShape says so itself.
+    bool Drew() const { return drew_; }
+    void SetDrew(bool drew) { drew_ = drew; }
+    // Whether the list, once written, would make a path of at least two anchors.
+    static bool Draws(const ZPathList& list);
     // The plain mouse up: drain the keyboard, remove the cross.
     void FinishDrag();
 
@@ -82,4 +88,5 @@ private:
     SBPathStyle capturedStyle_{};
     bool gradientFill_ = false;
     int16_t gradientKind_ = 0;
+    bool drew_ = false;
 };

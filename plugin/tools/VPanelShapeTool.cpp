@@ -32,7 +32,7 @@ SBErr VPanelShapeTool::MouseUp(SBToolMessage* message) {
 void VPanelShapeTool::DrawAt(float h, float v) {
     SetCentre(h, v);
     Draw();
-    RecordAction();
+    if (Drew()) RecordAction();
 }
 
 void VPanelShapeTool::FinishClick() { FinishDrag(); }
@@ -58,6 +58,11 @@ void VPanelShapeTool::AnswerClick(bool draw) {
     // The recorded centre is the click's, not the last drag's.
     SetCentre(Anchor().h, Anchor().v);
     if (draw) Draw();
+    // Values that drew nothing leave no trace: no action, no undo entry.
+    if (draw && !Drew()) {
+        FinishClick();
+        return;
+    }
     RecordAction();
     const std::string name = undoName_;
     SetUndoRedoText("Undo " + name, "Redo " + name);

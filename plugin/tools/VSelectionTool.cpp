@@ -37,6 +37,12 @@ SBErr VSelectionTool::MouseDrag(SBToolMessage* message) {
     }
 }
 
+void VSelectionTool::AbandonDrag() {
+    DrainKeyboardMessages();
+    ReleaseSelection();
+    ForgetMarks();
+}
+
 SBErr VSelectionTool::MouseUp(SBToolMessage*) {
     DrainKeyboardMessages();
     ReleaseSelection();

@@ -17,6 +17,7 @@ public:
     SBErr MouseUp(SBToolMessage* message) override;
     // A failing step shows the error once and empties the lists, so later steps only revert.
     SBErr MouseDrag(SBToolMessage* message) override;
+    void AbandonDrag() override;
 
     // True when the drag step changed anything.
     virtual bool UpdateFromEvent(SBToolMessage* message) = 0;
@@ -27,6 +28,8 @@ protected:
     // After the revert, which took the previous marks with it: the operation and its marks.
     virtual void Preview() = 0;
     virtual void DisposeMarks() = 0;
+    // Lets go of the marks without disposing of them: the revert took them.
+    virtual void ForgetMarks() = 0;
     virtual void RecordAction() = 0;
     // "Cut" gives "Undo Cut" and "Redo Cut".
     virtual const char* UndoName() const = 0;

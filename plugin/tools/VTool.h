@@ -16,6 +16,9 @@ public:
     virtual SBErr MouseDown(SBToolMessage* message) = 0;
     virtual SBErr MouseUp(SBToolMessage* message) = 0;
     virtual SBErr MouseDrag(SBToolMessage* message) = 0;
+    // A step of the drag failed and the document went back to its last undo point, taking the
+    // drag's art with it: the tool lets go of that art and of the drag, without a mouse up.
+    virtual void AbandonDrag() {}
 };
 
 // The answers most tools give: nothing to do on a double-click on the icon, on selection and on

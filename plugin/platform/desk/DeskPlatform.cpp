@@ -68,8 +68,10 @@ int64_t ClockSeconds() {
     return duration_cast<seconds>(system_clock::now().time_since_epoch()).count();
 }
 
+bool IsAbsolutePath(const std::string& path) { return !path.empty() && path.front() == '/'; }
+
 LibraryHandle OpenLibrary(const std::string& path) {
-    if (path.empty()) return nullptr;
+    if (!IsAbsolutePath(path)) return nullptr;
     return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
 }
 

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <cctype>
 #include <ctime>
 #include <vector>
 
@@ -36,14 +37,26 @@ bool ProfileFolder(std::string* path) {
 
 int64_t ClockSeconds() { return static_cast<int64_t>(std::time(nullptr)); }
 
+bool IsAbsolutePath(const std::string& path) {
+    auto separator = [](char c) { return c == '\\' || c == '/'; };
+    // "C:\..." or a network path "\\server\share\..."; "C:name" and "\\name" depend on the
+    // current drive and folder.
+    if (path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':' &&
+        separator(path[2]))
+        return true;
+    return path.size() >= 3 && separator(path[0]) && separator(path[1]) && !separator(path[2]);
+}
+
 LibraryHandle OpenLibrary(const std::string& path) {
-    if (path.empty()) return nullptr;
+    if (!IsAbsolutePath(path)) return nullptr;
     // Host paths are 8-bit text in the system code page.
     int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
     if (length <= 0) return nullptr;
     std::vector<wchar_t> wide(static_cast<size_t>(length));
     if (MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), length) <= 0) return nullptr;
-    return reinterpret_cast<LibraryHandle>(LoadLibraryW(wide.data()));
+    // Its dependencies from its own folder and the system's, never from the search order.
+    return reinterpret_cast<LibraryHandle>(
+        LoadLibraryExW(wide.data(), nullptr, LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32));
 }
 
 void* LibrarySymbol(LibraryHandle library, const char* name) {
