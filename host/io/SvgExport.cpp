@@ -494,7 +494,29 @@ private:
 
 std::string ExportSvg(const Artwork& artwork, const SvgPage& page) { return Writer(artwork, page).Run(); }
 
+namespace {
+
+// Within the bound the importer reads every number and every resolved point with, in the
+// document's coordinates and as written.
+bool WithinBound(const std::vector<ArtNode>& nodes, const Affine& flip) {
+    auto inside = [](SBRealPoint p) { return std::fabs(p.h) <= kMaxCoordinate && std::fabs(p.v) <= kMaxCoordinate; };
+    for (const ArtNode& node : nodes) {
+        for (const SBPathSegment& s : node.segments)
+            for (const SBRealPoint& p : {s.p, s.in, s.out})
+                if (!inside(p) || !inside(flip.Apply(p))) return false;
+        if (!WithinBound(node.children, flip)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 bool ExportSvgFile(const Artwork& artwork, const SvgPage& page, const std::string& path, std::string* error) {
+    // A file the host could not read back is not written.
+    if (!WithinBound(artwork.art, Affine::FlipY(page.height))) {
+        if (error) *error = path + ": coordinates beyond " + FormatNumber(kMaxCoordinate);
+        return false;
+    }
     return WriteTextFile(path, ExportSvg(artwork, page), error);
 }
 

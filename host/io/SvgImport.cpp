@@ -184,7 +184,8 @@ private:
 
     SBRealPoint ToDocument(const Affine& m, SBRealPoint p) {
         SBRealPoint q = m.Apply(p);
-        if (!std::isfinite(q.h) || !std::isfinite(q.v) || std::fabs(q.h) > 1e12 || std::fabs(q.v) > 1e12)
+        // The bound every number is read with: what the host saves, it reads back.
+        if (!(std::fabs(q.h) <= kMaxCoordinate && std::fabs(q.v) <= kMaxCoordinate))
             FailSvg("coordinates out of range after transforms");
         return q;
     }
@@ -218,6 +219,8 @@ private:
         Affine m = flip_ * st.ctm;
         size_t total = 0;
         for (Subpath& s : subpaths) {
+            if (s.anchors.size() > kMaxPathAnchors)
+                FailSvg("a path of more than " + std::to_string(kMaxPathAnchors) + " anchors");
             for (SBPathSegment& a : s.anchors) {
                 a.p = ToDocument(m, a.p);
                 a.in = ToDocument(m, a.in);
