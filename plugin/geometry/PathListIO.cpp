@@ -3,7 +3,6 @@
 #include "frame/sb/Art.h"
 #include "frame/sb/Path.h"
 #include "frame/sb/Style.h"
-#include "geometry/Errors.h"
 
 #include <vector>
 
@@ -33,8 +32,6 @@ bool WritePathList(ZPathList& list, ArtHandle path) {
     list.MergeStraightRuns();
     const std::vector<PathSegment> anchors = list.Anchors();
     if (anchors.empty()) return false;
-    // The count is a 16-bit number: a longer list would be cut short or wrap, not written whole.
-    CheckCondition(anchors.size() <= 32767);
     const int16_t written = static_cast<int16_t>(anchors.size());
     sb::SetPathSegmentCount(path, written);
     sb::SetPathSegments(path, 0, written, anchors.data());

@@ -146,7 +146,10 @@ SBErr GetPathSegmentCount(SBArtHandle handle, int16_t* count) {
     SB_ENTER();
     SB_NEED(count);
     SB_PATH(a, handle);
-    *count = int16_t(std::min<size_t>(a->segments.size(), 32767));
+    // A count the 16-bit number cannot hold is refused, not cut: a plug-in would rewrite the path
+    // from its first 32 767 anchors.
+    if (a->segments.size() > 32767) return SB_ERR_RANGE;
+    *count = int16_t(a->segments.size());
     return SB_OK;
 }
 
