@@ -28,7 +28,8 @@ Plugin::Plugin(SBPluginRef plugin)
       lastReportedCode_(0),
       repeatInterval_(5),
       suppressRepeats_(1),
-      lastReportTime_(0) {
+      lastReportTime_(0),
+      reloadFailed_(false) {
     SetName("Plugin");
 }
 
@@ -151,8 +152,8 @@ SBErr Plugin::OnUnload(SBMessageData*) {
     return DestroySuites();
 }
 
-SBErr Plugin::EnsureSuites() {
-    if (suites_) return 0;
+SBErr Plugin::RecoverSuites() {
+    if (suites_ || !reloadFailed_) return 0;
     return OnReload(nullptr);
 }
 
@@ -164,6 +165,7 @@ SBErr Plugin::OnReload(SBMessageData*) {
         result = suites_ ? suites_->Result() : kOutOfMemory;
     }
     SuiteSet::SetSharedCount(1);
+    reloadFailed_ = result != 0;
     if (result != 0) {
         DestroySuites();
         return result;

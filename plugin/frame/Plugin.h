@@ -82,8 +82,11 @@ public:
     SBPluginRef PluginRef() const { return pluginRef_; }
     const char* Name() const { return name_; }
     bool HasSuites() const { return suites_ != nullptr; }
-    // Acquires the suites again when an earlier attempt (a reload) failed; 0 when they are held.
-    SBErr EnsureSuites();
+    // A reload could not acquire the suites (and no later attempt could either).
+    bool ReloadFailed() const { return reloadFailed_; }
+    // After a failed reload, acquires the suites again; 0 when they are held, or when the code is
+    // simply unloaded (nothing may run then).
+    SBErr RecoverSuites();
     int32_t LockCount() const { return lockCount_; }
     SBErr LastReportedCode() const { return lastReportedCode_; }
     int64_t LastReportTime() const { return lastReportTime_; }
@@ -115,4 +118,5 @@ private:
     int32_t repeatInterval_;
     int32_t suppressRepeats_;
     int64_t lastReportTime_;
+    bool reloadFailed_;
 };

@@ -70,12 +70,14 @@ extern "C" ZARVO_EXPORT SBErr PluginMain(const char* caller, const char* selecto
         if (Is(caller, kSBCallerAccess) && Is(selector, kSBSelectorReload)) {
             plugin = ZarvoPlugin::Reestablish(plugin);
             result = GuardedToCode([&] { return plugin->OnReload(data); });
-        } else {
+        } else if (plugin->HasSuites() || plugin->ReloadFailed()) {
             // Suites missing since a reload that could not acquire them: try again, and answer the
             // failure rather than doing nothing in silence.
-            result = GuardedToCode([&] { return plugin->EnsureSuites(); });
+            result = GuardedToCode([&] { return plugin->RecoverSuites(); });
             if (result == 0)
                 result = GuardedToCode([&] { return plugin->HandleMessage(caller, selector, message); });
+        } else {
+            result = 0;  // unloaded: nothing may run until the reload
         }
     }
     if (result == kNotHandled) result = 0;

@@ -68,19 +68,18 @@ SBErr ZarvoPlugin::ToolTrackCursor(SBToolMessage* message) {
 }
 
 // A failing step has reverted the document to the drag's start and shown the error; what it left
-// half-made went with the revert. The steps after it and the mouse up change nothing more, so the
-// drag ends with the art as it was before it, never with a half-built result.
+// half-made went with the revert. A later step that succeeds draws again; a mouse up right after
+// a failed step commits nothing, so the drag ends with its last good step or the art as it was
+// before it, never with a half-built result.
 SBErr ZarvoPlugin::ToolMouseDown(SBToolMessage* message) {
-    dragFailed_ = false;
     const SBErr result = Route(Tools(), message, [&](VTool& tool) { return tool.MouseDown(message); });
-    if (result != 0) dragFailed_ = true;
+    dragFailed_ = result != 0;
     return result;
 }
 
 SBErr ZarvoPlugin::ToolMouseDrag(SBToolMessage* message) {
-    if (dragFailed_) return 0;
     const SBErr result = Route(Tools(), message, [&](VTool& tool) { return tool.MouseDrag(message); });
-    if (result != 0) dragFailed_ = true;
+    dragFailed_ = result != 0;
     return result;
 }
 

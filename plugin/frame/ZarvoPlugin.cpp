@@ -122,7 +122,7 @@ SBErr ZarvoPlugin::OnNotify(SBNotifierMessage* message) {
 
 SBErr ZarvoPlugin::OnShutdown(SBMessageData* message) {
     // What start-up took goes back whatever happened since, a reload that lost the suites included.
-    EnsureSuites();
+    RecoverSuites();
     // A host that quits without the shut-down notification still gets its cursor resource back.
     try {
         ReleaseCursorResource();

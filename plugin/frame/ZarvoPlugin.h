@@ -90,6 +90,6 @@ private:
     ZGlobals* globals_;
     int32_t mirrorMode_;
     const ToolCatalogue* tools_;
-    // A step of the current drag failed: the rest of it, mouse up included, changes nothing.
+    // The last message of the current drag failed: the mouse up after it commits nothing.
     bool dragFailed_;
 };

@@ -20,19 +20,24 @@ void VSelectionTool::ReleaseSelection() {
 }
 
 SBErr VSelectionTool::MouseDown(SBToolMessage* message) {
+    failed_ = false;
     TakeSelection();
     BeginDrag(message);
     return 0;
 }
 
 SBErr VSelectionTool::MouseDrag(SBToolMessage* message) {
+    // The selection went with the failure: nothing is left to preview.
+    if (failed_) return 0;
     try {
         if (!UpdateFromEvent(message)) return 0;
         sb::UndoChanges();
         Preview();
         return 0;
     } catch (...) {
+        failed_ = true;
         ReleaseSelection();
+        ForgetMarks();
         return ShowZarvoError();
     }
 }
@@ -44,6 +49,12 @@ void VSelectionTool::AbandonDrag() {
 }
 
 SBErr VSelectionTool::MouseUp(SBToolMessage*) {
+    // A drag that failed ends as the art was before it: no action, no entry.
+    if (failed_) {
+        failed_ = false;
+        AbandonDrag();
+        return 0;
+    }
     DrainKeyboardMessages();
     ReleaseSelection();
     DisposeMarks();

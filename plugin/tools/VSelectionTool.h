@@ -15,7 +15,8 @@ class VSelectionTool : public VBasicTool {
 public:
     SBErr MouseDown(SBToolMessage* message) override;
     SBErr MouseUp(SBToolMessage* message) override;
-    // A failing step shows the error once and empties the lists, so later steps only revert.
+    // A failing step shows the error once and empties the lists; later steps and the mouse up then
+    // change nothing.
     SBErr MouseDrag(SBToolMessage* message) override;
     void AbandonDrag() override;
 
@@ -43,4 +44,7 @@ protected:
 
     ArtList paths_;
     ArtList meshes_;
+
+private:
+    bool failed_ = false;  // a step of the current drag failed
 };

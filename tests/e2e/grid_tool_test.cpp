@@ -171,7 +171,8 @@ TEST(GridTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableGrid) {
     ASSERT_EQ(s.session.Actions().recorded.size(), 2u);
     EXPECT_EQ(FindValue(s.session.Actions().recorded[1], "cntx")->real, 1);
 
-    // Counts beyond the bound are held at it; sizes beyond single precision draw an empty group.
+    // Counts beyond the bound are held at it; sizes beyond single precision draw nothing: no empty
+    // group, no action.
     s.Answer(PanelScript::Kind::Params, R"({"width":"1","height":"1","sqX":"999999","sqY":"-4","createAsSquares":"0"})");
     ASSERT_EQ(s.EditOptions(), 0);
     s.Answer(PanelScript::Kind::None);
@@ -180,7 +181,8 @@ TEST(GridTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableGrid) {
               R"({"width" : "1", "height" : "1", "sqX" : "200", "sqY" : "1", "createAsSquares" : "0"})");
     s.Answer(PanelScript::Kind::Params, R"({"width":"1e300","height":"1","sqX":"3","sqY":"3","createAsSquares":"0"})");
     ASSERT_EQ(s.Click(0, 0), 0);
-    EXPECT_TRUE(s.Paths().empty());
+    EXPECT_TRUE(s.TopArt().empty());
+    EXPECT_EQ(s.session.Actions().recorded.size(), 2u);
     EXPECT_TRUE(s.session.Shown().alerts.empty());
 }
 

@@ -181,7 +181,9 @@ TEST(MirrorTool, AFailingDragStepShowsTheErrorOnceAndMouseUpLeavesNoStaleArt) {
     EXPECT_EQ(p->session.Shown().alerts, (std::vector<std::string>{"Error in Zarvo"}));
     EXPECT_TRUE(p->session.StaleHandleLog().empty());
     for (const Art* a : p->Top()) EXPECT_EQ(a->kind, ArtKind::Path);
-    EXPECT_EQ(p->Doc().UndoNames().back(), "Undo Mirror");
+    // The failed drag went back to the art before it; the mouse up commits no entry for it.
+    EXPECT_EQ(p->Top().size(), 1u);
+    EXPECT_NE(p->Doc().UndoNames().back(), "Undo Mirror");
 
     // The rectangle cut likewise, its outline included.
     auto r = Play(std::string(kRect) + "tool RectCut\ndown -10 -10\ndrag 20 20\nfail \"SB Art Suite.NewArt\" 1 CANT\n"
@@ -189,7 +191,8 @@ TEST(MirrorTool, AFailingDragStepShowsTheErrorOnceAndMouseUpLeavesNoStaleArt) {
     ASSERT_TRUE(r->ok) << r->error;
     EXPECT_EQ(r->session.Shown().alerts, (std::vector<std::string>{"Error in Zarvo"}));
     EXPECT_TRUE(r->session.StaleHandleLog().empty());
-    EXPECT_EQ(r->Doc().UndoNames().back(), "Undo Rectangle Cut");
+    EXPECT_EQ(r->Top().size(), 1u);
+    EXPECT_NE(r->Doc().UndoNames().back(), "Undo Rectangle Cut");
 }
 
 TEST(MirrorTool, SelectingTheToolsSwitchesTheSharedObjectsMode) {

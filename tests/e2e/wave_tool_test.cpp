@@ -175,10 +175,14 @@ TEST(WaveTool, PlaybackDrawsThroughItsDialogOnly) {
 
 TEST(WaveTool, CountsAndSizesFromOutsideNeverHangOrCrash) {
     WaveSession s;
+    // The anchors of the path the click drew; 0 when it drew nothing (and left no empty path).
     auto segmentsFor = [&](const std::string& answer) -> size_t {
+        const size_t before = s.TopArt().size();
         s.Answer(PanelScript::Kind::Params, answer);
         EXPECT_EQ(s.Click(0, 0), 0);
-        return s.TopArt().empty() ? 0 : s.Last().segments.size();
+        if (s.TopArt().size() == before) return 0;
+        EXPECT_FALSE(s.Last().segments.empty());
+        return s.Last().segments.size();
     };
     EXPECT_EQ(segmentsFor(R"({"width":"100","height":"10","waves":"0"})"), 0u);
     EXPECT_EQ(segmentsFor(R"({"width":"100","height":"10","waves":"-3"})"), 0u);

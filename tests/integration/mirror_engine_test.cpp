@@ -213,7 +213,7 @@ TEST(MirrorEngine, PathsWhollyOnOneSide) {
     EXPECT_NEAR(b.right, 80, 1e-9);
 
     // The other modes keep the path alone and make no twin.
-    for (int32_t type : {int32_t(CutClosed), int32_t(CutOpen), int32_t(CutAuto), int32_t(99)}) {
+    for (int32_t type : {int32_t(CutClosed), int32_t(CutOpen), int32_t(CutAuto)}) {
         InProcessHost h2;
         SBArtHandle kept = AddStyled(h2, {testhost::Corner(120, 0), testhost::Corner(140, 0),
                                           testhost::Corner(140, 20)},
@@ -226,6 +226,16 @@ TEST(MirrorEngine, PathsWhollyOnOneSide) {
         ASSERT_EQ(e2.Results().Count(), 1) << type;
         EXPECT_EQ(e2.Results()[0], kept);
         EXPECT_FALSE(Exists(h2, gone));
+    }
+    // A type the engine does not know is refused before anything changes.
+    for (int32_t type : {0, 8, -1, 99}) {
+        InProcessHost h3;
+        SBArtHandle gone = AddStyled(h3, {testhost::Corner(20, 0), testhost::Corner(40, 0),
+                                          testhost::Corner(40, 20)},
+                                     true, Filled());
+        VMirror e3(Params(type));
+        EXPECT_THROW(e3.Run(ListOf({gone})), CheckFailure) << type;
+        EXPECT_TRUE(Exists(h3, gone)) << type;
     }
 }
 
