@@ -52,8 +52,8 @@ void VMirror::Run(const ArtList& paths) {
         ArtHandle group = FindClipGroupAncestor(paths[i]);
         if (group) clipGroups.AppendUnique(group);
     }
-    // The plain groups above the input, innermost first, so that one the run empties can go; those
-    // inside a clipping group go before the clipping groups are tidied, which may dispose of them.
+    // The plain groups above the input, so that one the run empties can go; those inside a
+    // clipping group go before the clipping groups are tidied, which may dispose of them.
     ArtList innerGroups, outerGroups;
     for (int32_t i = 0; i < n; ++i)
         for (ArtHandle parent = sb::GetArtParent(paths[i]); parent && sb::GetArtParent(parent);
@@ -166,10 +166,17 @@ void VMirror::Forget(ArtHandle container) {
         if (Contains(container, results_[r])) results_.RemoveAt(r);
 }
 
-void VMirror::DisposeEmptied(const ArtList& groups) {
-    // Innermost first, so that a group whose only content was an emptied group empties in turn.
-    for (int32_t g = 0; g < groups.Count(); ++g)
-        if (!sb::GetArtFirstChild(groups[g])) sb::DisposeArt(groups[g]);
+void VMirror::DisposeEmptied(ArtList groups) {
+    // Until none is left empty: a group whose only content was an emptied group empties in turn.
+    for (bool disposed = true; disposed;) {
+        disposed = false;
+        for (int32_t g = groups.Count() - 1; g >= 0; --g) {
+            if (sb::GetArtFirstChild(groups[g])) continue;
+            sb::DisposeArt(groups[g]);
+            groups.RemoveAt(g);
+            disposed = true;
+        }
+    }
 }
 
 void VMirror::Nudge(const std::vector<const ZPathListV*>& lists) { mirror::NudgeClearOfStarts(params_, axis_, lists); }

@@ -66,7 +66,7 @@ private:
     // Drops the results inside the container.
     void Forget(ArtHandle container);
     // Disposes of the groups the run left without content.
-    static void DisposeEmptied(const ArtList& groups);
+    static void DisposeEmptied(ArtList groups);
 
     MirrorParams params_;
     Line axis_;

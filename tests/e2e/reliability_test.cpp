@@ -199,6 +199,18 @@ TEST(Reliability, CutDisposesOfTheContainersItEmptied) {
         EXPECT_EQ(CountKind(dump["art"], "path"), 1u) << steps;
         ExpectNothingEmpty(dump["art"], steps);
     }
+    // Nested: the inner group empties, then the outer one it was the only content of.
+    const json nested = Play("emptied-nested",
+                             "document 100 100\n"
+                             "path closed 10,10 20,10 20,20 10,20\n"
+                             "path closed 30,10 40,10 40,20 30,20\n"
+                             "path closed 60,60 80,60 80,80 60,80\n"
+                             "group 1 2\n"
+                             "group 1\n"
+                             "select all\n"
+                             "tool RectCut\ndown 55 55\ndrag 90 90\nup\n");
+    EXPECT_EQ(CountKind(nested["art"], "group"), 0u) << nested["art"].dump();
+    EXPECT_EQ(CountKind(nested["art"], "path"), 1u);
     const json effect = Play("emptied-effect",
                              "document 100 100\n"
                              "path closed 10,10 20,10 20,20 10,20\n"

@@ -39,8 +39,8 @@ int64_t ClockSeconds() { return static_cast<int64_t>(std::time(nullptr)); }
 
 bool IsAbsolutePath(const std::string& path) {
     auto separator = [](char c) { return c == '\\' || c == '/'; };
-    // "C:\..." or a network path "\\server\share\..."; "C:name" and "\\name" depend on the
-    // current drive and folder.
+    // A drive and its root ("C:\...") or a network share ("\\server\share\..."); "C:name" and
+    // "\name" depend on the current drive and folder.
     if (path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':' &&
         separator(path[2]))
         return true;
