@@ -1,4 +1,4 @@
-// Where the tests find the built plug-in, the sources and the shared corpus.
+// Where the tests find the built plug-in, the sources and the test data (the icon corpus).
 #pragma once
 
 #include <string>
