@@ -53,6 +53,7 @@ int Play(const std::string& script, const std::string& svg, const std::string& j
     fs::create_directories(outDir, ec);
     cli::PlayOptions options;
     options.pluginPath = plugin;
+    options.hostFolder = InstalledHostFolder();  // empty: the executable's own folder
     options.scriptDir = fs::path(script).has_parent_path() ? fs::path(script).parent_path().string() : ".";
     options.outputDir = outDir;
     options.sessionName = fs::path(script).stem().string();
@@ -81,6 +82,7 @@ int Info(const std::string& plugin) {
     Session session;
     cli::PlayOptions options;
     options.pluginPath = plugin;
+    options.hostFolder = InstalledHostFolder();  // empty: the executable's own folder
     options.outputDir = fs::temp_directory_path().string();
     options.sessionName = "scribera-info-" + std::to_string(::getpid());
     cli::Player player(session, options);
@@ -102,7 +104,7 @@ int Info(const std::string& plugin) {
 int main(int argc, char** argv) {
     if (argc < 2) return Usage();
     std::string command = argv[1];
-    std::string script, svg, json, outDir, plugin = SCRIBERA_DEFAULT_PLUGIN;
+    std::string script, svg, json, outDir, plugin = DefaultPluginPath(SCRIBERA_DEFAULT_PLUGIN);
     for (int i = 2; i < argc; ++i) {
         std::string a = argv[i];
         auto value = [&](std::string* into) {

@@ -5,7 +5,28 @@
 
 #include <dlfcn.h>
 
+#include <filesystem>
+#include <system_error>
+
 namespace scribera {
+
+std::string InstalledHostFolder() {
+#ifdef SCRIBERA_INSTALLED_FOLDER
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+    if (ec) return {};
+    const fs::path folder = (self.parent_path() / SCRIBERA_INSTALLED_FOLDER).lexically_normal();
+    if (fs::is_directory(folder, ec)) return folder.string();
+#endif
+    return {};
+}
+
+std::string DefaultPluginPath(const std::string& built) {
+    const std::string folder = InstalledHostFolder();
+    if (folder.empty()) return built;
+    return (std::filesystem::path(folder) / "plugins" / std::filesystem::path(built).filename()).string();
+}
 
 PluginHost::PluginHost(Session& session) : session_(session) {
     self_ = ToHandle<SBPluginRef>(NewId());
@@ -15,7 +36,10 @@ PluginHost::PluginHost(Session& session) : session_(session) {
     (void)ScriberaPanelService();
     PanelService::Instance().Reset();
 #ifdef SCRIBERA_BRIDGE_FOLDER
-    if (session_.Desktop().hostFolder.empty()) session_.Desktop().hostFolder = SCRIBERA_BRIDGE_FOLDER;
+    if (session_.Desktop().hostFolder.empty()) {
+        const std::string installed = InstalledHostFolder();
+        session_.Desktop().hostFolder = installed.empty() ? SCRIBERA_BRIDGE_FOLDER : installed;
+    }
 #endif
 }
 
