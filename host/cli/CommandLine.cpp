@@ -205,8 +205,8 @@ const std::vector<OptionSpec>& PlayCommandOptions() {
         {"--png-min-side", "N", "the fewest pixels of a PNG's larger side (default 512; 0: none)"},
         {"--png-background", "RRGGBB", "a PNG's background colour, or 'transparent' (default ffffff, white)"},
         {"--keep-profile", "",
-         "keeps the plug-in's profile folder as OUT/SCRIPT-profile (by default a temporary folder, "
-         "removed at the end, unless the script names one with profile-folder)"},
+         "keeps the plug-in's profile folder as SCRIPT-profile in the output folder (by default a "
+         "temporary folder, removed at the end, unless the script names one with profile-folder)"},
     };
     return options;
 }
