@@ -7,7 +7,6 @@
 #include "io/PngRender.h"
 
 #include <functional>
-
 #include <string>
 #include <vector>
 
