@@ -2,6 +2,7 @@
 
 #include "cli/CommandTable.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <sstream>
@@ -132,7 +133,38 @@ Player::Player(Session& session, const PlayOptions& options) : session_(session)
     session_.MakeCurrent();
 }
 
-Player::~Player() { Finish(); }
+Player::~Player() {
+    Finish();
+    if (!temporaryProfile_.empty()) {
+        std::error_code ec;
+        fs::remove_all(temporaryProfile_, ec);
+    }
+}
+
+bool Player::MakeProfileFolder(std::string* error) {
+    std::error_code ec;
+    if (!options_.temporaryProfile) {
+        fs::path profile = fs::path(options_.outputDir) / (options_.sessionName + "-profile");
+        fs::create_directories(profile, ec);
+        session_.Desktop().desk.profileFolder = fs::absolute(profile, ec).string();
+        return true;
+    }
+    std::string pattern = (fs::temp_directory_path(ec) / (options_.sessionName + "-profile-XXXXXX")).string();
+    if (ec || !::mkdtemp(pattern.data())) {
+        *error = "a temporary profile folder cannot be made (" + pattern + ")";
+        return false;
+    }
+    temporaryProfile_ = pattern;
+    session_.Desktop().desk.profileFolder = pattern;
+    return true;
+}
+
+void Player::ReportAlerts(int line) {
+    const auto& alerts = session_.Shown().alerts;
+    if (alertsReported_ > alerts.size()) alertsReported_ = 0;  // a new log
+    for (; alertsReported_ < alerts.size(); ++alertsReported_)
+        if (options_.onAlert) options_.onAlert(line, alerts[alertsReported_]);
+}
 
 bool Player::Start(std::string* error) {
     if (started_) return true;
@@ -143,15 +175,11 @@ bool Player::Start(std::string* error) {
         if (!ec) folder = self.parent_path().string();
     }
     session_.Desktop().hostFolder = folder;
-    if (session_.Desktop().desk.profileFolder.empty()) {
-        fs::path profile = fs::path(options_.outputDir) / (options_.sessionName + "-profile");
-        std::error_code ec;
-        fs::create_directories(profile, ec);
-        session_.Desktop().desk.profileFolder = fs::absolute(profile, ec).string();
-    }
+    if (session_.Desktop().desk.profileFolder.empty() && !MakeProfileFolder(error)) return false;
     if (!host_.Load(options_.pluginPath, error)) return false;
     host_.Startup();
     started_ = true;
+    ReportAlerts(0);
     return true;
 }
 
@@ -161,6 +189,7 @@ void Player::Finish() {
     const Id tool = session_.Registry().selectedTool;
     if (host_.Dragging() && tool != kNoId) host_.MouseUp(tool, state_.last);
     host_.Shutdown();
+    ReportAlerts(0);
 }
 
 bool Player::Play(const std::vector<Command>& commands, const std::string& fileName, std::string* error) {
@@ -182,7 +211,9 @@ bool Player::Play(const std::vector<Command>& commands, const std::string& fileN
         if (leading && PlayedBeforeStart(c)) continue;
         leading = false;
         std::string why;
-        if (!Run(c, &why)) {
+        const bool ok = Run(c, &why);
+        ReportAlerts(c.line);
+        if (!ok) {
             *error = Where(fileName, c.line) + why;
             Finish();
             return false;
