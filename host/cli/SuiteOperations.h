@@ -1,5 +1,5 @@
-// The suite operations the host has, under the names fault injection (`fail`) gives them, learnt
-// from the suites themselves rather than from a list kept beside them.
+// The suite operations the host has, under the names fault injection (`fail`) gives them: from the
+// suites' own tables, so no second list can drift from them.
 #pragma once
 
 #include <string>
