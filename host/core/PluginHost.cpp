@@ -2,8 +2,7 @@
 
 #include "core/panels/PanelService.h"
 #include "desk/Desk.h"
-
-#include <dlfcn.h>
+#include "system/HostSystem.h"
 
 namespace scribera {
 
@@ -21,7 +20,7 @@ PluginHost::PluginHost(Session& session) : session_(session) {
 
 PluginHost::~PluginHost() {
     // The code stays mapped while a plug-in object may still live in the globals slot.
-    if (library_ && !globals_) dlclose(library_);
+    if (library_ && !globals_) system::CloseLibrary(library_);
 }
 
 bool PluginHost::Load(const std::string& path, std::string* error) {
@@ -29,15 +28,15 @@ bool PluginHost::Load(const std::string& path, std::string* error) {
         if (error) *error = "a plug-in is already loaded";
         return false;
     }
-    void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    std::string why;
+    void* library = system::OpenLibrary(path, &why);
     if (!library) {
-        const char* why = dlerror();
-        if (error) *error = path + ": cannot be loaded (" + (why ? why : "unknown reason") + ")";
+        if (error) *error = path + ": cannot be loaded (" + why + ")";
         return false;
     }
-    void* entry = dlsym(library, "PluginMain");
+    void* entry = system::LibrarySymbol(library, "PluginMain");
     if (!entry) {
-        dlclose(library);
+        system::CloseLibrary(library);
         if (error) *error = path + ": has no PluginMain";
         return false;
     }
