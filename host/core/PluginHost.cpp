@@ -42,6 +42,7 @@ bool PluginHost::Load(const std::string& path, std::string* error) {
     }
     library_ = library;
     main_ = reinterpret_cast<SBPluginMainProc>(entry);
+    path_ = path;
     return true;
 }
 
@@ -101,10 +102,29 @@ SBErr PluginHost::Shutdown() {
 
 SBErr PluginHost::Unload() {
     SBMessageData message{};
-    return Send(kSBCallerAccess, kSBSelectorUnload, &message);
+    SBErr result = Send(kSBCallerAccess, kSBSelectorUnload, &message);
+#ifdef _WIN32
+    // On Windows the code really goes, as in the application; the object stays in the globals slot.
+    // The Linux host keeps it mapped, so that tests can send an unloaded plug-in messages.
+    if (result == SB_OK && library_) {
+        system::CloseLibrary(library_);
+        library_ = nullptr;
+        main_ = nullptr;
+    }
+#endif
+    return result;
 }
 
 SBErr PluginHost::Reload() {
+#ifdef _WIN32
+    if (!library_ && !path_.empty()) {
+        std::string error;
+        if (!Load(path_, &error)) {
+            session_.Shown().results.push_back({kSBCallerAccess, kSBSelectorReload, SB_ERR_CANT});
+            return SB_ERR_CANT;
+        }
+    }
+#endif
     SBMessageData message{};
     return Send(kSBCallerAccess, kSBSelectorReload, &message);
 }
