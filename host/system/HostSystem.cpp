@@ -62,10 +62,9 @@ std::string ExecutableFolder() {
 }
 
 std::string SystemProfileFolder() {
-    // The folder the plug-in's win32 back end asks for (40: the user's profile), in the same
-    // 8-bit form it gets.
+    // The folder the plug-in's win32 back end asks for, in the same 8-bit form it gets.
     char buffer[MAX_PATH] = {};
-    if (SHGetFolderPathA(nullptr, 40, nullptr, 0, buffer) != S_OK) return std::string();
+    if (SHGetFolderPathA(nullptr, CSIDL_PROFILE, nullptr, 0, buffer) != S_OK) return std::string();
     return buffer;
 }
 
