@@ -1,6 +1,7 @@
 #include "cli/Script.h"
 
 #include "cli/CommandTable.h"
+#include "system/HostSystem.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -173,6 +174,9 @@ bool Player::Start(std::string* error) {
         std::error_code ec;
         fs::path self = fs::read_symlink("/proc/self/exe", ec);
         if (!ec) folder = self.parent_path().string();
+#ifdef _WIN32
+        folder = system::ExecutableFolder();
+#endif
     }
     session_.Desktop().hostFolder = folder;
     if (session_.Desktop().desk.profileFolder.empty() && !MakeProfileFolder(error)) return false;

@@ -80,6 +80,7 @@ private:
 
     Session& session_;
     void* library_ = nullptr;
+    std::string path_;
     SBPluginMainProc main_ = nullptr;
     SBPluginRef self_ = nullptr;
     void* globals_ = nullptr;
