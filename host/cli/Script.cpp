@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <random>
 #include <sstream>
 
 namespace scribera::cli {
@@ -150,14 +151,18 @@ bool Player::MakeProfileFolder(std::string* error) {
         session_.Desktop().desk.profileFolder = fs::absolute(profile, ec).string();
         return true;
     }
-    std::string pattern = (fs::temp_directory_path(ec) / (options_.sessionName + "-profile-XXXXXX")).string();
-    if (ec || !::mkdtemp(pattern.data())) {
-        *error = "a temporary profile folder cannot be made (" + pattern + ")";
-        return false;
+    // A folder of our own: create_directory answers false when the name is taken already.
+    const fs::path base = fs::temp_directory_path(ec);
+    std::random_device random;
+    for (int attempt = 0; !ec && attempt < 100; ++attempt) {
+        const fs::path folder = base / (options_.sessionName + "-profile-" + std::to_string(random()));
+        if (!fs::create_directory(folder, ec) || ec) continue;
+        temporaryProfile_ = folder.string();
+        session_.Desktop().desk.profileFolder = temporaryProfile_;
+        return true;
     }
-    temporaryProfile_ = pattern;
-    session_.Desktop().desk.profileFolder = pattern;
-    return true;
+    *error = "a temporary profile folder cannot be made in " + base.string();
+    return false;
 }
 
 void Player::ReportAlerts(int line) {
