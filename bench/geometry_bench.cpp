@@ -1,11 +1,10 @@
 // Geometry core figures: segment-line intersection rate, the curve fitter beside lib2geom's on
 // the spiral's quarter turns, and reading and writing a 30 000-segment path through the stand-in
 // host.
-#include "core/Session.h"
-#include "frame/Suites.h"
 #include "geometry/BezierGeometry.h"
 #include "geometry/PathList.h"
 #include "geometry/PathListIO.h"
+#include "support/InProcessHost.h"
 #include "tools/CurveFitter.h"
 
 #include <benchmark/benchmark.h>
@@ -270,42 +269,19 @@ void SideBySide() {
 
 // --- A long path through the stand-in host --------------------------------------------------------
 
-class HostFixture {
-public:
-    HostFixture() : session_(std::make_unique<scribera::Session>()) {
-        session_->MakeCurrent();
-        const SBBasicSuite* basic = session_->BasicSuite();
-        for (auto& s : gBasicSuites) basic->AcquireSuite(s.name, s.version, s.destination);
-        for (int i = 0; i < kImportSuiteCount; ++i)
-            basic->AcquireSuite(gImportSuites[i].name, gImportSuites[i].version, gImportSuites[i].destination);
+// An open path of `segments` curved segments.
+SBArtHandle LongPath(testhost::InProcessHost& host, int segments) {
+    std::vector<SBPathSegment> anchors;
+    for (int i = 0; i <= segments; ++i) {
+        double h = i, v = (i % 2) ? 1.0 : 0.0;
+        anchors.push_back(SBPathSegment{{h, v}, {h - 0.3, v + 0.5}, {h + 0.3, v - 0.5}, 0});
     }
-    ~HostFixture() {
-        const SBBasicSuite* basic = session_->BasicSuite();
-        for (auto& s : gBasicSuites) basic->ReleaseSuite(s.name, s.version);
-        for (int i = 0; i < kImportSuiteCount; ++i) basic->ReleaseSuite(gImportSuites[i].name, gImportSuites[i].version);
-    }
-    // An open path of `segments` curved segments.
-    SBArtHandle LongPath(int segments) {
-        scribera::Document& doc = session_->Doc();
-        scribera::Id id = scribera::kNoId;
-        doc.NewArt(scribera::ArtKind::Path, SB_PLACE_INSIDE_ON_TOP, doc.CurrentLayerGroup(), &id);
-        std::vector<SBPathSegment> anchors;
-        for (int i = 0; i <= segments; ++i) {
-            double h = i, v = (i % 2) ? 1.0 : 0.0;
-            anchors.push_back(SBPathSegment{{h, v}, {h - 0.3, v + 0.5}, {h + 0.3, v - 0.5}, 0});
-        }
-        doc.SetSegmentCount(id, int32_t(anchors.size()));
-        doc.SetSegments(id, 0, anchors.data(), int32_t(anchors.size()));
-        return scribera::ToHandle<SBArtHandle>(id);
-    }
-
-private:
-    std::unique_ptr<scribera::Session> session_;
-};
+    return host.AddPath(anchors, false);
+}
 
 void BM_ReadPath30000Segments(benchmark::State& state) {
-    HostFixture host;
-    SBArtHandle path = host.LongPath(30000);
+    testhost::InProcessHost host;
+    SBArtHandle path = LongPath(host, 30000);
     for (auto _ : state) {
         ZPathList list = ReadPathList(path);
         benchmark::DoNotOptimize(list.Count());
@@ -315,8 +291,8 @@ void BM_ReadPath30000Segments(benchmark::State& state) {
 BENCHMARK(BM_ReadPath30000Segments)->Unit(benchmark::kMillisecond);
 
 void BM_WritePath30000Segments(benchmark::State& state) {
-    HostFixture host;
-    SBArtHandle path = host.LongPath(30000);
+    testhost::InProcessHost host;
+    SBArtHandle path = LongPath(host, 30000);
     ZPathList list = ReadPathList(path);
     for (auto _ : state) {
         ZPathList copy = list;

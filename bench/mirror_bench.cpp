@@ -1,10 +1,8 @@
 // The mirror engine on one closed path of N smooth segments, cutting (CutClosed) and joining
 // (MirrorJoin) about an axis through its centre, beside lib2geom's boolean intersection of the
 // same path with a half-plane rectangle.
-#include "core/Session.h"
-#include "desk/Desk.h"
-#include "frame/Suites.h"
 #include "mirror/VMirror.h"
+#include "support/InProcessHost.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,8 +14,6 @@
 #endif
 
 #include <cmath>
-#include <memory>
-#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -39,47 +35,21 @@ std::vector<SBPathSegment> Outline(int n) {
     return out;
 }
 
-// The stand-in host with the plug-in's suite pointers filled in, as the plug-in sees it.
-class Host {
-public:
-    Host() : session_(std::make_unique<scribera::Session>()) {
-        session_->MakeCurrent();
-        if (!ScriberaDeskTable()) throw std::runtime_error("no stand-in desktop");
-        session_->NewDocument(1000, 1000);
-        const SBBasicSuite* basic = session_->BasicSuite();
-        sBasic = basic;
-        auto acquire = [&](SuiteImport* table, int count) {
-            for (int i = 0; i < count && table[i].name; ++i)
-                if (basic->AcquireSuite(table[i].name, table[i].version, table[i].destination) != 0)
-                    throw std::runtime_error(table[i].name);
-        };
-        acquire(gBasicSuites, 7);
-        acquire(gImportSuites, kImportSuiteCount);
-    }
-    scribera::Document& Doc() { return session_->Doc(); }
-
-private:
-    std::unique_ptr<scribera::Session> session_;
-};
-
-SBArtHandle AddPath(Host& host, const std::vector<SBPathSegment>& anchors) {
-    scribera::Id id = scribera::kNoId;
-    host.Doc().NewArt(scribera::ArtKind::Path, SB_PLACE_INSIDE_ON_TOP, host.Doc().CurrentLayerGroup(), &id);
-    host.Doc().SetSegmentCount(id, static_cast<int32_t>(anchors.size()));
-    host.Doc().SetSegments(id, 0, anchors.data(), static_cast<int32_t>(anchors.size()));
-    host.Doc().SetClosed(id, true);
+// A closed filled path of the anchors, on top of the layer.
+SBArtHandle AddPath(testhost::InProcessHost& host, const std::vector<SBPathSegment>& anchors) {
+    const SBArtHandle path = host.AddPath(anchors, true);
     SBPathStyle style{};
     style.fillPaint = 1;
     style.fill.color.kind = SB_COLOR_GRAY;
     style.stroke.color.kind = SB_COLOR_NONE;
-    host.Doc().SetStyle(id, style);
-    return scribera::ToHandle<SBArtHandle>(id);
+    host.Doc().SetStyle(scribera::FromHandle(path), style);
+    return path;
 }
 
 void RunEngine(benchmark::State& state, int32_t type) {
     const int n = static_cast<int>(state.range(0));
     const std::vector<SBPathSegment> anchors = Outline(n);
-    Host host;
+    testhost::InProcessHost host(1000, 1000);
     MirrorParams params;
     params.origin = {400, 300};
     params.angle = 37;

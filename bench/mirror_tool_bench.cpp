@@ -1,11 +1,10 @@
 // Drag steps of the mirror tool and of the rectangle cut through the stand-in host and the loaded
 // plug-in, over the paths of 200 icons from the corpus, all selected: each step reverts the
 // previous one and runs the engine again.
-#include "core/PluginHost.h"
-#include "core/Session.h"
-#include "core/panels/PanelService.h"
 #include "io/Artwork.h"
 #include "io/SvgImport.h"
+#include "support/HostedPlugin.h"
+#include "support/TestEnvironment.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,79 +17,59 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Running {
-    scribera::Session session;
-    scribera::PluginHost host{session};
-    scribera::Id tool = scribera::kNoId;
+// The first 200 icons by name, 16 units each, stacked on one another about (8, 8), selected.
+// Returns how many paths they hold; 0 with the reason otherwise.
+size_t ImportIcons(scribera::Document& doc, std::string* error) {
+    std::vector<fs::path> files;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(fs::path(testenv::CorpusDir()) / "bootstrap-icons", ec))
+        if (entry.path().extension() == ".svg") files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    if (files.size() < 200) {
+        *error = "the corpus has fewer than 200 icons";
+        return 0;
+    }
+    files.resize(200);
     size_t paths = 0;
-
-    bool Start(const std::string& name, std::string* error) {
-        session.MakeCurrent();
-        scribera::PanelService::Instance().Reset();
-        session.NewDocument(1000, 1000);
-        session.Desktop().hostFolder = SCRIBERA_BRIDGE_FOLDER;
-        if (!host.Load(ZARVO_PLUGIN_PATH, error) || host.Startup() != 0) return false;
-        if (!ImportIcons(error)) return false;
-        for (const auto& t : session.Registry().tools)
-            if (t.name == name) tool = t.id;
-        session.Registry().selectedTool = tool;
-        return host.SelectTool(tool) == 0;
-    }
-    // The first 200 icons by name, 16 units each, stacked on one another about (8, 8), selected.
-    bool ImportIcons(std::string* error) {
-        std::vector<fs::path> files;
-        std::error_code ec;
-        for (const auto& entry : fs::directory_iterator(fs::path(ZARVO_CORPUS_DIR) / "bootstrap-icons", ec))
-            if (entry.path().extension() == ".svg") files.push_back(entry.path());
-        std::sort(files.begin(), files.end());
-        if (files.size() < 200) {
-            *error = "the corpus has fewer than 200 icons";
-            return false;
+    doc.BeginTransaction();
+    for (const fs::path& file : files) {
+        scribera::io::Artwork art;
+        if (!scribera::io::ImportSvgFile(file.string(), doc.Height(), &art, error)) return 0;
+        if (scribera::io::AddToDocument(art, doc) != SB_OK) {
+            *error = "the document refused " + file.string();
+            return 0;
         }
-        files.resize(200);
-        scribera::Document& doc = session.Doc();
-        doc.BeginTransaction();
-        for (const fs::path& file : files) {
-            scribera::io::Artwork art;
-            if (!scribera::io::ImportSvgFile(file.string(), doc.Height(), &art, error)) return false;
-            if (scribera::io::AddToDocument(art, doc) != SB_OK) {
-                *error = "the document refused " + file.string();
-                return false;
-            }
-        }
-        std::vector<scribera::Id> todo = doc.Children(doc.CurrentLayerGroup());
-        while (!todo.empty()) {
-            const scribera::Id id = todo.back();
-            todo.pop_back();
-            doc.SetUserAttr(id, SB_ATTR_SELECTED, SB_ATTR_SELECTED);
-            if (doc.Find(id)->kind == scribera::ArtKind::Path) ++paths;
-            for (scribera::Id c : doc.Children(id)) todo.push_back(c);
-        }
-        doc.EndTransaction();
-        return true;
     }
-    ~Running() {
-        if (host.IsRunning()) host.Shutdown();
-        scribera::PanelService::Instance().Reset();
+    std::vector<scribera::Id> todo = doc.Children(doc.CurrentLayerGroup());
+    while (!todo.empty()) {
+        const scribera::Id id = todo.back();
+        todo.pop_back();
+        doc.SetUserAttr(id, SB_ATTR_SELECTED, SB_ATTR_SELECTED);
+        if (doc.Find(id)->kind == scribera::ArtKind::Path) ++paths;
+        for (scribera::Id c : doc.Children(id)) todo.push_back(c);
     }
-};
+    doc.EndTransaction();
+    return paths;
+}
 
 void DragSteps(benchmark::State& state, const char* tool, SBRealPoint from, SBRealPoint a, SBRealPoint b) {
-    Running r;
-    std::string error;
-    if (!r.Start(tool, &error)) {
-        state.SkipWithError(error.empty() ? "the plug-in did not start" : error.c_str());
+    hosted::HostedPlugin r(hosted::HostedOptions().Document(1000, 1000).NoProfile());
+    std::string error = r.Failures().empty() ? "" : r.Failures().front();
+    const size_t paths = error.empty() ? ImportIcons(r.Doc(), &error) : 0;
+    if (error.empty() && r.Pick(tool) != 0) error = "the tool could not be picked";
+    if (!error.empty()) {
+        state.SkipWithError(error.c_str());
         return;
     }
-    r.host.MouseDown(r.tool, from);
+    r.Down(from);
     bool first = true;
     for (auto _ : state) {
-        r.host.MouseDrag(r.tool, first ? a : b);
+        r.DragTo(first ? a : b);
         first = !first;
     }
-    r.host.MouseUp(r.tool, first ? a : b);
+    r.Up(first ? a : b);
     if (!r.session.Shown().alerts.empty()) state.SkipWithError("the drag showed an alert");
-    state.counters["paths"] = static_cast<double>(r.paths);
+    state.counters["paths"] = static_cast<double>(paths);
     state.SetItemsProcessed(state.iterations());
 }
 

@@ -1,98 +1,71 @@
 // Drag steps of the shape tools through the stand-in host and the loaded plug-in: the revert of
 // the previous preview and the shape drawn again, for a 50-turn two-armed spiral and a 60 × 60
 // grid of cells.
-#include "core/PluginHost.h"
-#include "core/Session.h"
-#include "core/panels/PanelService.h"
+#include "support/HostedPlugin.h"
 
 #include <benchmark/benchmark.h>
 
-#include <string>
-
 namespace {
 
-constexpr int32_t kRightArrow = 0x27, kUpArrow = 0x26, kRKey = 'R';
+using hosted::HostedOptions;
+using hosted::HostedPlugin;
 
-struct Running {
-    scribera::Session session;
-    scribera::PluginHost host{session};
-    scribera::Id tool = scribera::kNoId;
+constexpr int32_t kRKey = 'R';
 
-    bool Start(const std::string& name, std::string* error) {
-        session.MakeCurrent();
-        scribera::PanelService::Instance().Reset();
-        session.NewDocument(1000, 1000);
-        session.Desktop().hostFolder = SCRIBERA_BRIDGE_FOLDER;
-        if (!host.Load(ZARVO_PLUGIN_PATH, error) || host.Startup() != 0) return false;
-        for (const auto& t : session.Registry().tools)
-            if (t.name == name) tool = t.id;
-        session.Registry().selectedTool = tool;
-        return host.SelectTool(tool) == 0;
-    }
-    ~Running() {
-        if (host.IsRunning()) host.Shutdown();
-        scribera::PanelService::Instance().Reset();
-    }
-    size_t TopCount() { return session.Doc().Children(session.Doc().CurrentLayerGroup()).size(); }
-};
+const HostedOptions kBench = HostedOptions().Document(1000, 1000).NoProfile();
+
+bool Started(benchmark::State& state, const HostedPlugin& plugin) {
+    if (plugin.Failures().empty()) return true;
+    state.SkipWithError(plugin.Failures().front().c_str());
+    return false;
+}
 
 void BM_SpiralDragStep50TurnsFermat(benchmark::State& state) {
-    Running r;
-    std::string error;
-    if (!r.Start("Spiral", &error)) {
-        state.SkipWithError(error.empty() ? "the plug-in did not start" : error.c_str());
-        return;
-    }
-    r.host.MouseDown(r.tool, {500, 500});
+    HostedPlugin spiral("Spiral", kBench);
+    if (!Started(state, spiral)) return;
+    spiral.Down({500, 500});
     // R for one step: two arms; Right held: 4 turns become 50.
-    r.session.Desktop().desk.keysDown[kRKey] = true;
-    r.host.MouseDrag(r.tool, {600, 500});
-    r.session.Desktop().desk.keysDown[kRKey] = false;
-    r.session.Desktop().desk.keysDown[kRightArrow] = true;
-    for (int i = 0; i < 50; ++i) r.host.MouseDrag(r.tool, {600, 500});
-    r.session.Desktop().desk.keysDown[kRightArrow] = false;
+    spiral.Key(kRKey, true);
+    spiral.DragTo({600, 500});
+    spiral.Key(kRKey, false);
+    spiral.Key(hosted::kRight, true);
+    for (int i = 0; i < 50; ++i) spiral.DragTo({600, 500});
+    spiral.Key(hosted::kRight, false);
 
     double radius = 100;
     for (auto _ : state) {
         radius = radius == 100 ? 120 : 100;
-        r.host.MouseDrag(r.tool, {500 + radius, 500});
+        spiral.DragTo({500 + radius, 500});
     }
-    r.host.MouseUp(r.tool, {500 + radius, 500});
-    const auto art = r.session.Doc().Children(r.session.Doc().CurrentLayerGroup());
+    spiral.Up({500 + radius, 500});
+    const auto art = spiral.TopArt();
     // 50 turns of 4 quarter turns on each of two arms.
-    if (art.size() != 1 || r.session.Doc().Find(art[0])->segments.size() != 401)
+    if (art.size() != 1 || art[0]->segments.size() != 401)
         state.SkipWithError("the spiral does not have two arms of 50 turns");
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_SpiralDragStep50TurnsFermat)->Unit(benchmark::kMillisecond);
 
 void BM_GridDragStep60x60Squares(benchmark::State& state) {
-    Running r;
-    std::string error;
-    if (!r.Start("Grid", &error)) {
-        state.SkipWithError(error.empty() ? "the plug-in did not start" : error.c_str());
-        return;
-    }
-    scribera::PanelScript script;
-    script.kind = scribera::PanelScript::Kind::Params;
-    script.text = R"({"width":"10","height":"10","sqX":"60","sqY":"4","createAsSquares":"true"})";
-    scribera::PanelService::Instance().QueueScript(script);
-    r.host.EditOptions(r.tool);
-    r.host.DeliverPanelEvents();
-    r.host.MouseDown(r.tool, {100, 100});
+    HostedPlugin grid("Grid", kBench);
+    if (!Started(state, grid)) return;
+    grid.Answer(hosted::PanelScript::Kind::Params,
+                R"({"width":"10","height":"10","sqX":"60","sqY":"4","createAsSquares":"true"})");
+    grid.EditOptions();
+    grid.Down({100, 100});
     // Up held: 4 rows become 60.
-    r.session.Desktop().desk.keysDown[kUpArrow] = true;
-    for (int i = 0; i < 60; ++i) r.host.MouseDrag(r.tool, {700, 700});
-    r.session.Desktop().desk.keysDown[kUpArrow] = false;
+    grid.Key(hosted::kUp, true);
+    for (int i = 0; i < 60; ++i) grid.DragTo({700, 700});
+    grid.Key(hosted::kUp, false);
 
     double corner = 700;
     for (auto _ : state) {
         corner = corner == 700 ? 760 : 700;
-        r.host.MouseDrag(r.tool, {corner, corner});
+        grid.DragTo({corner, corner});
     }
-    r.host.MouseUp(r.tool, {corner, corner});
-    const auto art = r.session.Doc().Children(r.session.Doc().CurrentLayerGroup());
-    if (art.size() != 1 || r.session.Doc().Children(art[0]).size() != 3600)
+    grid.Up({corner, corner});
+    const auto art = grid.TopArt();
+    if (art.size() != 1 || grid.Doc().Children(art[0]->id).size() != 3600)
         state.SkipWithError("the grid does not have 60 x 60 cells");
     state.SetItemsProcessed(state.iterations());
 }

@@ -35,6 +35,9 @@ struct CommandSpec {
         kBeforeStart = 2,  // among a script's first commands, played before the plug-in starts
     };
     const char* name;
+    // What `scribera help NAME` and `--help` print: the words after the name, and what it does.
+    const char* arguments;
+    const char* summary;
     bool (*check)(ArgCheck& args);
     bool (*run)(PlayState& state, const std::vector<std::string>& words, std::string* error);
     // What the command changes in the document is one undo entry of this name, as a user's
@@ -43,11 +46,20 @@ struct CommandSpec {
     unsigned flags = kNone;
     // With this second word the rest of the line is taken exactly as written (a panel's payload).
     const char* rawAfter = nullptr;
+    // More for `scribera help NAME`, when the words it takes are known only to the host.
+    std::string (*moreHelp)() = nullptr;
 };
 
 // Every command, and the one of a name (null when there is none).
 const std::vector<CommandSpec>& Commands();
 const CommandSpec* FindCommand(const std::string& name);
+
+// What a file name's extension asks `save` (and the command line) to write.
+enum class OutputFormat { Svg, Png, Dump, Unknown };
+OutputFormat SavedFormat(const std::string& fileName);
+// Writes the session's document in that format; false with "FILE: what is wrong".
+bool WriteDocument(Session& session, OutputFormat format, const io::PngOptions& png, const std::string& path,
+                   std::string* error);
 
 // The families, each in a source file of its own.
 std::vector<CommandSpec> DocumentCommands();  // document, paint, art, selection

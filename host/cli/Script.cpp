@@ -1,9 +1,12 @@
 #include "cli/Script.h"
 
 #include "cli/CommandTable.h"
+#include "system/HostSystem.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <random>
 #include <sstream>
 
 namespace scribera::cli {
@@ -132,7 +135,42 @@ Player::Player(Session& session, const PlayOptions& options) : session_(session)
     session_.MakeCurrent();
 }
 
-Player::~Player() { Finish(); }
+Player::~Player() {
+    Finish();
+    if (!temporaryProfile_.empty()) {
+        std::error_code ec;
+        fs::remove_all(temporaryProfile_, ec);
+    }
+}
+
+bool Player::MakeProfileFolder(std::string* error) {
+    std::error_code ec;
+    if (!options_.temporaryProfile) {
+        fs::path profile = fs::path(options_.outputDir) / (options_.sessionName + "-profile");
+        fs::create_directories(profile, ec);
+        session_.Desktop().desk.profileFolder = fs::absolute(profile, ec).string();
+        return true;
+    }
+    // A folder of our own: create_directory answers false when the name is taken already.
+    const fs::path base = fs::temp_directory_path(ec);
+    std::random_device random;
+    for (int attempt = 0; !ec && attempt < 100; ++attempt) {
+        const fs::path folder = base / (options_.sessionName + "-profile-" + std::to_string(random()));
+        if (!fs::create_directory(folder, ec) || ec) continue;
+        temporaryProfile_ = folder.string();
+        session_.Desktop().desk.profileFolder = temporaryProfile_;
+        return true;
+    }
+    *error = "a temporary profile folder cannot be made in " + base.string();
+    return false;
+}
+
+void Player::ReportAlerts(int line) {
+    const auto& alerts = session_.Shown().alerts;
+    if (alertsReported_ > alerts.size()) alertsReported_ = 0;  // a new log
+    for (; alertsReported_ < alerts.size(); ++alertsReported_)
+        if (options_.onAlert) options_.onAlert(line, alerts[alertsReported_]);
+}
 
 bool Player::Start(std::string* error) {
     if (started_) return true;
@@ -141,17 +179,16 @@ bool Player::Start(std::string* error) {
         std::error_code ec;
         fs::path self = fs::read_symlink("/proc/self/exe", ec);
         if (!ec) folder = self.parent_path().string();
+#ifdef _WIN32
+        folder = system::ExecutableFolder();
+#endif
     }
     session_.Desktop().hostFolder = folder;
-    if (session_.Desktop().desk.profileFolder.empty()) {
-        fs::path profile = fs::path(options_.outputDir) / (options_.sessionName + "-profile");
-        std::error_code ec;
-        fs::create_directories(profile, ec);
-        session_.Desktop().desk.profileFolder = fs::absolute(profile, ec).string();
-    }
+    if (session_.Desktop().desk.profileFolder.empty() && !MakeProfileFolder(error)) return false;
     if (!host_.Load(options_.pluginPath, error)) return false;
     host_.Startup();
     started_ = true;
+    ReportAlerts(0);
     return true;
 }
 
@@ -161,6 +198,7 @@ void Player::Finish() {
     const Id tool = session_.Registry().selectedTool;
     if (host_.Dragging() && tool != kNoId) host_.MouseUp(tool, state_.last);
     host_.Shutdown();
+    ReportAlerts(0);
 }
 
 bool Player::Play(const std::vector<Command>& commands, const std::string& fileName, std::string* error) {
@@ -182,7 +220,9 @@ bool Player::Play(const std::vector<Command>& commands, const std::string& fileN
         if (leading && PlayedBeforeStart(c)) continue;
         leading = false;
         std::string why;
-        if (!Run(c, &why)) {
+        const bool ok = Run(c, &why);
+        ReportAlerts(c.line);
+        if (!ok) {
             *error = Where(fileName, c.line) + why;
             Finish();
             return false;

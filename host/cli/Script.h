@@ -4,7 +4,9 @@
 
 #include "core/PluginHost.h"
 #include "core/Session.h"
+#include "io/PngRender.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,6 +32,12 @@ struct PlayOptions {
     std::string outputDir = ".";    // where `save`, `dump` and the profile folder go
     std::string sessionName = "session";
     std::string hostFolder;         // the folder of the panel-bridge library; empty: the program's
+    io::PngOptions png;             // how `save NAME.png` draws
+    // With no `profile-folder` in the script: a fresh temporary folder, removed with the player,
+    // rather than NAME-profile in the output folder.
+    bool temporaryProfile = false;
+    // Told every error alert the plug-in shows, with the script's line (0 outside the commands).
+    std::function<void(int line, const std::string& text)> onAlert;
 };
 
 // What playing a command works on.
@@ -56,12 +64,17 @@ public:
 
 private:
     bool Run(const Command& c, std::string* error);
+    bool MakeProfileFolder(std::string* error);
+    // Hands the alerts shown since the last report to options_.onAlert.
+    void ReportAlerts(int line);
 
     Session& session_;
     PlayOptions options_;
     PluginHost host_;
     PlayState state_{session_, host_, options_, {0, 0}};
     bool started_ = false;
+    std::string temporaryProfile_;  // removed with the player
+    size_t alertsReported_ = 0;
 };
 
 }  // namespace scribera::cli

@@ -2,6 +2,7 @@
 // play, effect, undo, redo, unload, reload, and fail (a fault in a suite call).
 #include "cli/CommandTable.h"
 #include "cli/ScriptWords.h"
+#include "cli/SuiteOperations.h"
 
 #include "core/LiveEffectHost.h"
 #include "core/panels/PanelService.h"
@@ -34,7 +35,10 @@ bool RunTool(PlayState& s, const Words& w, std::string* error) {
     const auto& tools = s.session.Registry().tools;
     auto it = std::find_if(tools.begin(), tools.end(), [&](const ToolRecord& t) { return t.name == w[1]; });
     if (it == tools.end()) {
-        *error = "no tool named '" + w[1] + "'";
+        std::string names;
+        for (const ToolRecord& t : tools) names += (names.empty() ? "" : ", ") + t.name;
+        *error = "no tool named '" + w[1] + "' (" +
+                 (names.empty() ? std::string("the plug-in registered no tool") : "the tools: " + names) + ")";
         return false;
     }
     Id tool = it->id;
@@ -299,11 +303,21 @@ bool CheckFail(ArgCheck& a) {
     return true;
 }
 
-bool RunFail(PlayState& s, const Words& w, std::string*) {
+bool RunFail(PlayState& s, const Words& w, std::string* error) {
+    if (!HostHasOperation(w[1])) {
+        *error = "the host has no suite operation '" + w[1] + "' (scribera help fail lists them)";
+        return false;
+    }
     SBErr code = 0;
     ResultCode(w[3], &code);
     s.session.Faults().Arm(w[1], static_cast<int32_t>(Int(w[2])), code);
     return true;
+}
+
+std::string FailHelp() {
+    std::string text = "The host's suite operations (\"Suite\" may be left out of a suite's name):\n";
+    for (const std::string& name : HostOperations()) text += "  " + name + "\n";
+    return text;
 }
 
 }  // namespace
@@ -311,24 +325,44 @@ bool RunFail(PlayState& s, const Words& w, std::string*) {
 std::vector<CommandSpec> UserCommands() {
     using C = CommandSpec;
     return {
-        {"tool", CheckOne, RunTool},
-        {"edit-options", CheckNone, RunEditOptions},
-        {"key", CheckKey, RunKey},
-        {"mod", CheckModifier, RunModifier},
-        {"down", CheckPoint, RunDown},
-        {"click", CheckPoint, RunClick},
-        {"drag", CheckDrag, RunDrag},
-        {"up", CheckUp, RunUp},
-        {"panel", CheckPanel, RunPanel, nullptr, C::kNone, "params"},
-        {"answer", CheckAnswer, RunAnswer},
-        {"record", CheckRecord, RunRecord},
-        {"play", CheckPlay, RunPlay},
-        {"effect", CheckEffect, RunEffect},
-        {"undo", CheckNone, RunUndo},
-        {"redo", CheckNone, RunRedo},
-        {"unload", CheckNone, RunUnload},
-        {"reload", CheckNone, RunReload},
-        {"fail", CheckFail, RunFail},
+        {"tool", "NAME", "picks a tool by its name (Rose, Wave, Rhombus, ...)",
+         CheckOne, RunTool},
+        {"edit-options", "", "a double-click on the current tool's icon",
+         CheckNone, RunEditOptions},
+        {"key", "NAME down|up", "holds or releases a key: Up, Down, Left, Right, Escape, C, M, P, R, T",
+         CheckKey, RunKey},
+        {"mod", "NAME on|off", "a modifier bit of the tool messages that follow: shift, alt, 0x1000, 0x0100",
+         CheckModifier, RunModifier},
+        {"down", "X Y", "mouse down",
+         CheckPoint, RunDown},
+        {"click", "X Y", "mouse down and mouse up at one point",
+         CheckPoint, RunClick},
+        {"drag", "X Y [steps N]", "drags to the point in N evenly spaced steps (1 by default)",
+         CheckDrag, RunDrag},
+        {"up", "[X Y]", "mouse up, where the last point was or at the point given",
+         CheckUp, RunUp},
+        {"panel", "params TEXT|cancel|none", "how the next panel that opens answers once it reports ready",
+         CheckPanel, RunPanel, nullptr, C::kNone, "params"},
+        {"answer", "yes|no", "the answer to the next yes/no question",
+         CheckAnswer, RunAnswer},
+        {"record", "on|off", "the host's action recording",
+         CheckRecord, RunRecord},
+        {"play", "N [dialog]", "plays back recorded action N (from 0), with or without its dialog",
+         CheckPlay, RunPlay},
+        {"effect", "NAME [KEY=VALUE ...]",
+         "applies a live effect to the selection, its dictionary preset with the pairs",
+         CheckEffect, RunEffect},
+        {"undo", "", "undoes the last whole entry",
+         CheckNone, RunUndo},
+        {"redo", "", "redoes the last undone entry",
+         CheckNone, RunRedo},
+        {"unload", "", "the host unloads the plug-in's code",
+         CheckNone, RunUnload},
+        {"reload", "", "the host loads the plug-in again",
+         CheckNone, RunReload},
+        {"fail", "SUITE.OPERATION N CODE",
+         "the N-th call (from 1) of that suite operation from now on fails with CODE",
+         CheckFail, RunFail, nullptr, C::kNone, nullptr, FailHelp},
     };
 }
 

@@ -175,11 +175,11 @@ struct Document::Impl final : Journal::Tree {
         a.id = id;
         a.kind = kind;
         // As in any drawing application, a path made without a style is still visible: a thin black
-        // stroke and no fill.
+        // stroke (gray is an amount of ink, 1 is black) and no fill.
         if (kind == ArtKind::Path) {
             a.style.strokePaint = 1;
             a.style.stroke.color.kind = SB_COLOR_GRAY;
-            a.style.stroke.color.c.gray.gray = 0;
+            a.style.stroke.color.c.gray.gray = 1;
             a.style.stroke.width = 1;
         }
         journal.Created(a);

@@ -2,10 +2,30 @@
 
 #include "core/panels/PanelService.h"
 #include "desk/Desk.h"
+#include "system/HostSystem.h"
 
-#include <dlfcn.h>
+#include <filesystem>
+#include <system_error>
 
 namespace scribera {
+
+std::string InstalledHostFolder() {
+#ifdef SCRIBERA_INSTALLED_FOLDER
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+    if (ec) return {};
+    const fs::path folder = (self.parent_path() / SCRIBERA_INSTALLED_FOLDER).lexically_normal();
+    if (fs::is_directory(folder, ec)) return folder.string();
+#endif
+    return {};
+}
+
+std::string DefaultPluginPath(const std::string& built) {
+    const std::string folder = InstalledHostFolder();
+    if (folder.empty()) return built;
+    return (std::filesystem::path(folder) / "plugins" / std::filesystem::path(built).filename()).string();
+}
 
 PluginHost::PluginHost(Session& session) : session_(session) {
     self_ = ToHandle<SBPluginRef>(NewId());
@@ -15,13 +35,16 @@ PluginHost::PluginHost(Session& session) : session_(session) {
     (void)ScriberaPanelService();
     PanelService::Instance().Reset();
 #ifdef SCRIBERA_BRIDGE_FOLDER
-    if (session_.Desktop().hostFolder.empty()) session_.Desktop().hostFolder = SCRIBERA_BRIDGE_FOLDER;
+    if (session_.Desktop().hostFolder.empty()) {
+        const std::string installed = InstalledHostFolder();
+        session_.Desktop().hostFolder = installed.empty() ? SCRIBERA_BRIDGE_FOLDER : installed;
+    }
 #endif
 }
 
 PluginHost::~PluginHost() {
     // The code stays mapped while a plug-in object may still live in the globals slot.
-    if (library_ && !globals_) dlclose(library_);
+    if (library_ && !globals_) system::CloseLibrary(library_);
 }
 
 bool PluginHost::Load(const std::string& path, std::string* error) {
@@ -29,20 +52,21 @@ bool PluginHost::Load(const std::string& path, std::string* error) {
         if (error) *error = "a plug-in is already loaded";
         return false;
     }
-    void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    std::string why;
+    void* library = system::OpenLibrary(path, &why);
     if (!library) {
-        const char* why = dlerror();
-        if (error) *error = path + ": cannot be loaded (" + (why ? why : "unknown reason") + ")";
+        if (error) *error = path + ": cannot be loaded (" + why + ")";
         return false;
     }
-    void* entry = dlsym(library, "PluginMain");
+    void* entry = system::LibrarySymbol(library, "PluginMain");
     if (!entry) {
-        dlclose(library);
+        system::CloseLibrary(library);
         if (error) *error = path + ": has no PluginMain";
         return false;
     }
     library_ = library;
     main_ = reinterpret_cast<SBPluginMainProc>(entry);
+    path_ = path;
     return true;
 }
 
@@ -102,10 +126,29 @@ SBErr PluginHost::Shutdown() {
 
 SBErr PluginHost::Unload() {
     SBMessageData message{};
-    return Send(kSBCallerAccess, kSBSelectorUnload, &message);
+    SBErr result = Send(kSBCallerAccess, kSBSelectorUnload, &message);
+#ifdef _WIN32
+    // On Windows the code really goes, as in the application; the object stays in the globals slot.
+    // The Linux host keeps it mapped, so that tests can send an unloaded plug-in messages.
+    if (result == SB_OK && library_) {
+        system::CloseLibrary(library_);
+        library_ = nullptr;
+        main_ = nullptr;
+    }
+#endif
+    return result;
 }
 
 SBErr PluginHost::Reload() {
+#ifdef _WIN32
+    if (!library_ && !path_.empty()) {
+        std::string error;
+        if (!Load(path_, &error)) {
+            session_.Shown().results.push_back({kSBCallerAccess, kSBSelectorReload, SB_ERR_CANT});
+            return SB_ERR_CANT;
+        }
+    }
+#endif
     SBMessageData message{};
     return Send(kSBCallerAccess, kSBSelectorReload, &message);
 }

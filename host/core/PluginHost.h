@@ -13,6 +13,14 @@
 
 namespace scribera {
 
+// An installed host finds its plug-in and the bridge library in the folder beside its executable
+// that the build names (SCRIBERA_INSTALLED_FOLDER, relative to the executable's folder); a host
+// run from the build tree finds no such folder and keeps the build's own paths.
+// The installed folder, empty when the executable is not installed.
+std::string InstalledHostFolder();
+// The plug-in an installed host loads by default, otherwise `built`.
+std::string DefaultPluginPath(const std::string& built);
+
 class PluginHost {
 public:
     explicit PluginHost(Session& session);
@@ -72,6 +80,7 @@ private:
 
     Session& session_;
     void* library_ = nullptr;
+    std::string path_;
     SBPluginMainProc main_ = nullptr;
     SBPluginRef self_ = nullptr;
     void* globals_ = nullptr;

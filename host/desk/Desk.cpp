@@ -1,5 +1,7 @@
 #include "desk/Desk.h"
 
+#include "system/HostSystem.h"
+
 #include <cstring>
 
 namespace scribera::desk {
@@ -104,6 +106,6 @@ const SBDeskTable* Table() { return &kTable; }
 
 }  // namespace scribera::desk
 
-extern "C" __attribute__((visibility("default"))) const SBDeskTable* ScriberaDeskTable(void) {
+extern "C" SCRIBERA_EXPORT const SBDeskTable* ScriberaDeskTable(void) {
     return scribera::desk::Table();
 }

@@ -2,6 +2,7 @@
 
 #include "io/Json.h"
 #include "io/TextFile.h"
+#include "system/HostSystem.h"
 
 #include <fstream>
 #include <sstream>
@@ -233,7 +234,9 @@ std::string FourCharText(uint32_t code) {
 }
 
 bool ReadPreferences(const Session& session, std::string* content) {
-    const std::string& folder = session.Desktop().desk.profileFolder;
+    // A plug-in on a real desktop keeps its preferences in the user's profile, not the desk's.
+    std::string folder = system::SystemProfileFolder();
+    if (folder.empty()) folder = session.Desktop().desk.profileFolder;
     if (folder.empty()) return false;
     // The plug-in joins folder and file with the separator its platform uses.
     for (const char* sep : {"/", "\\"}) {

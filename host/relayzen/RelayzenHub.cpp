@@ -2,16 +2,15 @@
 // forwards the five bridge calls to the panel service of the host process it was loaded into.
 #include <scribera/RelayzenHub.h>
 
-#include <dlfcn.h>
-
 #include "core/panels/PanelService.h"
+#include "system/HostSystem.h"
 
 namespace {
 constexpr int32_t kNoService = 0x214E5356;  // '!NSV': not loaded into a host with a panel service
 
 const ScriberaPanelServiceTable* Service() {
     static const ScriberaPanelServiceTable* table = [] {
-        auto proc = reinterpret_cast<ScriberaPanelServiceProc>(dlsym(RTLD_DEFAULT, SCRIBERA_PANEL_SERVICE_SYMBOL));
+        auto proc = reinterpret_cast<ScriberaPanelServiceProc>(scribera::system::ProcessSymbol(SCRIBERA_PANEL_SERVICE_SYMBOL));
         return proc ? proc() : nullptr;
     }();
     return table;

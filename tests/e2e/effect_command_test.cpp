@@ -1,10 +1,11 @@
 // The "Mirror...", "Cut..." and "Rectangle cut..." live effects through the script's effect
 // command: new and preset dictionaries, the art the effect applies to, bad commands.
-#include "mirror_tool_support.h"
+#include "support/HostedChecks.h"
+#include "support/HostedPlugin.h"
 
 namespace {
 
-using namespace mirrortest;
+using namespace hosted;
 using scribera::DictionaryEntry;
 
 // A triangle whose bounds are [0, 100] x [0, 50]: centre (50, 25).
@@ -32,7 +33,7 @@ TEST(MirrorEffect, ANewInstanceMirrorsAboutTheCentreOfItsArt) {
     ASSERT_EQ(paths.size(), 1u);
     EXPECT_TRUE(SymmetricAbout(paths, 50));
     ExpectExtent(paths, 0, 100, 0, 50);
-    EXPECT_EQ(p->Doc().UndoNames().back(), "Undo Mirror...");
+    EXPECT_EQ(p->UndoNames().back(), "Undo Mirror...");
 }
 
 TEST(CutEffect, CutsAlongTheCentreAndTheOffsetMovesTheAxisLeft) {
@@ -85,7 +86,7 @@ TEST(EffectCommand, TheSelectionIsGatheredAndNothingElseChanges) {
                   "path closed 0,0 40,0 40,10 0,10\npath closed 60,20 100,20 100,30 60,30\nselect 0 1\n"
                   "effect Cut...\n");
     ASSERT_TRUE(p->ok) << p->error;
-    auto top = p->Top();
+    auto top = p->TopArt();
     ASSERT_EQ(top.size(), 2u);
     EXPECT_EQ(top[0]->kind, ArtKind::Group);
     std::vector<const Art*> inGroup;

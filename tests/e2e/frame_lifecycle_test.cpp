@@ -1,7 +1,6 @@
 // The plug-in's life in the stand-in host: start-up, notifications, unload and reload, failure
 // reports and shut-down, seen from the host's side.
-#include "core/PluginHost.h"
-#include "core/Session.h"
+#include "support/HostedPlugin.h"
 #include "support/TestEnvironment.h"
 
 #include <scribera/SBSuites.h>
@@ -10,13 +9,13 @@
 
 #include <dlfcn.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 namespace {
 
-using scribera::PluginHost;
+using hosted::HostedOptions;
+using hosted::HostedPlugin;
 using scribera::Session;
 
 // Every suite the plug-in imports, basic table first.
@@ -34,25 +33,9 @@ const std::vector<std::string> kAllSuites = {
 
 constexpr SBErr kCode = static_cast<SBErr>(SB_FOURCC('X', 'Y', 'Z', '1'));
 
-struct Running {
-    Session session;
-    PluginHost host{session};
-
-    Running() {
-        session.MakeCurrent();
-        std::string error;
-        if (!host.Load(testenv::PluginPath(), &error)) ADD_FAILURE() << error;
-    }
-    ~Running() {
-        if (host.IsRunning()) host.Shutdown();
-    }
-
-    int Traced(const std::string& operation) const {
-        const auto& trace = session.Trace();
-        return static_cast<int>(std::count_if(trace.begin(), trace.end(), [&](const std::string& call) {
-            return call.find(operation) != std::string::npos;
-        }));
-    }
+// Loaded, not started, as a host has it before start-up; without the panel bridge or a profile.
+struct Running : HostedPlugin {
+    Running() : HostedPlugin(HostedOptions().NotStarted().NoPanelBridge().NoProfile()) {}
 
     SBErr SendNotification(const char* type) {
         SBNotifierMessage message{};

@@ -1,27 +1,19 @@
 // What the plug-in registers at start-up, as `scribera info` prints it and as the host's
 // registries hold it.
-#include "core/PluginHost.h"
-#include "core/Session.h"
+#include "support/HostedPlugin.h"
 #include "support/TestEnvironment.h"
 
-// GCC 12 reports a dangling pointer inside the tree's own code that is not there.
-#define BOOST_BIND_GLOBAL_PLACEHOLDERS  // the tree's parser still includes the old header
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdangling-pointer"
-#include <boost/property_tree/json_parser.hpp>
-#include <boost/property_tree/ptree.hpp>
-#pragma GCC diagnostic pop
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <cstdio>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-namespace pt = boost::property_tree;
+using nlohmann::json;
 
 const std::vector<std::string> kTools = {"Rose",   "Wave", "Rhombus", "Spiral",  "GoldenRect", "Grid",  "PolarMesh",
                                          "Mirror", "Cut",  "RectCut", "Tile",    "Rosette",    "Spike"};
@@ -76,68 +68,67 @@ std::string RunInfo() {
     return out;
 }
 
-std::vector<pt::ptree> Items(const pt::ptree& tree, const std::string& key) {
-    std::vector<pt::ptree> items;
-    for (const auto& child : tree.get_child(key, pt::ptree())) items.push_back(child.second);
-    return items;
+// The array under `key`; empty when there is none.
+json Items(const json& tree, const std::string& key) {
+    const auto it = tree.find(key);
+    return it != tree.end() && it->is_array() ? *it : json::array();
 }
 
 class FrameInfo : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        std::istringstream text(RunInfo());
-        try {
-            pt::read_json(text, *info_);
-        } catch (const pt::json_parser_error& e) {
-            ADD_FAILURE() << "scribera info printed no JSON: " << e.what();
+        *info_ = json::parse(RunInfo(), nullptr, false);
+        if (info_->is_discarded()) {
+            ADD_FAILURE() << "scribera info printed no JSON";
+            *info_ = json::object();
         }
     }
-    static pt::ptree* info_;
+    static json* info_;
 };
-pt::ptree* FrameInfo::info_ = new pt::ptree;
+json* FrameInfo::info_ = new json;
 
 TEST_F(FrameInfo, ToolsInOrderWithIconsGroupsAndToolsets) {
-    const pt::ptree& info = *info_;
-    EXPECT_EQ(info.get<std::string>("name", ""), "Zarvo");
-    std::vector<pt::ptree> tools = Items(info, "tools");
+    const json& info = *info_;
+    EXPECT_EQ(info.value("name", std::string("")), "Zarvo");
+    json tools = Items(info, "tools");
     ASSERT_EQ(tools.size(), kTools.size());
     std::set<int> numbers;
     for (size_t i = 0; i < tools.size(); ++i) {
         SCOPED_TRACE(kTools[i]);
-        EXPECT_EQ(tools[i].get<std::string>("name", ""), kTools[i]);
-        EXPECT_EQ(tools[i].get<int>("icon", 0), 16064 + static_cast<int>(i));
-        EXPECT_EQ(tools[i].get<int>("options", 0), 1);
-        numbers.insert(tools[i].get<int>("number", -1));
+        EXPECT_EQ(tools[i].value("name", std::string("")), kTools[i]);
+        EXPECT_EQ(tools[i].value("icon", 0), 16064 + static_cast<int>(i));
+        EXPECT_EQ(tools[i].value("options", 0), 1);
+        numbers.insert(tools[i].value("number", -1));
     }
     EXPECT_EQ(numbers.size(), kTools.size());
-    const int rose = tools[0].get<int>("number"), mirror = tools[7].get<int>("number");
+    const int rose = tools[0].at("number").get<int>(), mirror = tools[7].at("number").get<int>();
     for (size_t i = 0; i < tools.size(); ++i) {
         SCOPED_TRACE(kTools[i]);
         // One group for all thirteen; the mirror starts the second toolset.
-        EXPECT_EQ(tools[i].get<int>("group", -1), rose);
-        EXPECT_EQ(tools[i].get<int>("toolset", -1), i < 7 ? rose : mirror);
+        EXPECT_EQ(tools[i].value("group", -1), rose);
+        EXPECT_EQ(tools[i].value("toolset", -1), i < 7 ? rose : mirror);
     }
 }
 
 TEST_F(FrameInfo, EffectsMenusAndNotifiers) {
-    const pt::ptree& info = *info_;
-    std::vector<pt::ptree> effects = Items(info, "effects");
+    const json& info = *info_;
+    json effects = Items(info, "effects");
     ASSERT_EQ(effects.size(), 3u);
     for (size_t i = 0; i < 3; ++i) {
         SCOPED_TRACE(kEffects[i]);
-        EXPECT_EQ(effects[i].get<std::string>("name", ""), kEffects[i]);
-        EXPECT_EQ(effects[i].get<std::string>("title", ""), kEffects[i]);
-        EXPECT_EQ(effects[i].get<int>("major", -1), 1);
-        EXPECT_EQ(effects[i].get<int>("minor", -1), 0);
-        EXPECT_EQ(effects[i].get<int>("inputs", -1), 7);
-        EXPECT_EQ(effects[i].get<int>("filters", -1), 2);
+        EXPECT_EQ(effects[i].value("name", std::string("")), kEffects[i]);
+        EXPECT_EQ(effects[i].value("title", std::string("")), kEffects[i]);
+        EXPECT_EQ(effects[i].value("major", -1), 1);
+        EXPECT_EQ(effects[i].value("minor", -1), 0);
+        EXPECT_EQ(effects[i].value("inputs", -1), 7);
+        EXPECT_EQ(effects[i].value("filters", -1), 2);
     }
-    std::vector<pt::ptree> menus = Items(info, "menus");
+    json menus = Items(info, "menus");
     ASSERT_EQ(menus.size(), 3u);
     for (size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(menus[i].get<std::string>("effect", ""), kEffects[i]);
-        EXPECT_EQ(menus[i].get<std::string>("category", ""), "Zarvo");
-        EXPECT_EQ(menus[i].get<std::string>("title", ""), kEffects[i]);
+        EXPECT_EQ(menus[i].value("effect", std::string("")), kEffects[i]);
+        EXPECT_EQ(menus[i].value("category", std::string("")), "Zarvo");
+        EXPECT_EQ(menus[i].value("title", std::string("")), kEffects[i]);
     }
     const std::vector<std::pair<std::string, std::string>> expected = {
         {"Zarvo App Started Notifier", "SB Application Started Notifier"},
@@ -145,30 +136,30 @@ TEST_F(FrameInfo, EffectsMenusAndNotifiers) {
         {"Zarvo", "SB Application Shutdown Notifier"},
         {"Startup", "SB Application Started Notifier"},
     };
-    std::vector<pt::ptree> notifiers = Items(info, "notifiers");
+    json notifiers = Items(info, "notifiers");
     ASSERT_EQ(notifiers.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(notifiers[i].get<std::string>("name", ""), expected[i].first);
-        EXPECT_EQ(notifiers[i].get<std::string>("type", ""), expected[i].second);
+        EXPECT_EQ(notifiers[i].value("name", std::string("")), expected[i].first);
+        EXPECT_EQ(notifiers[i].value("type", std::string("")), expected[i].second);
     }
 }
 
 TEST_F(FrameInfo, ActionsWithKeysTypesAndShownFlags) {
-    std::vector<pt::ptree> actions = Items(*info_, "actions");
+    json actions = Items(*info_, "actions");
     const std::vector<Action> expected = ExpectedActions();
     ASSERT_EQ(actions.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
         SCOPED_TRACE(expected[i].event);
-        EXPECT_EQ(actions[i].get<std::string>("event", ""), expected[i].event);
-        std::vector<pt::ptree> keys = Items(actions[i], "keys");
+        EXPECT_EQ(actions[i].value("event", std::string("")), expected[i].event);
+        json keys = Items(actions[i], "keys");
         ASSERT_EQ(keys.size(), expected[i].keys.size());
         for (size_t k = 0; k < keys.size(); ++k) {
             const Key& want = expected[i].keys[k];
             SCOPED_TRACE(want.key);
-            EXPECT_EQ(keys[k].get<std::string>("key", ""), want.key);
-            EXPECT_EQ(keys[k].get<std::string>("name", "?"), want.name);
-            EXPECT_EQ(keys[k].get<std::string>("type", ""), want.type);
-            EXPECT_EQ(keys[k].get<bool>("shown", !want.shown), want.shown);
+            EXPECT_EQ(keys[k].value("key", std::string("")), want.key);
+            EXPECT_EQ(keys[k].value("name", std::string("?")), want.name);
+            EXPECT_EQ(keys[k].value("type", std::string("")), want.type);
+            EXPECT_EQ(keys[k].value("shown", !want.shown), want.shown);
         }
     }
 }
@@ -176,12 +167,10 @@ TEST_F(FrameInfo, ActionsWithKeysTypesAndShownFlags) {
 // What `scribera info` leaves out: titles, alternate icons, menu enabling, action display names,
 // the host-side name and the start-up progress text.
 TEST(FrameRegistration, HostRecordsTheRestOfEachRegistration) {
-    scribera::Session session;
-    session.MakeCurrent();
-    scribera::PluginHost host(session);
-    std::string error;
-    ASSERT_TRUE(host.Load(testenv::PluginPath(), &error)) << error;
-    ASSERT_EQ(host.Startup(), 0);
+    hosted::HostedPlugin plugin(hosted::HostedOptions().NoPanelBridge().NoProfile());
+    ASSERT_TRUE(plugin.Failures().empty());
+    scribera::Session& session = plugin.session;
+    scribera::PluginHost& host = plugin.host;
 
     EXPECT_EQ(session.Registry().pluginName, "Zarvo");
     ASSERT_EQ(session.Registry().startupTexts.size(), 1u);

@@ -1,19 +1,19 @@
 // The golden rectangle tool through the stand-in host: sides in the golden ratio by drag and with
 // Alt, the action recorded at every press, and its playback.
-#include "wave_shapes_support.h"
+#include "support/HostedChecks.h"
+#include "support/HostedPlugin.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-using namespace shapetest;
+using namespace hosted;
 
 constexpr double kShort = 61.8034;  // 100 / φ
 
-struct GoldenSession : ShapeSession {
-    Id rect = tool;
-    GoldenSession() : ShapeSession("GoldenRect") {}
+struct GoldenSession : HostedPlugin {
+    GoldenSession() : HostedPlugin("GoldenRect") {}
     std::vector<double> Bounds() { return Extent({&Last()}); }
     void ExpectBounds(double minH, double maxH, double minV, double maxV) {
         ExpectExtent({&Last()}, minH, maxH, minV, maxV);
@@ -23,22 +23,22 @@ struct GoldenSession : ShapeSession {
 TEST(GoldenRectTool, TheLargerDragComponentSetsTheLongSideAndEveryPressIsRecorded) {
     GoldenSession s;
     s.session.Actions().recording = true;
-    ASSERT_EQ(s.host.MouseDown(s.rect, {0, 0}), 0);
-    ASSERT_EQ(s.host.MouseDrag(s.rect, {100, 10}), 0);
+    ASSERT_EQ(s.Down({0, 0}), 0);
+    ASSERT_EQ(s.DragTo({100, 10}), 0);
     EXPECT_EQ(s.session.Shown().infoVariables, (std::vector<int32_t>{15, 16, 2}));
     EXPECT_EQ(s.session.Shown().infoValues, (std::vector<double>{0, 0, 100}));
-    ASSERT_EQ(s.host.MouseUp(s.rect, {100, 10}), 0);
+    ASSERT_EQ(s.Up({100, 10}), 0);
     ASSERT_EQ(s.TopArt().size(), 1u);
     EXPECT_TRUE(s.Last().closed);
     ASSERT_EQ(s.Last().segments.size(), 4u);
     ExpectPoint(s.Last().segments[0].p, 100, kShort);
     ExpectPoint(s.Last().segments[2].p, 0, 0);
-    ASSERT_FALSE(s.Doc().UndoNames().empty());
-    EXPECT_EQ(s.Doc().UndoNames().back(), "Undo Golden Rectangle");
-    ASSERT_EQ(s.Doc().Undo(), SB_OK);
+    ASSERT_FALSE(s.UndoNames().empty());
+    EXPECT_EQ(s.UndoNames().back(), "Undo Golden Rectangle");
+    ASSERT_EQ(s.Undo(), SB_OK);
     EXPECT_TRUE(s.TopArt().empty());
-    EXPECT_EQ(s.Doc().RedoNames(), (std::vector<std::string>{"Redo Golden Rectangle"}));
-    ASSERT_EQ(s.Doc().Redo(), SB_OK);
+    EXPECT_EQ(s.RedoNames(), (std::vector<std::string>{"Redo Golden Rectangle"}));
+    ASSERT_EQ(s.Redo(), SB_OK);
     ASSERT_EQ(s.session.Actions().recorded.size(), 1u);
     const auto& action = s.session.Actions().recorded[0];
     EXPECT_EQ(action.event, "sb_plugin_zarvo_grect");
@@ -61,12 +61,10 @@ TEST(GoldenRectTool, TheLargerDragComponentSetsTheLongSideAndEveryPressIsRecorde
     // A press without movement draws nothing, so it records nothing and names no entry.
     const size_t before = s.TopArt().size();
     s.session.SetTracing(true);
-    ASSERT_EQ(s.host.MouseDown(s.rect, {5, 5}), 0);
-    ASSERT_EQ(s.host.MouseUp(s.rect, {5, 5}), 0);
-    bool named = false;
-    for (const std::string& call : s.session.Trace()) named = named || call.find("SetUndoText") != std::string::npos;
+    ASSERT_EQ(s.Down({5, 5}), 0);
+    ASSERT_EQ(s.Up({5, 5}), 0);
     s.session.SetTracing(false);
-    EXPECT_FALSE(named);
+    EXPECT_EQ(s.Traced("SetUndoText"), 0);
     EXPECT_EQ(s.TopArt().size(), before);
     ASSERT_EQ(s.session.Actions().recorded.size(), 3u);
 
@@ -80,9 +78,9 @@ TEST(GoldenRectTool, TheLargerDragComponentSetsTheLongSideAndEveryPressIsRecorde
 TEST(GoldenRectTool, AltCentresTheRectangleOnTheAnchorAndPlaybackReproducesIt) {
     GoldenSession s;
     s.session.Actions().recording = true;
-    s.host.SetModifiers(SB_MOD_ALT);
+    s.Modifiers(SB_MOD_ALT);
     s.Drag({10, 10}, {-40, 20});
-    s.host.SetModifiers(0);
+    s.Modifiers(0);
     s.ExpectBounds(-40, 60, 10 - 50 / 1.6180339887, 10 + 50 / 1.6180339887);
     const auto drawn = s.Bounds();
     ASSERT_EQ(s.session.Actions().recorded.size(), 1u);
@@ -93,9 +91,7 @@ TEST(GoldenRectTool, AltCentresTheRectangleOnTheAnchorAndPlaybackReproducesIt) {
 
     // Played back, with or without its dialog, the same rectangle comes again and is recorded.
     for (bool dialog : {false, true}) {
-        const SBActionParamValueRef value =
-            scribera::ToHandle<SBActionParamValueRef>(s.session.NewActionValue(action.values));
-        ASSERT_EQ(s.host.DoAction(dialog, value), 0);
+        ASSERT_EQ(s.DoAction(dialog, action.values), 0);
         s.Pump();
         const auto again = s.Bounds();
         for (int k = 0; k < 4; ++k) EXPECT_NEAR(again[k], drawn[k], 1e-4);
@@ -108,9 +104,7 @@ TEST(GoldenRectTool, AltCentresTheRectangleOnTheAnchorAndPlaybackReproducesIt) {
     // A corner-mode drag played back keeps its place too.
     s.Drag({0, 0}, {30, 100});
     const auto corner = s.Bounds();
-    const SBActionParamValueRef value = scribera::ToHandle<SBActionParamValueRef>(
-        s.session.NewActionValue(s.session.Actions().recorded.back().values));
-    ASSERT_EQ(s.host.DoAction(false, value), 0);
+    ASSERT_EQ(s.DoAction(false, s.session.Actions().recorded.back().values), 0);
     const auto replayed = s.Bounds();
     for (int k = 0; k < 4; ++k) EXPECT_NEAR(replayed[k], corner[k], 1e-4);
     EXPECT_TRUE(s.session.Shown().alerts.empty());
@@ -119,14 +113,14 @@ TEST(GoldenRectTool, AltCentresTheRectangleOnTheAnchorAndPlaybackReproducesIt) {
 TEST(GoldenRectTool, PlaybackOfBrokenValuesFailsOrDrawsNothingWithoutACrash) {
     GoldenSession s;
     // A value without its sizes fails as a handler does.
-    EXPECT_EQ(s.host.DoAction(false, s.Value({Integer("tool", 6), Real("cntx", 1)})),
+    EXPECT_EQ(s.DoAction(false, {Integer("tool", 6), Real("cntx", 1)}),
               static_cast<SBErr>(0x45785472));
     EXPECT_EQ(s.session.Shown().alerts, (std::vector<std::string>{"Error in Zarvo"}));
     EXPECT_TRUE(s.TopArt().empty());
     // Sizes beyond single precision or not numbers at all draw nothing, and leave no empty path.
     for (double bad : {1e300, std::nan("")}) {
         const auto values = {Integer("tool", 6), Real("cntx", 0), Real("cnty", 0), Real("wdth", bad), Real("hght", 5)};
-        ASSERT_EQ(s.host.DoAction(false, s.Value(values)), 0);
+        ASSERT_EQ(s.DoAction(false, values), 0);
         EXPECT_TRUE(s.TopArt().empty());
     }
     EXPECT_EQ(s.session.Shown().alerts.size(), 1u);

@@ -1,17 +1,17 @@
 // The grid tool through the stand-in host: lines or cells in a new group by drag, Alt and the
 // arrow keys, its panel in each mode, its recorded action and playback, counts from outside.
-#include "wave_shapes_support.h"
+#include "support/HostedChecks.h"
+#include "support/HostedPlugin.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-using namespace shapetest;
+using namespace hosted;
 
-struct GridSession : ShapeSession {
-    Id grid = tool;
-    GridSession() : ShapeSession("Grid") {}
+struct GridSession : HostedPlugin {
+    GridSession() : HostedPlugin("Grid") {}
     // The paths of the topmost group.
     std::vector<const Art*> Paths() {
         std::vector<const Art*> out;
@@ -24,11 +24,11 @@ struct GridSession : ShapeSession {
 
 TEST(GridTool, DefaultLinesAndSquaresCoverTheDraggedRectangleInANewGroup) {
     GridSession s;
-    ASSERT_EQ(s.host.MouseDown(s.grid, {0, 0}), 0);
-    ASSERT_EQ(s.host.MouseDrag(s.grid, {144, 108}), 0);
+    ASSERT_EQ(s.Down({0, 0}), 0);
+    ASSERT_EQ(s.DragTo({144, 108}), 0);
     EXPECT_EQ(s.session.Shown().infoVariables, (std::vector<int32_t>{15, 16, 2, 3}));
     EXPECT_EQ(s.session.Shown().infoValues, (std::vector<double>{72, 54, 4, -3}));
-    ASSERT_EQ(s.host.MouseUp(s.grid, {144, 108}), 0);
+    ASSERT_EQ(s.Up({144, 108}), 0);
     ASSERT_EQ(s.TopArt().size(), 1u);
     auto paths = s.Paths();
     ASSERT_EQ(paths.size(), 9u);
@@ -105,17 +105,17 @@ TEST(GridTool, CellsTakeTheGradientFittedToEachCellAndLinesTakeNoPaint) {
 
 TEST(GridTool, AltCentresTheGridAndTheArrowKeysStopAtOneAndSixty) {
     GridSession s;
-    s.host.SetModifiers(SB_MOD_ALT);
+    s.Modifiers(SB_MOD_ALT);
     s.Drag({100, 100}, {136, 118});
-    s.host.SetModifiers(0);
+    s.Modifiers(0);
     ExpectExtent(s.Paths(), 64, 136, 82, 118);
     EXPECT_EQ(s.session.Shown().infoValues, (std::vector<double>{100, 100, 4, -3}));
 
-    ASSERT_EQ(s.host.MouseDown(s.grid, {0, 0}), 0);
+    ASSERT_EQ(s.Down({0, 0}), 0);
     s.Key(kUp, true);
     s.Key(kRight, true);
     const int64_t start = s.session.Desktop().desk.clockMilliseconds;
-    for (int i = 0; i < 65; ++i) ASSERT_EQ(s.host.MouseDrag(s.grid, {120, 120}), 0);
+    for (int i = 0; i < 65; ++i) ASSERT_EQ(s.DragTo({120, 120}), 0);
     // One pause per step that changed a count: 57 of them until both reach 60.
     EXPECT_EQ(s.session.Desktop().desk.clockMilliseconds - start, 57 * 200);
     s.Key(kUp, false);
@@ -123,10 +123,10 @@ TEST(GridTool, AltCentresTheGridAndTheArrowKeysStopAtOneAndSixty) {
     EXPECT_EQ(s.session.Shown().infoValues, (std::vector<double>{60, 60, 60, -60}));
     s.Key(kDown, true);
     s.Key(kLeft, true);
-    for (int i = 0; i < 65; ++i) ASSERT_EQ(s.host.MouseDrag(s.grid, {120, 120}), 0);
+    for (int i = 0; i < 65; ++i) ASSERT_EQ(s.DragTo({120, 120}), 0);
     s.Key(kDown, false);
     s.Key(kLeft, false);
-    ASSERT_EQ(s.host.MouseUp(s.grid, {120, 120}), 0);
+    ASSERT_EQ(s.Up({120, 120}), 0);
     EXPECT_EQ(s.session.Shown().infoValues, (std::vector<double>{60, 60, 1, -1}));
     EXPECT_EQ(s.Paths().size(), 4u);
     ExpectExtent(s.Paths(), 0, 120, 0, 120);
@@ -147,8 +147,8 @@ TEST(GridTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableGrid) {
     ASSERT_EQ(s.TopArt().size(), 1u);
     ASSERT_EQ(s.Paths().size(), 2u);
     ExpectExtent(s.Paths(), 40, 60, 50, 70);
-    ASSERT_FALSE(s.Doc().UndoNames().empty());
-    EXPECT_EQ(s.Doc().UndoNames().back(), "Undo Grid");
+    ASSERT_FALSE(s.UndoNames().empty());
+    EXPECT_EQ(s.UndoNames().back(), "Undo Grid");
     ASSERT_EQ(s.session.Actions().recorded.size(), 1u);
     const auto& action = s.session.Actions().recorded[0];
     EXPECT_EQ(action.event, "sb_plugin_zarvo_grid");
@@ -161,9 +161,9 @@ TEST(GridTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableGrid) {
     EXPECT_EQ(FindValue(action, "nsqx")->integer, 2);
     EXPECT_EQ(FindValue(action, "nsqy")->integer, 1);
     EXPECT_TRUE(FindValue(action, "csqs")->boolean);
-    ASSERT_EQ(s.Doc().Undo(), SB_OK);
+    ASSERT_EQ(s.Undo(), SB_OK);
     EXPECT_TRUE(s.TopArt().empty());
-    EXPECT_EQ(s.Doc().RedoNames(), (std::vector<std::string>{"Redo Grid"}));
+    EXPECT_EQ(s.RedoNames(), (std::vector<std::string>{"Redo Grid"}));
 
     s.Answer(PanelScript::Kind::Cancel);
     ASSERT_EQ(s.Click(1, 2), 0);
@@ -191,11 +191,11 @@ TEST(GridTool, PlaybackDrawsThroughItsDialogOnlyWithCountsOfAtLeastOne) {
     const std::vector<ActionValue> recorded = {Integer("tool", 12), Real("cntx", 0),   Real("cnty", 0),
                                                Real("wdth", 10),    Real("hght", 5),   Integer("nsqx", 0),
                                                Integer("nsqy", 2),  Boolean("csqs", false)};
-    ASSERT_EQ(s.host.DoAction(false, s.Value(recorded)), 0);
+    ASSERT_EQ(s.DoAction(false, recorded), 0);
     s.Pump();
     EXPECT_TRUE(s.TopArt().empty());
     s.Answer(PanelScript::Kind::Cancel);
-    ASSERT_EQ(s.host.DoAction(true, s.Value(recorded)), 0);
+    ASSERT_EQ(s.DoAction(true, recorded), 0);
     s.Pump();
     EXPECT_EQ(s.LastSent(), R"({"width" : "10", "height" : "5", "sqX" : "1", "sqY" : "2", "createAsSquares" : "0"})");
     ASSERT_EQ(s.TopArt().size(), 1u);

@@ -1,11 +1,11 @@
 // The stand-in host with the built plug-in: loading, the start-up and shut-down sequences, unload
 // and reload, the desktop, and whole scenarios played by the scribera command.
-#include "cli/Script.h"
-#include "core/PluginHost.h"
 #include "desk/Desk.h"
+#include "support/HostedPlugin.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <dlfcn.h>
 #include <sys/wait.h>
@@ -45,6 +45,16 @@ CommandRun Scribera(const std::string& arguments) {
     return r;
 }
 
+// Whether any object in the tree, at any depth, passes `test`.
+template <class Json, class Test>
+bool AnyObject(const Json& tree, const Test& test) {
+    if (tree.is_object() && test(tree)) return true;
+    if (!tree.is_structured()) return false;
+    for (const auto& item : tree)
+        if (AnyObject(item, test)) return true;
+    return false;
+}
+
 std::string WriteScript(const std::string& dir, const std::string& name, const std::string& text) {
     std::string path = dir + "/" + name;
     std::ofstream(path) << text;
@@ -54,10 +64,9 @@ std::string WriteScript(const std::string& dir, const std::string& name, const s
 }  // namespace
 
 TEST(HostSession, StartupRegistersAndShutdownReleasesEverything) {
-    Session session;
-    session.MakeCurrent();
-    session.Desktop().desk.profileFolder = testenv::MakeTempDir("host-startup");
-    PluginHost host(session);
+    hosted::HostedPlugin plugin(hosted::HostedOptions().NotLoaded().NoPanelBridge());
+    Session& session = plugin.session;
+    PluginHost& host = plugin.host;
     std::string error;
     EXPECT_FALSE(host.Load("/nonexistent/libnothing.so", &error));
     EXPECT_NE(error.find("/nonexistent/libnothing.so"), std::string::npos);
@@ -88,7 +97,6 @@ TEST(HostSession, StartupRegistersAndShutdownReleasesEverything) {
     EXPECT_TRUE(session.Shown().results.empty());
     // A message after shut-down is answered without an object.
     EXPECT_EQ(host.SelectTool(session.Registry().tools[0].id), SB_OK);
-    std::filesystem::remove_all(session.Desktop().desk.profileFolder);
 }
 
 TEST(HostSession, DesktopKeysMessagesClockAndCursor) {
@@ -156,17 +164,21 @@ TEST(HostSession, ScenarioPlayedByTheCommand) {
                                      "undo\n");
     CommandRun r = Scribera("play '" + script + "' --svg '" + dir + "/out.svg' --json '" + dir + "/out.json'");
     ASSERT_EQ(r.status, 0) << r.output;
-    std::string json = Read(dir + "/out.json");
+    nlohmann::json dump = hosted::ReadJson(dir + "/out.json");
     // The selection was undone; the path and the icon stay.
-    EXPECT_NE(json.find("\"undo\": [\"Undo Path\", \"Undo Import\"]"), std::string::npos) << json;
-    EXPECT_NE(json.find("\"pageOrigin\": [1, 2]"), std::string::npos);
-    EXPECT_EQ(json.find("\"selected\": true"), std::string::npos);
-    EXPECT_NE(json.find("{\"kind\": \"path\", \"selected\": false, \"closed\": true, \"anchors\": [{\"p\": [1, 1]"),
-              std::string::npos);
+    EXPECT_EQ(dump["undo"], nlohmann::json({"Undo Path", "Undo Import"})) << dump;
+    EXPECT_EQ(dump["document"]["pageOrigin"], nlohmann::json({1, 2}));
+    EXPECT_FALSE(AnyObject(dump, [](const nlohmann::json& o) { return o.value("selected", false); }));
+    EXPECT_TRUE(AnyObject(dump["art"], [](const nlohmann::json& o) {
+        return o.value("kind", "") == "path" && o.contains("selected") && o["selected"] == false &&
+               o.value("closed", false) && o.contains("anchors") && !o["anchors"].empty() &&
+               o["anchors"][0].value("p", nlohmann::json()) == nlohmann::json({1, 1});
+    }));
     EXPECT_NE(Read(dir + "/mid.svg").find("scribera:selected=\"1\""), std::string::npos);
     EXPECT_NE(Read(dir + "/out.svg").find("<path"), std::string::npos);
-    // The session's profile folder is made beside the output.
-    EXPECT_TRUE(std::filesystem::is_directory(dir + "/play-profile"));
+    // The session's profile folder is a temporary one, not left beside the output (the command
+    // line tests keep it with --keep-profile).
+    EXPECT_FALSE(std::filesystem::exists(dir + "/play-profile"));
     std::filesystem::remove_all(dir);
 }
 
@@ -206,40 +218,40 @@ TEST(HostSession, BadScriptsFailWithTheirLine) {
 TEST(HostSession, InfoListsWhatThePluginRegistered) {
     CommandRun r = Scribera("info");
     ASSERT_EQ(r.status, 0) << r.output;
-    EXPECT_EQ(r.output.rfind("{\"name\": \"Zarvo\"", 0), 0u) << r.output;
-    EXPECT_NE(r.output.find("{\"name\": \"Rose\", \"number\": "), std::string::npos);
-    EXPECT_NE(r.output.find("\"icon\": 16076"), std::string::npos);
-    EXPECT_NE(r.output.find("{\"effect\": \"Mirror...\", \"category\": "), std::string::npos);
-    EXPECT_NE(r.output.find("{\"key\": \"tool\", \"name\": \"\", \"type\": \"long\", \"shown\": false}"), std::string::npos);
-    EXPECT_NE(r.output.find("\"type\": \"SB Application Started Notifier\""), std::string::npos);
+    // In the order written: the plug-in's name comes first.
+    auto info = nlohmann::ordered_json::parse(r.output, nullptr, false);
+    ASSERT_TRUE(info.is_object()) << r.output;
+    ASSERT_FALSE(info.empty());
+    EXPECT_EQ(info.begin().key(), "name");
+    EXPECT_EQ(info["name"], "Zarvo");
+    const auto& tools = info["tools"];
+    EXPECT_TRUE(AnyObject(tools, [](const auto& t) { return t.value("name", "") == "Rose" && t.contains("number"); }));
+    EXPECT_TRUE(AnyObject(tools, [](const auto& t) { return t.value("icon", 0) == 16076; }));
+    EXPECT_TRUE(AnyObject(info["menus"], [](const auto& m) {
+        return m.value("effect", "") == "Mirror..." && m.contains("category");
+    }));
+    const nlohmann::ordered_json toolKey = {{"key", "tool"}, {"name", ""}, {"type", "long"}, {"shown", false}};
+    EXPECT_TRUE(AnyObject(info["actions"], [&](const auto& k) { return k == toolKey; }));
+    EXPECT_TRUE(AnyObject(info["notifiers"], [](const auto& n) {
+        return n.value("type", "") == "SB Application Started Notifier";
+    }));
 }
 
 TEST(HostSession, PlayerSwitchesToolsAndClosesEveryDrag) {
-    Session session;
-    cli::PlayOptions options;
-    options.pluginPath = testenv::PluginPath();
-    options.outputDir = testenv::MakeTempDir("host-player");
-    std::vector<cli::Command> commands;
-    std::string error;
-    ASSERT_TRUE(cli::ParseScript("document 100 100\n"
-                                 "tool Rose\n"
-                                 "tool Wave\n"
-                                 "down 10 10\n"
-                                 "drag 40 40 steps 3\n"
-                                 "up\n"
-                                 "click 5 5\n",
-                                 "t.scribera", &commands, &error))
-        << error;
-    {
-        cli::Player player(session, options);
-        session.SetTracing(true);
-        ASSERT_TRUE(player.Play(commands, "t.scribera", &error)) << error;
-        EXPECT_FALSE(player.Host().IsRunning());
-        EXPECT_FALSE(session.Doc().InTransaction());
-    }
+    auto p = hosted::Play("document 100 100\n"
+                          "tool Rose\n"
+                          "tool Wave\n"
+                          "down 10 10\n"
+                          "drag 40 40 steps 3\n"
+                          "up\n"
+                          "click 5 5\n",
+                          hosted::HostedOptions().NoPanelBridge().Tracing());
+    ASSERT_TRUE(p->ok) << p->error;
+    EXPECT_FALSE(p->runningAfterPlay);
+    EXPECT_FALSE(p->Doc().InTransaction());
+    const Session& session = p->session;
     EXPECT_EQ(session.Registry().tools[1].name, "Wave");
     EXPECT_EQ(session.Registry().selectedTool, session.Registry().tools[1].id);
     EXPECT_EQ(session.SuitesHeld(), 0);
     EXPECT_TRUE(session.StaleHandleLog().empty());
-    std::filesystem::remove_all(options.outputDir);
 }

@@ -1,15 +1,15 @@
 // Values no user can type but a stored action or a host's effect dictionary can hold (not numbers,
 // beyond single precision): the mirror, cut and rectangle-cut operations refuse them and leave
 // the artwork exactly as it was, instead of finding every path on no side of a broken axis.
-#include "wave_shapes_support.h"
+#include "support/HostedChecks.h"
+#include "support/HostedPlugin.h"
 
 #include <cmath>
 #include <limits>
 
 namespace {
 
-using namespace shapetest;
-using scribera::ArtKind;
+using namespace hosted;
 using scribera::Dictionary;
 using scribera::DictionaryEntry;
 
@@ -18,7 +18,7 @@ const double kNaN = std::numeric_limits<double>::quiet_NaN();
 const double kInf = std::numeric_limits<double>::infinity();
 
 // A filled triangle, selected: bounds [0, 100] x [0, 50].
-struct MirrorSession : RoseSession {
+struct MirrorSession : HostedPlugin {
     Id triangle = scribera::kNoId;
     std::vector<SBPathSegment> anchors;
 
@@ -48,20 +48,11 @@ struct MirrorSession : RoseSession {
             EXPECT_EQ(art->segments[i].p.v, anchors[i].p.v);
         }
     }
-    Id Effect(const std::string& name) const {
-        for (const auto& e : session.Registry().liveEffects)
-            if (e.name == name) return e.id;
-        ADD_FAILURE() << "no effect " << name;
-        return scribera::kNoId;
-    }
     // The go message with a preset dictionary, as a host sends it for a stored document.
     SBErr Go(const std::string& effect, const Dictionary& preset) {
         const Id instance = session.Effects().NewInstance();
         session.Effects().instances[instance] = preset;
         return host.LiveEffectGo(Effect(effect), instance, triangle);
-    }
-    SBActionParamValueRef Value(const std::vector<ActionValue>& values) {
-        return scribera::ToHandle<SBActionParamValueRef>(session.NewActionValue(values));
     }
 };
 
@@ -99,7 +90,7 @@ TEST(MirrorBadValues, EffectsRefuseAnAxisThatIsNoNumberAndLeaveTheArt) {
 // One session at a time: a host loads the plug-in once, and so does each of these.
 void ExpectRefused(const std::vector<ActionValue>& values) {
     MirrorSession s;
-    EXPECT_EQ(s.host.DoAction(false, s.Value(values)), kExTr);
+    EXPECT_EQ(s.DoAction(false, values), kExTr);
     EXPECT_EQ(s.session.Shown().alerts, (std::vector<std::string>{"Error in Zarvo"}));
     s.ExpectUntouched();
 }

@@ -1,10 +1,11 @@
 // The rectangle cut tool through the stand-in host: corner and centred rectangles, Shift's square,
 // the empty rectangle, the recorded action and its playback.
-#include "mirror_tool_support.h"
+#include "support/HostedChecks.h"
+#include "support/HostedPlugin.h"
 
 namespace {
 
-using namespace mirrortest;
+using namespace hosted;
 
 const char* const kSquare = "document 600 600\nfill gray 0.5\npath closed -150,-150 200,-150 200,100 -150,100\n"
                             "select all\n";
@@ -17,8 +18,8 @@ TEST(RectCutTool, KeepsWhatLiesInsideTheDraggedRectangle) {
     EXPECT_TRUE(paths[0]->closed);
     ExpectExtent(paths, 0, 100, -50, 0);
     // The outline went with mouse up.
-    EXPECT_EQ(p->Top().size(), 1u);
-    EXPECT_EQ(p->Doc().UndoNames().back(), "Undo Rectangle Cut");
+    EXPECT_EQ(p->TopArt().size(), 1u);
+    EXPECT_EQ(p->UndoNames().back(), "Undo Rectangle Cut");
     EXPECT_EQ(p->session.Shown().infoVariables, (std::vector<int32_t>{15, 16, 2, 3}));
     EXPECT_EQ(p->session.Shown().infoValues, (std::vector<double>{0, 0, 100, -50}));
 
@@ -55,10 +56,10 @@ TEST(RectCutTool, AltCentresTheRectangleAndShiftMakesItSquare) {
 TEST(RectCutTool, AnEmptyRectangleRemovesEverythingAndNoDragCutsNothing) {
     auto p = Play(std::string(kSquare) + "tool RectCut\ndown 0 0\ndrag 100 -50\ndrag 0 0\nup\n");
     ASSERT_TRUE(p->ok) << p->error;
-    EXPECT_TRUE(p->Top().empty());
+    EXPECT_TRUE(p->TopArt().empty());
     EXPECT_TRUE(p->session.Shown().alerts.empty());
 
-    auto click = Play(std::string(kSquare) + "record on\ntool RectCut\nclick 10 10\n", true);
+    auto click = Play(std::string(kSquare) + "record on\ntool RectCut\nclick 10 10\n", HostedOptions().Tracing());
     ASSERT_TRUE(click->ok) << click->error;
     ExpectExtent(click->Paths(), -150, 200, -150, 100);
     EXPECT_EQ(click->session.Actions().recorded.size(), 1u);

@@ -1,16 +1,16 @@
 // The rhombus tool through the stand-in host: the inscribed rhombus by drag with Shift and Alt,
 // its panel in each mode, its recorded action and playback.
-#include "wave_shapes_support.h"
+#include "support/HostedChecks.h"
+#include "support/HostedPlugin.h"
 
 #include <cmath>
 
 namespace {
 
-using namespace shapetest;
+using namespace hosted;
 
-struct RhombusSession : ShapeSession {
-    Id rhombus = tool;
-    RhombusSession() : ShapeSession("Rhombus") {}
+struct RhombusSession : HostedPlugin {
+    RhombusSession() : HostedPlugin("Rhombus") {}
     // The four corners, each a corner anchor with its control points on it.
     void ExpectCorners(double ch, double cv, double a, double b) {
         const Art& path = Last();
@@ -43,17 +43,17 @@ TEST(RhombusTool, DragInscribesTheRhombusInTheRectangleWhicheverWayItIsDragged) 
 
 TEST(RhombusTool, ShiftMakesASquareOnItsCornerAndAltCentresItOnTheAnchor) {
     RhombusSession s;
-    s.host.SetModifiers(SB_MOD_SHIFT);
+    s.Modifiers(SB_MOD_SHIFT);
     s.Drag({0, 0}, {80, -30});
     s.ExpectCorners(40, -40, 40, 40);
-    s.host.SetModifiers(SB_MOD_ALT);
+    s.Modifiers(SB_MOD_ALT);
     s.Drag({10, 10}, {40, 30});
     s.ExpectCorners(10, 10, 30, 20);
     EXPECT_EQ(s.session.Shown().infoValues, (std::vector<double>{10, 10, 60, -40}));
-    s.host.SetModifiers(SB_MOD_ALT | SB_MOD_SHIFT);
+    s.Modifiers(SB_MOD_ALT | SB_MOD_SHIFT);
     s.Drag({0, 0}, {-10, 25});
     s.ExpectCorners(0, 0, 25, 25);
-    s.host.SetModifiers(0);
+    s.Modifiers(0);
 }
 
 TEST(RhombusTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableRhombus) {
@@ -67,8 +67,8 @@ TEST(RhombusTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableRhombus) {
     EXPECT_EQ(s.Preferences(), "<rhombus><width>200</width><height>100</height></rhombus>");
     // The height is read as an integer.
     s.ExpectCorners(100, 100, 30.25, 15);
-    ASSERT_FALSE(s.Doc().UndoNames().empty());
-    EXPECT_EQ(s.Doc().UndoNames().back(), "Undo Rhombus");
+    ASSERT_FALSE(s.UndoNames().empty());
+    EXPECT_EQ(s.UndoNames().back(), "Undo Rhombus");
     ASSERT_EQ(s.session.Actions().recorded.size(), 1u);
     const auto& action = s.session.Actions().recorded[0];
     EXPECT_EQ(action.event, "sb_plugin_zarvo_rhombus");
@@ -79,10 +79,10 @@ TEST(RhombusTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableRhombus) {
     EXPECT_EQ(FindValue(action, "wdth")->real, 60.5);
     EXPECT_EQ(FindValue(action, "hght")->real, 30);
     EXPECT_EQ(FindValue(action, "hght")->unit, SB_UNIT_POINTS);
-    ASSERT_EQ(s.Doc().Undo(), SB_OK);
+    ASSERT_EQ(s.Undo(), SB_OK);
     EXPECT_TRUE(s.TopArt().empty());
-    EXPECT_EQ(s.Doc().RedoNames(), (std::vector<std::string>{"Redo Rhombus"}));
-    ASSERT_EQ(s.Doc().Redo(), SB_OK);
+    EXPECT_EQ(s.RedoNames(), (std::vector<std::string>{"Redo Rhombus"}));
+    ASSERT_EQ(s.Redo(), SB_OK);
 
     s.Answer(PanelScript::Kind::Cancel);
     ASSERT_EQ(s.Click(7, 8), 0);
@@ -112,16 +112,16 @@ TEST(RhombusTool, PlaybackDrawsThroughItsDialogOnly) {
     RhombusSession s;
     const std::vector<ActionValue> recorded = {Integer("tool", 4), Real("cntx", -20), Real("cnty", 40),
                                                Real("wdth", 16), Real("hght", 8)};
-    ASSERT_EQ(s.host.DoAction(false, s.Value(recorded)), 0);
+    ASSERT_EQ(s.DoAction(false, recorded), 0);
     s.Pump();
     EXPECT_TRUE(s.TopArt().empty());
     s.Answer(PanelScript::Kind::Cancel);
-    ASSERT_EQ(s.host.DoAction(true, s.Value(recorded)), 0);
+    ASSERT_EQ(s.DoAction(true, recorded), 0);
     s.Pump();
     EXPECT_EQ(s.LastSent(), R"({"width": "16", "height": "8"})");
     s.ExpectCorners(-20, 40, 8, 4);
     s.Answer(PanelScript::Kind::Params, R"({"width":"4","height":"2"})");
-    ASSERT_EQ(s.host.DoAction(true, s.Value(recorded)), 0);
+    ASSERT_EQ(s.DoAction(true, recorded), 0);
     s.Pump();
     ASSERT_EQ(s.TopArt().size(), 2u);
     s.ExpectCorners(-20, 40, 2, 1);

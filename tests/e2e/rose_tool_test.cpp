@@ -1,6 +1,7 @@
 // The rose tool driven as a user drives it: drags with the arrow keys, clicks answered by its
 // panel, the icon's options, recorded actions played back, and the routing that gets it there.
-#include "rose_session.h"
+#include "support/HostedChecks.h"
+#include "support/HostedPlugin.h"
 
 #include <scribera/SBActionManagerSuite.h>
 
@@ -9,9 +10,7 @@
 
 namespace {
 
-using namespace rosetest;
-using scribera::ActionValue;
-using scribera::ArtKind;
+using namespace hosted;
 
 constexpr SBErr kExTr = static_cast<SBErr>(0x45785472);
 
@@ -22,20 +21,8 @@ std::vector<SBRealPoint> Tips(const Art& rose) {
     return tips;
 }
 
-void ExpectPoint(SBRealPoint p, double h, double v, double tolerance = 1e-3) {
-    EXPECT_NEAR(p.h, h, tolerance);
-    EXPECT_NEAR(p.v, v, tolerance);
-}
-
-const ActionValue* FindValue(const scribera::RecordedAction& action, const char (&key)[5]) {
-    const uint32_t code = SB_FOURCC(key[0], key[1], key[2], key[3]);
-    for (const ActionValue& v : action.values)
-        if (v.key == code) return &v;
-    return nullptr;
-}
-
 TEST(RoseTool, DragDrawsPetalsAroundTheAnchorWithACentreMarkThatMouseUpRemoves) {
-    RoseSession s;
+    HostedPlugin s;
     ASSERT_EQ(s.Pick("Rose"), 0);
     s.session.Actions().recording = true;
     const Id rose = s.ToolId("Rose");
@@ -43,8 +30,8 @@ TEST(RoseTool, DragDrawsPetalsAroundTheAnchorWithACentreMarkThatMouseUpRemoves) 
     ASSERT_FALSE(s.session.Desktop().desk.cursorLog.empty());
     EXPECT_EQ(s.session.Desktop().desk.cursorLog.back(), "set 32515");
 
-    ASSERT_EQ(s.host.MouseDown(rose, {10, 20}), 0);
-    ASSERT_EQ(s.host.MouseDrag(rose, {10, 70}), 0);
+    ASSERT_EQ(s.Down({10, 20}), 0);
+    ASSERT_EQ(s.DragTo({10, 70}), 0);
 
     // The preview and the two strokes of the cross; half size 0.2% of the 1000-wide view.
     auto art = s.TopArt();
@@ -62,11 +49,11 @@ TEST(RoseTool, DragDrawsPetalsAroundTheAnchorWithACentreMarkThatMouseUpRemoves) 
 
     // A step that moves by less than the tolerance neither reverts nor redraws.
     s.session.SetTracing(true);
-    ASSERT_EQ(s.host.MouseDrag(rose, {10, 70.000001}), 0);
-    for (const std::string& call : s.session.Trace()) EXPECT_EQ(call.find("UndoChanges"), std::string::npos);
+    ASSERT_EQ(s.DragTo({10, 70.000001}), 0);
+    EXPECT_EQ(s.Traced("UndoChanges"), 0);
     s.session.SetTracing(false);
 
-    ASSERT_EQ(s.host.MouseUp(rose, {10, 70}), 0);
+    ASSERT_EQ(s.Up({10, 70}), 0);
     art = s.TopArt();
     ASSERT_EQ(art.size(), 1u);
     const Art& shape = *art[0];
@@ -81,21 +68,20 @@ TEST(RoseTool, DragDrawsPetalsAroundTheAnchorWithACentreMarkThatMouseUpRemoves) 
     ExpectPoint(tips[3], 60, 20);
     for (size_t i = 0; i < shape.segments.size(); i += 2) ExpectPoint(shape.segments[i].p, 10, 20);
     // A plain drag names no undo entry and records nothing.
-    EXPECT_EQ(s.Doc().UndoNames(), (std::vector<std::string>{"Undo"}));
+    EXPECT_EQ(s.UndoNames(), (std::vector<std::string>{"Undo"}));
     EXPECT_TRUE(s.session.Actions().recorded.empty());
     EXPECT_TRUE(s.session.Shown().alerts.empty());
     EXPECT_TRUE(s.session.StaleHandleLog().empty());
 }
 
 TEST(RoseTool, UpAndDownKeysStepTheLobesBetweenOneAndFortyWithAPausePerStep) {
-    RoseSession s;
+    HostedPlugin s;
     ASSERT_EQ(s.Pick("Rose"), 0);
-    const Id rose = s.ToolId("Rose");
-    ASSERT_EQ(s.host.MouseDown(rose, {0, 0}), 0);
-    ASSERT_EQ(s.host.MouseDrag(rose, {0, 100}), 0);
+    ASSERT_EQ(s.Down({0, 0}), 0);
+    ASSERT_EQ(s.DragTo({0, 100}), 0);
     s.Key(kUp, true);
     const int64_t start = s.session.Desktop().desk.clockMilliseconds;
-    for (int i = 0; i < 40; ++i) ASSERT_EQ(s.host.MouseDrag(rose, {0, 100}), 0);
+    for (int i = 0; i < 40; ++i) ASSERT_EQ(s.DragTo({0, 100}), 0);
     // 36 steps from 4 to 40, each followed by a pause of 0.2 s; the rest change nothing.
     EXPECT_EQ(s.session.Desktop().desk.clockMilliseconds - start, 36 * 200);
     ASSERT_EQ(s.TopArt().size(), 3u);
@@ -103,9 +89,9 @@ TEST(RoseTool, UpAndDownKeysStepTheLobesBetweenOneAndFortyWithAPausePerStep) {
 
     s.Key(kUp, false);
     s.Key(kDown, true);
-    for (int i = 0; i < 45; ++i) ASSERT_EQ(s.host.MouseDrag(rose, {0, 100}), 0);
+    for (int i = 0; i < 45; ++i) ASSERT_EQ(s.DragTo({0, 100}), 0);
     s.Key(kDown, false);
-    ASSERT_EQ(s.host.MouseUp(rose, {0, 100}), 0);
+    ASSERT_EQ(s.Up({0, 100}), 0);
     ASSERT_EQ(s.TopArt().size(), 1u);
     // One lobe: a single petal, its width from n = 2 (half angle 45°, t = 1).
     const Art& one = *s.TopArt()[0];
@@ -116,15 +102,14 @@ TEST(RoseTool, UpAndDownKeysStepTheLobesBetweenOneAndFortyWithAPausePerStep) {
 }
 
 TEST(RoseTool, LeftAndRightKeysStepTheWidthAndStopPastTheirEnds) {
-    RoseSession s;
+    HostedPlugin s;
     ASSERT_EQ(s.Pick("Rose"), 0);
-    const Id rose = s.ToolId("Rose");
     auto pressSteps = [&](int32_t key, int steps) {
-        ASSERT_EQ(s.host.MouseDown(rose, {0, 0}), 0);
+        ASSERT_EQ(s.Down({0, 0}), 0);
         s.Key(key, true);
-        for (int i = 0; i < steps; ++i) ASSERT_EQ(s.host.MouseDrag(rose, {0, 50}), 0);
+        for (int i = 0; i < steps; ++i) ASSERT_EQ(s.DragTo({0, 50}), 0);
         s.Key(key, false);
-        ASSERT_EQ(s.host.MouseUp(rose, {0, 50}), 0);
+        ASSERT_EQ(s.Up({0, 50}), 0);
     };
     s.Answer(PanelScript::Kind::None);
     pressSteps(kLeft, 15);
@@ -144,7 +129,7 @@ TEST(RoseTool, LeftAndRightKeysStepTheWidthAndStopPastTheirEnds) {
 }
 
 TEST(RoseTool, GradientFillIsFittedToTheRose) {
-    RoseSession s;
+    HostedPlugin s;
     scribera::GradientData linear;
     linear.kind = SB_GRADIENT_LINEAR;
     linear.stops = {SBGradientStop{50, 0, {SB_COLOR_GRAY, {}}}, SBGradientStop{50, 100, {SB_COLOR_GRAY, {}}}};
@@ -159,10 +144,9 @@ TEST(RoseTool, GradientFillIsFittedToTheRose) {
     s.Doc().SetCurrentStyle(style);
 
     ASSERT_EQ(s.Pick("Rose"), 0);
-    const Id rose = s.ToolId("Rose");
-    ASSERT_EQ(s.host.MouseDown(rose, {0, 0}), 0);
-    ASSERT_EQ(s.host.MouseDrag(rose, {30, 40}), 0);
-    ASSERT_EQ(s.host.MouseUp(rose, {30, 40}), 0);
+    ASSERT_EQ(s.Down({0, 0}), 0);
+    ASSERT_EQ(s.DragTo({30, 40}), 0);
+    ASSERT_EQ(s.Up({30, 40}), 0);
     const SBGradientStyle& fitted = s.TopArt()[0]->style.fill.color.c.gradient;
     ASSERT_EQ(s.TopArt()[0]->style.fill.color.kind, SB_COLOR_GRADIENT);
     EXPECT_NEAR(fitted.origin.h, -50, 1e-5);
@@ -176,9 +160,9 @@ TEST(RoseTool, GradientFillIsFittedToTheRose) {
     radial.kind = SB_GRADIENT_RADIAL;
     style.fill.color.c.gradient.gradient = scribera::ToHandle<SBGradientHandle>(s.Doc().AddGradient(radial));
     s.Doc().SetCurrentStyle(style);
-    ASSERT_EQ(s.host.MouseDown(rose, {10, 10}), 0);
-    ASSERT_EQ(s.host.MouseDrag(rose, {10, 60}), 0);
-    ASSERT_EQ(s.host.MouseUp(rose, {10, 60}), 0);
+    ASSERT_EQ(s.Down({10, 10}), 0);
+    ASSERT_EQ(s.DragTo({10, 60}), 0);
+    ASSERT_EQ(s.Up({10, 60}), 0);
     const SBGradientStyle& round = s.TopArt()[0]->style.fill.color.c.gradient;
     EXPECT_NEAR(round.origin.h, 10, 1e-5);
     EXPECT_NEAR(round.origin.v, 10, 1e-5);
@@ -186,7 +170,7 @@ TEST(RoseTool, GradientFillIsFittedToTheRose) {
 }
 
 TEST(RoseTool, ClickOpensThePanelAndItsAnswerDrawsAnUndoableRecordedRose) {
-    RoseSession s;
+    HostedPlugin s;
     ASSERT_EQ(s.Pick("Rose"), 0);
     s.session.Actions().recording = true;
     s.Answer(PanelScript::Kind::Params, R"({"radius":"50","lobes":"5","width":"1.2"})");
@@ -202,8 +186,8 @@ TEST(RoseTool, ClickOpensThePanelAndItsAnswerDrawsAnUndoableRecordedRose) {
     const auto tips = Tips(*art[0]);
     ASSERT_EQ(tips.size(), 5u);
     ExpectPoint(tips[0], 100, 250);
-    ASSERT_FALSE(s.Doc().UndoNames().empty());
-    EXPECT_EQ(s.Doc().UndoNames().back(), "Undo Rose");
+    ASSERT_FALSE(s.UndoNames().empty());
+    EXPECT_EQ(s.UndoNames().back(), "Undo Rose");
 
     ASSERT_EQ(s.session.Actions().recorded.size(), 1u);
     const auto& action = s.session.Actions().recorded[0];
@@ -220,14 +204,14 @@ TEST(RoseTool, ClickOpensThePanelAndItsAnswerDrawsAnUndoableRecordedRose) {
     EXPECT_EQ(FindValue(action, "lwdt")->real, 1.2);
     EXPECT_EQ(FindValue(action, "lwdt")->unit, SB_UNIT_NONE);
 
-    ASSERT_EQ(s.Doc().Undo(), SB_OK);
+    ASSERT_EQ(s.Undo(), SB_OK);
     EXPECT_TRUE(s.TopArt().empty());
-    EXPECT_EQ(s.Doc().RedoNames(), (std::vector<std::string>{"Redo Rose"}));
+    EXPECT_EQ(s.RedoNames(), (std::vector<std::string>{"Redo Rose"}));
     EXPECT_TRUE(s.session.Shown().alerts.empty());
 }
 
 TEST(RoseTool, PanelsKeepWorkingAcrossAnUnloadAndReloadOfTheCode) {
-    RoseSession s;
+    HostedPlugin s;
     ASSERT_EQ(s.Pick("Rose"), 0);
     // A panel answering while the code is unloaded changes nothing and reaches no suite.
     s.Answer(PanelScript::Kind::Params, R"({"radius":"10"})");
@@ -253,7 +237,7 @@ TEST(RoseTool, PanelsKeepWorkingAcrossAnUnloadAndReloadOfTheCode) {
 }
 
 TEST(RoseTool, CancelledClickRecordsTheActionAtTheClickAndDrawsNothing) {
-    RoseSession s;
+    HostedPlugin s;
     ASSERT_EQ(s.Pick("Rose"), 0);
     s.session.Actions().recording = true;
     s.Answer(PanelScript::Kind::Cancel);
@@ -273,7 +257,7 @@ TEST(RoseTool, CancelledClickRecordsTheActionAtTheClickAndDrawsNothing) {
 }
 
 TEST(RoseTool, EditOptionsWritesThePreferencesAndSendsTheValuesTheNextDragUses) {
-    RoseSession s;
+    HostedPlugin s;
     ASSERT_EQ(s.Pick("Rose"), 0);
     s.Answer(PanelScript::Kind::Params, R"({"radius":"75","lobes":"7","width":"2"})");
     ASSERT_EQ(s.EditOptions(), 0);
@@ -290,15 +274,14 @@ TEST(RoseTool, EditOptionsWritesThePreferencesAndSendsTheValuesTheNextDragUses) 
     ASSERT_EQ(s.EditOptions(), 0);
     EXPECT_EQ(s.Preferences(), "<rose><radius>75</radius><lobes>7</lobes><width>2</width></rose>");
 
-    const Id rose = s.ToolId("Rose");
-    ASSERT_EQ(s.host.MouseDown(rose, {0, 0}), 0);
-    ASSERT_EQ(s.host.MouseDrag(rose, {0, 10}), 0);
-    ASSERT_EQ(s.host.MouseUp(rose, {0, 10}), 0);
+    ASSERT_EQ(s.Down({0, 0}), 0);
+    ASSERT_EQ(s.DragTo({0, 10}), 0);
+    ASSERT_EQ(s.Up({0, 10}), 0);
     EXPECT_EQ(Tips(*s.TopArt()[0]).size(), 7u);
 }
 
 TEST(RoseTool, HostilePanelAnswersNeverCrashAndKeepWhatTheyLack) {
-    RoseSession s;
+    HostedPlugin s;
     ASSERT_EQ(s.Pick("Rose"), 0);
     auto payloadAfter = [&](const std::string& answer) {
         s.Answer(PanelScript::Kind::Params, answer);
@@ -338,33 +321,13 @@ TEST(RoseTool, HostilePanelAnswersNeverCrashAndKeepWhatTheyLack) {
 }
 
 TEST(RoseTool, PlaybackSetsTheValuesAndDrawsOnlyThroughItsDialog) {
-    RoseSession s;
+    HostedPlugin s;
     ASSERT_EQ(s.Pick("Rose"), 0);
-    auto value = [&](const std::vector<ActionValue>& values) {
-        return scribera::ToHandle<SBActionParamValueRef>(s.session.NewActionValue(values));
-    };
-    auto real = [](uint32_t key, double number) {
-        ActionValue v;
-        v.key = key;
-        v.type = ActionValue::Type::UnitReal;
-        v.real = number;
-        v.unit = SB_UNIT_POINTS;
-        return v;
-    };
-    auto integer = [](uint32_t key, int32_t number) {
-        ActionValue v;
-        v.key = key;
-        v.integer = number;
-        return v;
-    };
-    const std::vector<ActionValue> recorded = {
-        integer(SB_FOURCC('t', 'o', 'o', 'l'), 1),    real(SB_FOURCC('c', 'n', 't', 'x'), 200),
-        real(SB_FOURCC('c', 'n', 't', 'y'), 100),     real(SB_FOURCC('r', 'd', 'u', 's'), 30),
-        integer(SB_FOURCC('l', 'o', 'b', 's'), 6),    real(SB_FOURCC('l', 'w', 'd', 't'), 0.7),
-    };
+    const std::vector<ActionValue> recorded = {Integer("tool", 1), Real("cntx", 200), Real("cnty", 100),
+                                               Real("rdus", 30),   Integer("lobs", 6), Real("lwdt", 0.7)};
 
     // Without the dialog: the values change, nothing is drawn, no panel opens.
-    ASSERT_EQ(s.host.DoAction(false, value(recorded)), 0);
+    ASSERT_EQ(s.DoAction(false, recorded), 0);
     s.Pump();
     EXPECT_TRUE(s.TopArt().empty());
     EXPECT_TRUE(PanelService::Instance().Opened().empty());
@@ -376,7 +339,7 @@ TEST(RoseTool, PlaybackSetsTheValuesAndDrawsOnlyThroughItsDialog) {
     // recorded centre and is recorded again.
     s.session.Actions().recording = true;
     s.Answer(PanelScript::Kind::Params, R"({"radius":"40","lobes":"3","width":"1"})");
-    ASSERT_EQ(s.host.DoAction(true, value(recorded)), 0);
+    ASSERT_EQ(s.DoAction(true, recorded), 0);
     s.Pump();
     EXPECT_EQ(s.LastSent(), R"({"radius" : "30", "lobes" : "6", "width" : "0.7"})");
     ASSERT_EQ(s.TopArt().size(), 1u);
@@ -388,7 +351,7 @@ TEST(RoseTool, PlaybackSetsTheValuesAndDrawsOnlyThroughItsDialog) {
 
     // Cancelled: the recorded values are drawn all the same.
     s.Answer(PanelScript::Kind::Cancel);
-    ASSERT_EQ(s.host.DoAction(true, value(recorded)), 0);
+    ASSERT_EQ(s.DoAction(true, recorded), 0);
     s.Pump();
     ASSERT_EQ(s.TopArt().size(), 2u);
     tips = Tips(*s.TopArt()[0]);
@@ -396,26 +359,25 @@ TEST(RoseTool, PlaybackSetsTheValuesAndDrawsOnlyThroughItsDialog) {
     ExpectPoint(tips[0], 200, 130);
 
     // Codes without a tool do nothing; a value that lacks a key fails as a handler does.
-    ASSERT_EQ(s.host.DoAction(true, value({integer(SB_FOURCC('t', 'o', 'o', 'l'), 3)})), 0);
-    ASSERT_EQ(s.host.DoAction(true, value({integer(SB_FOURCC('t', 'o', 'o', 'l'), 10)})), 0);
+    ASSERT_EQ(s.DoAction(true, {Integer("tool", 3)}), 0);
+    ASSERT_EQ(s.DoAction(true, {Integer("tool", 10)}), 0);
     EXPECT_TRUE(s.session.Shown().alerts.empty());
-    EXPECT_EQ(s.host.DoAction(true, value({integer(SB_FOURCC('t', 'o', 'o', 'l'), 1)})), kExTr);
-    EXPECT_EQ(s.host.DoAction(false, value({})), kExTr);
+    EXPECT_EQ(s.DoAction(true, {Integer("tool", 1)}), kExTr);
+    EXPECT_EQ(s.DoAction(false, {}), kExTr);
     EXPECT_EQ(s.session.Shown().alerts, (std::vector<std::string>{"Error in Zarvo", "Error in Zarvo"}));
     EXPECT_EQ(s.TopArt().size(), 2u);
 }
 
 TEST(RoseTool, AFailingHostCallInADragShowsTheErrorAndTheNextStepRecovers) {
-    RoseSession s;
+    HostedPlugin s;
     ASSERT_EQ(s.Pick("Rose"), 0);
-    const Id rose = s.ToolId("Rose");
-    ASSERT_EQ(s.host.MouseDown(rose, {0, 0}), 0);
-    ASSERT_EQ(s.host.MouseDrag(rose, {0, 40}), 0);
+    ASSERT_EQ(s.Down({0, 0}), 0);
+    ASSERT_EQ(s.DragTo({0, 40}), 0);
     s.session.Faults().Arm("SB Path Suite.SetPathSegments", 1, SB_ERR_CANT);
-    EXPECT_EQ(s.host.MouseDrag(rose, {0, 50}), kExTr);
+    EXPECT_EQ(s.DragTo({0, 50}), kExTr);
     EXPECT_EQ(s.session.Shown().alerts, (std::vector<std::string>{"Error in Zarvo"}));
-    ASSERT_EQ(s.host.MouseDrag(rose, {0, 60}), 0);
-    ASSERT_EQ(s.host.MouseUp(rose, {0, 60}), 0);
+    ASSERT_EQ(s.DragTo({0, 60}), 0);
+    ASSERT_EQ(s.Up({0, 60}), 0);
     // One rose, no stray cross, no stale handle used.
     ASSERT_EQ(s.TopArt().size(), 1u);
     ExpectPoint(Tips(*s.TopArt()[0])[0], 0, 60);
@@ -423,7 +385,7 @@ TEST(RoseTool, AFailingHostCallInADragShowsTheErrorAndTheNextStepRecovers) {
 }
 
 TEST(RoseTool, MessagesOfAToolNeverSelectedReachTheRose) {
-    RoseSession s;
+    HostedPlugin s;
     // No tool was picked; a handle the plug-in does not know still draws a rose.
     const Id stranger = scribera::NewId();
     ASSERT_EQ(s.host.MouseDown(stranger, {0, 0}), 0);
@@ -438,7 +400,7 @@ TEST(RoseTool, MessagesOfAToolNeverSelectedReachTheRose) {
 }
 
 TEST(RoseTool, AReadyPanelIsAnsweredOnlyWhileTheRoseIsSelected) {
-    RoseSession s;
+    HostedPlugin s;
     ASSERT_EQ(s.Pick("Rose"), 0);
     const Id rose = s.ToolId("Rose");
     s.session.Registry().selectedTool = s.ToolId("Wave");
@@ -457,7 +419,7 @@ TEST(RoseTool, AReadyPanelIsAnsweredOnlyWhileTheRoseIsSelected) {
 }
 
 TEST(RoseTool, ShutDownRemovesEveryListener) {
-    RoseSession s;
+    HostedPlugin s;
     // At least the rose's three: parameters, cancel, ready.
     EXPECT_GE(PanelService::Instance().ListenerCount(), 3u);
     ASSERT_EQ(s.host.Shutdown(), 0);

@@ -1,19 +1,19 @@
 // The spiral tool through the stand-in host: quarter turns fitted to the exact curve, the keys,
 // Shift, the two-armed form, its panel in each mode, its recorded action and playback.
-#include "wave_shapes_support.h"
+#include "support/HostedChecks.h"
+#include "support/HostedPlugin.h"
 
 #include <cmath>
 
 namespace {
 
-using namespace shapetest;
+using namespace hosted;
 
 constexpr int32_t kRKey = 'R';
 constexpr double kPi = 3.14159265358979323846;
 
-struct SpiralSession : ShapeSession {
-    Id spiral = tool;
-    SpiralSession() : ShapeSession("Spiral") {}
+struct SpiralSession : HostedPlugin {
+    SpiralSession() : HostedPlugin("Spiral") {}
     void SetOptions(const std::string& answer) {
         Answer(PanelScript::Kind::Params, answer);
         ASSERT_EQ(EditOptions(), 0);
@@ -30,11 +30,11 @@ SBRealPoint BezierAt(const SBPathSegment& a, const SBPathSegment& b, double t) {
 
 TEST(SpiralTool, DefaultDragMakesSixteenQuarterTurnsOnTheCurveEndingAtTheDragPoint) {
     SpiralSession s;
-    ASSERT_EQ(s.host.MouseDown(s.spiral, {0, 0}), 0);
-    ASSERT_EQ(s.host.MouseDrag(s.spiral, {100, 0}), 0);
+    ASSERT_EQ(s.Down({0, 0}), 0);
+    ASSERT_EQ(s.DragTo({100, 0}), 0);
     EXPECT_EQ(s.session.Shown().infoVariables, (std::vector<int32_t>{15, 16, 4}));
     EXPECT_EQ(s.session.Shown().infoValues, (std::vector<double>{0, 0, 100}));
-    ASSERT_EQ(s.host.MouseUp(s.spiral, {100, 0}), 0);
+    ASSERT_EQ(s.Up({100, 0}), 0);
     ASSERT_EQ(s.TopArt().size(), 1u);
     const Art& path = s.Last();
     EXPECT_FALSE(path.closed);
@@ -76,37 +76,37 @@ TEST(SpiralTool, PartialTurnsShiftAndTheTurnKeys) {
 
     // Shift at exactly 45° snaps to the vertical axis, the radius kept.
     s.SetOptions(R"({"radius":"1","turns":"4","fermat":"false"})");
-    s.host.SetModifiers(SB_MOD_SHIFT);
+    s.Modifiers(SB_MOD_SHIFT);
     s.Drag({0, 0}, {30, -30});
-    s.host.SetModifiers(0);
+    s.Modifiers(0);
     ASSERT_EQ(s.Last().segments.size(), 20u);
     ExpectPoint(s.Last().segments.back().p, 0, -std::sqrt(1800.0), 1e-3);
 
     // Right stops at 50 turns, Left at 0.
-    ASSERT_EQ(s.host.MouseDown(s.spiral, {0, 0}), 0);
+    ASSERT_EQ(s.Down({0, 0}), 0);
     s.Key(kRight, true);
     const int64_t start = s.session.Desktop().desk.clockMilliseconds;
-    for (int i = 0; i < 50; ++i) ASSERT_EQ(s.host.MouseDrag(s.spiral, {0, 100}), 0);
+    for (int i = 0; i < 50; ++i) ASSERT_EQ(s.DragTo({0, 100}), 0);
     EXPECT_EQ(s.session.Desktop().desk.clockMilliseconds - start, 46 * 200);
     s.Key(kRight, false);
     EXPECT_EQ(s.TopArt()[2]->segments.size(), 50u * 4 + 2);
     s.Key(kLeft, true);
-    for (int i = 0; i < 55; ++i) ASSERT_EQ(s.host.MouseDrag(s.spiral, {0, 100}), 0);
+    for (int i = 0; i < 55; ++i) ASSERT_EQ(s.DragTo({0, 100}), 0);
     s.Key(kLeft, false);
-    ASSERT_EQ(s.host.MouseUp(s.spiral, {0, 100}), 0);
+    ASSERT_EQ(s.Up({0, 100}), 0);
     ASSERT_EQ(s.TopArt().size(), 4u);
     EXPECT_EQ(s.Last().segments.size(), 2u);
 }
 
 TEST(SpiralTool, TheRKeyMakesTwoArmsThroughTheCentre) {
     SpiralSession s;
-    ASSERT_EQ(s.host.MouseDown(s.spiral, {50, 50}), 0);
+    ASSERT_EQ(s.Down({50, 50}), 0);
     s.Key(kRKey, true);
-    ASSERT_EQ(s.host.MouseDrag(s.spiral, {150, 50}), 0);
+    ASSERT_EQ(s.DragTo({150, 50}), 0);
     s.Key(kRKey, false);
-    ASSERT_EQ(s.host.MouseDrag(s.spiral, {150, 50.5}), 0);
-    ASSERT_EQ(s.host.MouseDrag(s.spiral, {150, 50}), 0);
-    ASSERT_EQ(s.host.MouseUp(s.spiral, {150, 50}), 0);
+    ASSERT_EQ(s.DragTo({150, 50.5}), 0);
+    ASSERT_EQ(s.DragTo({150, 50}), 0);
+    ASSERT_EQ(s.Up({150, 50}), 0);
     const Art& path = s.Last();
     ASSERT_EQ(path.segments.size(), 33u);
     ExpectPoint(path.segments[0].p, 150, 50, 1e-4);
@@ -133,8 +133,8 @@ TEST(SpiralTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableSpiral) {
     ExpectPoint(s.Last().segments[0].p, 150, 200, 1e-4);
     ExpectPoint(s.Last().segments[4].p, 100, 200, 1e-4);
     ExpectPoint(s.Last().segments[8].p, 50, 200, 1e-4);
-    ASSERT_FALSE(s.Doc().UndoNames().empty());
-    EXPECT_EQ(s.Doc().UndoNames().back(), "Undo Archimedean Spiral");
+    ASSERT_FALSE(s.UndoNames().empty());
+    EXPECT_EQ(s.UndoNames().back(), "Undo Archimedean Spiral");
     ASSERT_EQ(s.session.Actions().recorded.size(), 1u);
     const auto& action = s.session.Actions().recorded[0];
     EXPECT_EQ(action.event, "sb_plugin_zarvo_spiral");
@@ -146,10 +146,10 @@ TEST(SpiralTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableSpiral) {
     EXPECT_EQ(FindValue(action, "sprd")->unit, SB_UNIT_POINTS);
     EXPECT_EQ(FindValue(action, "sptu")->integer, 1);
     EXPECT_TRUE(FindValue(action, "spfe")->boolean);
-    ASSERT_EQ(s.Doc().Undo(), SB_OK);
+    ASSERT_EQ(s.Undo(), SB_OK);
     EXPECT_TRUE(s.TopArt().empty());
-    EXPECT_EQ(s.Doc().RedoNames(), (std::vector<std::string>{"Redo Archimedean Spiral"}));
-    ASSERT_EQ(s.Doc().Redo(), SB_OK);
+    EXPECT_EQ(s.RedoNames(), (std::vector<std::string>{"Redo Archimedean Spiral"}));
+    ASSERT_EQ(s.Redo(), SB_OK);
 
     // Cancelled: recorded at the click, nothing drawn.
     s.Answer(PanelScript::Kind::Cancel);
@@ -189,11 +189,11 @@ TEST(SpiralTool, PlaybackDrawsThroughItsDialogOnly) {
     SpiralSession s;
     const std::vector<ActionValue> recorded = {Integer("tool", 5), Real("cntx", 10), Real("cnty", 20),
                                                Real("sprd", 30), Integer("sptu", 2), Boolean("spfe", false)};
-    ASSERT_EQ(s.host.DoAction(false, s.Value(recorded)), 0);
+    ASSERT_EQ(s.DoAction(false, recorded), 0);
     s.Pump();
     EXPECT_TRUE(s.TopArt().empty());
     s.Answer(PanelScript::Kind::Cancel);
-    ASSERT_EQ(s.host.DoAction(true, s.Value(recorded)), 0);
+    ASSERT_EQ(s.DoAction(true, recorded), 0);
     s.Pump();
     EXPECT_EQ(s.LastSent(), R"({"radius" : "30", "turns" : "2", "fermat" : "0"})");
     ASSERT_EQ(s.TopArt().size(), 1u);

@@ -1,26 +1,26 @@
 // The wave tool through the stand-in host: arches by drag with Alt and the arrow keys, its panel
 // in each mode, its recorded action and playback, and values from outside.
-#include "wave_shapes_support.h"
+#include "support/HostedChecks.h"
+#include "support/HostedPlugin.h"
 
 #include <cmath>
 
 namespace {
 
-using namespace shapetest;
+using namespace hosted;
 
-struct WaveSession : ShapeSession {
-    Id wave = tool;
-    WaveSession() : ShapeSession("Wave") {}
+struct WaveSession : HostedPlugin {
+    WaveSession() : HostedPlugin("Wave") {}
 };
 
 TEST(WaveTool, DefaultDragDrawsSixteenSegmentsOfSmoothArchesAlternatingAboutTheBaseline) {
     WaveSession s;
     s.session.Actions().recording = true;
-    ASSERT_EQ(s.host.MouseDown(s.wave, {0, 0}), 0);
-    ASSERT_EQ(s.host.MouseDrag(s.wave, {200, 100}), 0);
+    ASSERT_EQ(s.Down({0, 0}), 0);
+    ASSERT_EQ(s.DragTo({200, 100}), 0);
     EXPECT_EQ(s.session.Shown().infoVariables, (std::vector<int32_t>{15, 16, 2, 3}));
     EXPECT_EQ(s.session.Shown().infoValues, (std::vector<double>{100, 100, 200, -100}));
-    ASSERT_EQ(s.host.MouseUp(s.wave, {200, 100}), 0);
+    ASSERT_EQ(s.Up({200, 100}), 0);
 
     ASSERT_EQ(s.TopArt().size(), 1u);
     const Art& path = s.Last();
@@ -48,7 +48,7 @@ TEST(WaveTool, DefaultDragDrawsSixteenSegmentsOfSmoothArchesAlternatingAboutTheB
     }
     ExpectPoint(path.segments[0].out, 25 * 0.06, 100 - 25);
     // A plain drag names no undo entry and records nothing.
-    EXPECT_EQ(s.Doc().UndoNames(), (std::vector<std::string>{"Undo"}));
+    EXPECT_EQ(s.UndoNames(), (std::vector<std::string>{"Undo"}));
     EXPECT_TRUE(s.session.Actions().recorded.empty());
 }
 
@@ -65,9 +65,9 @@ TEST(WaveTool, NegativeDragsMirrorTheRowAndSwapTheSides) {
 
 TEST(WaveTool, AltCentresTheBaselineOnTheAnchorAndDoublesTheRow) {
     WaveSession s;
-    s.host.SetModifiers(SB_MOD_ALT);
+    s.Modifiers(SB_MOD_ALT);
     s.Drag({50, 50}, {150, 80});
-    s.host.SetModifiers(0);
+    s.Modifiers(0);
     const Art& path = s.Last();
     ASSERT_EQ(path.segments.size(), 17u);
     ExpectPoint(path.segments[0].p, -50, 50);
@@ -78,18 +78,18 @@ TEST(WaveTool, AltCentresTheBaselineOnTheAnchorAndDoublesTheRow) {
 
 TEST(WaveTool, ArrowKeysStepTheWavesBetweenOneAndForty) {
     WaveSession s;
-    ASSERT_EQ(s.host.MouseDown(s.wave, {0, 0}), 0);
+    ASSERT_EQ(s.Down({0, 0}), 0);
     s.Key(kLeft, true);
     const int64_t start = s.session.Desktop().desk.clockMilliseconds;
-    for (int i = 0; i < 10; ++i) ASSERT_EQ(s.host.MouseDrag(s.wave, {100, 50}), 0);
+    for (int i = 0; i < 10; ++i) ASSERT_EQ(s.DragTo({100, 50}), 0);
     // Seven steps from 8 to 1, each with its pause; at 1 Left changes nothing.
     EXPECT_EQ(s.session.Desktop().desk.clockMilliseconds - start, 7 * 200);
     EXPECT_EQ(s.TopArt()[2]->segments.size(), 3u);
     s.Key(kLeft, false);
     s.Key(kRight, true);
-    for (int i = 0; i < 45; ++i) ASSERT_EQ(s.host.MouseDrag(s.wave, {100, 50}), 0);
+    for (int i = 0; i < 45; ++i) ASSERT_EQ(s.DragTo({100, 50}), 0);
     s.Key(kRight, false);
-    ASSERT_EQ(s.host.MouseUp(s.wave, {100, 50}), 0);
+    ASSERT_EQ(s.Up({100, 50}), 0);
     ASSERT_EQ(s.TopArt().size(), 1u);
     EXPECT_EQ(s.Last().segments.size(), 81u);
 }
@@ -111,8 +111,8 @@ TEST(WaveTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableWaveAtTheClick
     ExpectPoint(path.segments[0].p, -35, 20);
     ExpectPoint(path.segments[1].p, -20, -20);
     ExpectPoint(path.segments[6].p, 55, 20);
-    ASSERT_FALSE(s.Doc().UndoNames().empty());
-    EXPECT_EQ(s.Doc().UndoNames().back(), "Undo Wave");
+    ASSERT_FALSE(s.UndoNames().empty());
+    EXPECT_EQ(s.UndoNames().back(), "Undo Wave");
     ASSERT_EQ(s.session.Actions().recorded.size(), 1u);
     const auto& action = s.session.Actions().recorded[0];
     EXPECT_EQ(action.event, "sb_plugin_zarvo_wave");
@@ -124,9 +124,9 @@ TEST(WaveTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableWaveAtTheClick
     EXPECT_EQ(FindValue(action, "wdth")->unit, SB_UNIT_POINTS);
     EXPECT_EQ(FindValue(action, "hght")->real, 40);
     EXPECT_EQ(FindValue(action, "wavs")->integer, 3);
-    ASSERT_EQ(s.Doc().Undo(), SB_OK);
+    ASSERT_EQ(s.Undo(), SB_OK);
     EXPECT_TRUE(s.TopArt().empty());
-    EXPECT_EQ(s.Doc().RedoNames(), (std::vector<std::string>{"Redo Wave"}));
+    EXPECT_EQ(s.RedoNames(), (std::vector<std::string>{"Redo Wave"}));
 
     // Cancelled: the click is recorded, nothing drawn.
     s.Answer(PanelScript::Kind::Cancel);
@@ -148,14 +148,14 @@ TEST(WaveTool, PlaybackDrawsThroughItsDialogOnly) {
     WaveSession s;
     const std::vector<ActionValue> recorded = {Integer("tool", 2), Real("cntx", 100), Real("cnty", 50),
                                                Real("wdth", 40), Real("hght", 10), Integer("wavs", 2)};
-    ASSERT_EQ(s.host.DoAction(false, s.Value(recorded)), 0);
+    ASSERT_EQ(s.DoAction(false, recorded), 0);
     s.Pump();
     EXPECT_TRUE(s.TopArt().empty());
     EXPECT_TRUE(PanelService::Instance().Opened().empty());
 
     s.session.Actions().recording = true;
     s.Answer(PanelScript::Kind::Cancel);
-    ASSERT_EQ(s.host.DoAction(true, s.Value(recorded)), 0);
+    ASSERT_EQ(s.DoAction(true, recorded), 0);
     s.Pump();
     EXPECT_EQ(s.LastSent(), R"({"width" : "40", "height" : "10", "waves" : "2"})");
     ASSERT_EQ(s.TopArt().size(), 1u);
@@ -166,7 +166,7 @@ TEST(WaveTool, PlaybackDrawsThroughItsDialogOnly) {
     EXPECT_EQ(FindValue(s.session.Actions().recorded[0], "cntx")->real, 100);
 
     s.Answer(PanelScript::Kind::Params, R"({"width":"40","height":"10","waves":"1"})");
-    ASSERT_EQ(s.host.DoAction(true, s.Value(recorded)), 0);
+    ASSERT_EQ(s.DoAction(true, recorded), 0);
     s.Pump();
     ASSERT_EQ(s.TopArt().size(), 2u);
     EXPECT_EQ(s.Last().segments.size(), 3u);

@@ -51,6 +51,23 @@ TEST(DocumentTree, PlacementsAroundAndIntoGroups) {
     EXPECT_EQ(d.Children(layer).back(), bottom);
 }
 
+// Gray is an amount of ink: a path made without a style must show a black stroke (gray 1), not
+// a white one that vanishes on the page, and no fill.
+TEST(DocumentTree, NewPathWithoutStyleHasAThinBlackStroke) {
+    Document d(100, 100);
+    const Id p = Make(d, ArtKind::Path, SB_PLACE_INSIDE_ON_TOP, d.CurrentLayerGroup());
+    const Art* a = d.Find(p);
+    ASSERT_TRUE(a);
+    EXPECT_EQ(a->style.fillPaint, 0);
+    EXPECT_EQ(a->style.strokePaint, 1);
+    EXPECT_EQ(a->style.stroke.color.kind, SB_COLOR_GRAY);
+    EXPECT_EQ(a->style.stroke.color.c.gray.gray, 1.0);
+    EXPECT_EQ(a->style.stroke.width, 1.0);
+    // A group has no paint of its own.
+    const Id g = Make(d, ArtKind::Group, SB_PLACE_INSIDE_ON_TOP, d.CurrentLayerGroup());
+    EXPECT_EQ(d.Find(g)->style.strokePaint, 0);
+}
+
 TEST(DocumentTree, PlacementErrorsChangeNothing) {
     Document d(100, 100);
     const Id layer = d.CurrentLayerGroup();

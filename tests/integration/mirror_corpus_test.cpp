@@ -16,7 +16,7 @@
 #include "io/Artwork.h"
 #include "io/SvgImport.h"
 #include "mirror/VMirror.h"
-#include "mirror_testing.h"
+#include "mirror_fixture.h"
 #include "support/InProcessHost.h"
 #include "support/TestEnvironment.h"
 

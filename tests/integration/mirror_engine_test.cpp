@@ -3,7 +3,7 @@
 #include "geometry/ArtTransforms.h"
 #include "geometry/Errors.h"
 #include "mirror/VMirror.h"
-#include "mirror_testing.h"
+#include "mirror_fixture.h"
 #include "support/InProcessHost.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 #include "core/panels/PanelService.h"
 
 #include "core/Session.h"
+#include "system/HostSystem.h"
 
 #include <algorithm>
 
@@ -145,6 +146,6 @@ const ScriberaPanelServiceTable kServiceTable = {1, ServiceLoad, ServiceUnload, 
                                                  ServiceDispatch};
 }  // namespace
 
-extern "C" __attribute__((visibility("default"))) const ScriberaPanelServiceTable* ScriberaPanelService(void) {
+extern "C" SCRIBERA_EXPORT const ScriberaPanelServiceTable* ScriberaPanelService(void) {
     return &kServiceTable;
 }

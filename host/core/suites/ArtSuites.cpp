@@ -130,9 +130,9 @@ SBErr ValidArt(SBArtHandle handle, SBBool* valid) {
     return SB_OK;
 }
 
-const SBArtSuite kTable = {NewArt, DisposeArt, ReorderArt, DuplicateArt, GetFirstArtOfLayer, GetArtParent,
+SB_SUITE_TABLE(SBArtSuite, NewArt, DisposeArt, ReorderArt, DuplicateArt, GetFirstArtOfLayer, GetArtParent,
                            GetArtFirstChild, GetArtSibling, GetArtPriorSibling, GetArtType, GetArtUserAttr,
-                           SetArtUserAttr, GetArtBounds, ValidArt};
+                           SetArtUserAttr, GetArtBounds, ValidArt);
 }  // namespace art
 
 namespace path {
@@ -196,8 +196,8 @@ SBErr ReversePathSegments(SBArtHandle handle) {
     return S.Doc().ReverseSegments(a->id);
 }
 
-const SBPathSuite kTable = {GetPathSegmentCount, SetPathSegmentCount, GetPathSegments, SetPathSegments,
-                            GetPathClosed,       SetPathClosed,       ReversePathSegments};
+SB_SUITE_TABLE(SBPathSuite, GetPathSegmentCount, SetPathSegmentCount, GetPathSegments, SetPathSegments,
+                            GetPathClosed,       SetPathClosed,       ReversePathSegments);
 }  // namespace path
 
 namespace group {
@@ -218,7 +218,7 @@ SBErr SetGroupClipped(SBArtHandle handle, SBBool clipped) {
     return S.Doc().SetClipped(a->id, clipped != 0);
 }
 
-const SBGroupSuite kTable = {GetGroupClipped, SetGroupClipped};
+SB_SUITE_TABLE(SBGroupSuite, GetGroupClipped, SetGroupClipped);
 }  // namespace group
 
 namespace matching {
@@ -250,7 +250,7 @@ SBErr GetMatchingArt(const SBMatchingArtSpec* criteria, int16_t numSpecs, SBArtH
     return SB_OK;
 }
 
-const SBMatchingArtSuite kTable = {GetMatchingArt};
+SB_SUITE_TABLE(SBMatchingArtSuite, GetMatchingArt);
 }  // namespace matching
 
 namespace mdmemory {
@@ -262,7 +262,7 @@ SBErr MdMemoryDisposeHandle(void* handle) {
     return S.Memory().DisposeMemory(handle) ? SB_OK : SB_ERR_BAD_PARAM;
 }
 
-const SBMdMemorySuite kTable = {MdMemoryDisposeHandle};
+SB_SUITE_TABLE(SBMdMemorySuite, MdMemoryDisposeHandle);
 }  // namespace mdmemory
 
 namespace document {
@@ -290,7 +290,7 @@ SBErr GetDocumentColorModel(int32_t* model) {
     return SB_OK;
 }
 
-const SBDocumentSuite kTable = {GetDocumentSize, GetDocumentRulerOrigin, GetDocumentColorModel};
+SB_SUITE_TABLE(SBDocumentSuite, GetDocumentSize, GetDocumentRulerOrigin, GetDocumentColorModel);
 }  // namespace document
 
 namespace view {
@@ -304,7 +304,7 @@ SBErr GetDocumentViewBounds(SBDocumentViewHandle handle, SBRealRect* bounds) {
     return SB_OK;
 }
 
-const SBDocumentViewSuite kTable = {GetDocumentViewBounds};
+SB_SUITE_TABLE(SBDocumentViewSuite, GetDocumentViewBounds);
 }  // namespace view
 
 namespace undo {
@@ -324,7 +324,7 @@ SBErr UndoChanges() {
     return SB_OK;
 }
 
-const SBUndoSuite kTable = {SetUndoTextUS, UndoChanges};
+SB_SUITE_TABLE(SBUndoSuite, SetUndoTextUS, UndoChanges);
 }  // namespace undo
 
 namespace realmath {
@@ -400,19 +400,19 @@ SBErr RealMatrixConcatRotate(SBRealMatrix* m, double radians) {
     return SB_OK;
 }
 
-const SBRealMathSuite kTable = {RealRectUnion,         RealRectOverlap,           RealMatrixSetTranslate,
+SB_SUITE_TABLE(SBRealMathSuite, RealRectUnion,         RealRectOverlap,           RealMatrixSetTranslate,
                                 RealMatrixSetIdentity, RealMatrixConcatTranslate, RealMatrixConcatScale,
-                                RealMatrixConcatRotate};
+                                RealMatrixConcatRotate);
 }  // namespace realmath
 
-const void* ArtTable() { return &art::kTable; }
-const void* PathTable() { return &path::kTable; }
-const void* GroupTable() { return &group::kTable; }
-const void* MatchingArtTable() { return &matching::kTable; }
-const void* MdMemoryTable() { return &mdmemory::kTable; }
-const void* DocumentTable() { return &document::kTable; }
-const void* DocumentViewTable() { return &view::kTable; }
-const void* UndoTable() { return &undo::kTable; }
-const void* RealMathTable() { return &realmath::kTable; }
+SuiteTable ArtTable() { return {&art::kTable, art::kOperations}; }
+SuiteTable PathTable() { return {&path::kTable, path::kOperations}; }
+SuiteTable GroupTable() { return {&group::kTable, group::kOperations}; }
+SuiteTable MatchingArtTable() { return {&matching::kTable, matching::kOperations}; }
+SuiteTable MdMemoryTable() { return {&mdmemory::kTable, mdmemory::kOperations}; }
+SuiteTable DocumentTable() { return {&document::kTable, document::kOperations}; }
+SuiteTable DocumentViewTable() { return {&view::kTable, view::kOperations}; }
+SuiteTable UndoTable() { return {&undo::kTable, undo::kOperations}; }
+SuiteTable RealMathTable() { return {&realmath::kTable, realmath::kOperations}; }
 
 }  // namespace scribera::suites

@@ -4,6 +4,8 @@
 #include <scribera/SBSuites.h>
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace scribera {
 
@@ -11,7 +13,7 @@ namespace {
 struct SuiteEntry {
     const char* name;
     int32_t version;
-    const void* (*table)();
+    suites::SuiteTable (*table)();
 };
 
 const SuiteEntry kSuites[] = {
@@ -57,8 +59,27 @@ const SuiteEntry kSuites[] = {
 const void* FindSuite(const char* name, int32_t version) {
     if (!name) return nullptr;
     for (const SuiteEntry& s : kSuites)
-        if (std::strcmp(s.name, name) == 0 && s.version == version) return s.table();
+        if (std::strcmp(s.name, name) == 0 && s.version == version) return s.table().functions;
     return nullptr;
+}
+
+std::vector<std::string> SuiteOperationNames() {
+    std::vector<std::string> names;
+    for (const SuiteEntry& s : kSuites) {
+        const std::string suite = s.name;
+        std::string list = s.table().operations;
+        for (size_t start = 0; start < list.size();) {
+            size_t end = list.find(',', start);
+            if (end == std::string::npos) end = list.size();
+            size_t from = list.find_first_not_of(" \n", start), to = list.find_last_not_of(" \n", end - 1);
+            if (from != std::string::npos && from < end && to >= from) names.push_back(suite + "." + list.substr(from, to - from + 1));
+            start = end + 1;
+        }
+        // Acquiring and releasing go through the basic suite, named after the suite.
+        names.push_back("Basic.AcquireSuite:" + suite);
+        names.push_back("Basic.ReleaseSuite:" + suite);
+    }
+    return names;
 }
 
 }  // namespace scribera

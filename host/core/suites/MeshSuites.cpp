@@ -286,7 +286,7 @@ SBErr GetFirstSegment(SBArtHandle handle, SBMeshSegmentIterator* out) {
     return SB_OK;
 }
 
-const SBMeshSuite kTable = {InitCartesian, GetSize, GetFirstVertex, GetFirstSegment};
+SB_SUITE_TABLE(SBMeshSuite, InitCartesian, GetSize, GetFirstVertex, GetFirstSegment);
 }  // namespace mesh
 
 // An iterator, the live mesh it walks (consistent), or return.
@@ -398,7 +398,7 @@ SBErr GetUV(SBMeshVertexIterator handle, double* u, double* v) {
     return SB_OK;
 }
 
-const SBMeshVertexSuite kTable = {AtEnd, Next, Release, IsNode, GetPoint, SetPoint, GetColor, SetColor, GetUV};
+SB_SUITE_TABLE(SBMeshVertexSuite, AtEnd, Next, Release, IsNode, GetPoint, SetPoint, GetColor, SetColor, GetUV);
 }  // namespace vertex
 
 namespace segment {
@@ -518,12 +518,12 @@ SBErr InsertBeziers(SBMeshSegmentIterator handle, int32_t index, int32_t count) 
     });
 }
 
-const SBMeshSegmentSuite kTable = {AtEnd,         Next,     Release,  GetStartVertex, GetEndVertex,
-                                   GetPointCount, GetPoint, SetPoint, InsertBeziers};
+SB_SUITE_TABLE(SBMeshSegmentSuite, AtEnd,         Next,     Release,  GetStartVertex, GetEndVertex,
+                                   GetPointCount, GetPoint, SetPoint, InsertBeziers);
 }  // namespace segment
 
-const void* MeshTable() { return &mesh::kTable; }
-const void* MeshVertexTable() { return &vertex::kTable; }
-const void* MeshSegmentTable() { return &segment::kTable; }
+SuiteTable MeshTable() { return {&mesh::kTable, mesh::kOperations}; }
+SuiteTable MeshVertexTable() { return {&vertex::kTable, vertex::kOperations}; }
+SuiteTable MeshSegmentTable() { return {&segment::kTable, segment::kOperations}; }
 
 }  // namespace scribera::suites

@@ -52,7 +52,7 @@ SBErr ReleasePlugin(SBAccessRef ref) {
     return SB_OK;
 }
 
-const SBAccessSuite kTable = {AcquirePlugin, ReleasePlugin};
+SB_SUITE_TABLE(SBAccessSuite, AcquirePlugin, ReleasePlugin);
 }  // namespace access
 
 namespace plugins {
@@ -72,7 +72,7 @@ SBErr GetPluginName(SBPluginRef plugin, const char** name) {
     return SB_OK;
 }
 
-const SBPluginsSuite kTable = {SetPluginName, GetPluginName};
+SB_SUITE_TABLE(SBPluginsSuite, SetPluginName, GetPluginName);
 }  // namespace plugins
 
 namespace notifier {
@@ -91,7 +91,7 @@ SBErr AddNotifier(SBPluginRef plugin, const char* name, const char* type, SBNoti
     return SB_OK;
 }
 
-const SBNotifierSuite kTable = {AddNotifier};
+SB_SUITE_TABLE(SBNotifierSuite, AddNotifier);
 }  // namespace notifier
 
 namespace context {
@@ -117,7 +117,7 @@ SBErr PopAppContext(SBAppContext ctx) {
     return SB_OK;
 }
 
-const SBContextSuite kTable = {PushAppContext, PopAppContext};
+SB_SUITE_TABLE(SBContextSuite, PushAppContext, PopAppContext);
 }  // namespace context
 
 namespace user {
@@ -161,7 +161,7 @@ SBErr DisposeCursorResourceManager(SBCursorResource resource) {
     return SB_OK;
 }
 
-const SBUserSuite kTable = {ErrorAlert, QuestionAlert, CreateCursorResourceManager, DisposeCursorResourceManager};
+SB_SUITE_TABLE(SBUserSuite, ErrorAlert, QuestionAlert, CreateCursorResourceManager, DisposeCursorResourceManager);
 }  // namespace user
 
 namespace folders {
@@ -177,7 +177,7 @@ SBErr FindFolder(int32_t type, SBBool /*createIfMissing*/, char* path, int32_t s
     return SB_OK;
 }
 
-const SBFoldersSuite kTable = {FindFolder};
+SB_SUITE_TABLE(SBFoldersSuite, FindFolder);
 }  // namespace folders
 
 namespace blocks {  // XQ Blocks Suite
@@ -196,7 +196,7 @@ SBErr DisposeBlock(void* block) {
     return S.Memory().DisposeBlock(block) ? SB_OK : SB_ERR_BAD_PARAM;
 }
 
-const SBBlocksSuite kTable = {AllocateBlock, DisposeBlock};
+SB_SUITE_TABLE(SBBlocksSuite, AllocateBlock, DisposeBlock);
 }  // namespace blocks
 
 namespace block {  // SB Block Suite
@@ -215,7 +215,7 @@ SBErr DisposeBlock(void* b) {
     return S.Memory().DisposeBlock(b) ? SB_OK : SB_ERR_BAD_PARAM;
 }
 
-const SBBlockSuite kTable = {AllocateBlock, DisposeBlock};
+SB_SUITE_TABLE(SBBlockSuite, AllocateBlock, DisposeBlock);
 }  // namespace block
 
 namespace unicode {
@@ -244,7 +244,7 @@ SBErr Dispose(SBUnicodeStringRef string) {
     return SB_OK;
 }
 
-const SBUnicodeStringSuite kTable = {NewFromSystemText, GetUTF8, Dispose};
+SB_SUITE_TABLE(SBUnicodeStringSuite, NewFromSystemText, GetUTF8, Dispose);
 }  // namespace unicode
 
 namespace runtime {
@@ -267,7 +267,7 @@ SBErr GetAppRuntimeProcs(SBRuntimeProcs* procs) {
     return SB_OK;
 }
 
-const SBRuntimeSuite kTable = {GetAppRuntimeProcs};
+SB_SUITE_TABLE(SBRuntimeSuite, GetAppRuntimeProcs);
 }  // namespace runtime
 
 // Suites acquired and never called: a table whose one slot is null.
@@ -276,19 +276,19 @@ const SBFilterSuite kFilter = {nullptr};
 const SBRandomSuite kRandom = {nullptr};
 const SBStringFormatUtilsSuite kStringFormat = {nullptr};
 
-const void* AccessTable() { return &access::kTable; }
-const void* PluginsTable() { return &plugins::kTable; }
-const void* NotifierTable() { return &notifier::kTable; }
-const void* ContextTable() { return &context::kTable; }
-const void* UserTable() { return &user::kTable; }
-const void* FoldersTable() { return &folders::kTable; }
-const void* BlocksTable() { return &blocks::kTable; }
-const void* BlockTable() { return &block::kTable; }
-const void* UnicodeStringTable() { return &unicode::kTable; }
-const void* RuntimeTable() { return &runtime::kTable; }
-const void* FilePathTable() { return &kFilePath; }
-const void* FilterTable() { return &kFilter; }
-const void* RandomTable() { return &kRandom; }
-const void* StringFormatUtilsTable() { return &kStringFormat; }
+SuiteTable AccessTable() { return {&access::kTable, access::kOperations}; }
+SuiteTable PluginsTable() { return {&plugins::kTable, plugins::kOperations}; }
+SuiteTable NotifierTable() { return {&notifier::kTable, notifier::kOperations}; }
+SuiteTable ContextTable() { return {&context::kTable, context::kOperations}; }
+SuiteTable UserTable() { return {&user::kTable, user::kOperations}; }
+SuiteTable FoldersTable() { return {&folders::kTable, folders::kOperations}; }
+SuiteTable BlocksTable() { return {&blocks::kTable, blocks::kOperations}; }
+SuiteTable BlockTable() { return {&block::kTable, block::kOperations}; }
+SuiteTable UnicodeStringTable() { return {&unicode::kTable, unicode::kOperations}; }
+SuiteTable RuntimeTable() { return {&runtime::kTable, runtime::kOperations}; }
+SuiteTable FilePathTable() { return {&kFilePath, ""}; }
+SuiteTable FilterTable() { return {&kFilter, ""}; }
+SuiteTable RandomTable() { return {&kRandom, ""}; }
+SuiteTable StringFormatUtilsTable() { return {&kStringFormat, ""}; }
 
 }  // namespace scribera::suites

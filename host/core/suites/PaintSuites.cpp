@@ -75,7 +75,7 @@ SBErr SetCurrentPathStyle(const SBPathStyle* style) {
     return SB_OK;
 }
 
-const SBPathStyleSuite kTable = {GetPathStyle, SetPathStyle, GetCurrentPathStyle, SetCurrentPathStyle};
+SB_SUITE_TABLE(SBPathStyleSuite, GetPathStyle, SetPathStyle, GetCurrentPathStyle, SetCurrentPathStyle);
 }  // namespace pathstyle
 
 namespace artstyle {
@@ -106,7 +106,7 @@ SBErr SetArtStyle(SBArtHandle handle, SBArtStyleHandle styleHandle) {
     return S.Doc().SetOpacity(a->id, copy.opacity);
 }
 
-const SBArtStyleSuite kTable = {GetCurrentArtStyle, GetArtStyle, SetArtStyle};
+SB_SUITE_TABLE(SBArtStyleSuite, GetCurrentArtStyle, GetArtStyle, SetArtStyle);
 }  // namespace artstyle
 
 namespace blend {
@@ -136,7 +136,7 @@ SBErr SetOpacity(SBArtHandle handle, double opacity) {
     return S.Doc().SetOpacity(a->id, opacity);
 }
 
-const SBBlendStyleSuite kTable = {CopyBlendingAttributes, GetOpacity, SetOpacity};
+SB_SUITE_TABLE(SBBlendStyleSuite, CopyBlendingAttributes, GetOpacity, SetOpacity);
 }  // namespace blend
 
 namespace gradient {
@@ -171,7 +171,7 @@ SBErr GetNthGradientStop(SBGradientHandle handle, int16_t n, SBGradientStop* sto
     return SB_OK;
 }
 
-const SBGradientSuite kTable = {GetGradientType, GetGradientStopCount, GetNthGradientStop};
+SB_SUITE_TABLE(SBGradientSuite, GetGradientType, GetGradientStopCount, GetNthGradientStop);
 }  // namespace gradient
 
 namespace customcolour {
@@ -195,13 +195,13 @@ SBErr GetCustomColorName(SBCustomColorHandle handle, const char** name) {
     return SB_OK;
 }
 
-const SBCustomColorSuite kTable = {GetCustomColor, GetCustomColorName};
+SB_SUITE_TABLE(SBCustomColorSuite, GetCustomColor, GetCustomColorName);
 }  // namespace customcolour
 
-const void* PathStyleTable() { return &pathstyle::kTable; }
-const void* ArtStyleTable() { return &artstyle::kTable; }
-const void* BlendStyleTable() { return &blend::kTable; }
-const void* GradientTable() { return &gradient::kTable; }
-const void* CustomColorTable() { return &customcolour::kTable; }
+SuiteTable PathStyleTable() { return {&pathstyle::kTable, pathstyle::kOperations}; }
+SuiteTable ArtStyleTable() { return {&artstyle::kTable, artstyle::kOperations}; }
+SuiteTable BlendStyleTable() { return {&blend::kTable, blend::kOperations}; }
+SuiteTable GradientTable() { return {&gradient::kTable, gradient::kOperations}; }
+SuiteTable CustomColorTable() { return {&customcolour::kTable, customcolour::kOperations}; }
 
 }  // namespace scribera::suites

@@ -106,7 +106,7 @@ SBErr SetToolInfoVarValues(const int32_t* infoVars, void** values) {
     return SB_OK;
 }
 
-const SBToolSuite kTable = {AddTool, GetToolNumberFromName, GetSelectedTool, SetToolInfoVars, SetToolInfoVarValues};
+SB_SUITE_TABLE(SBToolSuite, AddTool, GetToolNumberFromName, GetSelectedTool, SetToolInfoVars, SetToolInfoVarValues);
 }  // namespace tool
 
 namespace liveeffect {
@@ -157,7 +157,7 @@ SBErr UpdateParameters(SBLiveEffectParamContext ctx) {
     return SB_OK;
 }
 
-const SBLiveEffectSuite kTable = {AddLiveEffect, AddLiveEffectMenuItem, UpdateParameters};
+SB_SUITE_TABLE(SBLiveEffectSuite, AddLiveEffect, AddLiveEffectMenuItem, UpdateParameters);
 }  // namespace liveeffect
 
 namespace menu {
@@ -176,7 +176,7 @@ SBErr UpdateMenuItemAutomatically(SBMenuItemHandle item, int32_t action, int32_t
     return SB_OK;
 }
 
-const SBMenuSuite kTable = {UpdateMenuItemAutomatically};
+SB_SUITE_TABLE(SBMenuSuite, UpdateMenuItemAutomatically);
 }  // namespace menu
 
 namespace dictionary {
@@ -265,8 +265,8 @@ SBErr SetBooleanEntry(SBDictionaryRef d, SBDictKey k, SBBool v) {
     return Set(S, op_, d, k, DictionaryEntry::Type::Boolean, v != 0, &DictionaryEntry::boolean);
 }
 
-const SBDictionarySuite kTable = {Key,          IsKnown,         GetRealEntry,    SetRealEntry,
-                                  GetIntegerEntry, SetIntegerEntry, GetBooleanEntry, SetBooleanEntry};
+SB_SUITE_TABLE(SBDictionarySuite, Key,          IsKnown,         GetRealEntry,    SetRealEntry,
+                                  GetIntegerEntry, SetIntegerEntry, GetBooleanEntry, SetBooleanEntry);
 }  // namespace dictionary
 
 namespace actions {
@@ -447,17 +447,17 @@ SBErr RecordActionEvent(const char* eventName, int32_t dialogStatus, SBActionPar
     return SB_OK;
 }
 
-const SBActionManagerSuite kTable = {NewActionParamType,    SetActionParamTypeKey,  DeleteActionParamType,
+SB_SUITE_TABLE(SBActionManagerSuite, NewActionParamType,    SetActionParamTypeKey,  DeleteActionParamType,
                                      RegisterActionEvent,   InRecordMode,           NewActionParamValue,
                                      DeleteActionParamValue, SetActionParamInteger, SetActionParamBoolean,
                                      SetActionParamUnitReal, GetActionParamInteger, GetActionParamBoolean,
-                                     GetActionParamUnitReal, RecordActionEvent};
+                                     GetActionParamUnitReal, RecordActionEvent);
 }  // namespace actions
 
-const void* ToolTable() { return &tool::kTable; }
-const void* LiveEffectTable() { return &liveeffect::kTable; }
-const void* MenuTable() { return &menu::kTable; }
-const void* DictionaryTable() { return &dictionary::kTable; }
-const void* ActionManagerTable() { return &actions::kTable; }
+SuiteTable ToolTable() { return {&tool::kTable, tool::kOperations}; }
+SuiteTable LiveEffectTable() { return {&liveeffect::kTable, liveeffect::kOperations}; }
+SuiteTable MenuTable() { return {&menu::kTable, menu::kOperations}; }
+SuiteTable DictionaryTable() { return {&dictionary::kTable, dictionary::kOperations}; }
+SuiteTable ActionManagerTable() { return {&actions::kTable, actions::kOperations}; }
 
 }  // namespace scribera::suites

@@ -2,40 +2,47 @@
 #pragma once
 
 namespace scribera::suites {
-const void* AccessTable();
-const void* PluginsTable();
-const void* NotifierTable();
-const void* ContextTable();
-const void* UserTable();
-const void* FilePathTable();
-const void* FoldersTable();
-const void* FilterTable();
-const void* BlocksTable();
-const void* ArtTable();
-const void* ArtStyleTable();
-const void* BlendStyleTable();
-const void* BlockTable();
-const void* CustomColorTable();
-const void* DictionaryTable();
-const void* PathTable();
-const void* PathStyleTable();
-const void* RealMathTable();
-const void* RandomTable();
-const void* DocumentTable();
-const void* DocumentViewTable();
-const void* GroupTable();
-const void* GradientTable();
-const void* UndoTable();
-const void* ToolTable();
-const void* LiveEffectTable();
-const void* MatchingArtTable();
-const void* ActionManagerTable();
-const void* MenuTable();
-const void* MeshTable();
-const void* MeshSegmentTable();
-const void* MeshVertexTable();
-const void* UnicodeStringTable();
-const void* MdMemoryTable();
-const void* StringFormatUtilsTable();
-const void* RuntimeTable();
+
+// A suite's table of functions and its operations' names in the same order, comma-separated.
+struct SuiteTable {
+    const void* functions;
+    const char* operations;
+};
+
+SuiteTable AccessTable();
+SuiteTable PluginsTable();
+SuiteTable NotifierTable();
+SuiteTable ContextTable();
+SuiteTable UserTable();
+SuiteTable FilePathTable();
+SuiteTable FoldersTable();
+SuiteTable FilterTable();
+SuiteTable BlocksTable();
+SuiteTable ArtTable();
+SuiteTable ArtStyleTable();
+SuiteTable BlendStyleTable();
+SuiteTable BlockTable();
+SuiteTable CustomColorTable();
+SuiteTable DictionaryTable();
+SuiteTable PathTable();
+SuiteTable PathStyleTable();
+SuiteTable RealMathTable();
+SuiteTable RandomTable();
+SuiteTable DocumentTable();
+SuiteTable DocumentViewTable();
+SuiteTable GroupTable();
+SuiteTable GradientTable();
+SuiteTable UndoTable();
+SuiteTable ToolTable();
+SuiteTable LiveEffectTable();
+SuiteTable MatchingArtTable();
+SuiteTable ActionManagerTable();
+SuiteTable MenuTable();
+SuiteTable MeshTable();
+SuiteTable MeshSegmentTable();
+SuiteTable MeshVertexTable();
+SuiteTable UnicodeStringTable();
+SuiteTable MdMemoryTable();
+SuiteTable StringFormatUtilsTable();
+SuiteTable RuntimeTable();
 }  // namespace scribera::suites

@@ -30,6 +30,12 @@ std::string SystemToUtf8(const char* text);
     const char* const op_ = __func__;                                \
     if (SBErr enterErr_ = S.Enter(kSuite, op_)) return enterErr_
 
+// A suite's table and the names of its operations from one list: the names are those the
+// operations enter the session with (fault injection and `fail` know them by these).
+#define SB_SUITE_TABLE(Type, ...)      \
+    const Type kTable = {__VA_ARGS__}; \
+    constexpr const char* kOperations = #__VA_ARGS__
+
 #define SB_NEED(condition) \
     if (!(condition)) return SB_ERR_BAD_PARAM
 

@@ -1,5 +1,6 @@
 // The Windows back end: the desktop calls of the real host's platform.
 #include "platform/Platform.h"
+#include "platform/win32/Win32Keyboard.h"
 
 #include <windows.h>
 #include <shlobj.h>
@@ -10,12 +11,23 @@
 
 namespace platform {
 
-bool AsyncKeyDown(int32_t virtualKey) { return GetAsyncKeyState(virtualKey) != 0; }
+namespace win32 {
 
-bool RemovePendingMessage(uint32_t first, uint32_t last) {
+namespace {
+int16_t AsyncKeyState(int32_t virtualKey) { return GetAsyncKeyState(virtualKey); }
+
+int32_t RemoveMessage(uint32_t first, uint32_t last) {
     MSG message;
-    return PeekMessageA(&message, nullptr, first, last, PM_REMOVE) != 0;
+    return PeekMessageA(&message, nullptr, first, last, PM_REMOVE) != 0 ? 1 : 0;
 }
+}  // namespace
+
+const KeyboardCalls& SystemKeyboard() {
+    static const KeyboardCalls calls{AsyncKeyState, RemoveMessage};
+    return calls;
+}
+
+}  // namespace win32
 
 void SleepMilliseconds(uint32_t milliseconds) { Sleep(milliseconds); }
 
