@@ -1,4 +1,5 @@
 #include "geometry/ArtTransforms.h"
+#include "geometry/Numeric.h"
 
 #include "frame/sb/Art.h"
 #include "frame/sb/Math.h"
@@ -89,7 +90,7 @@ class ReflectMap : public ArtMap {
 public:
     explicit ReflectMap(const Line& line)
         : line_(line),
-          theta_(std::atan2(static_cast<float>(line.p1.h - line.p2.h), static_cast<float>(line.p2.v - line.p1.v))) {}
+          theta_(Atan2F(static_cast<float>(line.p1.h - line.p2.h), static_cast<float>(line.p2.v - line.p1.v))) {}
     RealPoint Point(const RealPoint& p) const override {
         RealPoint q = p;
         line_.ReflectPoint(&q);

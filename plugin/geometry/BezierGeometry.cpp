@@ -10,7 +10,7 @@ namespace {
 constexpr float kTiny = 1e-5f;
 
 // Cosine of one degree, with π/180 taken in single precision.
-const float kCosOneDegree = std::cos(kPiF / 180.0f);
+const float kCosOneDegree = CosF(kPiF / 180.0f);
 
 Vec2f RawDerivative(const BezierSegment& s, float t) {
     float a = 3.0f * t * t;
@@ -70,7 +70,7 @@ RealPoint RotatePointBySinCos(const RealPoint& p, const RealPoint& centre, float
 }
 
 RealPoint RotatePoint(const RealPoint& p, const RealPoint& centre, float radians) {
-    return RotatePointBySinCos(p, centre, std::sin(radians), std::cos(radians));
+    return RotatePointBySinCos(p, centre, SinF(radians), CosF(radians));
 }
 
 RealPoint RotatePointAboutOrigin(const RealPoint& p, float radians) {
@@ -83,12 +83,12 @@ bool PointsCoincide(const RealPoint& a, const RealPoint& b) {
 
 void CartesianToPolar(float h, float v, float& r, float& angle) {
     r = std::sqrt(h * h + v * v);
-    angle = (std::fabs(h) < 1e-8f && std::fabs(v) < 1e-8f) ? 0.0f : std::atan2(v, h);
+    angle = (std::fabs(h) < 1e-8f && std::fabs(v) < 1e-8f) ? 0.0f : Atan2F(v, h);
 }
 
 void PolarToCartesian(float r, float angle, double& h, double& v) {
-    h = static_cast<double>(r * std::cos(angle));
-    v = static_cast<double>(r * std::sin(angle));
+    h = static_cast<double>(r * CosF(angle));
+    v = static_cast<double>(r * SinF(angle));
 }
 
 bool IsNearZero(Vec2f v) { return std::fabs(v.h) < kTiny && std::fabs(v.v) < kTiny; }

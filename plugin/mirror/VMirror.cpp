@@ -313,7 +313,7 @@ void VMirror::BuildAsRegion(Entries& entries, const mirror::PathLists& lists, co
 void VMirror::ReflectPaintMatrices(SBPathStyle& style) const {
     const float theta = static_cast<float>(params_.angle * double(kPiF) / 180.0);
     const double off = params_.offset;
-    const RealPoint a{params_.origin.h + off * double(std::cos(theta)), params_.origin.v + off * double(std::sin(theta))};
+    const RealPoint a{params_.origin.h + off * double(CosF(theta)), params_.origin.v + off * double(SinF(theta))};
     auto reflect = [&](SBRealMatrix* m) {
         sb::RealMatrixConcatTranslate(m, -a.h, -a.v);
         sb::RealMatrixConcatRotate(m, -double(theta));

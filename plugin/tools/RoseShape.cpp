@@ -16,7 +16,7 @@ ZPathList BuildRose(const RoseParams& params) {
     const float cv = static_cast<float>(params.centreV);
     const int32_t n = std::max(lobes, 2);
     const float phi = static_cast<float>(params.width / 3.0 * 360.0 / (2.0 * n));
-    const float t = std::tan(phi * kPiF / 180.0f);
+    const float t = TanF(phi * kPiF / 180.0f);
     if (std::isfinite(r) && std::isfinite(ch) && std::isfinite(cv) && std::isfinite(t)) {
         const BezierSegment petal[2] = {
             {{0, 0}, {-t / 2.0f, 0.5}, {-t / 4.0f, 1}, {0, 1}},

@@ -25,8 +25,8 @@ bool SpiralQuarterTurn(float growth, float theta0, float theta1, BezierSegment* 
         const float theta = theta0 + (static_cast<float>(k) / static_cast<float>(n - 1)) * (theta1 - theta0);
         PolarToCartesian(a * theta, theta, samples[k].h, samples[k].v);
     }
-    const float c0 = std::cos(theta0), s0 = std::sin(theta0);
-    const float c1 = std::cos(theta1), s1 = std::sin(theta1);
+    const float c0 = CosF(theta0), s0 = SinF(theta0);
+    const float c1 = CosF(theta1), s1 = SinF(theta1);
     const Vec2f start{a * c0 - a * theta0 * s0, a * s0 + a * theta0 * c0};
     const Vec2f end{-(a * c1 - a * theta1 * s1), -(a * s1 + a * theta1 * c1)};
     CurveFitter fitter(n, samples, 1e-5f);

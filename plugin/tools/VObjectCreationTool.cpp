@@ -106,8 +106,8 @@ void VObjectCreationTool::FitGradient(float centreH, float centreV, float extent
     float originV = centreV;
     if (gradientKind_ == 0) {
         const float theta = static_cast<float>(gradient.angle * double(kPiF) / 180.0);
-        const float c = std::cos(theta);
-        const float s = std::sin(theta);
+        const float c = CosF(theta);
+        const float s = SinF(theta);
         originH = centreH - std::fabs(extentA) * c;
         originV = centreV - std::fabs(extentB) * s;
         gradient.length = std::fabs(2.0f * extentA * c) + std::fabs(2.0f * extentB * s);
