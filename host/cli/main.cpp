@@ -1,10 +1,11 @@
 // scribera: the stand-in host's command.
-//   scribera play SCRIPT [--svg OUT.svg] [--json OUT.json] [--out DIR] [--plugin PATH]
+//   scribera play SCRIPT [--svg OUT.svg] [--json OUT.json] [--out DIR] [--plugin PATH] [--report R.json]
 //   scribera info [--plugin PATH]
 #include "cli/Script.h"
 #include "io/Artwork.h"
 #include "io/Dump.h"
 #include "io/InfoJson.h"
+#include "io/Report.h"
 #include "io/SvgExport.h"
 
 #include <cstdio>
@@ -26,12 +27,13 @@ namespace {
 
 int Usage() {
     std::cerr << "usage: scribera play SCRIPT [--svg OUT.svg] [--json OUT.json] [--out DIR] [--plugin PATH]\n"
+                 "                     [--report R.json]\n"
                  "       scribera info [--plugin PATH]\n";
     return 2;
 }
 
 int Play(const std::string& script, const std::string& svg, const std::string& json, std::string outDir,
-         const std::string& plugin) {
+         const std::string& plugin, const std::string& report) {
     std::ifstream in(script, std::ios::binary);
     if (!in) {
         std::cerr << script << ": cannot be read\n";
@@ -58,7 +60,12 @@ int Play(const std::string& script, const std::string& svg, const std::string& j
     options.sessionName = fs::path(script).stem().string();
     Session session;
     cli::Player player(session, options);
-    if (!player.Play(commands, script, &error)) {
+    const bool played = player.Play(commands, script, &error);
+    std::string reportError;
+    if (!report.empty() && !io::WriteReport(session, {player.Host().IsRunning(), played ? 0 : 1, played ? "" : error},
+                                            report, &reportError))
+        std::cerr << reportError << "\n";
+    if (!played) {
         std::cerr << error << "\n";
         return 1;
     }
@@ -102,7 +109,7 @@ int Info(const std::string& plugin) {
 int main(int argc, char** argv) {
     if (argc < 2) return Usage();
     std::string command = argv[1];
-    std::string script, svg, json, outDir, plugin = SCRIBERA_DEFAULT_PLUGIN;
+    std::string script, svg, json, outDir, report, plugin = SCRIBERA_DEFAULT_PLUGIN;
     for (int i = 2; i < argc; ++i) {
         std::string a = argv[i];
         auto value = [&](std::string* into) {
@@ -116,6 +123,8 @@ int main(int argc, char** argv) {
             if (!value(&json)) return Usage();
         } else if (a == "--out") {
             if (!value(&outDir)) return Usage();
+        } else if (a == "--report") {
+            if (!value(&report)) return Usage();
         } else if (a == "--plugin") {
             if (!value(&plugin)) return Usage();
         } else if (command == "play" && script.empty() && a.compare(0, 2, "--") != 0) {
@@ -127,7 +136,7 @@ int main(int argc, char** argv) {
     }
     if (command == "play") {
         if (script.empty()) return Usage();
-        return Play(script, svg, json, outDir, plugin);
+        return Play(script, svg, json, outDir, plugin, report);
     }
     if (command == "info") return Info(plugin);
     std::cerr << "scribera: unknown command '" << command << "'\n";
