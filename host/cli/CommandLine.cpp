@@ -5,6 +5,7 @@
 #include "cli/ScriptWords.h"
 #include "core/PluginHost.h"
 #include "io/InfoJson.h"
+#include "io/Report.h"
 
 #include <cctype>
 #include <filesystem>
@@ -28,7 +29,7 @@ const char* const kUsage =
     "       scribera --help | --version\n";
 
 struct PlayArguments {
-    std::string script, svg, png, json, outDir, plugin;
+    std::string script, svg, png, json, outDir, plugin, report;
     io::PngOptions picture;
     bool keepProfile = false;
 };
@@ -151,7 +152,14 @@ int Play(const PlayArguments& a, std::ostream& err) {
     Session session;
     // The player outlives the files written at the end: they read the profile folder it removes.
     Player player(session, options);
-    if (!player.Play(commands, a.script, &error)) {
+    const bool played = player.Play(commands, a.script, &error);
+    // The report is written whether the play went through or not: a failed play is what it is for.
+    std::string reportError;
+    if (!a.report.empty() &&
+        !io::WriteReport(session, {player.Host().IsRunning(), played ? 0 : 1, played ? "" : error}, a.report,
+                         &reportError))
+        err << reportError << "\n";
+    if (!played) {
         err << error << "\n";
         return 1;
     }
@@ -207,6 +215,9 @@ const std::vector<OptionSpec>& PlayCommandOptions() {
         {"--png-scale", "N", "pixels per document unit (default 1), raised to fit --png-min-side"},
         {"--png-min-side", "N", "the fewest pixels of a PNG's larger side (default 512; 0: none)"},
         {"--png-background", "RRGGBB", "a PNG's background colour, or 'transparent' (default ffffff, white)"},
+        {"--report", "R.json",
+         "writes a report of the session when it ends, even a failed one: faults fired, stale handles, "
+         "what the host still holds after shut-down, the document tree's consistency, empty art"},
         {"--keep-profile", "",
          "keeps the plug-in's profile folder as SCRIPT-profile in the output folder (by default a "
          "temporary folder, removed at the end, unless the script names one with profile-folder)"},
@@ -304,6 +315,7 @@ int RunCommandLine(const std::vector<std::string>& args, const std::string& defa
         else if (option == "--json") a.json = value;
         else if (option == "--out") a.outDir = value;
         else if (option == "--plugin") a.plugin = value;
+        else if (option == "--report") a.report = value;
         else if (option == "--png-area") good = ParseArea(value, &a.picture.area);
         else if (option == "--png-background") good = ParseBackground(value, &a.picture);
         else if (option == "--png-scale") {

@@ -297,7 +297,9 @@ bool CheckFail(ArgCheck& a) {
     if (!a.Exactly(3)) return false;
     int64_t nth;
     SBErr code;
-    if (a.words[1].find('.') == std::string::npos) return a.Fail("'fail' expects SUITE.OPERATION");
+    // "*" counts every suite call: the fault sweep fails each call of a scenario in turn.
+    if (a.words[1] != "*" && a.words[1].find('.') == std::string::npos)
+        return a.Fail("'fail' expects SUITE.OPERATION");
     if (!Integer(a.words[2], &nth) || nth < 1) return a.Fail("the call number must be 1 or more");
     if (!ResultCode(a.words[3], &code)) return a.Fail("bad result code '" + a.words[3] + "'");
     return true;
