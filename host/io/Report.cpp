@@ -8,7 +8,9 @@
 
 #include <cstdio>
 #include <filesystem>
+#if !defined(_WIN32)
 #include <link.h>
+#endif
 #include <set>
 
 namespace scribera::io {
@@ -113,6 +115,11 @@ private:
 
 // Shared objects the process holds from the host's folder: the panel-bridge library.
 std::vector<std::string> LibrariesFrom(const std::string& folder) {
+#if defined(_WIN32)
+    // The Windows host lists no modules: its reports leave this part empty.
+    (void)folder;
+    return {};
+#else
     struct Search {
         fs::path folder;
         std::vector<std::string> found;
@@ -131,6 +138,7 @@ std::vector<std::string> LibrariesFrom(const std::string& folder) {
         },
         &search);
     return search.found;
+#endif
 }
 
 // FNV-1a of the document's artwork as the host saves it: equal art, equal digest.
