@@ -89,7 +89,8 @@ std::vector<Quarter> SpiralQuarters() {
 
 RealPoint PointAt(const BezierSegment& s, double t) {
     double u = 1 - t, w0 = u * u * u, w1 = 3 * t * u * u, w2 = 3 * t * t * u, w3 = t * t * t;
-    return RealPoint{w0 * s.p0.h + w1 * s.c0.h + w2 * s.c1.h + w3 * s.p3.h, w0 * s.p0.v + w1 * s.c0.v + w2 * s.c1.v + w3 * s.p3.v};
+    return RealPoint{w0 * s.p0.h + w1 * s.c0.h + w2 * s.c1.h + w3 * s.p3.h,
+                     w0 * s.p0.v + w1 * s.c0.v + w2 * s.c1.v + w3 * s.p3.v};
 }
 
 // Distance from p to the nearest point of s: a coarse search, then a ternary search around the
@@ -106,7 +107,10 @@ double DistanceToSegment(const BezierSegment& s, const RealPoint& p) {
     double lo = std::max(0.0, (best - 1.0) / steps), hi = std::min(1.0, (best + 1.0) / steps);
     for (int k = 0; k < 100; ++k) {
         double m1 = lo + (hi - lo) / 3, m2 = hi - (hi - lo) / 3;
-        if (d(m1) < d(m2)) hi = m2; else lo = m1;
+        if (d(m1) < d(m2))
+            hi = m2;
+        else
+            lo = m1;
     }
     return d((lo + hi) / 2);
 }
@@ -232,9 +236,11 @@ void SideBySide() {
     double geomTime = SecondsPerCall([&] {
         for (const auto& d : data) benchmark::DoNotOptimize(FitLib2geomSplitting(d));
     });
-    std::printf("  splitting to the tolerance: CurveFitter %.2f us, %zu segments, max error %.3g | bezier_fit_cubic %.2f us, %zu "
-                "segments, max error %.3g | time ratio %.2f\n",
-                oursTime * 1e6, oursSegments, oursWorst, geomTime * 1e6, geomSegments, geomWorst, oursTime / geomTime);
+    std::printf(
+        "  splitting to the tolerance: CurveFitter %.2f us, %zu segments, max error %.3g | bezier_fit_cubic %.2f us, "
+        "%zu "
+        "segments, max error %.3g | time ratio %.2f\n",
+        oursTime * 1e6, oursSegments, oursWorst, geomTime * 1e6, geomSegments, geomWorst, oursTime / geomTime);
 
     // One segment along the exact tangents, as the spiral tool fits; lib2geom, which gives up
     // rather than return a segment outside its error bound, is allowed the least error it meets.
@@ -261,9 +267,11 @@ void SideBySide() {
         for (size_t i = 0; i < quarters.size(); ++i)
             benchmark::DoNotOptimize(FitLib2geomOneSegment(data[i], quarters[i], allowed[i]));
     });
-    std::printf("  one segment (exact tangents, no splitting): CurveFitter %.2f us, max error %.3g | bezier_fit_cubic_full %.2f us, max error %.3g | "
-                "time ratio %.2f\n",
-                oursTime * 1e6, oursWorst, geomTime * 1e6, geomWorst, oursTime / geomTime);
+    std::printf(
+        "  one segment (exact tangents, no splitting): CurveFitter %.2f us, max error %.3g | bezier_fit_cubic_full "
+        "%.2f us, max error %.3g | "
+        "time ratio %.2f\n",
+        oursTime * 1e6, oursWorst, geomTime * 1e6, geomWorst, oursTime / geomTime);
 }
 #endif
 

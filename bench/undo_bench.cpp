@@ -61,15 +61,23 @@ void DragStep(Fixture& f, int step) {
         const bool spread = n >= 300;
         const Id p = f.paths[spread ? (i * 7919 + size_t(step)) % n : i % n];
         switch (spread ? i % 3 : i / n) {
-        case 0: Square(d, p, -double(i)); break;
-        case 1: d.SetUserAttr(p, SB_ATTR_SELECTED, SB_ATTR_SELECTED); break;
-        default: d.SetClosed(p, false); break;
+            case 0:
+                Square(d, p, -double(i));
+                break;
+            case 1:
+                d.SetUserAttr(p, SB_ATTR_SELECTED, SB_ATTR_SELECTED);
+                break;
+            default:
+                d.SetClosed(p, false);
+                break;
         }
     }
     for (size_t j = 0; j < 75; ++j) {
         const Id p = f.paths[(j * 104729 + size_t(step) * 13) % n];
-        if (j < 40) d.Reorder(p, SB_PLACE_INSIDE_ON_TOP, layer);
-        else d.Dispose(p);
+        if (j < 40)
+            d.Reorder(p, SB_PLACE_INSIDE_ON_TOP, layer);
+        else
+            d.Dispose(p);
     }
 }
 

@@ -27,8 +27,10 @@ inline std::string PathData(FuzzInput& in) {
         d += "M" + Point(in);
         const int anchors = in.Byte() % 12;
         for (int k = 0; k < anchors; ++k) {
-            if (in.Bit()) d += " C" + Point(in) + " " + Point(in) + " " + Point(in);
-            else d += " L" + Point(in);
+            if (in.Bit())
+                d += " C" + Point(in) + " " + Point(in) + " " + Point(in);
+            else
+                d += " L" + Point(in);
         }
         if (in.Bit()) d += " Z";
         d += " ";
@@ -42,9 +44,14 @@ inline std::string Artwork(FuzzInput& in) {
     const int paths = 1 + in.Byte() % 4;
     for (int i = 0; i < paths; ++i) s += "path-d \"" + PathData(in) + "\"\n";
     switch (in.Byte() % 4) {
-    case 1: s += "group 0 1\n"; break;
-    case 2: s += "clip 0 1\n"; break;
-    default: break;
+        case 1:
+            s += "group 0 1\n";
+            break;
+        case 2:
+            s += "clip 0 1\n";
+            break;
+        default:
+            break;
     }
     return s + "select all\n";
 }

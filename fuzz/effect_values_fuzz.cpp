@@ -16,7 +16,7 @@ using namespace scribera;
 namespace {
 
 const char* const kEffects[] = {"Mirror...", "Cut...", "Rectangle cut..."};
-const char* const kKeys[] = {"ZarvoAngle", "ZarvoOffset", "ZarvoMirrorType", "ZarvoFlipAgain",
+const char* const kKeys[] = {"ZarvoAngle",   "ZarvoOffset",  "ZarvoMirrorType", "ZarvoFlipAgain",
                              "ZarvoOffsetX", "ZarvoOffsetY", "ZarvoOther"};
 
 // A square with a hole, an open curve and a clipped group: the kinds the effects treat apart.
@@ -49,10 +49,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         DictionaryEntry entry;
         const std::string key = kKeys[in.Byte() % 7];
         switch (in.Byte() % 4) {
-        case 0: entry.type = DictionaryEntry::Type::Integer; entry.integer = in.Int(); break;
-        case 1: entry.type = DictionaryEntry::Type::Boolean; entry.boolean = in.Bit(); break;
-        case 2: entry.type = DictionaryEntry::Type::Real; entry.real = in.Raw(); break;
-        default: entry.type = DictionaryEntry::Type::Real; entry.real = in.Short() / 16.0; break;
+            case 0:
+                entry.type = DictionaryEntry::Type::Integer;
+                entry.integer = in.Int();
+                break;
+            case 1:
+                entry.type = DictionaryEntry::Type::Boolean;
+                entry.boolean = in.Bit();
+                break;
+            case 2:
+                entry.type = DictionaryEntry::Type::Real;
+                entry.real = in.Raw();
+                break;
+            default:
+                entry.type = DictionaryEntry::Type::Real;
+                entry.real = in.Short() / 16.0;
+                break;
         }
         preset[key] = entry;
     }

@@ -29,11 +29,16 @@ std::string Gesture(FuzzInput& in) {
 
 std::string Effect(FuzzInput& in) {
     switch (in.Byte() % 3) {
-    case 0: return "effect Mirror... ZarvoAngle=" + Number(in.Short() / 64.0) + " ZarvoMirrorType=" +
-                   std::to_string(1 + in.Byte() % 7) + " ZarvoFlipAgain=" + (in.Bit() ? "1" : "0") + "\n";
-    case 1: return "effect Cut... ZarvoOffset=" + Number(in.Short() / 64.0) + " ZarvoFlipAgain=" + (in.Bit() ? "1" : "0") + "\n";
-    default: return "effect \"Rectangle cut...\" ZarvoOffsetX=" + Number(in.Short() / 64.0) +
-                    " ZarvoOffsetY=" + Number(in.Short() / 64.0) + "\n";
+        case 0:
+            return "effect Mirror... ZarvoAngle=" + Number(in.Short() / 64.0) +
+                   " ZarvoMirrorType=" + std::to_string(1 + in.Byte() % 7) +
+                   " ZarvoFlipAgain=" + (in.Bit() ? "1" : "0") + "\n";
+        case 1:
+            return "effect Cut... ZarvoOffset=" + Number(in.Short() / 64.0) +
+                   " ZarvoFlipAgain=" + (in.Bit() ? "1" : "0") + "\n";
+        default:
+            return "effect \"Rectangle cut...\" ZarvoOffsetX=" + Number(in.Short() / 64.0) +
+                   " ZarvoOffsetY=" + Number(in.Short() / 64.0) + "\n";
     }
 }
 

@@ -38,8 +38,10 @@ struct PlayArguments {
 std::string Entry(const std::string& head, size_t column, const std::string& summary) {
     const size_t width = 100;
     std::string text = "  " + head;
-    if (text.size() + 2 > column) text += "\n" + std::string(column, ' ');
-    else text.resize(column, ' ');
+    if (text.size() + 2 > column)
+        text += "\n" + std::string(column, ' ');
+    else
+        text.resize(column, ' ');
     size_t at = column;
     std::istringstream words(summary);
     std::string word;
@@ -155,9 +157,8 @@ int Play(const PlayArguments& a, std::ostream& err) {
     const bool played = player.Play(commands, a.script, &error);
     // The report is written whether the play went through or not: a failed play is what it is for.
     std::string reportError;
-    if (!a.report.empty() &&
-        !io::WriteReport(session, {player.Host().IsRunning(), played ? 0 : 1, played ? "" : error}, a.report,
-                         &reportError))
+    if (!a.report.empty() && !io::WriteReport(session, {player.Host().IsRunning(), played ? 0 : 1, played ? "" : error},
+                                              a.report, &reportError))
         err << reportError << "\n";
     if (!played) {
         err << error << "\n";
@@ -250,8 +251,9 @@ bool CommandHelp(const std::string& name, std::string* text) {
         return true;
     }
     if (name == "help") {
-        *text = "scribera help [COMMAND]\n    what scribera does, or what one command does (play, info, or a "
-                "script command).\n";
+        *text =
+            "scribera help [COMMAND]\n    what scribera does, or what one command does (play, info, or a "
+            "script command).\n";
         return true;
     }
     if (const CommandSpec* c = FindCommand(name)) {
@@ -310,14 +312,22 @@ int RunCommandLine(const std::vector<std::string>& args, const std::string& defa
         const std::string& value = args[++i];
         double number = 0;
         bool good = true;
-        if (option == "--svg") a.svg = value;
-        else if (option == "--png") a.png = value;
-        else if (option == "--json") a.json = value;
-        else if (option == "--out") a.outDir = value;
-        else if (option == "--plugin") a.plugin = value;
-        else if (option == "--report") a.report = value;
-        else if (option == "--png-area") good = ParseArea(value, &a.picture.area);
-        else if (option == "--png-background") good = ParseBackground(value, &a.picture);
+        if (option == "--svg")
+            a.svg = value;
+        else if (option == "--png")
+            a.png = value;
+        else if (option == "--json")
+            a.json = value;
+        else if (option == "--out")
+            a.outDir = value;
+        else if (option == "--plugin")
+            a.plugin = value;
+        else if (option == "--report")
+            a.report = value;
+        else if (option == "--png-area")
+            good = ParseArea(value, &a.picture.area);
+        else if (option == "--png-background")
+            good = ParseBackground(value, &a.picture);
         else if (option == "--png-scale") {
             good = Number(value, &number) && number > 0;
             a.picture.pixelsPerUnit = number;

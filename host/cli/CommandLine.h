@@ -8,8 +8,8 @@
 namespace scribera::cli {
 
 struct OptionSpec {
-    const char* name;     // "--svg"
-    const char* value;    // what follows it ("OUT.svg"), empty for a switch
+    const char* name;   // "--svg"
+    const char* value;  // what follows it ("OUT.svg"), empty for a switch
     const char* summary;
 };
 

@@ -17,8 +17,12 @@ using Words = std::vector<std::string>;
 SBColor MakeColour(Document& doc, const PaintSpec& p) {
     SBColor c{};
     switch (p.kind) {
-        case PaintSpec::None: c.kind = SB_COLOR_NONE; break;
-        case PaintSpec::Colour: c = p.colour; break;
+        case PaintSpec::None:
+            c.kind = SB_COLOR_NONE;
+            break;
+        case PaintSpec::Colour:
+            c = p.colour;
+            break;
         case PaintSpec::Linear:
         case PaintSpec::Radial: {
             GradientData g;
@@ -78,8 +82,7 @@ bool TopLevel(Document& doc, const Words& words, size_t from, std::vector<Id>* o
 
 bool CheckDocument(ArgCheck& a) {
     if (!a.Exactly(2) || !a.Numbers(1, 2)) return false;
-    if (Num(a.words[1]) <= 0 || Num(a.words[2]) <= 0)
-        return a.Fail("the document's width and height must be positive");
+    if (Num(a.words[1]) <= 0 || Num(a.words[2]) <= 0) return a.Fail("the document's width and height must be positive");
     return true;
 }
 
@@ -293,8 +296,10 @@ bool RunSelect(PlayState& s, const Words& w, std::string* error) {
     Document& doc = s.session.Doc();
     std::vector<Id> chosen;
     std::vector<Id> top = doc.Children(doc.CurrentLayerGroup());
-    if (w[1] == "all") chosen = top;
-    else if (w[1] != "none" && !TopLevel(doc, w, 1, &chosen, error)) return false;
+    if (w[1] == "all")
+        chosen = top;
+    else if (w[1] != "none" && !TopLevel(doc, w, 1, &chosen, error))
+        return false;
     for (Id a : top) SelectTree(doc, a, false);
     for (Id a : chosen) SelectTree(doc, a, true);
     return true;
@@ -308,31 +313,25 @@ std::vector<CommandSpec> DocumentCommands() {
         {"document", "W H",
          "a new document W wide and H high: page origin (0, 0), one layer, the view showing the whole page",
          CheckDocument, RunDocument, nullptr, C::kMayOpen},
-        {"view", "L B R T", "the bounds of the current view",
-         CheckView, RunView},
-        {"page-origin", "H V", "the page origin",
-         CheckPageOrigin, RunPageOrigin},
-        {"colour-model", "rgb|cmyk", "the document's colour model",
-         CheckColourModel, RunColourModel},
+        {"view", "L B R T", "the bounds of the current view", CheckView, RunView},
+        {"page-origin", "H V", "the page origin", CheckPageOrigin, RunPageOrigin},
+        {"colour-model", "rgb|cmyk", "the document's colour model", CheckColourModel, RunColourModel},
         {"fill", "PAINT",
          "the fill of the art added from now on: none, gray G, rgb R G B, cmyk C M Y K, linear ANGLE STOP..., "
          "radial STOP...",
          CheckPaint, RunFill},
-        {"stroke", "PAINT", "the stroke of the art added from now on (PAINT as for fill)",
-         CheckPaint, RunStroke},
-        {"path", "[closed] X,Y X,Y ...", "a path of straight segments with corner anchors",
-         CheckPath, RunPath, "Path"},
-        {"path-d", "\"DATA\"", "a path from SVG path data; several subpaths make a compound path",
-         CheckPathData, RunPathData, "Path"},
+        {"stroke", "PAINT", "the stroke of the art added from now on (PAINT as for fill)", CheckPaint, RunStroke},
+        {"path", "[closed] X,Y X,Y ...", "a path of straight segments with corner anchors", CheckPath, RunPath, "Path"},
+        {"path-d", "\"DATA\"", "a path from SVG path data; several subpaths make a compound path", CheckPathData,
+         RunPathData, "Path"},
         {"mesh", "I J L B R T",
          "a gradient mesh of I columns and J rows over the rectangle, its node colours from the current fill",
          CheckMesh, RunMesh, "Mesh"},
-        {"group", "N M ...", "the top-level objects with these indices in a new group",
-         CheckGroup, RunGroup, "Group"},
-        {"clip", "N M ...", "the same in a clipping group; the topmost of them is the clip path",
-         CheckClip, RunClip, "Clip"},
-        {"select", "all|none|N M ...", "the selection, by top-level index (0 is the topmost)",
-         CheckSelect, RunSelect, "Select"},
+        {"group", "N M ...", "the top-level objects with these indices in a new group", CheckGroup, RunGroup, "Group"},
+        {"clip", "N M ...", "the same in a clipping group; the topmost of them is the clip path", CheckClip, RunClip,
+         "Clip"},
+        {"select", "all|none|N M ...", "the selection, by top-level index (0 is the topmost)", CheckSelect, RunSelect,
+         "Select"},
     };
 }
 

@@ -80,13 +80,16 @@ bool WriteDocument(Session& session, OutputFormat format, const io::PngOptions& 
                    std::string* error) {
     Document& doc = session.Doc();
     switch (format) {
-    case OutputFormat::Svg: {
-        io::SvgPage page{doc.Width(), doc.Height(), doc.PageOrigin(), doc.View(), doc.ColourModel()};
-        return io::ExportSvgFile(io::ReadDocument(doc), page, path, error);
-    }
-    case OutputFormat::Png: return io::WritePng(doc, png, path, error);
-    case OutputFormat::Dump: return io::WriteDump(session, path, error);
-    case OutputFormat::Unknown: break;
+        case OutputFormat::Svg: {
+            io::SvgPage page{doc.Width(), doc.Height(), doc.PageOrigin(), doc.View(), doc.ColourModel()};
+            return io::ExportSvgFile(io::ReadDocument(doc), page, path, error);
+        }
+        case OutputFormat::Png:
+            return io::WritePng(doc, png, path, error);
+        case OutputFormat::Dump:
+            return io::WriteDump(session, path, error);
+        case OutputFormat::Unknown:
+            break;
     }
     *error = path + ": no format has this extension (.svg, .png, .json)";
     return false;
@@ -99,13 +102,11 @@ std::vector<CommandSpec> FileCommands() {
          "the artwork of an SVG file, on top of the current layer (a relative name is found beside the script)",
          CheckOneFile, RunImport, "Import"},
         {"save", "FILE.svg|FILE.png|FILE.json",
-         "writes the document now; the extension chooses SVG, a PNG picture or the JSON dump",
-         CheckSave, RunSave},
-        {"dump", "FILE.json", "writes the JSON dump now",
-         CheckOneFile, RunDump},
+         "writes the document now; the extension chooses SVG, a PNG picture or the JSON dump", CheckSave, RunSave},
+        {"dump", "FILE.json", "writes the JSON dump now", CheckOneFile, RunDump},
         {"profile-folder", "DIR",
-         "the folder the plug-in is given for its preferences file (made when missing, and kept)",
-         CheckOneFile, RunProfileFolder, nullptr, C::kMayOpen | C::kBeforeStart},
+         "the folder the plug-in is given for its preferences file (made when missing, and kept)", CheckOneFile,
+         RunProfileFolder, nullptr, C::kMayOpen | C::kBeforeStart},
     };
 }
 

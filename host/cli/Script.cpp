@@ -97,9 +97,9 @@ bool ParseScript(const std::string& text, const std::string& fileName, std::vect
         // A payload (a panel's parameters) is taken exactly as written, whatever it holds.
         if (RawTail(line, &c)) {
             if (c.rest.empty() || out.empty()) {
-                *error = Where(fileName, number) + (out.empty() ? "the script must begin with 'document W H'"
-                                                                : "'" + c.words[0] + " " + c.words[1] +
-                                                                      "' needs the parameters");
+                *error = Where(fileName, number) +
+                         (out.empty() ? "the script must begin with 'document W H'"
+                                      : "'" + c.words[0] + " " + c.words[1] + "' needs the parameters");
                 return false;
             }
             out.push_back(std::move(c));
@@ -124,7 +124,8 @@ bool ParseScript(const std::string& text, const std::string& fileName, std::vect
         out.push_back(std::move(c));
     }
     if (out.empty()) {
-        *error = Where(fileName, number > 0 ? number : 1) + "the script has no commands (it must begin with 'document W H')";
+        *error =
+            Where(fileName, number > 0 ? number : 1) + "the script has no commands (it must begin with 'document W H')";
         return false;
     }
     *commands = std::move(out);

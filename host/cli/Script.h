@@ -28,11 +28,11 @@ bool ParseScript(const std::string& text, const std::string& fileName, std::vect
 
 struct PlayOptions {
     std::string pluginPath;
-    std::string scriptDir = ".";    // where `import` finds relative files
-    std::string outputDir = ".";    // where `save`, `dump` and the profile folder go
+    std::string scriptDir = ".";  // where `import` finds relative files
+    std::string outputDir = ".";  // where `save`, `dump` and the profile folder go
     std::string sessionName = "session";
-    std::string hostFolder;         // the folder of the panel-bridge library; empty: the program's
-    io::PngOptions png;             // how `save NAME.png` draws
+    std::string hostFolder;  // the folder of the panel-bridge library; empty: the program's
+    io::PngOptions png;      // how `save NAME.png` draws
     // With no `profile-folder` in the script: a fresh temporary folder, removed with the player,
     // rather than NAME-profile in the output folder.
     bool temporaryProfile = false;

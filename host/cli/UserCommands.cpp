@@ -65,8 +65,10 @@ bool CheckKey(ArgCheck& a) {
 
 bool RunKey(PlayState& s, const Words& w, std::string*) {
     int32_t code = desk::KeyCode(w[1]);
-    if (w[2] == "down") desk::PressKey(s.session.Desktop().desk, code);
-    else desk::ReleaseKey(s.session.Desktop().desk, code);
+    if (w[2] == "down")
+        desk::PressKey(s.session.Desktop().desk, code);
+    else
+        desk::ReleaseKey(s.session.Desktop().desk, code);
     return true;
 }
 
@@ -254,11 +256,14 @@ bool RunEffect(PlayState& s, const Words& w, std::string* error) {
     if (!EffectPreset(w, &preset, error)) return false;
     const EffectOutcome outcome = ApplyLiveEffect(s.session, s.host, *effect, preset);
     switch (outcome.kind) {
-    case EffectOutcome::Kind::Applied: return true;
-    case EffectOutcome::Kind::NoSelection: *error = "'effect' needs a selection"; return false;
-    case EffectOutcome::Kind::GroupRefused:
-        *error = "the document refused the effect's group (code " + std::to_string(outcome.code) + ")";
-        return false;
+        case EffectOutcome::Kind::Applied:
+            return true;
+        case EffectOutcome::Kind::NoSelection:
+            *error = "'effect' needs a selection";
+            return false;
+        case EffectOutcome::Kind::GroupRefused:
+            *error = "the document refused the effect's group (code " + std::to_string(outcome.code) + ")";
+            return false;
     }
     return true;
 }
@@ -298,8 +303,7 @@ bool CheckFail(ArgCheck& a) {
     int64_t nth;
     SBErr code;
     // "*" counts every suite call: the fault sweep fails each call of a scenario in turn.
-    if (a.words[1] != "*" && a.words[1].find('.') == std::string::npos)
-        return a.Fail("'fail' expects SUITE.OPERATION");
+    if (a.words[1] != "*" && a.words[1].find('.') == std::string::npos) return a.Fail("'fail' expects SUITE.OPERATION");
     if (!Integer(a.words[2], &nth) || nth < 1) return a.Fail("the call number must be 1 or more");
     if (!ResultCode(a.words[3], &code)) return a.Fail("bad result code '" + a.words[3] + "'");
     return true;
@@ -327,43 +331,28 @@ std::string FailHelp() {
 std::vector<CommandSpec> UserCommands() {
     using C = CommandSpec;
     return {
-        {"tool", "NAME", "picks a tool by its name (Rose, Wave, Rhombus, ...)",
-         CheckOne, RunTool},
-        {"edit-options", "", "a double-click on the current tool's icon",
-         CheckNone, RunEditOptions},
-        {"key", "NAME down|up", "holds or releases a key: Up, Down, Left, Right, Escape, C, M, P, R, T",
-         CheckKey, RunKey},
+        {"tool", "NAME", "picks a tool by its name (Rose, Wave, Rhombus, ...)", CheckOne, RunTool},
+        {"edit-options", "", "a double-click on the current tool's icon", CheckNone, RunEditOptions},
+        {"key", "NAME down|up", "holds or releases a key: Up, Down, Left, Right, Escape, C, M, P, R, T", CheckKey,
+         RunKey},
         {"mod", "NAME on|off", "a modifier bit of the tool messages that follow: shift, alt, 0x1000, 0x0100",
          CheckModifier, RunModifier},
-        {"down", "X Y", "mouse down",
-         CheckPoint, RunDown},
-        {"click", "X Y", "mouse down and mouse up at one point",
-         CheckPoint, RunClick},
-        {"drag", "X Y [steps N]", "drags to the point in N evenly spaced steps (1 by default)",
-         CheckDrag, RunDrag},
-        {"up", "[X Y]", "mouse up, where the last point was or at the point given",
-         CheckUp, RunUp},
-        {"panel", "params TEXT|cancel|none", "how the next panel that opens answers once it reports ready",
-         CheckPanel, RunPanel, nullptr, C::kNone, "params"},
-        {"answer", "yes|no", "the answer to the next yes/no question",
-         CheckAnswer, RunAnswer},
-        {"record", "on|off", "the host's action recording",
-         CheckRecord, RunRecord},
-        {"play", "N [dialog]", "plays back recorded action N (from 0), with or without its dialog",
-         CheckPlay, RunPlay},
+        {"down", "X Y", "mouse down", CheckPoint, RunDown},
+        {"click", "X Y", "mouse down and mouse up at one point", CheckPoint, RunClick},
+        {"drag", "X Y [steps N]", "drags to the point in N evenly spaced steps (1 by default)", CheckDrag, RunDrag},
+        {"up", "[X Y]", "mouse up, where the last point was or at the point given", CheckUp, RunUp},
+        {"panel", "params TEXT|cancel|none", "how the next panel that opens answers once it reports ready", CheckPanel,
+         RunPanel, nullptr, C::kNone, "params"},
+        {"answer", "yes|no", "the answer to the next yes/no question", CheckAnswer, RunAnswer},
+        {"record", "on|off", "the host's action recording", CheckRecord, RunRecord},
+        {"play", "N [dialog]", "plays back recorded action N (from 0), with or without its dialog", CheckPlay, RunPlay},
         {"effect", "NAME [KEY=VALUE ...]",
-         "applies a live effect to the selection, its dictionary preset with the pairs",
-         CheckEffect, RunEffect},
-        {"undo", "", "undoes the last whole entry",
-         CheckNone, RunUndo},
-        {"redo", "", "redoes the last undone entry",
-         CheckNone, RunRedo},
-        {"unload", "", "the host unloads the plug-in's code",
-         CheckNone, RunUnload},
-        {"reload", "", "the host loads the plug-in again",
-         CheckNone, RunReload},
-        {"fail", "SUITE.OPERATION N CODE",
-         "the N-th call (from 1) of that suite operation from now on fails with CODE",
+         "applies a live effect to the selection, its dictionary preset with the pairs", CheckEffect, RunEffect},
+        {"undo", "", "undoes the last whole entry", CheckNone, RunUndo},
+        {"redo", "", "redoes the last undone entry", CheckNone, RunRedo},
+        {"unload", "", "the host unloads the plug-in's code", CheckNone, RunUnload},
+        {"reload", "", "the host loads the plug-in again", CheckNone, RunReload},
+        {"fail", "SUITE.OPERATION N CODE", "the N-th call (from 1) of that suite operation from now on fails with CODE",
          CheckFail, RunFail, nullptr, C::kNone, nullptr, FailHelp},
     };
 }

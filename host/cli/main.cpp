@@ -11,6 +11,6 @@
 #endif
 
 int main(int argc, char** argv) {
-    return scribera::cli::RunCommandLine(std::vector<std::string>(argv + 1, argv + argc), scribera::DefaultPluginPath(SCRIBERA_DEFAULT_PLUGIN),
-                                         std::cout, std::cerr);
+    return scribera::cli::RunCommandLine(std::vector<std::string>(argv + 1, argv + argc),
+                                         scribera::DefaultPluginPath(SCRIBERA_DEFAULT_PLUGIN), std::cout, std::cerr);
 }

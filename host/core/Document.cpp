@@ -27,8 +27,10 @@ MeshGrid MeshGrid::Rectangular(int32_t columns, int32_t rows, const SBRealRect& 
         return SBRealPoint{left + (right - left) * c / columns, bottom + (top - bottom) * r / rows};
     };
     auto line = [](SBRealPoint a, SBRealPoint b) {
-        return std::vector<SBRealPoint>{a, {a.h + (b.h - a.h) / 3, a.v + (b.v - a.v) / 3},
-                                        {a.h + 2 * (b.h - a.h) / 3, a.v + 2 * (b.v - a.v) / 3}, b};
+        return std::vector<SBRealPoint>{a,
+                                        {a.h + (b.h - a.h) / 3, a.v + (b.v - a.v) / 3},
+                                        {a.h + 2 * (b.h - a.h) / 3, a.v + 2 * (b.v - a.v) / 3},
+                                        b};
     };
     for (int32_t r = 0; r <= rows; ++r)
         for (int32_t c = 0; c <= columns; ++c) {
@@ -51,25 +53,32 @@ std::string StyleKey(const ArtStyleData& s) {
     auto colour = [&](const SBColor& c) {
         put(&c.kind, sizeof c.kind);
         switch (c.kind) {
-        case SB_COLOR_GRAY: put(&c.c.gray, sizeof c.c.gray); break;
-        case SB_COLOR_FOUR: put(&c.c.four, sizeof c.c.four); break;
-        case SB_COLOR_THREE: put(&c.c.three, sizeof c.c.three); break;
-        case SB_COLOR_CUSTOM:
-            put(&c.c.custom.color, sizeof c.c.custom.color);
-            put(&c.c.custom.tint, sizeof c.c.custom.tint);
-            break;
-        case SB_COLOR_PATTERN:
-            put(&c.c.pattern.pattern, sizeof c.c.pattern.pattern);
-            put(&c.c.pattern.matrix, sizeof c.c.pattern.matrix);
-            break;
-        case SB_COLOR_GRADIENT:
-            put(&c.c.gradient.gradient, sizeof c.c.gradient.gradient);
-            put(&c.c.gradient.origin, sizeof c.c.gradient.origin);
-            put(&c.c.gradient.angle, sizeof c.c.gradient.angle);
-            put(&c.c.gradient.length, sizeof c.c.gradient.length);
-            put(&c.c.gradient.matrix, sizeof c.c.gradient.matrix);
-            break;
-        default: break;
+            case SB_COLOR_GRAY:
+                put(&c.c.gray, sizeof c.c.gray);
+                break;
+            case SB_COLOR_FOUR:
+                put(&c.c.four, sizeof c.c.four);
+                break;
+            case SB_COLOR_THREE:
+                put(&c.c.three, sizeof c.c.three);
+                break;
+            case SB_COLOR_CUSTOM:
+                put(&c.c.custom.color, sizeof c.c.custom.color);
+                put(&c.c.custom.tint, sizeof c.c.custom.tint);
+                break;
+            case SB_COLOR_PATTERN:
+                put(&c.c.pattern.pattern, sizeof c.c.pattern.pattern);
+                put(&c.c.pattern.matrix, sizeof c.c.pattern.matrix);
+                break;
+            case SB_COLOR_GRADIENT:
+                put(&c.c.gradient.gradient, sizeof c.c.gradient.gradient);
+                put(&c.c.gradient.origin, sizeof c.c.gradient.origin);
+                put(&c.c.gradient.angle, sizeof c.c.gradient.angle);
+                put(&c.c.gradient.length, sizeof c.c.gradient.length);
+                put(&c.c.gradient.matrix, sizeof c.c.gradient.matrix);
+                break;
+            default:
+                break;
         }
     };
     const SBPathStyle& p = s.style;
@@ -136,8 +145,14 @@ struct Document::Impl final : Journal::Tree {
     void Unlink(Art& a) {
         if (a.parent == kNoId) return;
         Art& p = At(a.parent);
-        if (a.prev != kNoId) At(a.prev).next = a.next; else p.firstChild = a.next;
-        if (a.next != kNoId) At(a.next).prev = a.prev; else p.lastChild = a.prev;
+        if (a.prev != kNoId)
+            At(a.prev).next = a.next;
+        else
+            p.firstChild = a.next;
+        if (a.next != kNoId)
+            At(a.next).prev = a.prev;
+        else
+            p.lastChild = a.prev;
         a.parent = a.prev = a.next = kNoId;
     }
     // Inserts `a` into `parent` above `before` (kNoId: at the bottom).
@@ -148,13 +163,19 @@ struct Document::Impl final : Journal::Tree {
         if (before == kNoId) {
             a.prev = p.lastChild;
             a.next = kNoId;
-            if (p.lastChild != kNoId) At(p.lastChild).next = a.id; else p.firstChild = a.id;
+            if (p.lastChild != kNoId)
+                At(p.lastChild).next = a.id;
+            else
+                p.firstChild = a.id;
             p.lastChild = a.id;
         } else {
             Art& b = At(before);
             a.prev = b.prev;
             a.next = before;
-            if (b.prev != kNoId) At(b.prev).next = a.id; else p.firstChild = a.id;
+            if (b.prev != kNoId)
+                At(b.prev).next = a.id;
+            else
+                p.firstChild = a.id;
             b.prev = a.id;
         }
     }
@@ -243,32 +264,34 @@ struct Document::Impl final : Journal::Tree {
     // The extent of one object's own geometry (nothing for containers).
     void OwnExtent(const Art& a, geom::Extent& e) const {
         switch (a.kind) {
-        case ArtKind::Path: {
-            const auto& s = a.segments;
-            if (s.empty()) return;
-            e.Add(s[0].p);
-            const size_t n = s.size();
-            const size_t spans = a.closed ? n : n - 1;
-            for (size_t i = 0; i < spans; ++i) {
-                const SBPathSegment& from = s[i];
-                const SBPathSegment& to = s[(i + 1) % n];
-                e.AddCubic(from.p, from.out, to.in, to.p);
+            case ArtKind::Path: {
+                const auto& s = a.segments;
+                if (s.empty()) return;
+                e.Add(s[0].p);
+                const size_t n = s.size();
+                const size_t spans = a.closed ? n : n - 1;
+                for (size_t i = 0; i < spans; ++i) {
+                    const SBPathSegment& from = s[i];
+                    const SBPathSegment& to = s[(i + 1) % n];
+                    e.AddCubic(from.p, from.out, to.in, to.p);
+                }
+                return;
             }
-            return;
-        }
-        case ArtKind::Mesh:
-            for (const SBRealPoint& p : a.mesh.nodes) e.Add(p);
-            for (const auto* curves : {&a.mesh.rowCurves, &a.mesh.columnCurves})
-                for (const auto& c : *curves)
-                    for (size_t i = 0; i + 3 < c.size(); i += 3) e.AddCubic(c[i], c[i + 1], c[i + 2], c[i + 3]);
-            return;
-        case ArtKind::Group: case ArtKind::Compound: case ArtKind::Layer:
-            return;
-        default:
-            if (a.frame.left == 0 && a.frame.right == 0 && a.frame.top == 0 && a.frame.bottom == 0) return;
-            e.Add({a.frame.left, a.frame.bottom});
-            e.Add({a.frame.right, a.frame.top});
-            return;
+            case ArtKind::Mesh:
+                for (const SBRealPoint& p : a.mesh.nodes) e.Add(p);
+                for (const auto* curves : {&a.mesh.rowCurves, &a.mesh.columnCurves})
+                    for (const auto& c : *curves)
+                        for (size_t i = 0; i + 3 < c.size(); i += 3) e.AddCubic(c[i], c[i + 1], c[i + 2], c[i + 3]);
+                return;
+            case ArtKind::Group:
+            case ArtKind::Compound:
+            case ArtKind::Layer:
+                return;
+            default:
+                if (a.frame.left == 0 && a.frame.right == 0 && a.frame.top == 0 && a.frame.bottom == 0) return;
+                e.Add({a.frame.left, a.frame.bottom});
+                e.Add({a.frame.right, a.frame.top});
+                return;
         }
     }
 };
@@ -299,8 +322,7 @@ Id Document::AddLayer(const std::string& name) {
 }
 
 SBErr Document::SetCurrentLayer(Id layerGroup) {
-    if (std::find(impl_->layers.begin(), impl_->layers.end(), layerGroup) == impl_->layers.end())
-        return SB_ERR_STALE;
+    if (std::find(impl_->layers.begin(), impl_->layers.end(), layerGroup) == impl_->layers.end()) return SB_ERR_STALE;
     impl_->currentLayer = layerGroup;
     return SB_OK;
 }
@@ -312,12 +334,18 @@ const Art* Document::Find(Id id) const { return impl_->Live(id); }
 
 SBErr Document::NewArt(ArtKind kind, int16_t placement, Id reference, Id* created) {
     switch (kind) {
-    case ArtKind::Group: case ArtKind::Path: case ArtKind::Compound: case ArtKind::Text:
-    case ArtKind::Placed: case ArtKind::Raster: case ArtKind::Symbol: case ArtKind::PluginArt:
-    case ArtKind::Mesh:
-        break;
-    default:
-        return SB_ERR_BAD_PARAM;
+        case ArtKind::Group:
+        case ArtKind::Path:
+        case ArtKind::Compound:
+        case ArtKind::Text:
+        case ArtKind::Placed:
+        case ArtKind::Raster:
+        case ArtKind::Symbol:
+        case ArtKind::PluginArt:
+        case ArtKind::Mesh:
+            break;
+        default:
+            return SB_ERR_BAD_PARAM;
     }
     Id parent = kNoId, before = kNoId;
     if (SBErr e = Place(kind, placement, reference, kNoId, &parent, &before)) return e;
@@ -334,7 +362,7 @@ SBErr Document::Place(ArtKind kind, int16_t placement, Id reference, Id moving, 
         // No reference: the top or the bottom of the current layer.
         ref = impl_->Raw(impl_->currentLayer);
         placement = (placement == SB_PLACE_ABOVE || placement == SB_PLACE_INSIDE_ON_TOP) ? SB_PLACE_INSIDE_ON_TOP
-                                                                                          : SB_PLACE_INSIDE_ON_BOTTOM;
+                                                                                         : SB_PLACE_INSIDE_ON_BOTTOM;
     } else {
         ref = impl_->Live(reference);
         if (!ref) return SB_ERR_STALE;

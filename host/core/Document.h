@@ -25,9 +25,13 @@ constexpr Id kNoId = 0;
 Id NewId();
 
 template <class Handle>
-inline Handle ToHandle(Id id) { return reinterpret_cast<Handle>(static_cast<uintptr_t>(id)); }
+inline Handle ToHandle(Id id) {
+    return reinterpret_cast<Handle>(static_cast<uintptr_t>(id));
+}
 template <class Handle>
-inline Id FromHandle(Handle h) { return static_cast<Id>(reinterpret_cast<uintptr_t>(h)); }
+inline Id FromHandle(Handle h) {
+    return static_cast<Id>(reinterpret_cast<uintptr_t>(h));
+}
 
 enum class ArtKind : int16_t {
     Group = SB_ART_GROUP,
@@ -52,10 +56,10 @@ struct MeshVertexMark {
 // A gradient mesh: I columns by J rows of patches. Curves run from the lower-index node to the
 // higher one and hold 4 points (one Bezier) or 3k + 4 points (k + 1 Beziers).
 struct MeshGrid {
-    int32_t columns = 0;  // I
-    int32_t rows = 0;     // J
-    std::vector<SBRealPoint> nodes;  // (I + 1)(J + 1), row by row: index r * (I + 1) + c
-    std::vector<SBColor> colours;    // same index
+    int32_t columns = 0;                                 // I
+    int32_t rows = 0;                                    // J
+    std::vector<SBRealPoint> nodes;                      // (I + 1)(J + 1), row by row: index r * (I + 1) + c
+    std::vector<SBColor> colours;                        // same index
     std::vector<std::vector<SBRealPoint>> rowCurves;     // (J + 1) * I: node (c, r) to (c + 1, r) at r * I + c
     std::vector<std::vector<SBRealPoint>> columnCurves;  // (I + 1) * J: node (c, r) to (c, r + 1) at c * J + r
     // Non-node vertices per curve, ascending by Bezier; either empty or one list per curve.
@@ -74,7 +78,7 @@ struct Art {
     Id parent = kNoId;
     Id firstChild = kNoId, lastChild = kNoId;
     Id prev = kNoId, next = kNoId;
-    int32_t userAttr = 0;      // SB_ATTR_SELECTED, ...
+    int32_t userAttr = 0;  // SB_ATTR_SELECTED, ...
 
     // Paths.
     std::vector<SBPathSegment> segments;
@@ -141,7 +145,7 @@ public:
     // Layers. A document starts with one layer; each layer's art lives in its top-level group.
     // A layer is named by its group's id. Layers are not journalled and never removed.
     Id CurrentLayerGroup() const;
-    std::vector<Id> LayerGroups() const;  // top layer first
+    std::vector<Id> LayerGroups() const;   // top layer first
     Id AddLayer(const std::string& name);  // placed above the others
     SBErr SetCurrentLayer(Id layerGroup);
 
@@ -157,10 +161,10 @@ public:
     SBErr Duplicate(Id art, int16_t placement, Id reference, Id* copy);
 
     // Tree reads: kNoId when there is none.
-    Id Parent(Id art) const;      // kNoId above a layer group
+    Id Parent(Id art) const;  // kNoId above a layer group
     Id FirstChild(Id art) const;
-    Id NextSibling(Id art) const;   // the next one below
-    Id PriorSibling(Id art) const;  // the one above
+    Id NextSibling(Id art) const;            // the next one below
+    Id PriorSibling(Id art) const;           // the one above
     std::vector<Id> Children(Id art) const;  // top first
     size_t LiveArtCount() const;             // every live object under the layers
 

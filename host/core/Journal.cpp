@@ -31,43 +31,73 @@ void Journal::Touching(Art& a, ArtField f) {
     if (!recordedNow_.insert(key).second) return;
     Change c{Change::Op::Field, f, &a, kNoId, kNoId, {}};
     switch (f) {
-    case ArtField::UserAttr: c.value = a.userAttr; break;
-    case ArtField::Segments:
-        // The record keeps the original storage and the object works on a copy: a revert
-        // then only swaps, and frees the copy made in this step rather than old, cold memory.
-        c.value = std::move(a.segments);
-        a.segments = std::get<std::vector<SBPathSegment>>(c.value);
-        break;
-    case ArtField::Closed: c.value = a.closed; break;
-    case ArtField::Style: c.value = a.style; break;
-    case ArtField::Opacity: c.value = a.opacity; break;
-    case ArtField::BlendMode: c.value = int32_t(a.blendMode); break;
-    case ArtField::Clipped: c.value = a.clipped; break;
-    case ArtField::Mesh:
-        c.value = std::make_unique<MeshGrid>(std::move(a.mesh));
-        a.mesh = *std::get<std::unique_ptr<MeshGrid>>(c.value);
-        break;
-    case ArtField::Text: c.value = TextValue{a.text, a.frame}; break;
+        case ArtField::UserAttr:
+            c.value = a.userAttr;
+            break;
+        case ArtField::Segments:
+            // The record keeps the original storage and the object works on a copy: a revert
+            // then only swaps, and frees the copy made in this step rather than old, cold memory.
+            c.value = std::move(a.segments);
+            a.segments = std::get<std::vector<SBPathSegment>>(c.value);
+            break;
+        case ArtField::Closed:
+            c.value = a.closed;
+            break;
+        case ArtField::Style:
+            c.value = a.style;
+            break;
+        case ArtField::Opacity:
+            c.value = a.opacity;
+            break;
+        case ArtField::BlendMode:
+            c.value = int32_t(a.blendMode);
+            break;
+        case ArtField::Clipped:
+            c.value = a.clipped;
+            break;
+        case ArtField::Mesh:
+            c.value = std::make_unique<MeshGrid>(std::move(a.mesh));
+            a.mesh = *std::get<std::unique_ptr<MeshGrid>>(c.value);
+            break;
+        case ArtField::Text:
+            c.value = TextValue{a.text, a.frame};
+            break;
     }
     current_.changes.push_back(std::move(c));
 }
 
 void Journal::SwapField(Art& a, Change& c) {
     switch (c.field) {
-    case ArtField::UserAttr: std::swap(a.userAttr, std::get<int32_t>(c.value)); break;
-    case ArtField::Segments: std::swap(a.segments, std::get<std::vector<SBPathSegment>>(c.value)); break;
-    case ArtField::Closed: std::swap(a.closed, std::get<bool>(c.value)); break;
-    case ArtField::Style: std::swap(a.style, std::get<SBPathStyle>(c.value)); break;
-    case ArtField::Opacity: std::swap(a.opacity, std::get<double>(c.value)); break;
-    case ArtField::BlendMode: std::swap(a.blendMode, std::get<int32_t>(c.value)); break;
-    case ArtField::Clipped: std::swap(a.clipped, std::get<bool>(c.value)); break;
-    case ArtField::Mesh: std::swap(a.mesh, *std::get<std::unique_ptr<MeshGrid>>(c.value)); break;
-    case ArtField::Text: {
-        auto& t = std::get<TextValue>(c.value);
-        std::swap(a.text, t.text);
-        std::swap(a.frame, t.frame);
-        break;
-    }
+        case ArtField::UserAttr:
+            std::swap(a.userAttr, std::get<int32_t>(c.value));
+            break;
+        case ArtField::Segments:
+            std::swap(a.segments, std::get<std::vector<SBPathSegment>>(c.value));
+            break;
+        case ArtField::Closed:
+            std::swap(a.closed, std::get<bool>(c.value));
+            break;
+        case ArtField::Style:
+            std::swap(a.style, std::get<SBPathStyle>(c.value));
+            break;
+        case ArtField::Opacity:
+            std::swap(a.opacity, std::get<double>(c.value));
+            break;
+        case ArtField::BlendMode:
+            std::swap(a.blendMode, std::get<int32_t>(c.value));
+            break;
+        case ArtField::Clipped:
+            std::swap(a.clipped, std::get<bool>(c.value));
+            break;
+        case ArtField::Mesh:
+            std::swap(a.mesh, *std::get<std::unique_ptr<MeshGrid>>(c.value));
+            break;
+        case ArtField::Text: {
+            auto& t = std::get<TextValue>(c.value);
+            std::swap(a.text, t.text);
+            std::swap(a.frame, t.frame);
+            break;
+        }
     }
 }
 
@@ -124,8 +154,10 @@ void Journal::Revert() {
     const size_t n = changes.size();
     for (size_t k = 0; k < n; ++k) {
         Change& c = changes[n - 1 - k];
-        if (c.op == Change::Op::Create) tree_.Erase(c.art->id);
-        else Apply(c);
+        if (c.op == Change::Op::Create)
+            tree_.Erase(c.art->id);
+        else
+            Apply(c);
     }
     changes.clear();
     createdNow_.clear();

@@ -39,7 +39,7 @@ public:
     // the history goes: it would describe a document that no longer exists, and replaying it
     // could corrupt the tree.
     void Created(Art& art);
-    void Moving(Art& art);                   // keeps where the object sits now
+    void Moving(Art& art);                    // keeps where the object sits now
     void Touching(Art& art, ArtField field);  // keeps the field's value before its first change
     // For a change made outside a transaction that is not recorded at all.
     void ForgetHistory();
@@ -96,7 +96,7 @@ private:
     Tree& tree_;
     bool open_ = false;
     Entry current_;
-    std::unordered_set<Id> createdNow_;        // created in the open transaction
+    std::unordered_set<Id> createdNow_;         // created in the open transaction
     std::unordered_set<uint64_t> recordedNow_;  // (id, field) already journalled in it
     std::vector<Entry> undo_, redo_;
 };

@@ -21,13 +21,13 @@
 namespace scribera {
 
 struct ToolRecord {
-    Id id = kNoId;              // the tool handle
+    Id id = kNoId;  // the tool handle
     SBPluginRef plugin = nullptr;
     std::string name;
     std::string title, tooltip;
-    int16_t number = 0;         // the host's tool number
-    int16_t group = 0;          // number of the first tool of its group
-    int16_t toolset = 0;        // number of the first tool of its toolset
+    int16_t number = 0;   // the host's tool number
+    int16_t group = 0;    // number of the first tool of its group
+    int16_t toolset = 0;  // number of the first tool of its toolset
     int32_t icon = 0, alternateIcon = 0;
     int32_t options = 0;
     std::vector<int32_t> infoVariables;  // as last set, without the -1
@@ -154,12 +154,12 @@ private:
 
 // The stand-in desktop the plug-in's platform layer reads.
 struct DeskState {
-    std::map<int32_t, bool> keysDown;        // virtual key -> held
-    std::map<int32_t, bool> pressedSince;    // pressed since the last query
-    std::deque<uint32_t> messageQueue;       // queued window messages (keyboard ones are 256..265)
+    std::map<int32_t, bool> keysDown;           // virtual key -> held
+    std::map<int32_t, bool> pressedSince;       // pressed since the last query
+    std::deque<uint32_t> messageQueue;          // queued window messages (keyboard ones are 256..265)
     int64_t clockMilliseconds = 1767225600000;  // the virtual clock
     std::string profileFolder;
-    std::vector<std::string> cursorLog;      // "load 32515", "set 32515"
+    std::vector<std::string> cursorLog;  // "load 32515", "set 32515"
 };
 
 // What plug-ins registered with the host.

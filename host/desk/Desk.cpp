@@ -106,6 +106,4 @@ const SBDeskTable* Table() { return &kTable; }
 
 }  // namespace scribera::desk
 
-extern "C" SCRIBERA_EXPORT const SBDeskTable* ScriberaDeskTable(void) {
-    return scribera::desk::Table();
-}
+extern "C" SCRIBERA_EXPORT const SBDeskTable* ScriberaDeskTable(void) { return scribera::desk::Table(); }

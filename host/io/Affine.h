@@ -28,8 +28,8 @@ struct Affine {
 
     // This map after `inner`.
     Affine operator*(const Affine& inner) const {
-        return {a * inner.a + c * inner.b,     b * inner.a + d * inner.b,     a * inner.c + c * inner.d,
-                b * inner.c + d * inner.d,     a * inner.e + c * inner.f + e, b * inner.e + d * inner.f + f};
+        return {a * inner.a + c * inner.b, b * inner.a + d * inner.b,     a * inner.c + c * inner.d,
+                b * inner.c + d * inner.d, a * inner.e + c * inner.f + e, b * inner.e + d * inner.f + f};
     }
     // False when the map cannot be inverted.
     bool Invert(Affine* out) const {

@@ -39,9 +39,13 @@ struct Artwork {
 
 // Table index (1-based, 0 for none) carried in a colour handle field, and back.
 template <class Handle>
-inline Handle IndexHandle(size_t index) { return reinterpret_cast<Handle>(static_cast<uintptr_t>(index)); }
+inline Handle IndexHandle(size_t index) {
+    return reinterpret_cast<Handle>(static_cast<uintptr_t>(index));
+}
 template <class Handle>
-inline size_t HandleIndex(Handle h) { return static_cast<size_t>(reinterpret_cast<uintptr_t>(h)); }
+inline size_t HandleIndex(Handle h) {
+    return static_cast<size_t>(reinterpret_cast<uintptr_t>(h));
+}
 
 // The art of every layer of the document, with the paint it uses.
 Artwork ReadDocument(const Document& doc);

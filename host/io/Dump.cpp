@@ -80,15 +80,20 @@ public:
 
         std::string prefs;
         w_.NewLine().Key("preferences");
-        if (ReadPreferences(s_, &prefs)) w_.String(prefs);
-        else w_.Null();
+        if (ReadPreferences(s_, &prefs))
+            w_.String(prefs);
+        else
+            w_.Null();
 
         w_.NewLine().Key("results").BeginArray();
         for (const MessageResult& r : s_.Shown().results)
             w_.BeginObject()
-                .Key("caller").String(r.caller)
-                .Key("selector").String(r.selector)
-                .Key("result").Integer(r.result)
+                .Key("caller")
+                .String(r.caller)
+                .Key("selector")
+                .String(r.selector)
+                .Key("result")
+                .Integer(r.result)
                 .EndObject();
         w_.EndArray();
         w_.EndObject();
@@ -98,7 +103,9 @@ public:
 private:
     void Colour(const SBColor& c) {
         switch (c.kind) {
-            case SB_COLOR_GRAY: w_.BeginObject().Key("gray").Number(c.c.gray.gray).EndObject(); return;
+            case SB_COLOR_GRAY:
+                w_.BeginObject().Key("gray").Number(c.c.gray.gray).EndObject();
+                return;
             case SB_COLOR_THREE:
                 w_.BeginObject().Key("rgb").BeginArray().Number(c.c.three.red).Number(c.c.three.green);
                 w_.Number(c.c.three.blue).EndArray().EndObject();
@@ -138,7 +145,9 @@ private:
                 w_.EndArray().EndObject();
                 return;
             }
-            default: w_.Null(); return;
+            default:
+                w_.Null();
+                return;
         }
     }
 
@@ -147,8 +156,10 @@ private:
     }
 
     void Paint(bool painted, const SBColor& c) {
-        if (!painted) w_.Null();
-        else Colour(c);
+        if (!painted)
+            w_.Null();
+        else
+            Colour(c);
     }
 
     void ArtValue(const Art& a) {
@@ -192,8 +203,10 @@ private:
                     w_.BeginObject().Key("p");
                     Point(w_, a.mesh.nodes[i]);
                     w_.Key("colour");
-                    if (i < a.mesh.colours.size()) Colour(a.mesh.colours[i]);
-                    else w_.Null();
+                    if (i < a.mesh.colours.size())
+                        Colour(a.mesh.colours[i]);
+                    else
+                        w_.Null();
                     w_.EndObject();
                 }
                 w_.EndArray();

@@ -163,9 +163,7 @@ private:
         return true;
     }
 
-    SBRealPoint Reflect(SBRealPoint control) const {
-        return {2 * current_.h - control.h, 2 * current_.v - control.v};
-    }
+    SBRealPoint Reflect(SBRealPoint control) const { return {2 * current_.h - control.h, 2 * current_.v - control.v}; }
 
     void FinishSubpath() {
         if (open_.anchors.size() >= 2) {
@@ -336,8 +334,10 @@ void MarkCorners(Subpath& subpath) {
             const SBPathSegment& prev = a[(i + n - 1) % n];
             const SBPathSegment& next = a[(i + 1) % n];
             // The side without a handle leaves along the line to the neighbour's nearest point.
-            if (!hasIn) s.in = same(prev.out, s.p) ? prev.p : prev.out;
-            else s.out = same(next.in, s.p) ? next.p : next.in;
+            if (!hasIn)
+                s.in = same(prev.out, s.p) ? prev.p : prev.out;
+            else
+                s.out = same(next.in, s.p) ? next.p : next.in;
         }
         corners[i] = IsCornerAnchor(s) ? 1 : 0;
     }

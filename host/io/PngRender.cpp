@@ -28,8 +28,10 @@ SBRealRect Area(double width, double height, const PngOptions& options) {
 // The member paths of a compound path, nested compound paths included, top first.
 void MemberPaths(const ArtNode& a, std::vector<const ArtNode*>* out) {
     for (const ArtNode& c : a.children) {
-        if (c.kind == ArtKind::Path && !c.segments.empty()) out->push_back(&c);
-        else if (c.kind == ArtKind::Compound) MemberPaths(c, out);
+        if (c.kind == ArtKind::Path && !c.segments.empty())
+            out->push_back(&c);
+        else if (c.kind == ArtKind::Compound)
+            MemberPaths(c, out);
     }
 }
 
@@ -71,9 +73,14 @@ private:
                 break;
             }
             case ArtKind::Group:
-            case ArtKind::Layer: Group(a); break;
-            case ArtKind::Mesh: Mesh(a.mesh); break;
-            default: break;  // text, placed images and the like have nothing drawn here
+            case ArtKind::Layer:
+                Group(a);
+                break;
+            case ArtKind::Mesh:
+                Mesh(a.mesh);
+                break;
+            default:
+                break;  // text, placed images and the like have nothing drawn here
         }
         if (layered) {
             cairo_pop_group_to_source(cr_);
@@ -86,11 +93,14 @@ private:
         cairo_save(cr_);
         if (clip) {
             std::vector<const ArtNode*> outline;
-            if (clip->kind == ArtKind::Path) outline.push_back(clip);
-            else MemberPaths(*clip, &outline);
+            if (clip->kind == ArtKind::Path)
+                outline.push_back(clip);
+            else
+                MemberPaths(*clip, &outline);
             cairo_new_path(cr_);
             for (const ArtNode* p : outline) Outline(*p);
-            cairo_set_fill_rule(cr_, outline.front()->style.evenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
+            cairo_set_fill_rule(cr_,
+                                outline.front()->style.evenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
             cairo_clip(cr_);
         }
         for (auto it = g.children.rbegin(); it != g.children.rend(); ++it)
@@ -216,7 +226,8 @@ cairo_surface_t* Draw(const Artwork& artwork, double width, double height, const
     if (!PictureSize(width, height, options, &w, &h, &scale, error)) return nullptr;
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
     if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
-        if (error) *error = std::string("cannot make a picture: ") + cairo_status_to_string(cairo_surface_status(surface));
+        if (error)
+            *error = std::string("cannot make a picture: ") + cairo_status_to_string(cairo_surface_status(surface));
         cairo_surface_destroy(surface);
         return nullptr;
     }
@@ -289,7 +300,8 @@ bool RenderArtwork(const Artwork& artwork, double width, double height, const Pn
                 unsigned c = (v >> shift) & 0xff;
                 return static_cast<uint8_t>(a == 0 ? 0 : std::min(255u, (c * 255 + a / 2) / a));
             };
-            out->pixels[static_cast<size_t>(y) * w + x] = {channel(16), channel(8), channel(0), static_cast<uint8_t>(a)};
+            out->pixels[static_cast<size_t>(y) * w + x] = {channel(16), channel(8), channel(0),
+                                                           static_cast<uint8_t>(a)};
         }
     }
     cairo_surface_destroy(surface);

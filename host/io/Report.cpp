@@ -21,16 +21,26 @@ namespace fs = std::filesystem;
 
 const char* KindName(ArtKind kind) {
     switch (kind) {
-    case ArtKind::Group: return "group";
-    case ArtKind::Path: return "path";
-    case ArtKind::Compound: return "compound";
-    case ArtKind::Text: return "text";
-    case ArtKind::Placed: return "placed";
-    case ArtKind::Raster: return "raster";
-    case ArtKind::Symbol: return "symbol";
-    case ArtKind::PluginArt: return "plugin";
-    case ArtKind::Mesh: return "mesh";
-    case ArtKind::Layer: return "layer";
+        case ArtKind::Group:
+            return "group";
+        case ArtKind::Path:
+            return "path";
+        case ArtKind::Compound:
+            return "compound";
+        case ArtKind::Text:
+            return "text";
+        case ArtKind::Placed:
+            return "placed";
+        case ArtKind::Raster:
+            return "raster";
+        case ArtKind::Symbol:
+            return "symbol";
+        case ArtKind::PluginArt:
+            return "plugin";
+        case ArtKind::Mesh:
+            return "mesh";
+        case ArtKind::Layer:
+            return "layer";
     }
     return "unknown";
 }
@@ -79,10 +89,12 @@ private:
                     Problem(a.id, "child " + std::to_string(child) + " is gone");
                     break;
                 }
-                if (c->parent != a.id) Problem(child, "parent link names " + std::to_string(c->parent) +
-                                                          ", listed under " + std::to_string(a.id));
-                if (c->prev != prior) Problem(child, "sibling above names " + std::to_string(c->prev) +
-                                                         ", found below " + std::to_string(prior));
+                if (c->parent != a.id)
+                    Problem(child, "parent link names " + std::to_string(c->parent) + ", listed under " +
+                                       std::to_string(a.id));
+                if (c->prev != prior)
+                    Problem(child, "sibling above names " + std::to_string(c->prev) + ", found below " +
+                                       std::to_string(prior));
                 if (++guard > kMaxChildren || seen_.count(child)) {
                     Problem(a.id, "the sibling chain loops");
                     break;
@@ -91,8 +103,9 @@ private:
                 prior = child;
                 child = c->next;
             }
-            if (a.lastChild != prior) Problem(a.id, "last child names " + std::to_string(a.lastChild) +
-                                                        ", the chain ends at " + std::to_string(prior));
+            if (a.lastChild != prior)
+                Problem(a.id, "last child names " + std::to_string(a.lastChild) + ", the chain ends at " +
+                                  std::to_string(prior));
         }
     }
 
@@ -156,7 +169,8 @@ void Findings(JsonWriter& w, const std::vector<TreeFinding>& findings, const Doc
     w.BeginArray();
     for (const TreeFinding& f : findings) {
         w.BeginObject().Key("id").Integer(static_cast<int64_t>(f.art));
-        if (const Art* a = doc.Find(f.art)) w.Key("kind").String(KindName(a->kind)).Key("parent").Integer(int64_t(a->parent));
+        if (const Art* a = doc.Find(f.art))
+            w.Key("kind").String(KindName(a->kind)).Key("parent").Integer(int64_t(a->parent));
         w.Key("what").String(f.what).EndObject();
     }
     w.EndArray();
@@ -189,7 +203,14 @@ std::string ReportJson(Session& session, const ReportContext& context) {
     Strings(w, session.Shown().alerts);
     w.NewLine().Key("results").BeginArray();
     for (const MessageResult& r : session.Shown().results)
-        w.BeginObject().Key("caller").String(r.caller).Key("selector").String(r.selector).Key("result").Integer(r.result).EndObject();
+        w.BeginObject()
+            .Key("caller")
+            .String(r.caller)
+            .Key("selector")
+            .String(r.selector)
+            .Key("result")
+            .Integer(r.result)
+            .EndObject();
     w.EndArray();
 
     const HostDesktop& desktop = session.Desktop();

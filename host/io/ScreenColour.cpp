@@ -17,14 +17,19 @@ Rgb FourToRgb(const SBFourColor& f) {
 
 bool ScreenRgb(const SBColor& c, const Artwork& artwork, Rgb* out) {
     switch (c.kind) {
-        case SB_COLOR_NONE: return false;
+        case SB_COLOR_NONE:
+            return false;
         case SB_COLOR_GRAY: {
             double light = 1 - Unit(c.c.gray.gray);
             *out = {light, light, light};
             return true;
         }
-        case SB_COLOR_THREE: *out = {Unit(c.c.three.red), Unit(c.c.three.green), Unit(c.c.three.blue)}; return true;
-        case SB_COLOR_FOUR: *out = FourToRgb(c.c.four); return true;
+        case SB_COLOR_THREE:
+            *out = {Unit(c.c.three.red), Unit(c.c.three.green), Unit(c.c.three.blue)};
+            return true;
+        case SB_COLOR_FOUR:
+            *out = FourToRgb(c.c.four);
+            return true;
         case SB_COLOR_CUSTOM: {
             size_t i = HandleIndex(c.c.custom.color);
             if (i >= 1 && i <= artwork.customColours.size()) {
@@ -38,7 +43,8 @@ bool ScreenRgb(const SBColor& c, const Artwork& artwork, Rgb* out) {
             }
             break;
         }
-        default: break;
+        default:
+            break;
     }
     *out = {0.5, 0.5, 0.5};
     return true;

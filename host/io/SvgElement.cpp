@@ -38,8 +38,10 @@ SvgProperties::SvgProperties(const pugi::xml_node& node) : node_(node) {
 const char* SvgProperties::Get(const char* name) const {
     auto it = declarations_.find(name);
     const char* value = nullptr;
-    if (it != declarations_.end()) value = it->second.c_str();
-    else if (pugi::xml_attribute a = node_.attribute(name)) value = a.value();
+    if (it != declarations_.end())
+        value = it->second.c_str();
+    else if (pugi::xml_attribute a = node_.attribute(name))
+        value = a.value();
     if (value && TrimSpace(value) == "inherit") return nullptr;
     return value;
 }

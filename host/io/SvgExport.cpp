@@ -47,14 +47,16 @@ bool SameStyle(const SBPathStyle& a, const SBPathStyle& b) {
 bool SameColour(const SBColor& a, const SBColor& b) {
     if (a.kind != b.kind) return false;
     switch (a.kind) {
-        case SB_COLOR_GRAY: return a.c.gray.gray == b.c.gray.gray;
+        case SB_COLOR_GRAY:
+            return a.c.gray.gray == b.c.gray.gray;
         case SB_COLOR_THREE:
             return a.c.three.red == b.c.three.red && a.c.three.green == b.c.three.green &&
                    a.c.three.blue == b.c.three.blue;
         case SB_COLOR_FOUR:
             return a.c.four.cyan == b.c.four.cyan && a.c.four.magenta == b.c.four.magenta &&
                    a.c.four.yellow == b.c.four.yellow && a.c.four.black == b.c.four.black;
-        case SB_COLOR_CUSTOM: return a.c.custom.color == b.c.custom.color && a.c.custom.tint == b.c.custom.tint;
+        case SB_COLOR_CUSTOM:
+            return a.c.custom.color == b.c.custom.color && a.c.custom.tint == b.c.custom.tint;
         case SB_COLOR_PATTERN:
             return a.c.pattern.pattern == b.c.pattern.pattern &&
                    std::memcmp(&a.c.pattern.matrix, &b.c.pattern.matrix, sizeof(SBRealMatrix)) == 0;
@@ -64,13 +66,15 @@ bool SameColour(const SBColor& a, const SBColor& b) {
                    x.angle == y.angle && x.length == y.length &&
                    std::memcmp(&x.matrix, &y.matrix, sizeof(SBRealMatrix)) == 0;
         }
-        default: return true;
+        default:
+            return true;
     }
 }
 
 class Writer {
 public:
-    Writer(const Artwork& artwork, const SvgPage& page) : art_(artwork), page_(page), flip_(Affine::FlipY(page.height)) {}
+    Writer(const Artwork& artwork, const SvgPage& page)
+        : art_(artwork), page_(page), flip_(Affine::FlipY(page.height)) {}
 
     std::string Run() {
         pugi::xml_document xml;
@@ -112,18 +116,22 @@ public:
 private:
     std::string Exact(const SBColor& c) const {
         switch (c.kind) {
-            case SB_COLOR_GRAY: return "gray " + FormatNumber(c.c.gray.gray);
-            case SB_COLOR_THREE: return "rgb " + Numbers({c.c.three.red, c.c.three.green, c.c.three.blue});
+            case SB_COLOR_GRAY:
+                return "gray " + FormatNumber(c.c.gray.gray);
+            case SB_COLOR_THREE:
+                return "rgb " + Numbers({c.c.three.red, c.c.three.green, c.c.three.blue});
             case SB_COLOR_FOUR:
                 return "cmyk " + Numbers({c.c.four.cyan, c.c.four.magenta, c.c.four.yellow, c.c.four.black});
             case SB_COLOR_CUSTOM:
-                return "custom cc" + std::to_string(HandleIndex(c.c.custom.color)) + " " + FormatNumber(c.c.custom.tint);
+                return "custom cc" + std::to_string(HandleIndex(c.c.custom.color)) + " " +
+                       FormatNumber(c.c.custom.tint);
             case SB_COLOR_PATTERN: {
                 const SBRealMatrix& m = c.c.pattern.matrix;
                 return "pattern pat" + std::to_string(HandleIndex(c.c.pattern.pattern)) + " " +
                        Numbers({m.a, m.b, m.c, m.d, m.tx, m.ty});
             }
-            default: return "none";
+            default:
+                return "none";
         }
     }
 
@@ -170,7 +178,8 @@ private:
     // One gradient element per painted use: the geometry differs from use to use.
     std::string GradientUse(const SBGradientStyle& gs) {
         size_t index = HandleIndex(gs.gradient);
-        bool radial = index >= 1 && index <= art_.gradients.size() && art_.gradients[index - 1].kind == SB_GRADIENT_RADIAL;
+        bool radial =
+            index >= 1 && index <= art_.gradients.size() && art_.gradients[index - 1].kind == SB_GRADIENT_RADIAL;
         std::string id = "paint" + std::to_string(++paints_);
         pugi::xml_node node = defs_.append_child(radial ? "radialGradient" : "linearGradient");
         node.append_attribute("id") = id.c_str();
@@ -291,8 +300,10 @@ private:
     // The member paths of a compound path, nested compound paths included, top first.
     static void MemberPaths(const ArtNode& a, std::vector<const ArtNode*>* out) {
         for (const ArtNode& c : a.children) {
-            if (c.kind == ArtKind::Path && !c.segments.empty()) out->push_back(&c);
-            else if (c.kind == ArtKind::Compound) MemberPaths(c, out);
+            if (c.kind == ArtKind::Path && !c.segments.empty())
+                out->push_back(&c);
+            else if (c.kind == ArtKind::Compound)
+                MemberPaths(c, out);
         }
     }
 
@@ -302,7 +313,8 @@ private:
         pugi::xml_node node = PathElement(parent, Pointers(a.children), true);
         std::string selected;
         for (const ArtNode& c : a.children) selected += c.selected ? '1' : '0';
-        if (selected.find('1') != std::string::npos) node.append_attribute("scribera:selectedMembers") = selected.c_str();
+        if (selected.find('1') != std::string::npos)
+            node.append_attribute("scribera:selectedMembers") = selected.c_str();
         return node;
     }
 
@@ -314,7 +326,8 @@ private:
 
     static bool IsClipMember(const ArtNode& a) {
         if (a.kind == ArtKind::Path) return a.style.clip;
-        if (a.kind == ArtKind::Compound) return PlainCompound(a) && a.children.front().style.clip;  // else kept as a group
+        if (a.kind == ArtKind::Compound)
+            return PlainCompound(a) && a.children.front().style.clip;  // else kept as a group
         return false;
     }
 
@@ -394,7 +407,8 @@ private:
                 pugi::xml_node o = parent.append_child("scribera:art");
                 o.append_attribute("kind") = static_cast<int>(a.kind);
                 o.append_attribute("text") = a.text.c_str();
-                o.append_attribute("frame") = Points({{a.frame.left, a.frame.top}, {a.frame.right, a.frame.bottom}}).c_str();
+                o.append_attribute("frame") =
+                    Points({{a.frame.left, a.frame.top}, {a.frame.right, a.frame.bottom}}).c_str();
                 Common(o, a);
                 return o;
             }
@@ -418,7 +432,8 @@ private:
     static int PreviewCells(const CoonsPatch& p, const Rgb corner[4]) {
         double range = 0;
         for (double Rgb::*channel : {&Rgb::red, &Rgb::green, &Rgb::blue}) {
-            auto [lo, hi] = std::minmax({corner[0].*channel, corner[1].*channel, corner[2].*channel, corner[3].*channel});
+            auto [lo, hi] =
+                std::minmax({corner[0].*channel, corner[1].*channel, corner[2].*channel, corner[3].*channel});
             range = std::max(range, hi - lo);
         }
         int cells = std::clamp(static_cast<int>(std::ceil(range * 255 / 8)), 1, 16);
@@ -426,7 +441,8 @@ private:
             for (int k = 1; k <= 2; ++k) {
                 double h = side[0].h + (side[3].h - side[0].h) * k / 3, v = side[0].v + (side[3].v - side[0].v) * k / 3;
                 double size = std::fabs(side[3].h - side[0].h) + std::fabs(side[3].v - side[0].v);
-                if (std::fabs(side[k].h - h) + std::fabs(side[k].v - v) > 1e-9 * std::max(1.0, size)) cells = std::max(cells, 8);
+                if (std::fabs(side[k].h - h) + std::fabs(side[k].v - v) > 1e-9 * std::max(1.0, size))
+                    cells = std::max(cells, 8);
             }
         }
         return cells;

@@ -72,8 +72,7 @@ private:
     }
 
     void CountObject() {
-        if (++objects_ > limits_.maxObjects)
-            FailSvg("more than " + std::to_string(limits_.maxObjects) + " objects");
+        if (++objects_ > limits_.maxObjects) FailSvg("more than " + std::to_string(limits_.maxObjects) + " objects");
     }
 
     void ApplyProperties(const pugi::xml_node& node, State& st) {
@@ -95,7 +94,8 @@ private:
         if (const char* v = props.Get("clip-rule")) st.clipEvenOdd = TrimSpace(v) == "evenodd";
         if (const char* v = node.attribute("scribera:fill").as_string(nullptr)) st.exactFill = v;
         if (const char* v = node.attribute("scribera:stroke").as_string(nullptr)) st.exactStroke = v;
-        if (node.attribute("scribera:fill-overprint")) st.fillOverprint = IsTrue(node.attribute("scribera:fill-overprint").value());
+        if (node.attribute("scribera:fill-overprint"))
+            st.fillOverprint = IsTrue(node.attribute("scribera:fill-overprint").value());
         if (node.attribute("scribera:stroke-overprint"))
             st.strokeOverprint = IsTrue(node.attribute("scribera:stroke-overprint").value());
         if (pugi::xml_attribute t = node.attribute("transform")) st.ctm = st.ctm * ParseTransform(t.value());
@@ -112,9 +112,9 @@ private:
                  bool root = false) {
         if (depth > limits_.maxDepth) FailSvg("nesting deeper than " + std::to_string(limits_.maxDepth) + " levels");
         std::string name = LocalName(node);
-        static const char* const kSkipped[] = {"defs", "clipPath", "linearGradient", "radialGradient", "mask",
-                                               "pattern", "symbol", "marker", "title", "desc", "metadata",
-                                               "style", "script", "filter", "font", "font-face"};
+        static const char* const kSkipped[] = {
+            "defs",  "clipPath", "linearGradient", "radialGradient", "mask",   "pattern", "symbol", "marker",
+            "title", "desc",     "metadata",       "style",          "script", "filter",  "font",   "font-face"};
         for (const char* s : kSkipped)
             if (name == s) return;
         if (Hidden(node) || node.attribute("scribera:preview")) return;
@@ -349,7 +349,7 @@ private:
 
     // Non-node vertices: per curve a comma-separated list of "BEZIER COLOUR", curves separated by ';'.
     std::vector<std::vector<MeshVertexMark>> Marks(const std::string& text,
-                                                    const std::vector<std::vector<SBRealPoint>>& curves) {
+                                                   const std::vector<std::vector<SBRealPoint>>& curves) {
         std::vector<std::vector<MeshVertexMark>> marks;
         if (text.empty()) return marks;
         for (const std::string& curve : SplitAt(text, ';')) {
@@ -432,7 +432,8 @@ bool ImportSvgText(const std::string& text, const std::string& fileName, double 
         if (error) *error = fileName + ": " + what;
         return false;
     };
-    if (text.size() > limits.maxFileBytes) return fail("file larger than " + std::to_string(limits.maxFileBytes) + " bytes");
+    if (text.size() > limits.maxFileBytes)
+        return fail("file larger than " + std::to_string(limits.maxFileBytes) + " bytes");
     if (!std::isfinite(documentHeight)) return fail("document height is not a number");
     pugi::xml_document xml;
     pugi::xml_parse_result parsed = xml.load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8);

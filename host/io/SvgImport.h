@@ -10,9 +10,9 @@
 namespace scribera::io {
 
 struct SvgLimits {
-    int maxDepth = 256;                 // element nesting, references included
-    size_t maxObjects = 200000;         // art objects made from one file
-    size_t maxAnchors = 5000000;        // anchors over all paths of one file
+    int maxDepth = 256;           // element nesting, references included
+    size_t maxObjects = 200000;   // art objects made from one file
+    size_t maxAnchors = 5000000;  // anchors over all paths of one file
     size_t maxFileBytes = 64u << 20;
 };
 

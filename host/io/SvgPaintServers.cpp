@@ -136,7 +136,8 @@ pugi::xml_node SvgPaintServers::StopsSource(pugi::xml_node g) {
         if (href.size() < 2 || href[0] != '#') return g;
         g = ids_.Find(href.substr(1), "gradient");
         std::string n = LocalName(g);
-        if (n != "linearGradient" && n != "radialGradient") FailSvg("gradient reference #" + href.substr(1) + " is not a gradient");
+        if (n != "linearGradient" && n != "radialGradient")
+            FailSvg("gradient reference #" + href.substr(1) + " is not a gradient");
     }
     FailSvg("gradient references go round in a circle");
 }
@@ -147,8 +148,8 @@ size_t SvgPaintServers::GradientTable(pugi::xml_node source, int16_t kind) {
     if (it != gradientIndex_.end()) return it->second;
     GradientData data;
     data.kind = kind;
-    data.name = source.attribute("scribera:name") ? source.attribute("scribera:name").value()
-                                                   : source.attribute("id").value();
+    data.name =
+        source.attribute("scribera:name") ? source.attribute("scribera:name").value() : source.attribute("id").value();
     double last = 0;
     for (pugi::xml_node s = source.first_child(); s; s = s.next_sibling()) {
         if (LocalName(s) != "stop" || s.attribute("scribera:preview")) continue;
@@ -157,9 +158,10 @@ size_t SvgPaintServers::GradientTable(pugi::xml_node source, int16_t kind) {
         double offset = ParseCoordinate(s.attribute("offset") ? s.attribute("offset").value() : "0", 1, "offset");
         offset = std::max(last, std::clamp(offset, 0.0, 1.0));
         last = offset;
-        stop.rampPoint = s.attribute("scribera:ramp") ? ParseLeadingNumber(s.attribute("scribera:ramp").value())
-                                                       : offset * 100;
-        stop.midPoint = s.attribute("scribera:midpoint") ? ParseLeadingNumber(s.attribute("scribera:midpoint").value()) : 50;
+        stop.rampPoint =
+            s.attribute("scribera:ramp") ? ParseLeadingNumber(s.attribute("scribera:ramp").value()) : offset * 100;
+        stop.midPoint =
+            s.attribute("scribera:midpoint") ? ParseLeadingNumber(s.attribute("scribera:midpoint").value()) : 50;
         if (s.attribute("scribera:color")) {
             stop.color = Exact(s.attribute("scribera:color").value());
         } else {
@@ -177,14 +179,14 @@ size_t SvgPaintServers::GradientTable(pugi::xml_node source, int16_t kind) {
 SBColor SvgPaintServers::Gradient(const std::string& id, const Affine& toDocument, const SBRealRect& bbox) {
     pugi::xml_node g = ids_.Find(id, "paint");
     std::string name = LocalName(g);
-    if (name != "linearGradient" && name != "radialGradient")
-        FailSvg("paint reference #" + id + " is not a gradient");
+    if (name != "linearGradient" && name != "radialGradient") FailSvg("paint reference #" + id + " is not a gradient");
     bool radial = name == "radialGradient";
     pugi::xml_node source = StopsSource(g);
     SBColor colour{};
     colour.kind = SB_COLOR_GRADIENT;
     SBGradientStyle& gs = colour.c.gradient;
-    gs.gradient = IndexHandle<SBGradientHandle>(GradientTable(source, radial ? SB_GRADIENT_RADIAL : SB_GRADIENT_LINEAR));
+    gs.gradient =
+        IndexHandle<SBGradientHandle>(GradientTable(source, radial ? SB_GRADIENT_RADIAL : SB_GRADIENT_LINEAR));
     if (const char* exact = g.attribute("scribera:gradient").as_string(nullptr)) {
         std::vector<double> v = ParseNumberList(exact);
         if (v.size() != 10) FailSvg("bad gradient geometry on #" + id);
@@ -238,8 +240,8 @@ SBColor SvgPaintServers::Gradient(const std::string& id, const Affine& toDocumen
     } else {
         gs.matrix = Affine().ToMatrix();
     }
-    for (double v : {gs.origin.h, gs.origin.v, gs.length, gs.angle, gs.matrix.a, gs.matrix.b, gs.matrix.c,
-                     gs.matrix.d, gs.matrix.tx, gs.matrix.ty})
+    for (double v : {gs.origin.h, gs.origin.v, gs.length, gs.angle, gs.matrix.a, gs.matrix.b, gs.matrix.c, gs.matrix.d,
+                     gs.matrix.tx, gs.matrix.ty})
         if (!std::isfinite(v)) FailSvg("gradient #" + id + " has geometry out of range");
     return colour;
 }

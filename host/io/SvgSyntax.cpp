@@ -122,13 +122,20 @@ double ParseLength(const std::string& text, const char* what) {
     if (!sc.TryNumber(&v)) FailSvg(std::string("bad ") + what + " \"" + sc.Excerpt() + "\"");
     std::string unit = LowerAscii(TrimSpace(sc.Rest()));
     double scale = 1;
-    if (unit.empty() || unit == "px") scale = 1;
-    else if (unit == "pt") scale = 96.0 / 72.0;
-    else if (unit == "pc") scale = 16;
-    else if (unit == "in") scale = 96;
-    else if (unit == "mm") scale = 96 / 25.4;
-    else if (unit == "cm") scale = 96 / 2.54;
-    else FailSvg(std::string("unsupported unit in ") + what + " \"" + t + "\"");
+    if (unit.empty() || unit == "px")
+        scale = 1;
+    else if (unit == "pt")
+        scale = 96.0 / 72.0;
+    else if (unit == "pc")
+        scale = 16;
+    else if (unit == "in")
+        scale = 96;
+    else if (unit == "mm")
+        scale = 96 / 25.4;
+    else if (unit == "cm")
+        scale = 96 / 2.54;
+    else
+        FailSvg(std::string("unsupported unit in ") + what + " \"" + t + "\"");
     return v * scale;
 }
 
@@ -210,14 +217,14 @@ struct NamedColour {
     int r, g, b;
 };
 const NamedColour kNamedColours[] = {
-    {"black", 0, 0, 0},         {"white", 255, 255, 255},   {"red", 255, 0, 0},
-    {"green", 0, 128, 0},       {"blue", 0, 0, 255},        {"yellow", 255, 255, 0},
-    {"cyan", 0, 255, 255},      {"aqua", 0, 255, 255},      {"magenta", 255, 0, 255},
-    {"fuchsia", 255, 0, 255},   {"gray", 128, 128, 128},    {"grey", 128, 128, 128},
-    {"silver", 192, 192, 192},  {"maroon", 128, 0, 0},      {"olive", 128, 128, 0},
-    {"lime", 0, 255, 0},        {"navy", 0, 0, 128},        {"purple", 128, 0, 128},
-    {"teal", 0, 128, 128},      {"orange", 255, 165, 0},    {"brown", 165, 42, 42},
-    {"pink", 255, 192, 203},    {"darkgray", 169, 169, 169}, {"darkgrey", 169, 169, 169},
+    {"black", 0, 0, 0},           {"white", 255, 255, 255},     {"red", 255, 0, 0},
+    {"green", 0, 128, 0},         {"blue", 0, 0, 255},          {"yellow", 255, 255, 0},
+    {"cyan", 0, 255, 255},        {"aqua", 0, 255, 255},        {"magenta", 255, 0, 255},
+    {"fuchsia", 255, 0, 255},     {"gray", 128, 128, 128},      {"grey", 128, 128, 128},
+    {"silver", 192, 192, 192},    {"maroon", 128, 0, 0},        {"olive", 128, 128, 0},
+    {"lime", 0, 255, 0},          {"navy", 0, 0, 128},          {"purple", 128, 0, 128},
+    {"teal", 0, 128, 128},        {"orange", 255, 165, 0},      {"brown", 165, 42, 42},
+    {"pink", 255, 192, 203},      {"darkgray", 169, 169, 169},  {"darkgrey", 169, 169, 169},
     {"lightgray", 211, 211, 211}, {"lightgrey", 211, 211, 211},
 };
 

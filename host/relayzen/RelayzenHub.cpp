@@ -10,7 +10,8 @@ constexpr int32_t kNoService = 0x214E5356;  // '!NSV': not loaded into a host wi
 
 const ScriberaPanelServiceTable* Service() {
     static const ScriberaPanelServiceTable* table = [] {
-        auto proc = reinterpret_cast<ScriberaPanelServiceProc>(scribera::system::ProcessSymbol(SCRIBERA_PANEL_SERVICE_SYMBOL));
+        auto proc =
+            reinterpret_cast<ScriberaPanelServiceProc>(scribera::system::ProcessSymbol(SCRIBERA_PANEL_SERVICE_SYMBOL));
         return proc ? proc() : nullptr;
     }();
     return table;

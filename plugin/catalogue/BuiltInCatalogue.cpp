@@ -32,28 +32,47 @@ constexpr ActionKey kHeightKey = {kHeight, "Height:", kReal, true};
 constexpr ActionKey kMirrorTypeKey = {kMirrorType, "", kLong, false};
 
 constexpr ActionKey kRoseKeys[] = {
-    {kTool, "", kLong, false}, kCentreXKey, kCentreYKey, {kRoseRadius, "Radius:", kReal, true},
-    {kLobes, "Lobes:", kLong, true}, {kLobeWidth, "Lobe width:", kReal, true},
+    {kTool, "", kLong, false},
+    kCentreXKey,
+    kCentreYKey,
+    {kRoseRadius, "Radius:", kReal, true},
+    {kLobes, "Lobes:", kLong, true},
+    {kLobeWidth, "Lobe width:", kReal, true},
 };
 constexpr ActionKey kWaveKeys[] = {kCentreXKey, kCentreYKey, kWidthKey, kHeightKey, {kWaves, "Waves:", kLong, true}};
 constexpr ActionKey kRectangleKeys[] = {kCentreXKey, kCentreYKey, kWidthKey, kHeightKey};
 constexpr ActionKey kSpiralKeys[] = {
-    kCentreXKey, kCentreYKey, {kSpiralRadius, "Radius:", kReal, true}, {kSpiralTurns, "Turns:", kLong, true},
+    kCentreXKey,
+    kCentreYKey,
+    {kSpiralRadius, "Radius:", kReal, true},
+    {kSpiralTurns, "Turns:", kLong, true},
     {kSpiralFermat, "Fermat:", kBool, true},
 };
 constexpr ActionKey kGridKeys[] = {
-    kCentreXKey, kCentreYKey, kWidthKey, kHeightKey, {kSquaresX, "Squares x:", kLong, true},
-    {kSquaresY, "Squares y:", kLong, true}, {kCreateAsSquares, "Create as squares:", kBool, true},
+    kCentreXKey,
+    kCentreYKey,
+    kWidthKey,
+    kHeightKey,
+    {kSquaresX, "Squares x:", kLong, true},
+    {kSquaresY, "Squares y:", kLong, true},
+    {kCreateAsSquares, "Create as squares:", kBool, true},
 };
 constexpr ActionKey kPolarMeshKeys[] = {
-    kCentreXKey, kCentreYKey, {kOuterRadius, "Outer radius:", kReal, true},
-    {kInnerRadius, "Inner radius:", kReal, true}, {kRadialPoints, "Radial points :", kLong, true},
-    {kCirclePoints, "Circle points :", kLong, true}, {kPolygon, "Polygon :", kBool, true},
+    kCentreXKey,
+    kCentreYKey,
+    {kOuterRadius, "Outer radius:", kReal, true},
+    {kInnerRadius, "Inner radius:", kReal, true},
+    {kRadialPoints, "Radial points :", kLong, true},
+    {kCirclePoints, "Circle points :", kLong, true},
+    {kPolygon, "Polygon :", kBool, true},
     {kColourMode, "Colour mode :", kLong, true},
 };
 constexpr ActionKey kMirrorKeys[] = {
-    kCentreXKey, kCentreYKey, {kRotate, "Rotate:", kReal, true},
-    kMirrorTypeKey, {kFlipAgain, "Flip again:", kBool, true},
+    kCentreXKey,
+    kCentreYKey,
+    {kRotate, "Rotate:", kReal, true},
+    kMirrorTypeKey,
+    {kFlipAgain, "Flip again:", kBool, true},
 };
 constexpr ActionKey kRectangleCutKeys[] = {kCentreXKey, kCentreYKey, kWidthKey, kHeightKey, kMirrorTypeKey};
 
@@ -136,71 +155,55 @@ SBErr RectCutEffect(SBLiveEffectMessage* message, bool edit) {
 using G = ZGlobals;
 
 const ToolRow kRows[] = {
-    {"Rose", 16064, kCentreRadius, &kRoseAction, &G::roseTool,
-     nullptr, &G::rose, NewShape<VRose, kRoseAction>,
-     &G::roseDBox, NewShapePanel<VRose, VRoseDBox, kRosePanel, &G::roseDBox, &G::roseTool>,
-     PlayBackShape, nullptr, 0, nullptr, nullptr, nullptr},
-    {"Wave", 16065, kCentreWidthHeight, &kWaveAction, &G::waveTool,
-     nullptr, &G::wave, NewShape<VWave, kWaveAction>,
-     &G::waveDBox, NewShapePanel<VWave, VWaveDBox, kWavePanel, &G::waveDBox, &G::waveTool>,
-     PlayBackShape, nullptr, 0, nullptr, nullptr, nullptr},
-    {"Rhombus", 16066, kCentreWidthHeight, &kRhombusAction, &G::rhombusTool,
-     nullptr, &G::rhombus, NewShape<VRhombus, kRhombusAction>,
-     &G::rhombusDBox, NewShapePanel<VRhombus, VRhombusDBox, kRhombusPanel, &G::rhombusDBox, &G::rhombusTool>,
-     PlayBackShape, nullptr, 0, nullptr, nullptr, nullptr},
-    {"Spiral", 16067, kCentreRadius, &kSpiralAction, &G::spiralTool,
-     nullptr, &G::spiral, NewShape<VSpiral, kSpiralAction>,
-     &G::spiralDBox, NewShapePanel<VSpiral, VSpiralDBox, kSpiralPanel, &G::spiralDBox, &G::spiralTool>,
-     PlayBackShape, nullptr, 0, nullptr, nullptr, nullptr},
-    {"GoldenRect", 16068, kCentreWidth, &kGoldenRectAction, &G::goldenRectTool,
-     GoldenRectangle, nullptr, nullptr,
+    {"Rose", 16064, kCentreRadius, &kRoseAction, &G::roseTool, nullptr, &G::rose, NewShape<VRose, kRoseAction>,
+     &G::roseDBox, NewShapePanel<VRose, VRoseDBox, kRosePanel, &G::roseDBox, &G::roseTool>, PlayBackShape, nullptr, 0,
+     nullptr, nullptr, nullptr},
+    {"Wave", 16065, kCentreWidthHeight, &kWaveAction, &G::waveTool, nullptr, &G::wave, NewShape<VWave, kWaveAction>,
+     &G::waveDBox, NewShapePanel<VWave, VWaveDBox, kWavePanel, &G::waveDBox, &G::waveTool>, PlayBackShape, nullptr, 0,
+     nullptr, nullptr, nullptr},
+    {"Rhombus", 16066, kCentreWidthHeight, &kRhombusAction, &G::rhombusTool, nullptr, &G::rhombus,
+     NewShape<VRhombus, kRhombusAction>, &G::rhombusDBox,
+     NewShapePanel<VRhombus, VRhombusDBox, kRhombusPanel, &G::rhombusDBox, &G::rhombusTool>, PlayBackShape, nullptr, 0,
+     nullptr, nullptr, nullptr},
+    {"Spiral", 16067, kCentreRadius, &kSpiralAction, &G::spiralTool, nullptr, &G::spiral,
+     NewShape<VSpiral, kSpiralAction>, &G::spiralDBox,
+     NewShapePanel<VSpiral, VSpiralDBox, kSpiralPanel, &G::spiralDBox, &G::spiralTool>, PlayBackShape, nullptr, 0,
+     nullptr, nullptr, nullptr},
+    {"GoldenRect", 16068, kCentreWidth, &kGoldenRectAction, &G::goldenRectTool, GoldenRectangle, nullptr, nullptr,
      nullptr, nullptr,
      [](VTool* object, SBActionParamValueRef values, bool) {
          if (object) static_cast<VGoldenRectangle*>(object)->PlayBack(values);
      },
      nullptr, 0, nullptr, nullptr, nullptr},
-    {"Grid", 16069, kCentreWidthHeight, &kGridAction, &G::gridTool,
-     nullptr, &G::grid, NewShape<VGrid, kGridAction>,
-     &G::gridDBox, NewShapePanel<VGrid, VGridDBox, kGridPanel, &G::gridDBox, &G::gridTool>,
-     PlayBackShape, nullptr, 0, nullptr, nullptr, nullptr},
-    {"PolarMesh", 16070, kCentreWidth, &kPolarMeshAction, &G::polarMeshTool,
-     nullptr, &G::polarMesh, nullptr,
-     &G::polarMeshDBox, nullptr,
-     nullptr, nullptr, 0, nullptr, nullptr, nullptr},
-    {"Mirror", 16071, kCentreAngle, &kMirrorAction, &G::mirrorTool,
-     nullptr, &G::mirror, NewMirror,
-     &G::mirrorDBox, NewMirrorPanel,
+    {"Grid", 16069, kCentreWidthHeight, &kGridAction, &G::gridTool, nullptr, &G::grid, NewShape<VGrid, kGridAction>,
+     &G::gridDBox, NewShapePanel<VGrid, VGridDBox, kGridPanel, &G::gridDBox, &G::gridTool>, PlayBackShape, nullptr, 0,
+     nullptr, nullptr, nullptr},
+    {"PolarMesh", 16070, kCentreWidth, &kPolarMeshAction, &G::polarMeshTool, nullptr, &G::polarMesh, nullptr,
+     &G::polarMeshDBox, nullptr, nullptr, nullptr, 0, nullptr, nullptr, nullptr},
+    {"Mirror", 16071, kCentreAngle, &kMirrorAction, &G::mirrorTool, nullptr, &G::mirror, NewMirror, &G::mirrorDBox,
+     NewMirrorPanel,
      [](VTool* object, SBActionParamValueRef values, bool) {
          VMirrorUI::PlayBack(static_cast<VMirrorUI*>(object), values, false);
      },
      SetMirrorMode, 0, "Mirror...", &G::mirrorEffect, MirrorEffect},
     // The cut shares the mirror's object (and its panel), in mode 1.
-    {"Cut", 16072, kCentreAngle, &kCutAction, &G::cutTool,
-     nullptr, &G::mirror, nullptr,
-     nullptr, nullptr,
+    {"Cut", 16072, kCentreAngle, &kCutAction, &G::cutTool, nullptr, &G::mirror, nullptr, nullptr, nullptr,
      [](VTool* object, SBActionParamValueRef values, bool) {
          VMirrorUI::PlayBack(static_cast<VMirrorUI*>(object), values, true);
      },
      SetMirrorMode, 1, "Cut...", &G::cutEffect, CutEffect},
-    {"RectCut", 16073, kCentreWidthHeight, &kRectCutAction, &G::rectCutTool,
-     RectangleCut, nullptr, nullptr,
-     nullptr, nullptr,
+    {"RectCut", 16073, kCentreWidthHeight, &kRectCutAction, &G::rectCutTool, RectangleCut, nullptr, nullptr, nullptr,
+     nullptr,
      [](VTool* object, SBActionParamValueRef values, bool) {
          if (object) static_cast<VRectangularCutUI*>(object)->PlayBack(values);
      },
      nullptr, 0, "Rectangle cut...", &G::rectCutEffect, RectCutEffect},
-    {"Tile", 16074, nullptr, nullptr, &G::tileTool,
-     nullptr, &G::tile, nullptr,
-     &G::tileDBox, nullptr,
+    {"Tile", 16074, nullptr, nullptr, &G::tileTool, nullptr, &G::tile, nullptr, &G::tileDBox, nullptr, nullptr, nullptr,
+     0, nullptr, nullptr, nullptr},
+    {"Rosette", 16075, nullptr, nullptr, &G::rosetteTool, nullptr, &G::rosette, nullptr, &G::rosetteDBox, nullptr,
      nullptr, nullptr, 0, nullptr, nullptr, nullptr},
-    {"Rosette", 16075, nullptr, nullptr, &G::rosetteTool,
-     nullptr, &G::rosette, nullptr,
-     &G::rosetteDBox, nullptr,
-     nullptr, nullptr, 0, nullptr, nullptr, nullptr},
-    {"Spike", 16076, nullptr, nullptr, &G::spikeTool,
-     nullptr, &G::spike, nullptr,
-     &G::spikeDBox, nullptr,
-     nullptr, nullptr, 0, nullptr, nullptr, nullptr},
+    {"Spike", 16076, nullptr, nullptr, &G::spikeTool, nullptr, &G::spike, nullptr, &G::spikeDBox, nullptr, nullptr,
+     nullptr, 0, nullptr, nullptr, nullptr},
 };
 
 const ToolCatalogue kCatalogue = {kRows, static_cast<int>(sizeof kRows / sizeof kRows[0])};

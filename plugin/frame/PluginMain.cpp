@@ -74,8 +74,7 @@ extern "C" ZARVO_EXPORT SBErr PluginMain(const char* caller, const char* selecto
             // Suites missing since a reload that could not acquire them: try again, and answer the
             // failure rather than doing nothing in silence.
             result = GuardedToCode([&] { return plugin->RecoverSuites(); });
-            if (result == 0)
-                result = GuardedToCode([&] { return plugin->HandleMessage(caller, selector, message); });
+            if (result == 0) result = GuardedToCode([&] { return plugin->HandleMessage(caller, selector, message); });
         } else {
             result = 0;  // unloaded: nothing may run until the reload
         }

@@ -21,8 +21,7 @@ SBErr Acquire(SuiteImport& entry) {
 
 SBErr Release(SuiteImport& entry) {
     if (!entry.destination || !*entry.destination) return 0;
-    SBErr code = (sBasic && sBasic->ReleaseSuite) ? sBasic->ReleaseSuite(entry.name, entry.version)
-                                                  : SB_ERR_NO_SUITE;
+    SBErr code = (sBasic && sBasic->ReleaseSuite) ? sBasic->ReleaseSuite(entry.name, entry.version) : SB_ERR_NO_SUITE;
     *entry.destination = nullptr;
     return code;
 }

@@ -42,7 +42,8 @@ const SBStringFormatUtilsSuite* sStringFormatUtils = nullptr;
 const SBRuntimeSuite* sRuntime = nullptr;
 }
 
-#define IMPORT(name, version, pointer) {name, version, reinterpret_cast<const void**>(&pointer)}
+#define IMPORT(name, version, pointer) \
+    { name, version, reinterpret_cast<const void**>(&pointer) }
 
 SuiteImport gBasicSuites[7] = {
     IMPORT(kSBAccessSuite, kSBAccessSuiteVersion, sAccess),

@@ -74,9 +74,7 @@ private:
 class GlideMap : public ArtMap {
 public:
     GlideMap(float dh, float axisV) : dh_(dh), axisV_(axisV) {}
-    RealPoint Point(const RealPoint& p) const override {
-        return RealPoint{p.h + dh_, p.v + 2.0 * (axisV_ - p.v)};
-    }
+    RealPoint Point(const RealPoint& p) const override { return RealPoint{p.h + dh_, p.v + 2.0 * (axisV_ - p.v)}; }
     void Matrix(SBRealMatrix* m) const override {
         sb::RealMatrixConcatScale(m, 1.0, -1.0);
         sb::RealMatrixConcatTranslate(m, dh_, 2.0 * double(axisV_));
@@ -129,9 +127,7 @@ private:
 
 void TranslateArt(ArtHandle art, float dh, float dv, int32_t depth) { WalkArt(art, depth, TranslateMap(dh, dv)); }
 
-void GlideReflectArt(ArtHandle art, float dh, float axisV, int32_t depth) {
-    WalkArt(art, depth, GlideMap(dh, axisV));
-}
+void GlideReflectArt(ArtHandle art, float dh, float axisV, int32_t depth) { WalkArt(art, depth, GlideMap(dh, axisV)); }
 
 void ReflectArtAcrossLine(ArtHandle art, const Line& line, int32_t depth) {
     CheckCondition(!line.IsDegenerate());

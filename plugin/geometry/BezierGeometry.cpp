@@ -73,9 +73,7 @@ RealPoint RotatePoint(const RealPoint& p, const RealPoint& centre, float radians
     return RotatePointBySinCos(p, centre, SinF(radians), CosF(radians));
 }
 
-RealPoint RotatePointAboutOrigin(const RealPoint& p, float radians) {
-    return RotatePoint(p, RealPoint{0, 0}, radians);
-}
+RealPoint RotatePointAboutOrigin(const RealPoint& p, float radians) { return RotatePoint(p, RealPoint{0, 0}, radians); }
 
 bool PointsCoincide(const RealPoint& a, const RealPoint& b) {
     return std::fabs(a.h - b.h) < 1e-5 && std::fabs(a.v - b.v) < 1e-5;
@@ -211,9 +209,7 @@ bool IsStraightSegment(const BezierSegment& s) {
     if (!IsCollinear(s.p0, s.c0, s.p3)) return false;
     double minH = std::min(s.p0.h, s.p3.h), maxH = std::max(s.p0.h, s.p3.h);
     double minV = std::min(s.p0.v, s.p3.v), maxV = std::max(s.p0.v, s.p3.v);
-    auto inside = [&](const RealPoint& c) {
-        return minH <= c.h && c.h <= maxH && minV <= c.v && c.v <= maxV;
-    };
+    auto inside = [&](const RealPoint& c) { return minH <= c.h && c.h <= maxH && minV <= c.v && c.v <= maxV; };
     return inside(s.c0) && inside(s.c1);
 }
 
@@ -299,9 +295,7 @@ LineCrossings IntersectSegmentWithLine(const BezierSegment& segment, const Line&
 
     LineCrossings out;
     double runH = p2.h - origin.h;
-    auto positionOnLine = [&](float t) {
-        return static_cast<float>((SegmentPoint(r, t).h - origin.h) / runH);
-    };
+    auto positionOnLine = [&](float t) { return static_cast<float>((SegmentPoint(r, t).h - origin.h) / runH); };
 
     bool allAbove = y[0] > 0 && y[1] > 0 && y[2] > 0 && y[3] > 0;
     bool allBelow = y[0] < 0 && y[1] < 0 && y[2] < 0 && y[3] < 0;
@@ -359,9 +353,7 @@ LineCrossings IntersectSegmentWithLine(const BezierSegment& segment, const Line&
 
 // --- Lines --------------------------------------------------------------------------------------
 
-bool Line::IsDegenerate() const {
-    return std::fabs(p2.h - p1.h) < 1e-5 && std::fabs(p2.v - p1.v) < 1e-5;
-}
+bool Line::IsDegenerate() const { return std::fabs(p2.h - p1.h) < 1e-5 && std::fabs(p2.v - p1.v) < 1e-5; }
 
 Vec2f Line::LineNormal() const {
     CheckCondition(!IsDegenerate());
@@ -418,9 +410,7 @@ void Line::ShiftParallel(float x) {
     p2.v += nv;
 }
 
-float Line::DistanceToLine(const RealPoint& q) const {
-    return PointDistance(q, PointAtParameter(ProjectParameter(q)));
-}
+float Line::DistanceToLine(const RealPoint& q) const { return PointDistance(q, PointAtParameter(ProjectParameter(q))); }
 
 int Line::SideOf(const RealPoint& q) const {
     CheckCondition(!IsDegenerate());

@@ -42,7 +42,7 @@ void CollectSelectedMeshes(ArtList& list) {
 
 void CollectSelectedPathsAndMeshes(ArtList& list) {
     const SBMatchingArtSpec criteria[2] = {{kArtPath, SB_ATTR_SELECTED, SB_ATTR_SELECTED},
-                                        {kArtMesh, SB_ATTR_SELECTED, SB_ATTR_SELECTED}};
+                                           {kArtMesh, SB_ATTR_SELECTED, SB_ATTR_SELECTED}};
     CollectSelected(criteria, 2, list);
 }
 

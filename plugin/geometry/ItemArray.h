@@ -19,8 +19,7 @@ class ItemArray {
 public:
     ItemArray() = default;
     ItemArray(const ItemArray& other) { CopyFrom(other); }
-    ItemArray(ItemArray&& other) noexcept
-        : data_(other.data_), count_(other.count_), capacity_(other.capacity_) {
+    ItemArray(ItemArray&& other) noexcept : data_(other.data_), count_(other.count_), capacity_(other.capacity_) {
         other.data_ = nullptr;
         other.count_ = other.capacity_ = 0;
     }
@@ -89,9 +88,7 @@ public:
         --count_;
     }
 
-    void Clear() {
-        Release();
-    }
+    void Clear() { Release(); }
 
     // Drops the elements from `count` on; the storage stays (for compaction in place).
     void Truncate(int32_t count) {

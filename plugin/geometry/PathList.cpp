@@ -91,9 +91,7 @@ BezierSegment ZPathList::SegmentAt(int32_t index) const { return segments_.At(in
 
 void ZPathList::SetSegmentAt(int32_t index, const BezierSegment& segment) { segments_.At(index) = segment; }
 
-uint8_t ZPathList::FlagAt(int32_t index) const {
-    return (index >= 0 && index < flags_.Count()) ? flags_.At(index) : 0;
-}
+uint8_t ZPathList::FlagAt(int32_t index) const { return (index >= 0 && index < flags_.Count()) ? flags_.At(index) : 0; }
 
 RealPoint ZPathList::FirstPoint() const {
     CheckCondition(Count() > 0);
@@ -335,8 +333,7 @@ bool ZPathListV::HasVirtualSegment() const {
     return false;
 }
 
-void ZPathListV::Extract(ZPathListV& out, int32_t fromIndex, float fromT, int32_t toIndex, float toT,
-                         bool wrap) const {
+void ZPathListV::Extract(ZPathListV& out, int32_t fromIndex, float fromT, int32_t toIndex, float toT, bool wrap) const {
     ExtractInto(out, fromIndex, fromT, toIndex, toT, wrap, false);
 }
 

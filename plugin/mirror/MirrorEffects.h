@@ -28,5 +28,4 @@ SBErr RectCutEffectGo(SBLiveEffectMessage* message);
 ArtList RunMirror(const MirrorParams& params, const ArtList& paths);
 // Keeps what lies inside four axes: step k uses angle 90·k (plus its own offset) and origin
 // origins[k], each step cutting what the one before kept.
-ArtList RunRectangleCut(MirrorParams params, const RealPoint origins[4], const double offsets[4],
-                        const ArtList& paths);
+ArtList RunRectangleCut(MirrorParams params, const RealPoint origins[4], const double offsets[4], const ArtList& paths);

@@ -16,11 +16,11 @@ enum MirrorType : int32_t {
 };
 
 struct MirrorParams {
-    double offset = 0.0;       // shift of the axis along its normal, toward the kept side
-    double angle = 0.0;        // degrees; 0 gives a vertical axis keeping the right-hand side
-    RealPoint origin{0, 0};    // the axis passes through it before the shift
+    double offset = 0.0;     // shift of the axis along its normal, toward the kept side
+    double angle = 0.0;      // degrees; 0 gives a vertical axis keeping the right-hand side
+    RealPoint origin{0, 0};  // the axis passes through it before the shift
     int32_t mirrorType = MirrorJoin;
-    bool flipAgain = false;    // the caller runs a second pass at angle + 90
+    bool flipAgain = false;  // the caller runs a second pass at angle + 90
 };
 
 // The program-wide defaults the mirror tool and both live effects start from: offset 0, angle 0,

@@ -169,8 +169,7 @@ void PairCrossings(ItemArray<Crossing>& crossings, ItemArray<Piece>& pieces) {
     // Unused crossings taken by increasing s, the earliest in the list on equal s.
     std::vector<int32_t> order(static_cast<size_t>(n));
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int32_t a, int32_t b) { return crossings[a].s < crossings[b].s; });
+    std::stable_sort(order.begin(), order.end(), [&](int32_t a, int32_t b) { return crossings[a].s < crossings[b].s; });
     // Index of the first crossing of each path's run.
     std::vector<int32_t> runStart(static_cast<size_t>(n));
     for (int32_t i = 0; i < n; ++i)
@@ -188,7 +187,8 @@ void PairCrossings(ItemArray<Crossing>& crossings, ItemArray<Piece>& pieces) {
             if (c.isFirst) {
                 int32_t k = ci;
                 while (k < n && crossings[k].path == c.path && !crossings[k].isLast) ++k;
-                CheckCondition(k < n && crossings[k].path == c.path && crossings[k].positiveAfter && !crossings[k].used);
+                CheckCondition(k < n && crossings[k].path == c.path && crossings[k].positiveAfter &&
+                               !crossings[k].used);
                 crossings[k].used = 1;
                 piece = Piece{k, ci, 1, 0};
             } else {

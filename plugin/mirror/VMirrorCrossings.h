@@ -14,7 +14,7 @@ namespace mirror {
 
 // Where a path meets the axis.
 struct Crossing {
-    int32_t path;     // index into the entries
+    int32_t path;  // index into the entries
     int32_t segment;
     float t;          // on the segment
     float s;          // along the axis: 0 at p1, 1 at p2, unbounded
@@ -27,7 +27,7 @@ struct Crossing {
 
 // A stretch of a path on the kept side, from one crossing to another in the path's direction.
 struct Piece {
-    int32_t start;   // crossing indices
+    int32_t start;  // crossing indices
     int32_t end;
     uint8_t wraps;   // runs through the start point of its closed path
     uint8_t rising;  // s(start) < s(end)

@@ -19,7 +19,6 @@
 
 namespace {
 
-
 uint16_t Modifiers(const SBToolMessage* message) { return message->event ? message->event->modifiers : 0; }
 
 // An open path of straight segments through the points.

@@ -16,9 +16,7 @@ PanelPayload& PanelPayload::Add(const std::string& key, double value) { return A
 
 PanelPayload& PanelPayload::Add(const std::string& key, int32_t value) { return Add(key, FormatInteger(value)); }
 
-PanelPayload& PanelPayload::Add(const std::string& key, bool value) {
-    return Add(key, std::string(value ? "1" : "0"));
-}
+PanelPayload& PanelPayload::Add(const std::string& key, bool value) { return Add(key, std::string(value ? "1" : "0")); }
 
 bool ExtractPayloadValue(const std::string& payload, const std::string& key, std::string* value) {
     const std::string quoted = "\"" + key + "\"";
@@ -88,8 +86,8 @@ int32_t ReadLeadingInteger(const std::string& text) {
     bool negative = text[start] == '-';
     if (text[start] == '+' || text[start] == '-') ++start;
     // Accumulate with a ceiling so that a thousand digits cannot overflow.
-    const int64_t limit = negative ? -static_cast<int64_t>(std::numeric_limits<int32_t>::min())
-                                   : std::numeric_limits<int32_t>::max();
+    const int64_t limit =
+        negative ? -static_cast<int64_t>(std::numeric_limits<int32_t>::min()) : std::numeric_limits<int32_t>::max();
     int64_t magnitude = 0;
     for (size_t i = start; i < end; ++i) {
         magnitude = magnitude * 10 + (text[i] - '0');

@@ -55,13 +55,9 @@ int32_t RelayzenBinding::Release() {
     return freed ? 0 : kCant;
 }
 
-int32_t RelayzenBinding::LoadExtension(const char* extensionId) const {
-    return load_ ? load_(extensionId) : 0;
-}
+int32_t RelayzenBinding::LoadExtension(const char* extensionId) const { return load_ ? load_(extensionId) : 0; }
 
-int32_t RelayzenBinding::UnloadExtension(const char* extensionId) const {
-    return unload_ ? unload_(extensionId) : 0;
-}
+int32_t RelayzenBinding::UnloadExtension(const char* extensionId) const { return unload_ ? unload_(extensionId) : 0; }
 
 int32_t RelayzenBinding::AddEventListener(const char* type, RelayzenListener listener, void* context) const {
     return addListener_ ? addListener_(type, listener, context) : 1;
@@ -71,6 +67,4 @@ int32_t RelayzenBinding::RemoveEventListener(const char* type, RelayzenListener 
     return removeListener_ ? removeListener_(type, listener, context) : 1;
 }
 
-int32_t RelayzenBinding::DispatchEvent(const RelayzenEvent* event) const {
-    return dispatch_ ? dispatch_(event) : 1;
-}
+int32_t RelayzenBinding::DispatchEvent(const RelayzenEvent* event) const { return dispatch_ ? dispatch_(event) : 1; }

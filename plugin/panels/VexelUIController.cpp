@@ -29,8 +29,7 @@ int32_t VToolPanelController::AddListeners() {
 
 int32_t VToolPanelController::RemoveListeners() {
     int32_t result = binding_.RemoveEventListener(names_.paramsEvent, &OnParams, this);
-    if (result == 0 && names_.cancelEvent)
-        result = binding_.RemoveEventListener(names_.cancelEvent, &OnCancel, this);
+    if (result == 0 && names_.cancelEvent) result = binding_.RemoveEventListener(names_.cancelEvent, &OnCancel, this);
     if (result == 0) result = binding_.RemoveEventListener(kReadyEvent, &OnReady, this);
     return result;
 }

@@ -1,7 +1,7 @@
 #include "resources/Resources.h"
 
 #define LE32(v)                                                                            \
-    static_cast<unsigned char>((v) & 0xFFu), static_cast<unsigned char>(((v) >> 8) & 0xFFu), \
+    static_cast<unsigned char>((v)&0xFFu), static_cast<unsigned char>(((v) >> 8) & 0xFFu), \
         static_cast<unsigned char>(((v) >> 16) & 0xFFu), static_cast<unsigned char>(((v) >> 24) & 0xFFu)
 #define CODE(a, b, c, d) LE32((uint32_t(a) << 24) | (uint32_t(b) << 16) | (uint32_t(c) << 8) | uint32_t(d))
 
@@ -9,17 +9,48 @@
 __attribute__((section("scribera_pipl"), used))
 #endif
 alignas(4) const unsigned char kZarvoPropertyList[] = {
-    1, 0,       // 16-bit 1
-    LE32(0u),   // version
-    LE32(4u),   // properties
-    CODE('N', 'R', 'V', 'N'), CODE('k', 'i', 'n', 'd'), LE32(0u), LE32(4u),
+    1,
+    0,         // 16-bit 1
+    LE32(0u),  // version
+    LE32(4u),  // properties
+    CODE('N', 'R', 'V', 'N'),
+    CODE('k', 'i', 'n', 'd'),
+    LE32(0u),
+    LE32(4u),
     CODE('X', 'Q', 'E', 'A'),
-    CODE('N', 'R', 'V', 'N'), CODE('i', 'v', 'r', 's'), LE32(0u), LE32(4u),
+    CODE('N', 'R', 'V', 'N'),
+    CODE('i', 'v', 'r', 's'),
+    LE32(0u),
+    LE32(4u),
     LE32(2u),
-    CODE('N', 'R', 'V', 'N'), CODE('w', 'x', '8', '6'), LE32(0u), LE32(12u),
-    'P', 'l', 'u', 'g', 'i', 'n', 'M', 'a', 'i', 'n', 0, 0,
-    CODE('N', 'R', 'V', 'N'), CODE('p', 'i', 'n', 'm'), LE32(0u), LE32(6u),
-    'Z', 'a', 'r', 'v', 'o', 0, 0, 0,
+    CODE('N', 'R', 'V', 'N'),
+    CODE('w', 'x', '8', '6'),
+    LE32(0u),
+    LE32(12u),
+    'P',
+    'l',
+    'u',
+    'g',
+    'i',
+    'n',
+    'M',
+    'a',
+    'i',
+    'n',
+    0,
+    0,
+    CODE('N', 'R', 'V', 'N'),
+    CODE('p', 'i', 'n', 'm'),
+    LE32(0u),
+    LE32(6u),
+    'Z',
+    'a',
+    'r',
+    'v',
+    'o',
+    0,
+    0,
+    0,
 };
 const size_t kZarvoPropertyListSize = sizeof kZarvoPropertyList;
 

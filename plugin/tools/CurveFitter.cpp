@@ -31,8 +31,7 @@ float NewtonStep(const BezierSegment& q, const RealPoint& p, float u) {
     RealPoint at = SegmentPoint(q, u);
     const RealPoint* pts[4] = {&q.p0, &q.c0, &q.c1, &q.p3};
     RealPoint d[3], e[2];
-    for (int j = 0; j < 3; ++j)
-        d[j] = RealPoint{3.0 * (pts[j + 1]->h - pts[j]->h), 3.0 * (pts[j + 1]->v - pts[j]->v)};
+    for (int j = 0; j < 3; ++j) d[j] = RealPoint{3.0 * (pts[j + 1]->h - pts[j]->h), 3.0 * (pts[j + 1]->v - pts[j]->v)};
     for (int j = 0; j < 2; ++j) e[j] = RealPoint{2.0 * (d[j + 1].h - d[j].h), 2.0 * (d[j + 1].v - d[j].v)};
     float v = 1.0f - u;
     float w0 = v * v, w1 = 2.0f * u * v, w2 = u * u;
@@ -115,7 +114,8 @@ bool CurveFitter::FitRun(int32_t first, int32_t last, Vec2f t1, Vec2f t2, int32_
     next.resize(static_cast<size_t>(n));
     u[0] = 0.0f;
     for (int32_t k = 1; k < n; ++k)
-        u[k] = u[k - 1] + PointDistance(points_[static_cast<size_t>(first + k)], points_[static_cast<size_t>(first + k - 1)]);
+        u[k] = u[k - 1] +
+               PointDistance(points_[static_cast<size_t>(first + k)], points_[static_cast<size_t>(first + k - 1)]);
     for (int32_t k = 1; k < n; ++k) u[k] /= u[n - 1];
 
     BezierSegment segment = GenerateSegment(first, last, u, t1, t2);
@@ -204,7 +204,8 @@ float CurveFitter::MaxError(int32_t first, int32_t last, const BezierSegment& se
     // Without a finite distance the middle is as good a split as any.
     *splitIndex = (first + last) / 2;
     for (int32_t k = first + 1; k < last; ++k) {
-        float d = SquaredDistance(SegmentPoint(segment, u[static_cast<size_t>(k - first)]), points_[static_cast<size_t>(k)]);
+        float d =
+            SquaredDistance(SegmentPoint(segment, u[static_cast<size_t>(k - first)]), points_[static_cast<size_t>(k)]);
         if (d >= worst) {
             worst = d;
             *splitIndex = k;

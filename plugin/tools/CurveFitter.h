@@ -33,8 +33,7 @@ private:
     void FitAll();
     // Appends the run's segment, or returns true with the split point and its centre tangent.
     bool FitRun(int32_t first, int32_t last, Vec2f t1, Vec2f t2, int32_t* split, Vec2f* centre);
-    BezierSegment GenerateSegment(int32_t first, int32_t last, const std::vector<float>& u, Vec2f t1,
-                                  Vec2f t2) const;
+    BezierSegment GenerateSegment(int32_t first, int32_t last, const std::vector<float>& u, Vec2f t1, Vec2f t2) const;
     float MaxError(int32_t first, int32_t last, const BezierSegment& segment, const std::vector<float>& u,
                    int32_t* splitIndex) const;
 

@@ -48,9 +48,7 @@ GridShape BuildGrid(const GridParams& p) {
         list.SetClosed(false);
         shape.lines.push_back(list);
     };
-    for (int32_t i = 0; i <= across; ++i)
-        line(RealPoint{ch + w * i, cv + h * down}, RealPoint{ch + w * i, cv});
-    for (int32_t j = 0; j <= down; ++j)
-        line(RealPoint{ch + w * across, cv + h * j}, RealPoint{ch, cv + h * j});
+    for (int32_t i = 0; i <= across; ++i) line(RealPoint{ch + w * i, cv + h * down}, RealPoint{ch + w * i, cv});
+    for (int32_t j = 0; j <= down; ++j) line(RealPoint{ch + w * across, cv + h * j}, RealPoint{ch, cv + h * j});
     return shape;
 }

@@ -15,7 +15,6 @@
 
 namespace {
 
-
 // A new path on top inside the group, holding the list and selected.
 ArtHandle AddPath(ArtHandle group, ZPathList& list) {
     ArtHandle path = sb::NewArt(kArtPath, kPlaceInsideOnTop, group);

@@ -28,8 +28,7 @@ void VCentreArt::Draw(const RealPoint& p) {
     strokes_[0] = NewArtOfKind(kArtPath);
     strokes_[1] = NewArtOfKind(kArtPath);
     const double d = HalfSize(minH_, maxH_, minV_, maxV_);
-    const RealPoint ends[2][2] = {{{p.h - d, p.v + d}, {p.h + d, p.v - d}},
-                                  {{p.h - d, p.v - d}, {p.h + d, p.v + d}}};
+    const RealPoint ends[2][2] = {{{p.h - d, p.v + d}, {p.h + d, p.v - d}}, {{p.h - d, p.v - d}, {p.h + d, p.v + d}}};
     for (int k = 0; k < 2; ++k) {
         ZPathList stroke;
         // Anchors without handles.

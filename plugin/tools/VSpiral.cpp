@@ -12,10 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 VSpiral::VSpiral(const ToolAction* action) : VParamShapeTool(action, "Archimedean Spiral", kSpiralDefaults) {}
 

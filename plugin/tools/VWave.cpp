@@ -9,10 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 VWave::VWave(const ToolAction* action) : VParamShapeTool(action, "Wave", kWaveDefaults) {}
 
@@ -41,7 +38,8 @@ bool VWave::UpdateFromDrag(SBToolMessage* message, bool* keyStep) {
         params_.width = AltState() ? 2.0f * h : h;
         params_.height = v;
     }
-    if (changed) ShowCentreInfo(infovariables::kCentreWidthHeight, {std::fabs(params_.width), -std::fabs(params_.height)});
+    if (changed)
+        ShowCentreInfo(infovariables::kCentreWidthHeight, {std::fabs(params_.width), -std::fabs(params_.height)});
     return changed;
 }
 

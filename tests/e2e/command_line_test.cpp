@@ -72,7 +72,8 @@ struct Folder {
 // The width and height a PNG file's header gives, or 0 × 0.
 std::pair<uint32_t, uint32_t> PngSize(const std::string& path) {
     const std::string data = Slurp(path);
-    if (data.size() < 24 || data.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0 || data.compare(12, 4, "IHDR") != 0) return {0, 0};
+    if (data.size() < 24 || data.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0 || data.compare(12, 4, "IHDR") != 0)
+        return {0, 0};
     auto word = [&](size_t at) {
         uint32_t v = 0;
         for (size_t i = 0; i < 4; ++i) v = v << 8 | static_cast<unsigned char>(data[at + i]);
@@ -129,7 +130,7 @@ TEST(CommandLine, PicturesFromTheCommandLineAndFromSave) {
     EXPECT_EQ(PngSize(dir.path + "/mid.png"), std::make_pair(512u, 256u));
 
     Outcome scaled = Scribera(dir.path, "play '" + script + "' --png '" + dir.path + "/scaled.png' --png-scale 2 " +
-                                        "--png-min-side 0 --png-area 0,0,50,50 --png-background 000080");
+                                            "--png-min-side 0 --png-area 0,0,50,50 --png-background 000080");
     ASSERT_EQ(scaled.status, 0) << scaled.err;
     EXPECT_EQ(PngSize(dir.path + "/scaled.png"), std::make_pair(100u, 100u));
     EXPECT_EQ(PngSize(dir.path + "/mid.png"), std::make_pair(100u, 100u));  // save uses the options too
@@ -149,8 +150,7 @@ TEST(CommandLine, PicturesFromTheCommandLineAndFromSave) {
     const std::string bad = Script(dir.path, "bad.scribera", std::string(kSquare) + "save early.svg\nsave late.gif\n");
     Outcome b = Scribera(dir.path, "play '" + bad + "' --out '" + dir.path + "'");
     EXPECT_EQ(b.status, 1);
-    EXPECT_NE(b.err.find(bad + ":6: 'save' writes FILE.svg, FILE.png or FILE.json, not 'late.gif'"),
-              std::string::npos)
+    EXPECT_NE(b.err.find(bad + ":6: 'save' writes FILE.svg, FILE.png or FILE.json, not 'late.gif'"), std::string::npos)
         << b.err;
     EXPECT_FALSE(fs::exists(dir.path + "/early.svg"));
 }
@@ -163,8 +163,9 @@ TEST(CommandLine, WrongNamesAreToldWhatIsThere) {
     EXPECT_NE(t.err.find(tool + ":5: no tool named 'Rosy' (the tools: Rose, "), std::string::npos) << t.err;
     EXPECT_NE(t.err.find("Mirror"), std::string::npos) << t.err;
 
-    const std::string fail = Script(dir.path, "fail.scribera", std::string(kSquare) + "fail \"SB Art.NewArt\" 1 CANT\n" +
-                                                                  "fail \"SB Art Suite.NewArtt\" 1 CANT\n");
+    const std::string fail =
+        Script(dir.path, "fail.scribera",
+               std::string(kSquare) + "fail \"SB Art.NewArt\" 1 CANT\n" + "fail \"SB Art Suite.NewArtt\" 1 CANT\n");
     Outcome f = Scribera(dir.path, "play '" + fail + "'");
     EXPECT_EQ(f.status, 1);
     EXPECT_NE(f.err.find(fail + ":6: the host has no suite operation 'SB Art Suite.NewArtt'"), std::string::npos)
@@ -174,10 +175,11 @@ TEST(CommandLine, WrongNamesAreToldWhatIsThere) {
 TEST(CommandLine, AlertsGoToStandardErrorAndTheProfileFolderIsNotLeftBehind) {
     Folder dir;
     // A drag step whose new art cannot be made shows the plug-in's error alert.
-    const std::string script = Script(dir.path, "alert.scribera",
-                                      "document 400 400\nfill gray 0.5\npath closed -30,-20 50,-20 50,40 -30,40\n"
-                                      "select all\ntool Mirror\ndown 0 0\ndrag 0 0\nfail \"SB Art Suite.NewArt\" 1 CANT\n"
-                                      "drag 1 0\ndrag 2 0\nup\n");
+    const std::string script =
+        Script(dir.path, "alert.scribera",
+               "document 400 400\nfill gray 0.5\npath closed -30,-20 50,-20 50,40 -30,40\n"
+               "select all\ntool Mirror\ndown 0 0\ndrag 0 0\nfail \"SB Art Suite.NewArt\" 1 CANT\n"
+               "drag 1 0\ndrag 2 0\nup\n");
     Outcome r = Scribera(dir.path, "play '" + script + "' --json '" + dir.path + "/alert.json'");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, script + ":9: alert: Error in Zarvo\n");

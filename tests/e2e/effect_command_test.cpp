@@ -82,9 +82,10 @@ TEST(RectCutEffect, KeepsTheHalfSizesAroundTheCentre) {
 
 TEST(EffectCommand, TheSelectionIsGatheredAndNothingElseChanges) {
     // Two selected rectangles become one group; the unselected one below them stays whole.
-    auto p = Play("document 600 600\nfill gray 0.5\npath closed 300,0 400,0 400,10 300,10\n"
-                  "path closed 0,0 40,0 40,10 0,10\npath closed 60,20 100,20 100,30 60,30\nselect 0 1\n"
-                  "effect Cut...\n");
+    auto p = Play(
+        "document 600 600\nfill gray 0.5\npath closed 300,0 400,0 400,10 300,10\n"
+        "path closed 0,0 40,0 40,10 0,10\npath closed 60,20 100,20 100,30 60,30\nselect 0 1\n"
+        "effect Cut...\n");
     ASSERT_TRUE(p->ok) << p->error;
     auto top = p->TopArt();
     ASSERT_EQ(top.size(), 2u);

@@ -20,15 +20,14 @@ using scribera::Session;
 
 // Every suite the plug-in imports, basic table first.
 const std::vector<std::string> kAllSuites = {
-    kSBAccessSuite,       kSBPluginsSuite,       kSBNotifierSuite,       kSBContextSuite,
-    kSBUserSuite,         kSBFilePathSuite,      kSBFoldersSuite,        kSBFilterSuite,
-    kSBBlocksSuite,       kSBArtSuite,           kSBArtStyleSuite,       kSBBlendStyleSuite,
-    kSBBlockSuite,        kSBCustomColorSuite,   kSBDictionarySuite,     kSBPathSuite,
-    kSBPathStyleSuite,    kSBRealMathSuite,      kSBRandomSuite,         kSBDocumentSuite,
-    kSBDocumentViewSuite, kSBGroupSuite,         kSBGradientSuite,       kSBUndoSuite,
-    kSBToolSuite,         kSBLiveEffectSuite,    kSBMatchingArtSuite,    kSBActionManagerSuite,
-    kSBMenuSuite,         kSBMeshSuite,          kSBMeshSegmentSuite,    kSBMeshVertexSuite,
-    kSBUnicodeStringSuite, kSBMdMemorySuite,     kSBStringFormatUtilsSuite, kSBRuntimeSuite,
+    kSBAccessSuite,       kSBPluginsSuite,     kSBNotifierSuite,      kSBContextSuite,     kSBUserSuite,
+    kSBFilePathSuite,     kSBFoldersSuite,     kSBFilterSuite,        kSBBlocksSuite,      kSBArtSuite,
+    kSBArtStyleSuite,     kSBBlendStyleSuite,  kSBBlockSuite,         kSBCustomColorSuite, kSBDictionarySuite,
+    kSBPathSuite,         kSBPathStyleSuite,   kSBRealMathSuite,      kSBRandomSuite,      kSBDocumentSuite,
+    kSBDocumentViewSuite, kSBGroupSuite,       kSBGradientSuite,      kSBUndoSuite,        kSBToolSuite,
+    kSBLiveEffectSuite,   kSBMatchingArtSuite, kSBActionManagerSuite, kSBMenuSuite,        kSBMeshSuite,
+    kSBMeshSegmentSuite,  kSBMeshVertexSuite,  kSBUnicodeStringSuite, kSBMdMemorySuite,    kSBStringFormatUtilsSuite,
+    kSBRuntimeSuite,
 };
 
 constexpr SBErr kCode = static_cast<SBErr>(SB_FOURCC('X', 'Y', 'Z', '1'));

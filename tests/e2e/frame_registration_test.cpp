@@ -15,8 +15,8 @@ namespace {
 
 using nlohmann::json;
 
-const std::vector<std::string> kTools = {"Rose",   "Wave", "Rhombus", "Spiral",  "GoldenRect", "Grid",  "PolarMesh",
-                                         "Mirror", "Cut",  "RectCut", "Tile",    "Rosette",    "Spike"};
+const std::vector<std::string> kTools = {"Rose",   "Wave", "Rhombus", "Spiral", "GoldenRect", "Grid", "PolarMesh",
+                                         "Mirror", "Cut",  "RectCut", "Tile",   "Rosette",    "Spike"};
 const std::vector<std::string> kEffects = {"Mirror...", "Cut...", "Rectangle cut..."};
 
 struct Key {
@@ -32,23 +32,42 @@ std::vector<Action> ExpectedActions() {
     const Key cx{"cntx", "Centre X:", "real", true}, cy{"cnty", "Centre Y:", "real", true};
     const Key w{"wdth", "Width:", "real", true}, h{"hght", "Height:", "real", true};
     const Key mity{"mity", "", "long", false};
-    const std::vector<Key> mirror = {cx, cy, {"rota", "Rotate:", "real", true}, mity, {"flpa", "Flip again:", "bool", true}};
+    const std::vector<Key> mirror = {
+        cx, cy, {"rota", "Rotate:", "real", true}, mity, {"flpa", "Flip again:", "bool", true}};
     return {
         {"sb_plugin_zarvo_rose",
-         {{"tool", "", "long", false}, cx, cy, {"rdus", "Radius:", "real", true}, {"lobs", "Lobes:", "long", true},
+         {{"tool", "", "long", false},
+          cx,
+          cy,
+          {"rdus", "Radius:", "real", true},
+          {"lobs", "Lobes:", "long", true},
           {"lwdt", "Lobe width:", "real", true}}},
         {"sb_plugin_zarvo_wave", {cx, cy, w, h, {"wavs", "Waves:", "long", true}}},
         {"sb_plugin_zarvo_rhombus", {cx, cy, w, h}},
         {"sb_plugin_zarvo_spiral",
-         {cx, cy, {"sprd", "Radius:", "real", true}, {"sptu", "Turns:", "long", true}, {"spfe", "Fermat:", "bool", true}}},
+         {cx,
+          cy,
+          {"sprd", "Radius:", "real", true},
+          {"sptu", "Turns:", "long", true},
+          {"spfe", "Fermat:", "bool", true}}},
         {"sb_plugin_zarvo_grect", {cx, cy, w, h}},
         {"sb_plugin_zarvo_grid",
-         {cx, cy, w, h, {"nsqx", "Squares x:", "long", true}, {"nsqy", "Squares y:", "long", true},
+         {cx,
+          cy,
+          w,
+          h,
+          {"nsqx", "Squares x:", "long", true},
+          {"nsqy", "Squares y:", "long", true},
           {"csqs", "Create as squares:", "bool", true}}},
         {"sb_plugin_zarvo_polar_mesh",
-         {cx, cy, {"pmor", "Outer radius:", "real", true}, {"pmir", "Inner radius:", "real", true},
-          {"pmrp", "Radial points :", "long", true}, {"pmcp", "Circle points :", "long", true},
-          {"pmpo", "Polygon :", "bool", true}, {"pmcm", "Colour mode :", "long", true}}},
+         {cx,
+          cy,
+          {"pmor", "Outer radius:", "real", true},
+          {"pmir", "Inner radius:", "real", true},
+          {"pmrp", "Radial points :", "long", true},
+          {"pmcp", "Circle points :", "long", true},
+          {"pmpo", "Polygon :", "bool", true},
+          {"pmcm", "Colour mode :", "long", true}}},
         {"sb_plugin_zarvo_mirror", mirror},
         {"sb_plugin_zarvo_cut", mirror},
         {"sb_plugin_zarvo_rectangle_cut", {cx, cy, w, h, mity}},

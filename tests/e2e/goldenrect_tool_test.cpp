@@ -113,8 +113,7 @@ TEST(GoldenRectTool, AltCentresTheRectangleOnTheAnchorAndPlaybackReproducesIt) {
 TEST(GoldenRectTool, PlaybackOfBrokenValuesFailsOrDrawsNothingWithoutACrash) {
     GoldenSession s;
     // A value without its sizes fails as a handler does.
-    EXPECT_EQ(s.DoAction(false, {Integer("tool", 6), Real("cntx", 1)}),
-              static_cast<SBErr>(0x45785472));
+    EXPECT_EQ(s.DoAction(false, {Integer("tool", 6), Real("cntx", 1)}), static_cast<SBErr>(0x45785472));
     EXPECT_EQ(s.session.Shown().alerts, (std::vector<std::string>{"Error in Zarvo"}));
     EXPECT_TRUE(s.TopArt().empty());
     // Sizes beyond single precision or not numbers at all draw nothing, and leave no empty path.

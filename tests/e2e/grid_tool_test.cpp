@@ -135,12 +135,12 @@ TEST(GridTool, AltCentresTheGridAndTheArrowKeysStopAtOneAndSixty) {
 TEST(GridTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableGrid) {
     GridSession s;
     s.session.Actions().recording = true;
-    s.Answer(PanelScript::Kind::Params, R"({"width":"-10","height":"20","sqX":"2","sqY":"0","createAsSquares":"true"})");
+    s.Answer(PanelScript::Kind::Params,
+             R"({"width":"-10","height":"20","sqX":"2","sqY":"0","createAsSquares":"true"})");
     ASSERT_EQ(s.Click(50, 60), 0);
     ASSERT_EQ(PanelService::Instance().Opened().size(), 1u);
     EXPECT_EQ(PanelService::Instance().Opened()[0].extension, "com.zarvo.Grid");
-    EXPECT_EQ(s.LastSent(),
-              R"({"width" : "36", "height" : "36", "sqX" : "4", "sqY" : "3", "createAsSquares" : "0"})");
+    EXPECT_EQ(s.LastSent(), R"({"width" : "36", "height" : "36", "sqX" : "4", "sqY" : "3", "createAsSquares" : "0"})");
     EXPECT_EQ(s.Preferences(),
               "<grid><width>36</width><height>36</height><sqX>4</sqX><sqY>3</sqY><createAsSq>0</createAsSq></grid>");
     // Rows of 0 are taken as 1: two cells about the click.
@@ -173,12 +173,12 @@ TEST(GridTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableGrid) {
 
     // Counts beyond the bound are held at it; sizes beyond single precision draw nothing: no empty
     // group, no action.
-    s.Answer(PanelScript::Kind::Params, R"({"width":"1","height":"1","sqX":"999999","sqY":"-4","createAsSquares":"0"})");
+    s.Answer(PanelScript::Kind::Params,
+             R"({"width":"1","height":"1","sqX":"999999","sqY":"-4","createAsSquares":"0"})");
     ASSERT_EQ(s.EditOptions(), 0);
     s.Answer(PanelScript::Kind::None);
     ASSERT_EQ(s.EditOptions(), 0);
-    EXPECT_EQ(s.LastSent(),
-              R"({"width" : "1", "height" : "1", "sqX" : "200", "sqY" : "1", "createAsSquares" : "0"})");
+    EXPECT_EQ(s.LastSent(), R"({"width" : "1", "height" : "1", "sqX" : "200", "sqY" : "1", "createAsSquares" : "0"})");
     s.Answer(PanelScript::Kind::Params, R"({"width":"1e300","height":"1","sqX":"3","sqY":"3","createAsSquares":"0"})");
     ASSERT_EQ(s.Click(0, 0), 0);
     EXPECT_TRUE(s.TopArt().empty());
@@ -188,8 +188,8 @@ TEST(GridTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableGrid) {
 
 TEST(GridTool, PlaybackDrawsThroughItsDialogOnlyWithCountsOfAtLeastOne) {
     GridSession s;
-    const std::vector<ActionValue> recorded = {Integer("tool", 12), Real("cntx", 0),   Real("cnty", 0),
-                                               Real("wdth", 10),    Real("hght", 5),   Integer("nsqx", 0),
+    const std::vector<ActionValue> recorded = {Integer("tool", 12), Real("cntx", 0),       Real("cnty", 0),
+                                               Real("wdth", 10),    Real("hght", 5),       Integer("nsqx", 0),
                                                Integer("nsqy", 2),  Boolean("csqs", false)};
     ASSERT_EQ(s.DoAction(false, recorded), 0);
     s.Pump();

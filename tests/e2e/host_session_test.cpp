@@ -33,7 +33,8 @@ struct CommandRun {
 
 // Runs the scribera command, capturing what it prints on both streams.
 CommandRun Scribera(const std::string& arguments) {
-    std::string command = "'" + testenv::ScriberaExe() + "' " + arguments + " --plugin '" + testenv::PluginPath() + "' 2>&1";
+    std::string command =
+        "'" + testenv::ScriberaExe() + "' " + arguments + " --plugin '" + testenv::PluginPath() + "' 2>&1";
     CommandRun r{-1, ""};
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return r;
@@ -154,14 +155,16 @@ TEST(HostSession, ScenarioPlayedByTheCommand) {
                                      "page-origin 1 2\n"
                                      "fill rgb 1 0 0\n"
                                      "path closed 1,1 5,1 5,5\n"
-                                     "import \"" + icon + "\"\n"
-                                     "select 1\n"
-                                     "tool Rose\n"
-                                     "key Up down\n"
-                                     "mod shift on\n"
-                                     "record on\n"
-                                     "save mid.svg\n"
-                                     "undo\n");
+                                     "import \"" +
+                                         icon +
+                                         "\"\n"
+                                         "select 1\n"
+                                         "tool Rose\n"
+                                         "key Up down\n"
+                                         "mod shift on\n"
+                                         "record on\n"
+                                         "save mid.svg\n"
+                                         "undo\n");
     CommandRun r = Scribera("play '" + script + "' --svg '" + dir + "/out.svg' --json '" + dir + "/out.json'");
     ASSERT_EQ(r.status, 0) << r.output;
     nlohmann::json dump = hosted::ReadJson(dir + "/out.json");
@@ -227,25 +230,24 @@ TEST(HostSession, InfoListsWhatThePluginRegistered) {
     const auto& tools = info["tools"];
     EXPECT_TRUE(AnyObject(tools, [](const auto& t) { return t.value("name", "") == "Rose" && t.contains("number"); }));
     EXPECT_TRUE(AnyObject(tools, [](const auto& t) { return t.value("icon", 0) == 16076; }));
-    EXPECT_TRUE(AnyObject(info["menus"], [](const auto& m) {
-        return m.value("effect", "") == "Mirror..." && m.contains("category");
-    }));
+    EXPECT_TRUE(AnyObject(
+        info["menus"], [](const auto& m) { return m.value("effect", "") == "Mirror..." && m.contains("category"); }));
     const nlohmann::ordered_json toolKey = {{"key", "tool"}, {"name", ""}, {"type", "long"}, {"shown", false}};
     EXPECT_TRUE(AnyObject(info["actions"], [&](const auto& k) { return k == toolKey; }));
-    EXPECT_TRUE(AnyObject(info["notifiers"], [](const auto& n) {
-        return n.value("type", "") == "SB Application Started Notifier";
-    }));
+    EXPECT_TRUE(AnyObject(info["notifiers"],
+                          [](const auto& n) { return n.value("type", "") == "SB Application Started Notifier"; }));
 }
 
 TEST(HostSession, PlayerSwitchesToolsAndClosesEveryDrag) {
-    auto p = hosted::Play("document 100 100\n"
-                          "tool Rose\n"
-                          "tool Wave\n"
-                          "down 10 10\n"
-                          "drag 40 40 steps 3\n"
-                          "up\n"
-                          "click 5 5\n",
-                          hosted::HostedOptions().NoPanelBridge().Tracing());
+    auto p = hosted::Play(
+        "document 100 100\n"
+        "tool Rose\n"
+        "tool Wave\n"
+        "down 10 10\n"
+        "drag 40 40 steps 3\n"
+        "up\n"
+        "click 5 5\n",
+        hosted::HostedOptions().NoPanelBridge().Tracing());
     ASSERT_TRUE(p->ok) << p->error;
     EXPECT_FALSE(p->runningAfterPlay);
     EXPECT_FALSE(p->Doc().InTransaction());

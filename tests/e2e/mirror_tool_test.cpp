@@ -66,8 +66,9 @@ TEST(CutTool, TheModifierBitsChooseClosedOrOpenPieces) {
     EXPECT_EQ(FindValue(open->session.Actions().recorded[0], "mity")->integer, 5);
 
     // 0x0100 closes even a stroke-only path.
-    auto closed = Play("document 400 400\nfill none\nstroke gray 0\npath closed -30,-20 50,-20 50,40 -30,40\n"
-                       "select all\ntool Cut\nmod 0x0100 on\ndown 0 0\ndrag 0 0\nup\n");
+    auto closed = Play(
+        "document 400 400\nfill none\nstroke gray 0\npath closed -30,-20 50,-20 50,40 -30,40\n"
+        "select all\ntool Cut\nmod 0x0100 on\ndown 0 0\ndrag 0 0\nup\n");
     ASSERT_TRUE(closed->ok) << closed->error;
     ASSERT_EQ(closed->Paths().size(), 1u);
     EXPECT_TRUE(closed->Paths()[0]->closed);
@@ -141,8 +142,9 @@ TEST(MirrorTool, RecordedActionsPlayBackOnTheSelection) {
 }
 
 TEST(MirrorTool, ThePanelEditsTheAngleAndThePreferencesKeepIt) {
-    auto p = Play(std::string(kRect) + "tool Mirror\npanel params {\"rotate\":\"22.5\"}\nedit-options\n"
-                                       "edit-options\n");
+    auto p = Play(std::string(kRect) +
+                  "tool Mirror\npanel params {\"rotate\":\"22.5\"}\nedit-options\n"
+                  "edit-options\n");
     ASSERT_TRUE(p->ok) << p->error;
     EXPECT_EQ(p->Preferences(), "<mirror><rotate>22</rotate></mirror>");
     const auto& opened = scribera::PanelService::Instance().Opened();
@@ -157,8 +159,9 @@ TEST(MirrorTool, ThePanelEditsTheAngleAndThePreferencesKeepIt) {
 
     // After the options were opened, the panel's angle drives the drag: 45 keeps what lies
     // toward (1, 1).
-    auto drag = Play(std::string(kRect) + "record on\ntool Cut\npanel params {\"rotate\":\"45\"}\nedit-options\n"
-                                          "edit-options\ndown 0 0\ndrag 0 0\nup\n");
+    auto drag = Play(std::string(kRect) +
+                     "record on\ntool Cut\npanel params {\"rotate\":\"45\"}\nedit-options\n"
+                     "edit-options\ndown 0 0\ndrag 0 0\nup\n");
     ASSERT_TRUE(drag->ok) << drag->error;
     EXPECT_EQ(scribera::PanelService::Instance().Opened().at(1).sent, "{\"rotate\" : \"45\"}");
     EXPECT_EQ(FindValue(drag->session.Actions().recorded.at(0), "rota")->real, 45);
@@ -176,8 +179,9 @@ using namespace hosted;
 
 TEST(MirrorTool, AFailingDragStepShowsTheErrorOnceAndMouseUpLeavesNoStaleArt) {
     // The first step's marker fails to appear; the lists are emptied, so the next step only reverts.
-    auto p = Play(std::string(kRect) + "tool Mirror\ndown 0 0\ndrag 0 0\nfail \"SB Art Suite.NewArt\" 1 CANT\n"
-                                       "drag 1 0\ndrag 2 0\nup\n");
+    auto p = Play(std::string(kRect) +
+                  "tool Mirror\ndown 0 0\ndrag 0 0\nfail \"SB Art Suite.NewArt\" 1 CANT\n"
+                  "drag 1 0\ndrag 2 0\nup\n");
     ASSERT_TRUE(p->ok) << p->error;
     EXPECT_EQ(p->session.Shown().alerts, (std::vector<std::string>{"Error in Zarvo"}));
     EXPECT_TRUE(p->session.StaleHandleLog().empty());
@@ -187,8 +191,9 @@ TEST(MirrorTool, AFailingDragStepShowsTheErrorOnceAndMouseUpLeavesNoStaleArt) {
     EXPECT_TRUE(p->UndoNames().empty() || p->UndoNames().back() != "Undo Mirror");
 
     // The rectangle cut likewise, its outline included.
-    auto r = Play(std::string(kRect) + "tool RectCut\ndown -10 -10\ndrag 20 20\nfail \"SB Art Suite.NewArt\" 1 CANT\n"
-                                       "drag 30 30\ndrag 25 25\nup\n");
+    auto r = Play(std::string(kRect) +
+                  "tool RectCut\ndown -10 -10\ndrag 20 20\nfail \"SB Art Suite.NewArt\" 1 CANT\n"
+                  "drag 30 30\ndrag 25 25\nup\n");
     ASSERT_TRUE(r->ok) << r->error;
     EXPECT_EQ(r->session.Shown().alerts, (std::vector<std::string>{"Error in Zarvo"}));
     EXPECT_TRUE(r->session.StaleHandleLog().empty());
@@ -197,8 +202,9 @@ TEST(MirrorTool, AFailingDragStepShowsTheErrorOnceAndMouseUpLeavesNoStaleArt) {
 }
 
 TEST(MirrorTool, SelectingTheToolsSwitchesTheSharedObjectsMode) {
-    auto p = Play(std::string(kRect) + "record on\ntool Cut\ntool Mirror\nclick 0 0\ntool Cut\nclick 0 0\n"
-                                       "tool Mirror\nclick 0 0\n");
+    auto p = Play(std::string(kRect) +
+                  "record on\ntool Cut\ntool Mirror\nclick 0 0\ntool Cut\nclick 0 0\n"
+                  "tool Mirror\nclick 0 0\n");
     ASSERT_TRUE(p->ok) << p->error;
     ASSERT_EQ(p->session.Actions().recorded.size(), 3u);
     EXPECT_EQ(p->session.Actions().recorded[0].event, "sb_plugin_zarvo_mirror");

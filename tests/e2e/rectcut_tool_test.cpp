@@ -7,8 +7,9 @@ namespace {
 
 using namespace hosted;
 
-const char* const kSquare = "document 600 600\nfill gray 0.5\npath closed -150,-150 200,-150 200,100 -150,100\n"
-                            "select all\n";
+const char* const kSquare =
+    "document 600 600\nfill gray 0.5\npath closed -150,-150 200,-150 200,100 -150,100\n"
+    "select all\n";
 
 TEST(RectCutTool, KeepsWhatLiesInsideTheDraggedRectangle) {
     auto p = Play(std::string(kSquare) + "record on\ntool RectCut\ndown 0 0\ndrag 50 -20\ndrag 100 -50\nup\n");

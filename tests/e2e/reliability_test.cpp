@@ -160,8 +160,8 @@ TEST(Reliability, ValuesThatDrawNothingLeaveNoTrace) {
         {"Rhombus", "{\"width\":\"0\",\"height\":\"0\"}"},
     };
     for (const auto& c : cases) {
-        const json dump = Play("empty", "document 200 200\nrecord on\ntool " + c.first + "\npanel params " +
-                                            c.second + "\nclick 100 100\n");
+        const json dump = Play("empty", "document 200 200\nrecord on\ntool " + c.first + "\npanel params " + c.second +
+                                            "\nclick 100 100\n");
         const std::string what = c.first + " " + c.second;
         EXPECT_TRUE(dump["alerts"].empty()) << what;
         EXPECT_TRUE(dump["art"].empty()) << what << dump["art"].dump();
@@ -172,8 +172,9 @@ TEST(Reliability, ValuesThatDrawNothingLeaveNoTrace) {
     EXPECT_TRUE(golden["art"].empty());
     EXPECT_TRUE(golden["actions"].empty()) << golden["actions"].dump();
     // The same tool with values that draw still draws and records.
-    const json rose = Play("drawn", "document 200 200\nrecord on\ntool Rose\npanel params "
-                                    "{\"radius\":\"50\",\"lobes\":\"5\"}\nclick 100 100\n");
+    const json rose = Play("drawn",
+                           "document 200 200\nrecord on\ntool Rose\npanel params "
+                           "{\"radius\":\"50\",\"lobes\":\"5\"}\nclick 100 100\n");
     EXPECT_EQ(rose["art"].size(), 1u);
     EXPECT_EQ(rose["actions"].size(), 1u);
 }

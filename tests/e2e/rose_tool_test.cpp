@@ -136,8 +136,7 @@ TEST(RoseTool, GradientFillIsFittedToTheRose) {
     SBPathStyle style{};
     style.fillPaint = 1;
     style.fill.color.kind = SB_COLOR_GRADIENT;
-    style.fill.color.c.gradient.gradient =
-        scribera::ToHandle<SBGradientHandle>(s.Doc().AddGradient(linear));
+    style.fill.color.c.gradient.gradient = scribera::ToHandle<SBGradientHandle>(s.Doc().AddGradient(linear));
     style.fill.color.c.gradient.angle = 0;
     style.fill.color.c.gradient.length = 7;
     style.fill.color.c.gradient.matrix = {2, 0, 0, 2, 5, 5};
@@ -323,7 +322,7 @@ TEST(RoseTool, HostilePanelAnswersNeverCrashAndKeepWhatTheyLack) {
 TEST(RoseTool, PlaybackSetsTheValuesAndDrawsOnlyThroughItsDialog) {
     HostedPlugin s;
     ASSERT_EQ(s.Pick("Rose"), 0);
-    const std::vector<ActionValue> recorded = {Integer("tool", 1), Real("cntx", 200), Real("cnty", 100),
+    const std::vector<ActionValue> recorded = {Integer("tool", 1), Real("cntx", 200),  Real("cnty", 100),
                                                Real("rdus", 30),   Integer("lobs", 6), Real("lwdt", 0.7)};
 
     // Without the dialog: the values change, nothing is drawn, no panel opens.

@@ -187,8 +187,8 @@ TEST(SpiralTool, ARadiusOfZeroDrawsNothingAndHugeTurnsAreBounded) {
 
 TEST(SpiralTool, PlaybackDrawsThroughItsDialogOnly) {
     SpiralSession s;
-    const std::vector<ActionValue> recorded = {Integer("tool", 5), Real("cntx", 10), Real("cnty", 20),
-                                               Real("sprd", 30), Integer("sptu", 2), Boolean("spfe", false)};
+    const std::vector<ActionValue> recorded = {Integer("tool", 5), Real("cntx", 10),   Real("cnty", 20),
+                                               Real("sprd", 30),   Integer("sptu", 2), Boolean("spfe", false)};
     ASSERT_EQ(s.DoAction(false, recorded), 0);
     s.Pump();
     EXPECT_TRUE(s.TopArt().empty());

@@ -147,7 +147,7 @@ TEST(WaveTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableWaveAtTheClick
 TEST(WaveTool, PlaybackDrawsThroughItsDialogOnly) {
     WaveSession s;
     const std::vector<ActionValue> recorded = {Integer("tool", 2), Real("cntx", 100), Real("cnty", 50),
-                                               Real("wdth", 40), Real("hght", 10), Integer("wavs", 2)};
+                                               Real("wdth", 40),   Real("hght", 10),  Integer("wavs", 2)};
     ASSERT_EQ(s.DoAction(false, recorded), 0);
     s.Pump();
     EXPECT_TRUE(s.TopArt().empty());

@@ -26,7 +26,8 @@ TEST(DumpJson, WriterEscapesAndKeepsEveryDigit) {
     w.Number(0.1).Number(1.0 / 3).Number(-0.0).Number(1e300).Number(std::nan("")).Integer(-5).Bool(true).Null();
     w.EndArray().EndObject();
     EXPECT_EQ(w.Text(),
-              "{\"a\\\"b\": \"line\\nnext\\t\\u0001\\\\\", \"n\": [0.1, 0.3333333333333333, 0, 1e+300, null, -5, true, null]}");
+              "{\"a\\\"b\": \"line\\nnext\\t\\u0001\\\\\", \"n\": [0.1, 0.3333333333333333, 0, 1e+300, null, -5, true, "
+              "null]}");
     // The shortest text reads back as the same double.
     double third = std::stod("0.3333333333333333");
     EXPECT_EQ(third, 1.0 / 3);
@@ -82,8 +83,8 @@ TEST(DumpJson, DocumentArtAndSessionRecords) {
     action.event = "sb_plugin_zarvo_rose";
     action.dialog = 3;
     action.values.push_back({SB_FOURCC('t', 'o', 'o', 'l'), ActionValue::Type::Integer, 1, false, 0, 0});
-    action.values.push_back({SB_FOURCC('c', 'n', 't', 'x'), ActionValue::Type::UnitReal, 0, false, 10.5,
-                             SB_FOURCC('#', 'P', 'x', 'l')});
+    action.values.push_back(
+        {SB_FOURCC('c', 'n', 't', 'x'), ActionValue::Type::UnitReal, 0, false, 10.5, SB_FOURCC('#', 'P', 'x', 'l')});
     action.values.push_back({SB_FOURCC('s', 'p', 'f', 'e'), ActionValue::Type::Boolean, 0, true, 0, 0});
     session.Actions().recorded.push_back(action);
     session.Shown().infoVariables = {15, 16};
@@ -92,32 +93,40 @@ TEST(DumpJson, DocumentArtAndSessionRecords) {
     session.Shown().results.push_back({"SB Tool", "SB Mouse Up", 1165522034});
 
     std::string json = DumpJson(session);
-    EXPECT_TRUE(Has(json, "\"document\": {\"width\": 300, \"height\": 200, \"view\": [0, 10, 300, 200], \"pageOrigin\": [5, 6]}"))
+    EXPECT_TRUE(Has(
+        json, "\"document\": {\"width\": 300, \"height\": 200, \"view\": [0, 10, 300, 200], \"pageOrigin\": [5, 6]}"))
         << json;
-    EXPECT_TRUE(Has(json, "\"art\": [{\"kind\": \"path\", \"selected\": true, \"closed\": true, \"anchors\": "
-                          "[{\"p\": [1, 2], \"in\": [1, 2], \"out\": [3, 4], \"corner\": true}, "
-                          "{\"p\": [5, 6], \"in\": [7, 8], \"out\": [5, 6], \"corner\": false}], "
-                          "\"style\": {\"fill\": {\"gray\": 0.25}, \"stroke\": null, \"clip\": false, \"evenodd\": true"))
+    EXPECT_TRUE(Has(json,
+                    "\"art\": [{\"kind\": \"path\", \"selected\": true, \"closed\": true, \"anchors\": "
+                    "[{\"p\": [1, 2], \"in\": [1, 2], \"out\": [3, 4], \"corner\": true}, "
+                    "{\"p\": [5, 6], \"in\": [7, 8], \"out\": [5, 6], \"corner\": false}], "
+                    "\"style\": {\"fill\": {\"gray\": 0.25}, \"stroke\": null, \"clip\": false, \"evenodd\": true"))
         << json;
-    EXPECT_TRUE(Has(json, "{\"kind\": \"group\", \"selected\": false, \"clipped\": true, \"children\": [{\"kind\": \"path\""));
+    EXPECT_TRUE(
+        Has(json, "{\"kind\": \"group\", \"selected\": false, \"clipped\": true, \"children\": [{\"kind\": \"path\""));
     EXPECT_TRUE(Has(json, "\"fill\": {\"cmyk\": [0.1, 0.2, 0.3, 0.4]}, \"stroke\": null, \"clip\": true"));
-    EXPECT_TRUE(Has(json, "\"stroke\": {\"gradient\": \"linear\", \"origin\": [10, 20], \"angle\": 45, \"length\": 7, "
-                          "\"matrix\": [1, 0, 0, 1, 0, 0], \"stops\": [{\"position\": 0, \"midpoint\": 50, "
-                          "\"colour\": {\"rgb\": [1, 0.5, 0]}}]}"))
+    EXPECT_TRUE(Has(json,
+                    "\"stroke\": {\"gradient\": \"linear\", \"origin\": [10, 20], \"angle\": 45, \"length\": 7, "
+                    "\"matrix\": [1, 0, 0, 1, 0, 0], \"stops\": [{\"position\": 0, \"midpoint\": 50, "
+                    "\"colour\": {\"rgb\": [1, 0.5, 0]}}]}"))
         << json;
-    EXPECT_TRUE(Has(json, "{\"kind\": \"mesh\", \"selected\": false, \"columns\": 1, \"rows\": 1, \"nodes\": [{\"p\": "));
+    EXPECT_TRUE(
+        Has(json, "{\"kind\": \"mesh\", \"selected\": false, \"columns\": 1, \"rows\": 1, \"nodes\": [{\"p\": "));
     EXPECT_TRUE(Has(json, "\"colour\": {\"rgb\": [1, 0, 0]}"));
     EXPECT_TRUE(Has(json, "\"alerts\": [\"Error in Zarvo\"]"));
     EXPECT_TRUE(Has(json, "\"questions\": [{\"text\": \"Replace?\", \"answer\": false}]"));
-    EXPECT_TRUE(Has(json, "\"actions\": [{\"event\": \"sb_plugin_zarvo_rose\", \"dialog\": 3, \"params\": ["
-                          "{\"key\": \"tool\", \"type\": \"integer\", \"value\": 1}, "
-                          "{\"key\": \"cntx\", \"type\": \"unitreal\", \"value\": 10.5, \"unit\": \"#Pxl\"}, "
-                          "{\"key\": \"spfe\", \"type\": \"boolean\", \"value\": true}]}]"))
+    EXPECT_TRUE(Has(json,
+                    "\"actions\": [{\"event\": \"sb_plugin_zarvo_rose\", \"dialog\": 3, \"params\": ["
+                    "{\"key\": \"tool\", \"type\": \"integer\", \"value\": 1}, "
+                    "{\"key\": \"cntx\", \"type\": \"unitreal\", \"value\": 10.5, \"unit\": \"#Pxl\"}, "
+                    "{\"key\": \"spfe\", \"type\": \"boolean\", \"value\": true}]}]"))
         << json;
     EXPECT_TRUE(Has(json, "\"info\": {\"variables\": [15, 16], \"values\": [10, 20.5]}"));
-    EXPECT_TRUE(Has(json, "\"panels\": [{\"extension\": \"com.zarvo.Rose\", \"sent\": \"{\\\"radius\\\":\\\"50\\\"}\"}]"));
+    EXPECT_TRUE(
+        Has(json, "\"panels\": [{\"extension\": \"com.zarvo.Rose\", \"sent\": \"{\\\"radius\\\":\\\"50\\\"}\"}]"));
     EXPECT_TRUE(Has(json, "\"preferences\": null"));
-    EXPECT_TRUE(Has(json, "\"results\": [{\"caller\": \"SB Tool\", \"selector\": \"SB Mouse Up\", \"result\": 1165522034}]"));
+    EXPECT_TRUE(
+        Has(json, "\"results\": [{\"caller\": \"SB Tool\", \"selector\": \"SB Mouse Up\", \"result\": 1165522034}]"));
     EXPECT_TRUE(Has(json, "\"undo\": []"));
 }
 

@@ -25,10 +25,10 @@ TEST(DocumentTree, PlacementsAroundAndIntoGroups) {
     Document d(100, 100);
     const Id layer = d.CurrentLayerGroup();
     const Id a = Make(d, ArtKind::Path, SB_PLACE_INSIDE_ON_TOP, layer);
-    const Id b = Make(d, ArtKind::Path, SB_PLACE_INSIDE_ON_TOP, layer);        // b above a
-    const Id c = Make(d, ArtKind::Path, SB_PLACE_INSIDE_ON_BOTTOM, layer);     // c at the bottom
-    const Id g = Make(d, ArtKind::Group, SB_PLACE_ABOVE, a);                   // between b and a
-    const Id e = Make(d, ArtKind::Path, SB_PLACE_BELOW, b);                    // between b and g
+    const Id b = Make(d, ArtKind::Path, SB_PLACE_INSIDE_ON_TOP, layer);     // b above a
+    const Id c = Make(d, ArtKind::Path, SB_PLACE_INSIDE_ON_BOTTOM, layer);  // c at the bottom
+    const Id g = Make(d, ArtKind::Group, SB_PLACE_ABOVE, a);                // between b and a
+    const Id e = Make(d, ArtKind::Path, SB_PLACE_BELOW, b);                 // between b and g
     EXPECT_EQ(d.Children(layer), (std::vector<Id>{b, e, g, a, c}));
     EXPECT_EQ(d.PriorSibling(b), kNoId);
     EXPECT_EQ(d.NextSibling(c), kNoId);
@@ -96,7 +96,7 @@ TEST(DocumentTree, ReorderKeepsTheTreeSound) {
 
     EXPECT_EQ(d.Reorder(g, SB_PLACE_INSIDE_ON_TOP, inner), SB_ERR_BAD_PARAM);  // into its own descendant
     EXPECT_EQ(d.Reorder(g, SB_PLACE_INSIDE_ON_TOP, g), SB_ERR_BAD_PARAM);
-    EXPECT_EQ(d.Reorder(g, SB_PLACE_ABOVE, g), SB_OK);                           // no move at all
+    EXPECT_EQ(d.Reorder(g, SB_PLACE_ABOVE, g), SB_OK);  // no move at all
     EXPECT_EQ(d.Reorder(layer, SB_PLACE_INSIDE_ON_TOP, g), SB_ERR_BAD_PARAM);
     EXPECT_EQ(d.Children(layer), (std::vector<Id>{g, q}));
 

@@ -52,8 +52,8 @@ TEST(UndoJournal, RevertRestoresAndMoreChangesFollow) {
     EXPECT_TRUE(d.InTransaction());
     EXPECT_EQ(d.PendingChanges(), 0u);
     EXPECT_EQ(d.Children(f.layer), (std::vector<Id>{f.a, f.b, f.c}));
-    EXPECT_FALSE(d.Exists(n1));                        // created inside the reverted changes: gone
-    EXPECT_TRUE(d.Exists(f.b));                        // disposed: back under its old id
+    EXPECT_FALSE(d.Exists(n1));  // created inside the reverted changes: gone
+    EXPECT_TRUE(d.Exists(f.b));  // disposed: back under its old id
     EXPECT_EQ(FirstH(d, f.a), 1);
     EXPECT_EQ(d.Find(f.b)->userAttr, 0);
     EXPECT_FALSE(d.Find(f.c)->closed);
@@ -179,10 +179,12 @@ TEST(UndoJournal, MeshAndPaintChangesRevert) {
     ASSERT_EQ(d.SetMesh(m, MeshGrid::Rectangular(2, 1, {0, 10, 20, 0}, white)), SB_OK);
     SBPathStyle style = d.Find(f.a)->style;
     d.BeginTransaction();
-    ASSERT_EQ(d.EditMesh(m, [](MeshGrid& g) {
-        g.nodes[0] = {-5, -5};
-        return SBErr(SB_OK);
-    }), SB_OK);
+    ASSERT_EQ(d.EditMesh(m,
+                         [](MeshGrid& g) {
+                             g.nodes[0] = {-5, -5};
+                             return SBErr(SB_OK);
+                         }),
+              SB_OK);
     ASSERT_EQ(d.SetMesh(m, MeshGrid::Rectangular(1, 1, {0, 1, 1, 0}, white)), SB_OK);
     SBPathStyle red = style;
     red.fill.color.kind = SB_COLOR_THREE;

@@ -57,8 +57,8 @@ inline ArtNode Polygon(const std::vector<SBRealPoint>& points, const SBPathStyle
 
 // Counter-clockwise unless `clockwise`.
 inline ArtNode Square(double left, double bottom, double size, const SBPathStyle& style, bool clockwise = false) {
-    std::vector<SBRealPoint> points{{left, bottom}, {left + size, bottom}, {left + size, bottom + size},
-                                    {left, bottom + size}};
+    std::vector<SBRealPoint> points{
+        {left, bottom}, {left + size, bottom}, {left + size, bottom + size}, {left, bottom + size}};
     if (clockwise) points = {points[0], points[3], points[2], points[1]};
     return Polygon(points, style);
 }

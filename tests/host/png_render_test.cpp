@@ -17,7 +17,7 @@ using namespace picture;
 
 namespace {
 
-constexpr double kSide = 100;              // documents here are 100 units square
+constexpr double kSide = 100;             // documents here are 100 units square
 constexpr double kScale = 512.0 / kSide;  // drawn at the default 512 pixels a side
 
 Pixel Sample(const Picture& p, double h, double v) { return At(p, h, v, kScale, kSide); }
@@ -124,7 +124,7 @@ TEST(PngRender, ACompoundPathsHoleIsBackgroundUnderEitherFillRule) {
     struct Case {
         bool evenOdd, innerClockwise, hole;
     } cases[] = {
-        {true, false, true},    // even-odd: any inner outline is a hole
+        {true, false, true},  // even-odd: any inner outline is a hole
         {true, true, true},
         {false, true, true},    // non-zero: an inner outline running the other way is a hole
         {false, false, false},  // ... and one running the same way is not
@@ -140,14 +140,16 @@ TEST(PngRender, ACompoundPathsHoleIsBackgroundUnderEitherFillRule) {
         Picture p = Render(art, kSide, kSide);
         std::string where = std::string(c.evenOdd ? "even-odd" : "non-zero") + (c.innerClockwise ? ", clockwise" : "");
         EXPECT_TRUE(Near(Sample(p, 20, 20), 0, 0, 0)) << where;
-        if (c.hole) EXPECT_TRUE(Near(Sample(p, 50, 50), 255, 255, 255)) << where;
-        else EXPECT_TRUE(Near(Sample(p, 50, 50), 0, 0, 0)) << where;
+        if (c.hole)
+            EXPECT_TRUE(Near(Sample(p, 50, 50), 255, 255, 255)) << where;
+        else
+            EXPECT_TRUE(Near(Sample(p, 50, 50), 0, 0, 0)) << where;
     }
 
     // Members of their own paint: one shape, in the paint of the top member.
     Artwork mixed;
-    mixed.art.push_back(Compound({Square(10, 10, 80, Filled(RgbColour(0, 0, 1), true)),
-                                  Square(30, 30, 40, Filled(RgbColour(1, 0, 0), false))}));
+    mixed.art.push_back(Compound(
+        {Square(10, 10, 80, Filled(RgbColour(0, 0, 1), true)), Square(30, 30, 40, Filled(RgbColour(1, 0, 0), false))}));
     Picture p = Render(mixed, kSide, kSide);
     EXPECT_TRUE(Near(Sample(p, 20, 20), 0, 0, 255));
     EXPECT_TRUE(Near(Sample(p, 50, 50), 255, 255, 255));
@@ -158,8 +160,8 @@ TEST(PngRender, GradientsReachTheirEndColoursWhereTheirGeometrySays) {
     art.gradients.push_back(RedToBlue(SB_GRADIENT_LINEAR));
     art.gradients.push_back(RedToBlue(SB_GRADIENT_RADIAL));
     // Left to right across the lower half, from x 20 to x 80; the ends are padded.
-    art.art.push_back(Polygon({{0, 0}, {100, 0}, {100, 50}, {0, 50}},
-                              Filled(GradientFill(1, {20, 0}, 0, 60, {1, 0, 0, 1, 0, 0}))));
+    art.art.push_back(
+        Polygon({{0, 0}, {100, 0}, {100, 50}, {0, 50}}, Filled(GradientFill(1, {20, 0}, 0, 60, {1, 0, 0, 1, 0, 0}))));
     // The same ramp turned a quarter turn by its matrix about (50, 75): now it runs upwards,
     // from y 45 to y 105 at x 50.
     art.art.push_back(Polygon({{0, 50}, {50, 50}, {50, 100}, {0, 100}},
@@ -233,7 +235,7 @@ TEST(PngRender, AMeshShowsItsNodeColoursAtItsCorners) {
     EXPECT_TRUE(Near(Sample(p, 11, 89), 0, 0, 0, 12));
     EXPECT_TRUE(Near(Sample(p, 89, 89), 0, 255, 0, 12));
     EXPECT_TRUE(Near(Sample(p, 50, 89), 255, 255, 255, 12));  // gray ink 0 is white
-    EXPECT_TRUE(Near(Sample(p, 50, 5), 255, 255, 255));         // outside the mesh: background
+    EXPECT_TRUE(Near(Sample(p, 50, 5), 255, 255, 255));       // outside the mesh: background
     // Halfway up the left side, between red and black.
     EXPECT_TRUE(Near(Sample(p, 10.5, 50), 128, 0, 0, 12));
 }

@@ -120,8 +120,8 @@ TEST(ScriptDocs, TheHostNamesItsOwnSuiteOperations) {
         size_t members = 0;
         for (size_t at = header.find("(*"); at != std::string::npos; at = header.find("(*", at + 1)) ++members;
         const std::string prefix = name[1].str() + ".";
-        const size_t probed = static_cast<size_t>(std::count_if(
-            names.begin(), names.end(), [&](const std::string& n) { return n.rfind(prefix, 0) == 0; }));
+        const size_t probed = static_cast<size_t>(
+            std::count_if(names.begin(), names.end(), [&](const std::string& n) { return n.rfind(prefix, 0) == 0; }));
         // A suite the host fills in part leaves the rest null; these are whole.
         EXPECT_LE(probed, members) << name[1];
         if (name[1] == "SB Art Suite" || name[1] == "SB Path Suite" || name[1] == "SB Mesh Suite") {

@@ -95,13 +95,17 @@ TEST(ScriptParse, ErrorsNameTheFileAndLine) {
     EXPECT_EQ(Error("document 10 10\npath 0,0 1;1\n"), "s.scribera:2: bad point '1;1' (X,Y)");
     EXPECT_EQ(Error("document 10 10\nkey Space down\n").rfind("s.scribera:2: unknown key 'Space'", 0), 0u);
     EXPECT_EQ(Error("document 10 10\nfill rgb 1 2 0\n"), "s.scribera:2: colour value 2 outside 0..1");
-    EXPECT_EQ(Error("document 10 10\nfill linear 0 120:rgb:1:0:0\n").rfind("s.scribera:2: bad gradient stop position", 0), 0u);
-    EXPECT_EQ(Error("document 10 10\npath-d \"M0 0 L\"\n").rfind("s.scribera:2: bad path data (expected a number", 0), 0u);
+    EXPECT_EQ(
+        Error("document 10 10\nfill linear 0 120:rgb:1:0:0\n").rfind("s.scribera:2: bad gradient stop position", 0),
+        0u);
+    EXPECT_EQ(Error("document 10 10\npath-d \"M0 0 L\"\n").rfind("s.scribera:2: bad path data (expected a number", 0),
+              0u);
     EXPECT_EQ(Error("document 10 10\ndrag 1 2 steps 0\n"), "s.scribera:2: steps must be a whole number 1..100000");
     EXPECT_EQ(Error("document 10 10\nclip 1 1\n"), "s.scribera:2: an index is given twice");
     EXPECT_EQ(Error("document 10 10\nselect -1\n"), "s.scribera:2: bad index '-1'");
     EXPECT_EQ(Error("document 10 10\nundo now\n"), "s.scribera:2: 'undo' takes 0 arguments");
-    EXPECT_EQ(Error("document 10 10\nmesh 0 1 0 0 1 1\n"), "s.scribera:2: mesh columns and rows must be whole numbers 1..1000");
+    EXPECT_EQ(Error("document 10 10\nmesh 0 1 0 0 1 1\n"),
+              "s.scribera:2: mesh columns and rows must be whole numbers 1..1000");
     EXPECT_EQ(Error("document 10 10\nfail Art 1 0\n"), "s.scribera:2: 'fail' expects SUITE.OPERATION");
     EXPECT_EQ(Error("document 10 10\nimport \"x.svg\n"), "s.scribera:2: unterminated quoted word");
 }

@@ -177,7 +177,7 @@ TEST_F(ArtSuites, PaintHandlesAreChecked) {
 TEST_F(ArtSuites, UndoSuiteRevertsTheDragStepAndNamesTheEntry) {
     Document& d = session.Doc();
     SBArtHandle p = NewPath();
-    d.BeginTransaction();  // mouse down
+    d.BeginTransaction();                   // mouse down
     for (int step = 0; step < 3; ++step) {  // drag steps
         ASSERT_EQ(undo->UndoChanges(), SB_OK);
         EXPECT_EQ(d.Children(d.CurrentLayerGroup()).size(), 1u);

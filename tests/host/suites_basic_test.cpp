@@ -14,24 +14,42 @@ TEST_F(SuiteTest, EverySuiteTheHostOffersIsFoundByExactNameAndVersion) {
         const char* name;
         int32_t version;
     } all[] = {
-        {kSBAccessSuite, kSBAccessSuiteVersion}, {kSBPluginsSuite, kSBPluginsSuiteVersion},
-        {kSBNotifierSuite, kSBNotifierSuiteVersion}, {kSBContextSuite, kSBContextSuiteVersion},
-        {kSBUserSuite, kSBUserSuiteVersion}, {kSBFilePathSuite, kSBFilePathSuiteVersion},
-        {kSBFoldersSuite, kSBFoldersSuiteVersion}, {kSBFilterSuite, kSBFilterSuiteVersion},
-        {kSBBlocksSuite, kSBBlocksSuiteVersion}, {kSBArtSuite, kSBArtSuiteVersion},
-        {kSBArtStyleSuite, kSBArtStyleSuiteVersion}, {kSBBlendStyleSuite, kSBBlendStyleSuiteVersion},
-        {kSBBlockSuite, kSBBlockSuiteVersion}, {kSBCustomColorSuite, kSBCustomColorSuiteVersion},
-        {kSBDictionarySuite, kSBDictionarySuiteVersion}, {kSBPathSuite, kSBPathSuiteVersion},
-        {kSBPathStyleSuite, kSBPathStyleSuiteVersion}, {kSBRealMathSuite, kSBRealMathSuiteVersion},
-        {kSBRandomSuite, kSBRandomSuiteVersion}, {kSBDocumentSuite, kSBDocumentSuiteVersion},
-        {kSBDocumentViewSuite, kSBDocumentViewSuiteVersion}, {kSBGroupSuite, kSBGroupSuiteVersion},
-        {kSBGradientSuite, kSBGradientSuiteVersion}, {kSBUndoSuite, kSBUndoSuiteVersion},
-        {kSBToolSuite, kSBToolSuiteVersion}, {kSBLiveEffectSuite, kSBLiveEffectSuiteVersion},
-        {kSBMatchingArtSuite, kSBMatchingArtSuiteVersion}, {kSBActionManagerSuite, kSBActionManagerSuiteVersion},
-        {kSBMenuSuite, kSBMenuSuiteVersion}, {kSBMeshSuite, kSBMeshSuiteVersion},
-        {kSBMeshSegmentSuite, kSBMeshSegmentSuiteVersion}, {kSBMeshVertexSuite, kSBMeshVertexSuiteVersion},
-        {kSBUnicodeStringSuite, kSBUnicodeStringSuiteVersion}, {kSBMdMemorySuite, kSBMdMemorySuiteVersion},
-        {kSBStringFormatUtilsSuite, kSBStringFormatUtilsSuiteVersion}, {kSBRuntimeSuite, kSBRuntimeSuiteVersion},
+        {kSBAccessSuite, kSBAccessSuiteVersion},
+        {kSBPluginsSuite, kSBPluginsSuiteVersion},
+        {kSBNotifierSuite, kSBNotifierSuiteVersion},
+        {kSBContextSuite, kSBContextSuiteVersion},
+        {kSBUserSuite, kSBUserSuiteVersion},
+        {kSBFilePathSuite, kSBFilePathSuiteVersion},
+        {kSBFoldersSuite, kSBFoldersSuiteVersion},
+        {kSBFilterSuite, kSBFilterSuiteVersion},
+        {kSBBlocksSuite, kSBBlocksSuiteVersion},
+        {kSBArtSuite, kSBArtSuiteVersion},
+        {kSBArtStyleSuite, kSBArtStyleSuiteVersion},
+        {kSBBlendStyleSuite, kSBBlendStyleSuiteVersion},
+        {kSBBlockSuite, kSBBlockSuiteVersion},
+        {kSBCustomColorSuite, kSBCustomColorSuiteVersion},
+        {kSBDictionarySuite, kSBDictionarySuiteVersion},
+        {kSBPathSuite, kSBPathSuiteVersion},
+        {kSBPathStyleSuite, kSBPathStyleSuiteVersion},
+        {kSBRealMathSuite, kSBRealMathSuiteVersion},
+        {kSBRandomSuite, kSBRandomSuiteVersion},
+        {kSBDocumentSuite, kSBDocumentSuiteVersion},
+        {kSBDocumentViewSuite, kSBDocumentViewSuiteVersion},
+        {kSBGroupSuite, kSBGroupSuiteVersion},
+        {kSBGradientSuite, kSBGradientSuiteVersion},
+        {kSBUndoSuite, kSBUndoSuiteVersion},
+        {kSBToolSuite, kSBToolSuiteVersion},
+        {kSBLiveEffectSuite, kSBLiveEffectSuiteVersion},
+        {kSBMatchingArtSuite, kSBMatchingArtSuiteVersion},
+        {kSBActionManagerSuite, kSBActionManagerSuiteVersion},
+        {kSBMenuSuite, kSBMenuSuiteVersion},
+        {kSBMeshSuite, kSBMeshSuiteVersion},
+        {kSBMeshSegmentSuite, kSBMeshSegmentSuiteVersion},
+        {kSBMeshVertexSuite, kSBMeshVertexSuiteVersion},
+        {kSBUnicodeStringSuite, kSBUnicodeStringSuiteVersion},
+        {kSBMdMemorySuite, kSBMdMemorySuiteVersion},
+        {kSBStringFormatUtilsSuite, kSBStringFormatUtilsSuiteVersion},
+        {kSBRuntimeSuite, kSBRuntimeSuiteVersion},
     };
     EXPECT_EQ(sizeof all / sizeof all[0], 36u);
     for (const auto& s : all) {
@@ -100,9 +118,9 @@ TEST_F(SuiteTest, TraceLogsEverySuiteCallInOrder) {
     session.BasicSuite()->AcquireSuite(kSBGroupSuite, kSBGroupSuiteVersion, &table);
     session.SetTracing(false);
     art->GetArtType(p, &kind);
-    EXPECT_EQ(session.Trace(), (std::vector<std::string>{"SB Art Suite.GetArtType", "SB Path Suite.GetPathSegmentCount",
-                                                         "SB Art Suite.GetArtType",
-                                                         "Basic.AcquireSuite:SB Group Suite"}));
+    EXPECT_EQ(session.Trace(),
+              (std::vector<std::string>{"SB Art Suite.GetArtType", "SB Path Suite.GetPathSegmentCount",
+                                        "SB Art Suite.GetArtType", "Basic.AcquireSuite:SB Group Suite"}));
 }
 
 TEST_F(SuiteTest, HandlesOfObjectsThatAreGoneFailAndAreLogged) {

@@ -37,7 +37,8 @@ protected:
     Session session;
     const SBArtSuite* art = Acquire<SBArtSuite>(kSBArtSuite, kSBArtSuiteVersion);
     const SBPathSuite* path = Acquire<SBPathSuite>(kSBPathSuite, kSBPathSuiteVersion);
-    const SBUnicodeStringSuite* unicode = Acquire<SBUnicodeStringSuite>(kSBUnicodeStringSuite, kSBUnicodeStringSuiteVersion);
+    const SBUnicodeStringSuite* unicode =
+        Acquire<SBUnicodeStringSuite>(kSBUnicodeStringSuite, kSBUnicodeStringSuiteVersion);
 };
 
 }  // namespace scribera::testing

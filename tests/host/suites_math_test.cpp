@@ -66,13 +66,13 @@ TEST_F(RealMath, RectanglesUnionAndOverlap) {
     };
     const SBRealRect a{0, 10, 10, 0};  // left, top, right, bottom; top above bottom
     EXPECT_EQ(overlap(a, {5, 15, 15, 5}), 1);
-    EXPECT_EQ(overlap(a, {2, 8, 8, 2}), 1);        // inside
-    EXPECT_EQ(overlap(a, {10, 10, 20, 0}), 1);     // shared edge
-    EXPECT_EQ(overlap(a, {10, 20, 20, 10}), 1);    // shared corner
-    EXPECT_EQ(overlap(a, {10.001, 10, 20, 0}), 0); // just apart
-    EXPECT_EQ(overlap(a, {0, -1, 10, -5}), 0);     // below
-    EXPECT_EQ(overlap(a, {5, 5, 5, 5}), 1);        // a point inside
-    EXPECT_EQ(overlap(a, {5, 0, 15, 10}), 1);      // top and bottom given the other way round
+    EXPECT_EQ(overlap(a, {2, 8, 8, 2}), 1);         // inside
+    EXPECT_EQ(overlap(a, {10, 10, 20, 0}), 1);      // shared edge
+    EXPECT_EQ(overlap(a, {10, 20, 20, 10}), 1);     // shared corner
+    EXPECT_EQ(overlap(a, {10.001, 10, 20, 0}), 0);  // just apart
+    EXPECT_EQ(overlap(a, {0, -1, 10, -5}), 0);      // below
+    EXPECT_EQ(overlap(a, {5, 5, 5, 5}), 1);         // a point inside
+    EXPECT_EQ(overlap(a, {5, 0, 15, 10}), 1);       // top and bottom given the other way round
     EXPECT_EQ(overlap({-3, 2, -1, 1}, a), 0);
 
     SBRealRect u{};

@@ -73,11 +73,15 @@ TEST_F(MeshSuites, AFreshGridWalksNodesRowByRowAndCurvesInGridOrder) {
     EXPECT_EQ(i, 2);
     EXPECT_EQ(j, 1);
     const size_t kept = session.Handles().KeptCount();
-    EXPECT_EQ(Vertices(m), (std::vector<V>{{0, 0, true}, {1, 0, true}, {2, 0, true},
-                                           {0, 1, true}, {1, 1, true}, {2, 1, true}}));
+    EXPECT_EQ(Vertices(m),
+              (std::vector<V>{{0, 0, true}, {1, 0, true}, {2, 0, true}, {0, 1, true}, {1, 1, true}, {2, 1, true}}));
     // Row curves row by row, then column curves column by column.
-    EXPECT_EQ(Segments(m), (std::vector<std::vector<double>>{{0, 0, 1, 0, 4}, {1, 0, 2, 0, 4}, {0, 1, 1, 1, 4},
-                                                             {1, 1, 2, 1, 4}, {0, 0, 0, 1, 4}, {1, 0, 1, 1, 4},
+    EXPECT_EQ(Segments(m), (std::vector<std::vector<double>>{{0, 0, 1, 0, 4},
+                                                             {1, 0, 2, 0, 4},
+                                                             {0, 1, 1, 1, 4},
+                                                             {1, 1, 2, 1, 4},
+                                                             {0, 0, 0, 1, 4},
+                                                             {1, 0, 1, 1, 4},
                                                              {2, 0, 2, 1, 4}}));
     EXPECT_EQ(session.Handles().KeptCount(), kept);  // every iterator released
     EXPECT_EQ(mesh->InitCartesian(m, 0, 1), SB_ERR_BAD_PARAM);
@@ -149,8 +153,9 @@ TEST_F(MeshSuites, NonNodeVerticesSplitACurveIntoSegments) {
     g.rowMarks[0].push_back(MeshVertexMark{0, white});
     ASSERT_EQ(session.Doc().SetMesh(FromHandle(m), g), SB_OK);
     EXPECT_EQ(Vertices(m), (std::vector<V>{{0, 0, true}, {1, 0, true}, {0, 1, true}, {1, 1, true}, {0.5, 0, false}}));
-    EXPECT_EQ(Segments(m), (std::vector<std::vector<double>>{{0, 0, 0.5, 0, 4}, {0.5, 0, 1, 0, 4}, {0, 1, 1, 1, 4},
-                                                             {0, 0, 0, 1, 4}, {1, 0, 1, 1, 4}}));
+    EXPECT_EQ(Segments(m),
+              (std::vector<std::vector<double>>{
+                  {0, 0, 0.5, 0, 4}, {0.5, 0, 1, 0, 4}, {0, 1, 1, 1, 4}, {0, 0, 0, 1, 4}, {1, 0, 1, 1, 4}}));
     // A mesh whose arrays disagree with its size is refused, not walked.
     g.rowMarks[0][0].bezier = 5;
     ASSERT_EQ(session.Doc().SetMesh(FromHandle(m), g), SB_OK);

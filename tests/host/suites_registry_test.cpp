@@ -12,7 +12,8 @@ class Registry : public SuiteTest {
 protected:
     SBPluginRef plugin = reinterpret_cast<SBPluginRef>(0x1234);
     const SBToolSuite* tool = Acquire<SBToolSuite>(kSBToolSuite, kSBToolSuiteVersion);
-    const SBActionManagerSuite* actions = Acquire<SBActionManagerSuite>(kSBActionManagerSuite, kSBActionManagerSuiteVersion);
+    const SBActionManagerSuite* actions =
+        Acquire<SBActionManagerSuite>(kSBActionManagerSuite, kSBActionManagerSuiteVersion);
     const SBDictionarySuite* dict = Acquire<SBDictionarySuite>(kSBDictionarySuite, kSBDictionarySuiteVersion);
     const SBLiveEffectSuite* effects = Acquire<SBLiveEffectSuite>(kSBLiveEffectSuite, kSBLiveEffectSuiteVersion);
     const SBMenuSuite* menu = Acquire<SBMenuSuite>(kSBMenuSuite, kSBMenuSuiteVersion);
@@ -42,7 +43,7 @@ TEST_F(Registry, ToolNumbersGroupsAndToolsets) {
     EXPECT_EQ(t[0].group, rose);
     EXPECT_EQ(t[0].toolset, rose);
     EXPECT_EQ(t[1].toolset, rose);
-    EXPECT_EQ(t[2].group, rose);     // the second toolset shares the first one's group
+    EXPECT_EQ(t[2].group, rose);  // the second toolset shares the first one's group
     EXPECT_EQ(t[2].toolset, mirror);
     EXPECT_EQ(t[3].group, rose);
     EXPECT_EQ(t[3].toolset, mirror);

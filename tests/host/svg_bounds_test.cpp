@@ -48,8 +48,8 @@ TEST(SvgBounds, RelativeDataArcsAndTransformsStayWithinTheNumberBound) {
 
     Artwork art;
     std::string error;
-    EXPECT_FALSE(ImportSvgText(Svg("<path transform='translate(9e8 0)' d='M2e8 0 L0 5'/>"), "t.svg", 100, &art,
-                               &error));
+    EXPECT_FALSE(
+        ImportSvgText(Svg("<path transform='translate(9e8 0)' d='M2e8 0 L0 5'/>"), "t.svg", 100, &art, &error));
     EXPECT_NE(error.find("out of range"), std::string::npos) << error;
     EXPECT_FALSE(ImportSvgText(Svg("<path transform='scale(1000)' d='M1e7 0 L0 5'/>"), "s.svg", 100, &art, &error));
     EXPECT_TRUE(ImportSvgText(Svg("<path transform='scale(10)' d='M1e7 0 L0 5'/>"), "ok.svg", 100, &art, &error))
@@ -73,8 +73,7 @@ TEST(SvgBounds, SaveRefusesWhatImportWouldRefuseAndReadsBackWhatItWrites) {
     EXPECT_FALSE(std::filesystem::exists(dir + "/far.svg"));
     EXPECT_FALSE(ExportSvgFile(artOf(0, -kMaxCoordinate), page, dir + "/flip.svg", &error));
     // Near the bound: written, and read back.
-    ASSERT_TRUE(ExportSvgFile(artOf(kMaxCoordinate, -kMaxCoordinate + 100), page, dir + "/near.svg", &error))
-        << error;
+    ASSERT_TRUE(ExportSvgFile(artOf(kMaxCoordinate, -kMaxCoordinate + 100), page, dir + "/near.svg", &error)) << error;
     Artwork back;
     EXPECT_TRUE(ImportSvgFile(dir + "/near.svg", 100, &back, &error)) << error;
     ASSERT_EQ(back.art.size(), 1u);

@@ -87,7 +87,8 @@ int Difference(const Pixel& a, const Pixel& b) {
 // so a pixel also agrees when a neighbour in the other picture matches it.
 constexpr int kTolerance = 12;
 
-void ExpectSamePicture(const Artwork& art, double width, double height, const std::string& dir, const std::string& name) {
+void ExpectSamePicture(const Artwork& art, double width, double height, const std::string& dir,
+                       const std::string& name) {
     Picture ours = Render(art, width, height), viewer;
     if (!ViewerPicture(art, width, height, dir, name, &viewer)) return;
     std::string error;
@@ -192,8 +193,8 @@ TEST_F(SvgExportPixels, PaintClippingAndCompoundPathsOfEveryKind) {
     art.art.back().opacity = 0.4;
 
     // Gradients, one turned and sheared by its matrix.
-    art.art.push_back(Polygon({{5, 30}, {95, 30}, {95, 45}, {5, 45}},
-                              Filled(GradientFill(1, {10, 37}, 0, 80, {1, 0, 0, 1, 0, 0}))));
+    art.art.push_back(
+        Polygon({{5, 30}, {95, 30}, {95, 45}, {5, 45}}, Filled(GradientFill(1, {10, 37}, 0, 80, {1, 0, 0, 1, 0, 0}))));
     art.art.push_back(Polygon({{5, 50}, {45, 50}, {45, 70}, {5, 70}},
                               Filled(GradientFill(1, {10, 60}, 30, 30, {1, 0.2, 0.3, 0.8, -5, 4}))));
     art.art.push_back(Square(50, 50, 20, Filled(GradientFill(2, {60, 60}, 0, 12, {1.5, 0, 0, 0.7, -30, 18}))));
@@ -228,8 +229,8 @@ TEST_F(SvgExportPixels, AMeshOfManyColoursAndCurvedSides) {
     ArtNode mesh;
     mesh.kind = ArtKind::Mesh;
     mesh.mesh = MeshGrid::Rectangular(2, 2, {10, 90, 90, 10}, Gray(0));
-    SBColor colours[] = {RgbColour(1, 0, 0), Gray(0.5), RgbColour(0, 0, 1), Cmyk(0, 0, 1, 0), Gray(0),
-                         RgbColour(0, 1, 0), Gray(1), RgbColour(1, 0, 1), Cmyk(0.5, 0, 0, 0)};
+    SBColor colours[] = {RgbColour(1, 0, 0), Gray(0.5), RgbColour(0, 0, 1), Cmyk(0, 0, 1, 0),  Gray(0),
+                         RgbColour(0, 1, 0), Gray(1),   RgbColour(1, 0, 1), Cmyk(0.5, 0, 0, 0)};
     for (size_t i = 0; i < 9; ++i) mesh.mesh.colours[i] = colours[i];
     // The middle row's left curve bows down, the right column's top curve out to the right.
     mesh.mesh.rowCurves[2][1].v -= 15;

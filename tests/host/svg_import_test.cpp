@@ -17,8 +17,8 @@ namespace {
 constexpr double kHeight = 100;
 
 Artwork Import(const std::string& body, const std::string& rootAttributes = "") {
-    std::string text = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" height=\"100\" " + rootAttributes + ">" +
-                       body + "</svg>";
+    std::string text = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" height=\"100\" " + rootAttributes +
+                       ">" + body + "</svg>";
     Artwork art;
     std::string error;
     EXPECT_TRUE(ImportSvgText(text, "test.svg", kHeight, &art, &error)) << error;
@@ -95,7 +95,8 @@ TEST(SvgImport, ShapesAreFlippedIntoDocumentCoordinates) {
 
 TEST(SvgImport, TransformsAreAppliedToTheGeometry) {
     Artwork art = Import(
-        "<g transform='translate(10 20) scale(2)'><path d='M1 1L2 1' transform='rotate(90)' stroke='red' stroke-width='3'/></g>"
+        "<g transform='translate(10 20) scale(2)'><path d='M1 1L2 1' transform='rotate(90)' stroke='red' "
+        "stroke-width='3'/></g>"
         "<path d='M0 0L10 0' transform='matrix(1 0 0 1 5 5) skewX(45)'/>"
         "<path d='M10 0L20 0' transform='rotate(180 15 0)'/>");
     ASSERT_EQ(art.art.size(), 3u);
@@ -111,7 +112,9 @@ TEST(SvgImport, TransformsAreAppliedToTheGeometry) {
     ExpectPoint(art.art[0].segments[0].p, 20, 100);
 
     Refused("<svg xmlns='http://www.w3.org/2000/svg'><path d='M0 0L1 1' transform='spin(3)'/></svg>");
-    Refused("<svg xmlns='http://www.w3.org/2000/svg'><path d='M0 0L1 1' transform='scale(1e9) scale(1e9) scale(1e9)'/></svg>");
+    Refused(
+        "<svg xmlns='http://www.w3.org/2000/svg'><path d='M0 0L1 1' transform='scale(1e9) scale(1e9) "
+        "scale(1e9)'/></svg>");
 }
 
 TEST(SvgImport, PaintFromAttributesStylesAndInheritance) {
@@ -204,8 +207,9 @@ TEST(SvgImport, GradientsByReference) {
     EXPECT_EQ(art.art[0].style.stroke.color.kind, SB_COLOR_GRADIENT);
 
     Refused("<svg xmlns='http://www.w3.org/2000/svg'><path d='M0 0L1 1' fill='url(#nowhere)'/></svg>");
-    Refused("<svg xmlns='http://www.w3.org/2000/svg'><linearGradient id='a' href='#b'/><linearGradient id='b' href='#a'/>"
-            "<path d='M0 0L1 1' fill='url(#a)'/></svg>");
+    Refused(
+        "<svg xmlns='http://www.w3.org/2000/svg'><linearGradient id='a' href='#b'/><linearGradient id='b' href='#a'/>"
+        "<path d='M0 0L1 1' fill='url(#a)'/></svg>");
     Refused("<svg xmlns='http://www.w3.org/2000/svg'><g id='g'/><path d='M0 0L1 1' fill='url(#g)'/></svg>");
 }
 
@@ -236,7 +240,8 @@ TEST(SvgImport, ClipPathMakesAClippingGroup) {
 
 TEST(SvgImport, HostileFilesAreRefusedWhole) {
     const std::string head = "<svg xmlns='http://www.w3.org/2000/svg'>";
-    EXPECT_NE(Refused(head + "<path d='M0 0L1 1'/><path d='M0 0 L NaN 1'/></svg>").find("path data"), std::string::npos);
+    EXPECT_NE(Refused(head + "<path d='M0 0L1 1'/><path d='M0 0 L NaN 1'/></svg>").find("path data"),
+              std::string::npos);
     Refused(head + "<path d='M0 0 L1e400 1'/></svg>");
     Refused(head + "<rect width='1e400' height='1'/></svg>");
     Refused(head + "<circle r='nan'/></svg>");
@@ -309,9 +314,15 @@ TEST(SvgImport, MutatedIconsNeverCrash) {
             for (int e = 0; e < edits; ++e) {
                 size_t at = next() % m.size();
                 switch (next() % 3) {
-                    case 0: m[at] = alphabet[next() % (sizeof alphabet - 1)]; break;
-                    case 1: m.erase(at, 1 + next() % 3); break;
-                    default: m.insert(at, 1, alphabet[next() % (sizeof alphabet - 1)]); break;
+                    case 0:
+                        m[at] = alphabet[next() % (sizeof alphabet - 1)];
+                        break;
+                    case 1:
+                        m.erase(at, 1 + next() % 3);
+                        break;
+                    default:
+                        m.insert(at, 1, alphabet[next() % (sizeof alphabet - 1)]);
+                        break;
                 }
                 if (m.empty()) m = "<";
             }

@@ -145,8 +145,8 @@ TEST(PathData, DegenerateArcs) {
 }
 
 TEST(PathData, BadDataIsRefusedWithItsPlace) {
-    const char* bad[] = {"L1 1",          "M1 1 L",         "M 1e400 0",       "M nan 0",     "M0 0 a1 1 0 2 1 1 1",
-                         "M0 0z 5",       "M0 0 L1 x",      "M0 0 C1 1 2 2",   "M 2e9 0",     "M0,,0"};
+    const char* bad[] = {"L1 1",    "M1 1 L",    "M 1e400 0",     "M nan 0", "M0 0 a1 1 0 2 1 1 1",
+                         "M0 0z 5", "M0 0 L1 x", "M0 0 C1 1 2 2", "M 2e9 0", "M0,,0"};
     for (const char* d : bad) {
         std::vector<Subpath> out{Subpath{}};
         std::string error;

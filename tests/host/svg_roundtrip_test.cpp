@@ -26,7 +26,9 @@ void ExpectNear(SBRealPoint a, SBRealPoint b, const std::string& where) {
 void ExpectSameColour(const SBColor& a, const SBColor& b, const std::string& where) {
     ASSERT_EQ(a.kind, b.kind) << where;
     switch (a.kind) {
-        case SB_COLOR_GRAY: EXPECT_EQ(a.c.gray.gray, b.c.gray.gray) << where; break;
+        case SB_COLOR_GRAY:
+            EXPECT_EQ(a.c.gray.gray, b.c.gray.gray) << where;
+            break;
         case SB_COLOR_THREE:
             EXPECT_EQ(a.c.three.red, b.c.three.red) << where;
             EXPECT_EQ(a.c.three.green, b.c.three.green) << where;
@@ -54,7 +56,8 @@ void ExpectSameColour(const SBColor& a, const SBColor& b, const std::string& whe
             for (int i = 0; i < 6; ++i) EXPECT_NEAR(m1[i], m2[i], kTol) << where;
             break;
         }
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -66,7 +69,8 @@ void ExpectSameStyle(const SBPathStyle& a, const SBPathStyle& b, const std::stri
     EXPECT_EQ(a.fill.overprint != 0, b.fill.overprint != 0) << where;
     EXPECT_EQ(a.stroke.overprint != 0, b.stroke.overprint != 0) << where;
     EXPECT_EQ(a.stroke.width, b.stroke.width) << where;
-    if (a.fillPaint || a.fill.color.kind != SB_COLOR_GRADIENT) ExpectSameColour(a.fill.color, b.fill.color, where + " fill");
+    if (a.fillPaint || a.fill.color.kind != SB_COLOR_GRADIENT)
+        ExpectSameColour(a.fill.color, b.fill.color, where + " fill");
     if (a.strokePaint || a.stroke.color.kind != SB_COLOR_GRADIENT)
         ExpectSameColour(a.stroke.color, b.stroke.color, where + " stroke");
 }
@@ -211,7 +215,8 @@ Artwork Everything() {
 
     SBPathStyle gradient = plain;
     gradient.fill.color.kind = SB_COLOR_GRADIENT;
-    gradient.fill.color.c.gradient = {IndexHandle<SBGradientHandle>(1), {12.5, 40}, 33, 80.25, {0.5, 0.1, -0.2, 2, 3, -4}};
+    gradient.fill.color.c.gradient = {
+        IndexHandle<SBGradientHandle>(1), {12.5, 40}, 33, 80.25, {0.5, 0.1, -0.2, 2, 3, -4}};
     gradient.stroke.color.kind = SB_COLOR_GRADIENT;
     gradient.stroke.color.c.gradient = {IndexHandle<SBGradientHandle>(2), {50, 50}, 15, 20, {1, 0, 0, 1, 0, 0}};
     gradient.evenOdd = 1;
@@ -390,9 +395,10 @@ TEST(SvgRoundTrip, ACompoundPathStaysOneShapeWhateverIsSelected) {
     // A member selection that does not fit the path is refused, not guessed at.
     Artwork refused;
     std::string error;
-    EXPECT_FALSE(ImportSvgText("<svg xmlns='http://www.w3.org/2000/svg' xmlns:scribera='urn:scribera:document'>"
-                               "<path d='M0 0 L1 0 L1 1 Z M2 2 L3 2 L3 3 Z' scribera:selectedMembers='101'/></svg>",
-                               "members.svg", 10, &refused, &error));
+    EXPECT_FALSE(
+        ImportSvgText("<svg xmlns='http://www.w3.org/2000/svg' xmlns:scribera='urn:scribera:document'>"
+                      "<path d='M0 0 L1 0 L1 1 Z M2 2 L3 2 L3 3 Z' scribera:selectedMembers='101'/></svg>",
+                      "members.svg", 10, &refused, &error));
     EXPECT_NE(error.find("member selection"), std::string::npos) << error;
 
     // Members of different paint still draw as one shape, in the paint of the top member.
@@ -440,8 +446,9 @@ TEST(SvgRoundTrip, GrayIsInkAndCustomColoursShowTheirTint) {
     // A gray from elsewhere is read as the colour it shows.
     Artwork foreign;
     std::string error;
-    ASSERT_TRUE(ImportSvgText("<svg xmlns='http://www.w3.org/2000/svg'><rect width='2' height='2' fill='#cccccc'/></svg>",
-                              "gray.svg", 10, &foreign, &error))
+    ASSERT_TRUE(
+        ImportSvgText("<svg xmlns='http://www.w3.org/2000/svg'><rect width='2' height='2' fill='#cccccc'/></svg>",
+                      "gray.svg", 10, &foreign, &error))
         << error;
     ASSERT_EQ(foreign.art.size(), 1u);
     const SBColor& c = foreign.art[0].style.fill.color;

@@ -38,9 +38,9 @@ TEST(SvgSyntax, ANumberEndsWhereItsSyntaxEnds) {
         const char* rest;
     };
     // An exponent counts only with digits; a second point starts the next number.
-    const Case cases[] = {{"1e5", 1e5, ""},       {"2em", 2, "em"},     {"1e", 1, "e"},         {"1e+", 1, "e+"},
-                          {"-.5E-1x", -0.05, "x"}, {"+.5", 0.5, ""},     {"5.", 5, ""},          {"1.2.3", 1.2, ".3"},
-                          {"1e-2.5", 0.01, ".5"},  {"-0", 0, ""},        {"1e9", 1e9, ""},       {"7-2", 7, "-2"}};
+    const Case cases[] = {{"1e5", 1e5, ""},        {"2em", 2, "em"}, {"1e", 1, "e"},   {"1e+", 1, "e+"},
+                          {"-.5E-1x", -0.05, "x"}, {"+.5", 0.5, ""}, {"5.", 5, ""},    {"1.2.3", 1.2, ".3"},
+                          {"1e-2.5", 0.01, ".5"},  {"-0", 0, ""},    {"1e9", 1e9, ""}, {"7-2", 7, "-2"}};
     for (const Case& c : cases) {
         std::string text = c.text;
         SvgScanner sc(text);

@@ -82,8 +82,8 @@ int CountTrace(InProcessHost& host, const std::string& op) {
 
 TEST(ArtTransforms, GlideReflectedGradientStaysAlignedWithItsOutline) {
     InProcessHost host;
-    std::vector<SBPathSegment> anchors = {{{10, 10}, {8, 12}, {12, 8}, 0}, {{40, 20}, {40, 20}, {40, 20}, 1},
-                                          {{25, 50}, {30, 52}, {20, 48}, 0}};
+    std::vector<SBPathSegment> anchors = {
+        {{10, 10}, {8, 12}, {12, 8}, 0}, {{40, 20}, {40, 20}, {40, 20}, 1}, {{25, 50}, {30, 52}, {20, 48}, 0}};
     SBArtHandle path = host.AddPath(anchors, true);
     host.Doc().SetStyle(FromHandle(path), GradientFill(host));
     GlideReflectArt(path, 15.0f, 30.0f);
@@ -102,14 +102,21 @@ TEST(ArtTransforms, EveryTransformMovesPointsAndPaintTogether) {
     Line axis{{3, -2}, {10, 5}};  // the line v = h − 5
     std::vector<Case> cases = {
         {"translate", [](SBArtHandle a) { TranslateArt(a, 12.5f, -4.0f); },
-         [](SBRealPoint p) { return SBRealPoint{p.h + 12.5, p.v - 4.0}; }},
-        {"rotate", [&](SBArtHandle a) { RotateArtAboutPoint(a, 0.7f, std::sin(0.7f), std::cos(0.7f), {5, 5}); },
+         [](SBRealPoint p) {
+             return SBRealPoint{p.h + 12.5, p.v - 4.0};
+         }},
+        {"rotate",
+         [&](SBArtHandle a) {
+             RotateArtAboutPoint(a, 0.7f, std::sin(0.7f), std::cos(0.7f), {5, 5});
+         },
          [&](SBRealPoint p) {
              double x = p.h - 5, y = p.v - 5;
              return SBRealPoint{5 + x * c - y * s, 5 + x * s + y * c};
          }},
         {"reflect", [&](SBArtHandle a) { ReflectArtAcrossLine(a, axis); },
-         [](SBRealPoint p) { return SBRealPoint{p.v + 5, p.h - 5}; }},
+         [](SBRealPoint p) {
+             return SBRealPoint{p.v + 5, p.h - 5};
+         }},
     };
     for (const Case& tc : cases) {
         SCOPED_TRACE(tc.name);
@@ -124,9 +131,9 @@ TEST(ArtTransforms, EveryTransformMovesPointsAndPaintTogether) {
         host.Session().SetTracing(true);
         tc.run(gradient);
         // One path: read, write, read the style, write it once per adjusted matrix.
-        std::vector<std::string> expected = {"SB Art Suite.GetArtFirstChild", "SB Art Suite.GetArtType",
+        std::vector<std::string> expected = {"SB Art Suite.GetArtFirstChild",     "SB Art Suite.GetArtType",
                                              "SB Path Suite.GetPathSegmentCount", "SB Path Suite.GetPathSegments",
-                                             "SB Path Suite.SetPathSegments", "SB Path Style Suite.GetPathStyle"};
+                                             "SB Path Suite.SetPathSegments",     "SB Path Style Suite.GetPathStyle"};
         std::vector<std::string> trace;
         for (const std::string& op : host.Session().Trace())
             if (op.rfind("SB Real Math", 0) != 0) trace.push_back(op);

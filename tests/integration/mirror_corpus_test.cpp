@@ -45,7 +45,7 @@ using testhost::InProcessHost;
 
 namespace {
 
-constexpr double kScale = 1e7;     // Clipper works on integers
+constexpr double kScale = 1e7;      // Clipper works on integers
 constexpr double kFlatness = 4e-5;  // largest distance of a flattened outline from its curve
 
 using Contour = std::vector<BezierSegment>;
@@ -78,8 +78,9 @@ ClipperLib::Path Flatten(const Contour& contour) {
         const int n = StepsFor(s);
         for (int k = 0; k < n; ++k) {
             const double t = double(k) / n, u = 1 - t;
-            out.push_back(ToInt(u * u * u * s.p0.h + 3 * u * u * t * s.c0.h + 3 * u * t * t * s.c1.h + t * t * t * s.p3.h,
-                                u * u * u * s.p0.v + 3 * u * u * t * s.c0.v + 3 * u * t * t * s.c1.v + t * t * t * s.p3.v));
+            out.push_back(
+                ToInt(u * u * u * s.p0.h + 3 * u * u * t * s.c0.h + 3 * u * t * t * s.c1.h + t * t * t * s.p3.h,
+                      u * u * u * s.p0.v + 3 * u * u * t * s.c0.v + 3 * u * t * t * s.c1.v + t * t * t * s.p3.v));
         }
     }
     return out;
@@ -163,7 +164,7 @@ struct HalfPlane {
     HalfPlane(const Line& axis) {
         const double dh = axis.p2.h - axis.p1.h, dv = axis.p2.v - axis.p1.v, len = std::hypot(dh, dv);
         const double uh = dh / len, uv = dv / len;  // along the axis
-        const double nh = uv, nv = -uh;              // toward the kept side
+        const double nh = uv, nv = -uh;             // toward the kept side
         const double L = 400;
         const RealPoint a = axis.p1;
         corners[0] = {a.h - uh * L, a.v - uv * L};
@@ -486,7 +487,8 @@ void CheckAxis(const Icon& icon, double angle, double offset, Tally& tally) {
         InProcessHost host;
         const Placed placed = Place(host, icon.art);
         Nearness original(0.5);
-        for (Id id : placed.paths) original.Add(Dense(Segments(host.Doc().Find(id)->segments, host.Doc().Find(id)->closed)));
+        for (Id id : placed.paths)
+            original.Add(Dense(Segments(host.Doc().Find(id)->segments, host.Doc().Find(id)->closed)));
         MirrorParams params;
         params.origin = {(placed.bounds.left + placed.bounds.right) / 2,
                          (placed.bounds.bottom + placed.bounds.top) / 2};
@@ -535,8 +537,8 @@ void CheckRectangle(const Icon& icon, double left, double right, double bottom, 
     const std::vector<Shape> before = ShapesOf(host, placed.paths);
     const double cx = (placed.bounds.left + placed.bounds.right) / 2;
     const double cv = (placed.bounds.bottom + placed.bounds.top) / 2;
-    const RealPoint corners[4] = {{cx + left, cv + top}, {cx + left, cv + bottom}, {cx + right, cv + bottom},
-                                  {cx + right, cv + top}};
+    const RealPoint corners[4] = {
+        {cx + left, cv + top}, {cx + left, cv + bottom}, {cx + right, cv + bottom}, {cx + right, cv + top}};
     std::ostringstream name;
     name << icon.name << " rectangle [" << left << ", " << right << "] x [" << bottom << ", " << top << "]: ";
     const std::string where = name.str();
@@ -613,8 +615,8 @@ void CheckRectangle(const Icon& icon, double left, double right, double bottom, 
 }
 
 void Report(const Tally& tally) {
-    std::cout << "[ corpus ] " << tally.icons << " icons (" << tally.unreadable << " unreadable), " << tally.axes
-              << " " << tally.pairs << "; areas compared with lib2geom " << tally.lib2geomCompared << ", with Clipper "
+    std::cout << "[ corpus ] " << tally.icons << " icons (" << tally.unreadable << " unreadable), " << tally.axes << " "
+              << tally.pairs << "; areas compared with lib2geom " << tally.lib2geomCompared << ", with Clipper "
               << tally.clipperCompared << " (in part or whole), skipped " << tally.skipped << "; objects: lib2geom "
               << tally.shapesLib2geom << ", lib2geom differing " << tally.shapesLib2geomWrong << ", invalid "
               << tally.shapesLib2geomInvalid << ", unfit " << tally.shapesLib2geomUnfit << "; failures "

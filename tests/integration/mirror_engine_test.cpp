@@ -186,16 +186,16 @@ TEST(MirrorEngine, AxisAngleAndOffsetChooseTheKeptSide) {
 
 TEST(MirrorEngine, PathsWhollyOnOneSide) {
     InProcessHost host;
-    SBArtHandle keptSquare = AddStyled(host, {testhost::Corner(120, 0), testhost::Corner(140, 0),
-                                              testhost::Corner(140, 20), testhost::Corner(120, 20)},
-                                       true, Filled());
-    SBArtHandle goneSquare = AddStyled(host, {testhost::Corner(20, 0), testhost::Corner(40, 0),
-                                              testhost::Corner(40, 20), testhost::Corner(20, 20)},
-                                       true, Filled());
+    SBArtHandle keptSquare = AddStyled(
+        host,
+        {testhost::Corner(120, 0), testhost::Corner(140, 0), testhost::Corner(140, 20), testhost::Corner(120, 20)},
+        true, Filled());
+    SBArtHandle goneSquare = AddStyled(
+        host, {testhost::Corner(20, 0), testhost::Corner(40, 0), testhost::Corner(40, 20), testhost::Corner(20, 20)},
+        true, Filled());
     // Touches the axis at one corner from the removed side: it lies on that side.
-    SBArtHandle touching = AddStyled(host, {testhost::Corner(80, 50), testhost::Corner(100, 60),
-                                            testhost::Corner(80, 70)},
-                                     true, Filled());
+    SBArtHandle touching = AddStyled(
+        host, {testhost::Corner(80, 50), testhost::Corner(100, 60), testhost::Corner(80, 70)}, true, Filled());
     VMirror engine(Params(MirrorJoin));
     engine.Run(ListOf({keptSquare, goneSquare, touching}));
     EXPECT_FALSE(Exists(host, goneSquare));
@@ -215,12 +215,10 @@ TEST(MirrorEngine, PathsWhollyOnOneSide) {
     // The other modes keep the path alone and make no twin.
     for (int32_t type : {int32_t(CutClosed), int32_t(CutOpen), int32_t(CutAuto)}) {
         InProcessHost h2;
-        SBArtHandle kept = AddStyled(h2, {testhost::Corner(120, 0), testhost::Corner(140, 0),
-                                          testhost::Corner(140, 20)},
-                                     true, Filled());
-        SBArtHandle gone = AddStyled(h2, {testhost::Corner(20, 0), testhost::Corner(40, 0),
-                                          testhost::Corner(40, 20)},
-                                     true, Filled());
+        SBArtHandle kept = AddStyled(
+            h2, {testhost::Corner(120, 0), testhost::Corner(140, 0), testhost::Corner(140, 20)}, true, Filled());
+        SBArtHandle gone =
+            AddStyled(h2, {testhost::Corner(20, 0), testhost::Corner(40, 0), testhost::Corner(40, 20)}, true, Filled());
         VMirror e2(Params(type));
         e2.Run(ListOf({kept, gone}));
         ASSERT_EQ(e2.Results().Count(), 1) << type;
@@ -230,9 +228,8 @@ TEST(MirrorEngine, PathsWhollyOnOneSide) {
     // A type the engine does not know is refused before anything changes.
     for (int32_t type : {0, 8, -1, 99}) {
         InProcessHost h3;
-        SBArtHandle gone = AddStyled(h3, {testhost::Corner(20, 0), testhost::Corner(40, 0),
-                                          testhost::Corner(40, 20)},
-                                     true, Filled());
+        SBArtHandle gone =
+            AddStyled(h3, {testhost::Corner(20, 0), testhost::Corner(40, 0), testhost::Corner(40, 20)}, true, Filled());
         VMirror e3(Params(type));
         EXPECT_THROW(e3.Run(ListOf({gone})), CheckFailure) << type;
         EXPECT_TRUE(Exists(h3, gone)) << type;
@@ -273,7 +270,8 @@ TEST(MirrorEngine, RingCutClosedMakesOneCShape) {
     EXPECT_TRUE(host.Closed(c));
     // The compound path had one child left and gave way to it.
     EXPECT_FALSE(Exists(host, ring));
-    const double half = (SignedArea(Segments(Circle(100, 100, 50), true)) - SignedArea(Segments(Circle(100, 100, 30), true))) / 2;
+    const double half =
+        (SignedArea(Segments(Circle(100, 100, 50), true)) - SignedArea(Segments(Circle(100, 100, 30), true))) / 2;
     EXPECT_NEAR(std::fabs(SignedArea(CurveOf(host, c))), half, half * 1e-4);
     ExpectOnKeptSide(host, c, engine.Axis());
     // Outer half, axis segment, inner half, axis segment: four anchors on the axis.
@@ -299,7 +297,8 @@ TEST(MirrorEngine, RingMirrorJoinStaysACompoundPathWithAHole) {
         net += SignedArea(CurveOf(host, p));
     }
     // Opposite windings: the inner circle stays a hole.
-    const double full = SignedArea(Segments(Circle(100, 100, 50), true)) - SignedArea(Segments(Circle(100, 100, 30), true));
+    const double full =
+        SignedArea(Segments(Circle(100, 100, 50), true)) - SignedArea(Segments(Circle(100, 100, 30), true));
     EXPECT_NEAR(std::fabs(net), full, full * 1e-4);
 }
 
@@ -430,8 +429,7 @@ TEST(MirrorEngine, CompoundPathReleasedOnlyWhenPiecesStandApart) {
         engine.Run(ListOf({a, b}));
         ASSERT_EQ(engine.Results().Count(), 2);
         ASSERT_TRUE(Exists(host, compound));
-        for (int32_t i = 0; i < 2; ++i)
-            EXPECT_EQ(host.ArtOf(engine.Results()[i]).parent, FromHandle(compound));
+        for (int32_t i = 0; i < 2; ++i) EXPECT_EQ(host.ArtOf(engine.Results()[i]).parent, FromHandle(compound));
     }
 }
 

@@ -49,8 +49,9 @@ inline std::vector<RealPoint> Sample(const std::vector<BezierSegment>& segments,
         for (int k = 0; k < perSegment; ++k) {
             const double t = double(k) / perSegment;
             const double u = 1 - t;
-            out.push_back(RealPoint{u * u * u * s.p0.h + 3 * u * u * t * s.c0.h + 3 * u * t * t * s.c1.h + t * t * t * s.p3.h,
-                                    u * u * u * s.p0.v + 3 * u * u * t * s.c0.v + 3 * u * t * t * s.c1.v + t * t * t * s.p3.v});
+            out.push_back(
+                RealPoint{u * u * u * s.p0.h + 3 * u * u * t * s.c0.h + 3 * u * t * t * s.c1.h + t * t * t * s.p3.h,
+                          u * u * u * s.p0.v + 3 * u * u * t * s.c0.v + 3 * u * t * t * s.c1.v + t * t * t * s.p3.v});
         }
     if (!segments.empty()) out.push_back(segments.back().p3);
     return out;
@@ -67,8 +68,10 @@ inline double SignedArea(const std::vector<BezierSegment>& segments) {
             const double t = nodes[k], u = 1 - t;
             const double x = u * u * u * s.p0.h + 3 * u * u * t * s.c0.h + 3 * u * t * t * s.c1.h + t * t * t * s.p3.h;
             const double y = u * u * u * s.p0.v + 3 * u * u * t * s.c0.v + 3 * u * t * t * s.c1.v + t * t * t * s.p3.v;
-            const double dx = 3 * (u * u * (s.c0.h - s.p0.h) + 2 * u * t * (s.c1.h - s.c0.h) + t * t * (s.p3.h - s.c1.h));
-            const double dy = 3 * (u * u * (s.c0.v - s.p0.v) + 2 * u * t * (s.c1.v - s.c0.v) + t * t * (s.p3.v - s.c1.v));
+            const double dx =
+                3 * (u * u * (s.c0.h - s.p0.h) + 2 * u * t * (s.c1.h - s.c0.h) + t * t * (s.p3.h - s.c1.h));
+            const double dy =
+                3 * (u * u * (s.c0.v - s.p0.v) + 2 * u * t * (s.c1.v - s.c0.v) + t * t * (s.p3.v - s.c1.v));
             area += weights[k] * 0.5 * (x * dy - y * dx);
         }
     return area;

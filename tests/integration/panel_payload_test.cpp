@@ -20,8 +20,9 @@ std::string Extract(const std::string& payload, const std::string& key) {
 TEST(PanelPayload, WritesOneLineOfStringValuesInOrder) {
     EXPECT_EQ(PanelPayload().Add("radius", 100.0).Add("lobes", int32_t{4}).Add("width", 1.5).Text(),
               R"({"radius" : "100", "lobes" : "4", "width" : "1.5"})");
-    EXPECT_EQ(PanelPayload(PanelPayload::kCompactSeparator).Add("width", 1.0 / 3).Add("on", true).Add("off", false).Text(),
-              R"({"width": "0.333333", "on": "1", "off": "0"})");
+    EXPECT_EQ(
+        PanelPayload(PanelPayload::kCompactSeparator).Add("width", 1.0 / 3).Add("on", true).Add("off", false).Text(),
+        R"({"width": "0.333333", "on": "1", "off": "0"})");
     EXPECT_EQ(PanelPayload().Text(), "{}");
     EXPECT_EQ(FormatNumber(1234567.0), "1.23457e+06");
     EXPECT_EQ(FormatNumber(-0.0), "-0");

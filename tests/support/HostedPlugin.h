@@ -38,12 +38,31 @@ struct HostedOptions {
     bool start = true;                  // and started up
     bool trace = false;                 // the plug-in's suite calls kept for Traced()
 
-    HostedOptions& Document(double w, double h) { width = w; height = h; return *this; }
-    HostedOptions& NoPanelBridge() { panelBridge = false; return *this; }
-    HostedOptions& NoProfile() { profile = false; return *this; }
-    HostedOptions& NotLoaded() { load = start = false; return *this; }
-    HostedOptions& NotStarted() { start = false; return *this; }
-    HostedOptions& Tracing() { trace = true; return *this; }
+    HostedOptions& Document(double w, double h) {
+        width = w;
+        height = h;
+        return *this;
+    }
+    HostedOptions& NoPanelBridge() {
+        panelBridge = false;
+        return *this;
+    }
+    HostedOptions& NoProfile() {
+        profile = false;
+        return *this;
+    }
+    HostedOptions& NotLoaded() {
+        load = start = false;
+        return *this;
+    }
+    HostedOptions& NotStarted() {
+        start = false;
+        return *this;
+    }
+    HostedOptions& Tracing() {
+        trace = true;
+        return *this;
+    }
 };
 
 class HostedPlugin {

@@ -26,7 +26,7 @@ public:
 
     // A path of corner anchors without handles, on top of `parent` (the current layer when none).
     SBArtHandle AddPolyline(const std::vector<std::pair<double, double>>& points, bool closed,
-                        SBArtHandle parent = nullptr);
+                            SBArtHandle parent = nullptr);
     // A path from anchors as given.
     SBArtHandle AddPath(const std::vector<SBPathSegment>& anchors, bool closed, SBArtHandle parent = nullptr);
     SBArtHandle AddGroup(SBArtHandle parent = nullptr, bool clipped = false);

@@ -56,8 +56,10 @@ QuarterTurn SpiralQuarter(float a, float theta0, float theta1) {
         float theta = theta0 + (float(k) / float(n - 1)) * (theta1 - theta0);
         q.points.push_back({double(a * theta * std::cos(theta)), double(a * theta * std::sin(theta))});
     }
-    q.start = Vec2f{a * std::cos(theta0) - a * theta0 * std::sin(theta0), a * std::sin(theta0) + a * theta0 * std::cos(theta0)};
-    q.end = Vec2f{-(a * std::cos(theta1) - a * theta1 * std::sin(theta1)), -(a * std::sin(theta1) + a * theta1 * std::cos(theta1))};
+    q.start = Vec2f{a * std::cos(theta0) - a * theta0 * std::sin(theta0),
+                    a * std::sin(theta0) + a * theta0 * std::cos(theta0)};
+    q.end = Vec2f{-(a * std::cos(theta1) - a * theta1 * std::sin(theta1)),
+                  -(a * std::sin(theta1) + a * theta1 * std::cos(theta1))};
     return q;
 }
 

@@ -75,8 +75,8 @@ Case RandomCase(std::mt19937& rng, double extent, double lineLength) {
     std::uniform_real_distribution<double> coord(-extent, extent);
     std::uniform_real_distribution<double> angle(0, 2 * M_PI);
     Case c;
-    c.segment = BezierSegment{{coord(rng), coord(rng)}, {coord(rng), coord(rng)}, {coord(rng), coord(rng)},
-                              {coord(rng), coord(rng)}};
+    c.segment = BezierSegment{
+        {coord(rng), coord(rng)}, {coord(rng), coord(rng)}, {coord(rng), coord(rng)}, {coord(rng), coord(rng)}};
     // Lines through the segment's neighbourhood so that most cases cross it.
     RealPoint through{coord(rng) * 0.5, coord(rng) * 0.5};
     double a = angle(rng);
@@ -127,7 +127,8 @@ TEST(GeometryOracle, EvaluationAndSplitAgreeWithLib2geom) {
     std::uniform_real_distribution<double> coord(-500, 500);
     std::uniform_real_distribution<float> param(0.0f, 1.0f);
     for (int i = 0; i < 5000; ++i) {
-        BezierSegment s{{coord(rng), coord(rng)}, {coord(rng), coord(rng)}, {coord(rng), coord(rng)}, {coord(rng), coord(rng)}};
+        BezierSegment s{
+            {coord(rng), coord(rng)}, {coord(rng), coord(rng)}, {coord(rng), coord(rng)}, {coord(rng), coord(rng)}};
         Geom::CubicBezier bez = ToGeom(s);
         // The weights are single precision: parameters k/128 keep them exact, so any difference
         // is the evaluation's.
@@ -214,7 +215,8 @@ TEST(GeometryOracle, CurveFitterComesAsCloseAsLib2geomOnSpiralQuarterTurns) {
 
         Geom::Point bez[4];
         int split[2];
-        Geom::Point th1 = Geom::unit_vector(Geom::Point(start.h, start.v)), th2 = Geom::unit_vector(Geom::Point(end.h, end.v));
+        Geom::Point th1 = Geom::unit_vector(Geom::Point(start.h, start.v)),
+                    th2 = Geom::unit_vector(Geom::Point(end.h, end.v));
         double lo = 0, hi = 1e6;
         for (int k = 0; k < 80; ++k) {
             double mid = k < 40 ? std::sqrt((lo + 1e-12) * hi) : (lo + hi) / 2;

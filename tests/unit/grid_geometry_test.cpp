@@ -63,8 +63,8 @@ TEST(GridGeometry, CountsAreClampedAndNonFiniteSizesDrawNothing) {
     EXPECT_EQ(BuildGrid(Grid(1, 1, 100000, 2, false)).lines.size(), size_t(kMaxSquares + 1 + 3));
 
     const double inf = std::numeric_limits<double>::infinity();
-    for (const GridParams& p : {Grid(inf, 1, 2, 2, true), Grid(1, std::nan(""), 2, 2, false), Grid(1e39, 1, 2, 2, false),
-                                GridParams{1e39, 0, 1, 1, 2, 2, true}}) {
+    for (const GridParams& p : {Grid(inf, 1, 2, 2, true), Grid(1, std::nan(""), 2, 2, false),
+                                Grid(1e39, 1, 2, 2, false), GridParams{1e39, 0, 1, 1, 2, 2, true}}) {
         const GridShape grid = BuildGrid(p);
         EXPECT_TRUE(grid.cells.empty());
         EXPECT_TRUE(grid.lines.empty());

@@ -13,7 +13,8 @@ TEST(ItemArray, GrowsToEightThenDoublesThenStepsByTenThousand) {
         EXPECT_EQ(a.Append(i), i + 1);
         if (a.Capacity() != before) capacities.push_back(a.Capacity());
     }
-    std::vector<int32_t> expected = {8, 16, 32, 64, 128, 256, 512, 1024, 2048, 4096, 8192, 16384, 26384, 36384, 46384, 56384};
+    std::vector<int32_t> expected = {8,    16,   32,   64,    128,   256,   512,   1024,
+                                     2048, 4096, 8192, 16384, 26384, 36384, 46384, 56384};
     EXPECT_EQ(capacities, expected);
     for (int32_t i = 0; i < 50000; i += 977) EXPECT_EQ(a[i], i);
 }

@@ -27,8 +27,8 @@ ZPathListV CircleList(double ch, double cv, double r, double startDegrees, bool 
         const RealPoint p{ch + r * std::cos(a), cv + r * std::sin(a)};
         const RealPoint q{ch + r * std::cos(b), cv + r * std::sin(b)};
         const double k = kKappa * r * dir;
-        list.Append(BezierSegment{p, {p.h - k * std::sin(a), p.v + k * std::cos(a)},
-                                  {q.h + k * std::sin(b), q.v - k * std::cos(b)}, q});
+        list.Append(BezierSegment{
+            p, {p.h - k * std::sin(a), p.v + k * std::cos(a)}, {q.h + k * std::sin(b), q.v - k * std::cos(b)}, q});
     }
     list.SetClosed(true);
     return list;
@@ -157,7 +157,8 @@ TEST(MirrorCrossings, PathsThatOnlyTouchTheAxisHaveNoCrossings) {
 // search stops just short of each corner, and the side after a crossing is read where the path
 // runs along the axis. Both tilts of the axis must give one crossing in and one out.
 TEST(MirrorCrossings, EdgesAlongTheAxisBetweenHandlelessCorners) {
-    const ZPathListV cross = Polygon({{90, 540}, {90, 520}, {110, 520}, {110, 500}, {50, 500}, {50, 520}, {70, 520}, {70, 540}});
+    const ZPathListV cross =
+        Polygon({{90, 540}, {90, 520}, {110, 520}, {110, 500}, {50, 500}, {50, 520}, {70, 520}, {70, 540}});
     for (double tilt : {-4e-6, 4e-6}) {
         Line axis;
         axis.p1 = {80, 520};

@@ -48,10 +48,10 @@ protected:
 };
 
 TEST_F(Win32Keyboard, KeyDownOrPressedSinceTheLastLookAndNoOtherBit) {
-    desktop.keyStates = {{0x26, static_cast<int16_t>(0x8000)}, {0x28, 0x0001},
-                         {0x25, static_cast<int16_t>(0x8001)}, {0x27, 0x7FFE}};
-    EXPECT_TRUE(platform::AsyncKeyDown(0x26));   // held
-    EXPECT_TRUE(platform::AsyncKeyDown(0x28));   // pressed and released since
+    desktop.keyStates = {
+        {0x26, static_cast<int16_t>(0x8000)}, {0x28, 0x0001}, {0x25, static_cast<int16_t>(0x8001)}, {0x27, 0x7FFE}};
+    EXPECT_TRUE(platform::AsyncKeyDown(0x26));  // held
+    EXPECT_TRUE(platform::AsyncKeyDown(0x28));  // pressed and released since
     EXPECT_TRUE(platform::AsyncKeyDown(0x25));
     EXPECT_FALSE(platform::AsyncKeyDown(0x27));  // reserved bits only
     EXPECT_FALSE(platform::AsyncKeyDown(0x1B));  // never touched

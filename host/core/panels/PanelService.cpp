@@ -105,14 +105,14 @@ bool PanelService::DeliverNext() {
 
     if (ready && openExtension_ == event.extension) {
         switch (openScript_.kind) {
-        case PanelScript::Kind::Params:
-            pending_.push_back({ParamsEventFor(event.extension), event.extension, openScript_.text});
-            break;
-        case PanelScript::Kind::Cancel:
-            pending_.push_back({CancelEventFor(event.extension), event.extension, ""});
-            break;
-        case PanelScript::Kind::None:
-            break;
+            case PanelScript::Kind::Params:
+                pending_.push_back({ParamsEventFor(event.extension), event.extension, openScript_.text});
+                break;
+            case PanelScript::Kind::Cancel:
+                pending_.push_back({CancelEventFor(event.extension), event.extension, ""});
+                break;
+            case PanelScript::Kind::None:
+                break;
         }
         openExtension_.clear();
         openIndex_ = -1;
@@ -142,10 +142,8 @@ int32_t ServiceRemove(const char* type, RelayzenListener listener, void* context
 }
 int32_t ServiceDispatch(const RelayzenEvent* event) { return scribera::PanelService::Instance().Dispatch(event); }
 
-const ScriberaPanelServiceTable kServiceTable = {1, ServiceLoad, ServiceUnload, ServiceAdd, ServiceRemove,
-                                                 ServiceDispatch};
+const ScriberaPanelServiceTable kServiceTable = {1,          ServiceLoad,   ServiceUnload,
+                                                 ServiceAdd, ServiceRemove, ServiceDispatch};
 }  // namespace
 
-extern "C" SCRIBERA_EXPORT const ScriberaPanelServiceTable* ScriberaPanelService(void) {
-    return &kServiceTable;
-}
+extern "C" SCRIBERA_EXPORT const ScriberaPanelServiceTable* ScriberaPanelService(void) { return &kServiceTable; }

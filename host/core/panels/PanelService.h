@@ -1,8 +1,8 @@
 // The stand-in panel service: what sits behind the panel-bridge library. A real service runs HTML
 // panels; this one plays scripted panels. A panel that opens reports "com.norvane.event.DialogReady",
 // records the payload its plug-in sends in reply, then sends the scripted answer (parameters or
-// cancel). Each panel opened is logged in the current session's `panels`. Events are queued and delivered by the host after the message that opened the panel has
-// returned, one at a time, as a real panel service would.
+// cancel). Each panel opened is logged in the current session's `panels`. Events are queued and delivered by the host
+// after the message that opened the panel has returned, one at a time, as a real panel service would.
 #pragma once
 
 #include <scribera/RelayzenHub.h>

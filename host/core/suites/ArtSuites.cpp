@@ -14,7 +14,10 @@ constexpr const char* kSuite = kSBArtSuite;
 SBErr NewArt(int16_t kind, int16_t placement, SBArtHandle reference, SBArtHandle* out) {
     SB_ENTER();
     SB_NEED(out);
-    if (reference) { SB_ART(ref, reference); (void)ref; }
+    if (reference) {
+        SB_ART(ref, reference);
+        (void)ref;
+    }
     if (kind == SB_ART_ANY) return SB_ERR_BAD_PARAM;
     Id id = kNoId;
     if (SBErr e = S.Doc().NewArt(ArtKind(kind), placement, FromHandle(reference), &id)) return e;
@@ -31,7 +34,10 @@ SBErr DisposeArt(SBArtHandle handle) {
 SBErr ReorderArt(SBArtHandle handle, int16_t placement, SBArtHandle reference) {
     SB_ENTER();
     SB_ART(a, handle);
-    if (reference) { SB_ART(ref, reference); (void)ref; }
+    if (reference) {
+        SB_ART(ref, reference);
+        (void)ref;
+    }
     return S.Doc().Reorder(a->id, placement, FromHandle(reference));
 }
 
@@ -39,7 +45,10 @@ SBErr DuplicateArt(SBArtHandle handle, int16_t placement, SBArtHandle reference,
     SB_ENTER();
     SB_NEED(copy);
     SB_ART(a, handle);
-    if (reference) { SB_ART(ref, reference); (void)ref; }
+    if (reference) {
+        SB_ART(ref, reference);
+        (void)ref;
+    }
     Id id = kNoId;
     if (SBErr e = S.Doc().Duplicate(a->id, placement, FromHandle(reference), &id)) return e;
     *copy = ToHandle<SBArtHandle>(id);
@@ -131,15 +140,15 @@ SBErr ValidArt(SBArtHandle handle, SBBool* valid) {
 }
 
 SB_SUITE_TABLE(SBArtSuite, NewArt, DisposeArt, ReorderArt, DuplicateArt, GetFirstArtOfLayer, GetArtParent,
-                           GetArtFirstChild, GetArtSibling, GetArtPriorSibling, GetArtType, GetArtUserAttr,
-                           SetArtUserAttr, GetArtBounds, ValidArt);
+               GetArtFirstChild, GetArtSibling, GetArtPriorSibling, GetArtType, GetArtUserAttr, SetArtUserAttr,
+               GetArtBounds, ValidArt);
 }  // namespace art
 
 namespace path {
 constexpr const char* kSuite = kSBPathSuite;
 
-#define SB_PATH(var, handle)                          \
-    SB_ART(var, handle);                              \
+#define SB_PATH(var, handle) \
+    SB_ART(var, handle);     \
     if (var->kind != ArtKind::Path) return SB_ERR_BAD_PARAM
 
 SBErr GetPathSegmentCount(SBArtHandle handle, int16_t* count) {
@@ -196,8 +205,8 @@ SBErr ReversePathSegments(SBArtHandle handle) {
     return S.Doc().ReverseSegments(a->id);
 }
 
-SB_SUITE_TABLE(SBPathSuite, GetPathSegmentCount, SetPathSegmentCount, GetPathSegments, SetPathSegments,
-                            GetPathClosed,       SetPathClosed,       ReversePathSegments);
+SB_SUITE_TABLE(SBPathSuite, GetPathSegmentCount, SetPathSegmentCount, GetPathSegments, SetPathSegments, GetPathClosed,
+               SetPathClosed, ReversePathSegments);
 }  // namespace path
 
 namespace group {
@@ -400,9 +409,8 @@ SBErr RealMatrixConcatRotate(SBRealMatrix* m, double radians) {
     return SB_OK;
 }
 
-SB_SUITE_TABLE(SBRealMathSuite, RealRectUnion,         RealRectOverlap,           RealMatrixSetTranslate,
-                                RealMatrixSetIdentity, RealMatrixConcatTranslate, RealMatrixConcatScale,
-                                RealMatrixConcatRotate);
+SB_SUITE_TABLE(SBRealMathSuite, RealRectUnion, RealRectOverlap, RealMatrixSetTranslate, RealMatrixSetIdentity,
+               RealMatrixConcatTranslate, RealMatrixConcatScale, RealMatrixConcatRotate);
 }  // namespace realmath
 
 SuiteTable ArtTable() { return {&art::kTable, art::kOperations}; }

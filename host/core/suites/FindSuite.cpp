@@ -72,7 +72,8 @@ std::vector<std::string> SuiteOperationNames() {
             size_t end = list.find(',', start);
             if (end == std::string::npos) end = list.size();
             size_t from = list.find_first_not_of(" \n", start), to = list.find_last_not_of(" \n", end - 1);
-            if (from != std::string::npos && from < end && to >= from) names.push_back(suite + "." + list.substr(from, to - from + 1));
+            if (from != std::string::npos && from < end && to >= from)
+                names.push_back(suite + "." + list.substr(from, to - from + 1));
             start = end + 1;
         }
         // Acquiring and releasing go through the basic suite, named after the suite.

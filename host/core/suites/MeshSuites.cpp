@@ -123,7 +123,8 @@ struct VertexRef {
 VertexRef LocateVertex(const MeshGrid& g, size_t k) {
     VertexRef v{k < NodeCount(g), k, {}, 0};
     if (!v.node)
-        LocateOnCurves(g, k - NodeCount(g), [&](CurveRef c) { return MarkCount(g, c); }, &v.curve, &v.mark);
+        LocateOnCurves(
+            g, k - NodeCount(g), [&](CurveRef c) { return MarkCount(g, c); }, &v.curve, &v.mark);
     return v;
 }
 
@@ -242,8 +243,8 @@ namespace mesh {
 constexpr const char* kSuite = kSBMeshSuite;
 constexpr int32_t kMaxPatches = 256;  // per side; a bigger grid is a runaway argument
 
-#define SB_MESH(var, handle)    \
-    SB_ART(var, handle);        \
+#define SB_MESH(var, handle) \
+    SB_ART(var, handle);     \
     if (var->kind != ArtKind::Mesh) return SB_ERR_BAD_PARAM
 
 SBErr InitCartesian(SBArtHandle handle, int32_t i, int32_t j) {
@@ -290,17 +291,17 @@ SB_SUITE_TABLE(SBMeshSuite, InitCartesian, GetSize, GetFirstVertex, GetFirstSegm
 }  // namespace mesh
 
 // An iterator, the live mesh it walks (consistent), or return.
-#define SB_ITER(T, it, m, handle)                                                   \
-    SB_KEPT(T, it, handle);                                                          \
-    const Art* m = S.Doc().Find(it->mesh);                                           \
-    if (!m || m->kind != ArtKind::Mesh) return Unknown(S, kSuite, op_, it->mesh);    \
+#define SB_ITER(T, it, m, handle)                                                 \
+    SB_KEPT(T, it, handle);                                                       \
+    const Art* m = S.Doc().Find(it->mesh);                                        \
+    if (!m || m->kind != ArtKind::Mesh) return Unknown(S, kSuite, op_, it->mesh); \
     if (!Consistent(m->mesh)) return SB_ERR_CANT
 
 namespace vertex {
 constexpr const char* kSuite = kSBMeshVertexSuite;
 
-#define SB_VERTEX(it, m, handle)                                   \
-    SB_ITER(VertexIter, it, m, handle);                            \
+#define SB_VERTEX(it, m, handle)        \
+    SB_ITER(VertexIter, it, m, handle); \
     if (size_t(it->index) >= VertexCount(m->mesh)) return SB_ERR_RANGE
 
 // As SB_VERTEX, and `v` says where the vertex lives.
@@ -353,8 +354,10 @@ SBErr SetPoint(SBMeshVertexIterator handle, const SBRealPoint* point) {
     SB_VERTEX_AT(it, m, v, handle);
     const SBRealPoint to = *point;
     return S.Doc().EditMesh(m->id, [&](MeshGrid& g) {
-        if (v.node) MoveNode(g, v.index, to, true);
-        else MoveMark(g, v.curve, v.mark, to, true);
+        if (v.node)
+            MoveNode(g, v.index, to, true);
+        else
+            MoveMark(g, v.curve, v.mark, to, true);
         return SBErr(SB_OK);
     });
 }
@@ -405,9 +408,9 @@ namespace segment {
 constexpr const char* kSuite = kSBMeshSegmentSuite;
 constexpr int32_t kMaxInsert = 1000;
 
-#define SB_SEGMENT(it, m, p, handle)                                   \
-    SB_ITER(SegmentIter, it, m, handle);                               \
-    Piece p{};                                                         \
+#define SB_SEGMENT(it, m, p, handle)     \
+    SB_ITER(SegmentIter, it, m, handle); \
+    Piece p{};                           \
     if (!LocateSegment(m->mesh, size_t(it->index), &p)) return SB_ERR_RANGE
 
 SBErr AtEnd(SBMeshSegmentIterator handle, SBBool* atEnd) {
@@ -434,7 +437,8 @@ SBErr Release(SBMeshSegmentIterator handle) {
 }
 
 SBErr NewVertexIterator(Session& S, Id mesh, size_t index, SBMeshVertexIterator* out) {
-    *out = ToHandle<SBMeshVertexIterator>(S.Handles().Keep(std::make_shared<VertexIter>(VertexIter{mesh, int32_t(index)})));
+    *out = ToHandle<SBMeshVertexIterator>(
+        S.Handles().Keep(std::make_shared<VertexIter>(VertexIter{mesh, int32_t(index)})));
     return SB_OK;
 }
 
@@ -481,9 +485,12 @@ SBErr SetPoint(SBMeshSegmentIterator handle, int32_t index, const SBRealPoint* p
     return S.Doc().EditMesh(m->id, [&](MeshGrid& g) {
         size_t start, end;
         CurveNodes(g, piece.curve, &start, &end);
-        if (index == 0 && piece.piece == 0) MoveNode(g, start, to, false);
-        else if (index == last && piece.piece == MarkCount(g, piece.curve)) MoveNode(g, end, to, false);
-        else CurvePoints(g, piece.curve)[size_t(3 * piece.firstBezier + index)] = to;
+        if (index == 0 && piece.piece == 0)
+            MoveNode(g, start, to, false);
+        else if (index == last && piece.piece == MarkCount(g, piece.curve))
+            MoveNode(g, end, to, false);
+        else
+            CurvePoints(g, piece.curve)[size_t(3 * piece.firstBezier + index)] = to;
         return SBErr(SB_OK);
     });
 }
@@ -518,8 +525,8 @@ SBErr InsertBeziers(SBMeshSegmentIterator handle, int32_t index, int32_t count) 
     });
 }
 
-SB_SUITE_TABLE(SBMeshSegmentSuite, AtEnd,         Next,     Release,  GetStartVertex, GetEndVertex,
-                                   GetPointCount, GetPoint, SetPoint, InsertBeziers);
+SB_SUITE_TABLE(SBMeshSegmentSuite, AtEnd, Next, Release, GetStartVertex, GetEndVertex, GetPointCount, GetPoint,
+               SetPoint, InsertBeziers);
 }  // namespace segment
 
 SuiteTable MeshTable() { return {&mesh::kTable, mesh::kOperations}; }

@@ -9,22 +9,25 @@ namespace {
 // Colour handles inside a style must name entries of the document's tables.
 SBErr CheckColour(Session& s, const char* suite, const char* op, const SBColor& c) {
     switch (c.kind) {
-    case SB_COLOR_GRAY: case SB_COLOR_FOUR: case SB_COLOR_THREE: case SB_COLOR_NONE:
-        return SB_OK;
-    case SB_COLOR_PATTERN:
-        if (!s.Doc().FindPattern(FromHandle(c.c.pattern.pattern)))
-            return Unknown(s, suite, op, FromHandle(c.c.pattern.pattern));
-        return SB_OK;
-    case SB_COLOR_CUSTOM:
-        if (!s.Doc().FindCustomColour(FromHandle(c.c.custom.color)))
-            return Unknown(s, suite, op, FromHandle(c.c.custom.color));
-        return SB_OK;
-    case SB_COLOR_GRADIENT:
-        if (!s.Doc().FindGradient(FromHandle(c.c.gradient.gradient)))
-            return Unknown(s, suite, op, FromHandle(c.c.gradient.gradient));
-        return SB_OK;
-    default:
-        return SB_ERR_BAD_PARAM;
+        case SB_COLOR_GRAY:
+        case SB_COLOR_FOUR:
+        case SB_COLOR_THREE:
+        case SB_COLOR_NONE:
+            return SB_OK;
+        case SB_COLOR_PATTERN:
+            if (!s.Doc().FindPattern(FromHandle(c.c.pattern.pattern)))
+                return Unknown(s, suite, op, FromHandle(c.c.pattern.pattern));
+            return SB_OK;
+        case SB_COLOR_CUSTOM:
+            if (!s.Doc().FindCustomColour(FromHandle(c.c.custom.color)))
+                return Unknown(s, suite, op, FromHandle(c.c.custom.color));
+            return SB_OK;
+        case SB_COLOR_GRADIENT:
+            if (!s.Doc().FindGradient(FromHandle(c.c.gradient.gradient)))
+                return Unknown(s, suite, op, FromHandle(c.c.gradient.gradient));
+            return SB_OK;
+        default:
+            return SB_ERR_BAD_PARAM;
     }
 }
 
@@ -142,7 +145,7 @@ SB_SUITE_TABLE(SBBlendStyleSuite, CopyBlendingAttributes, GetOpacity, SetOpacity
 namespace gradient {
 constexpr const char* kSuite = kSBGradientSuite;
 
-#define SB_GRADIENT(var, handle)                                 \
+#define SB_GRADIENT(var, handle)                                        \
     const GradientData* var = S.Doc().FindGradient(FromHandle(handle)); \
     if (!var) return Unknown(S, kSuite, op_, FromHandle(handle))
 

@@ -163,8 +163,8 @@ SB_SUITE_TABLE(SBLiveEffectSuite, AddLiveEffect, AddLiveEffectMenuItem, UpdatePa
 namespace menu {
 constexpr const char* kSuite = kSBMenuSuite;
 
-SBErr UpdateMenuItemAutomatically(SBMenuItemHandle item, int32_t action, int32_t c1, int32_t c2, int32_t c3,
-                                  int32_t c4, int32_t c5, int32_t c6) {
+SBErr UpdateMenuItemAutomatically(SBMenuItemHandle item, int32_t action, int32_t c1, int32_t c2, int32_t c3, int32_t c4,
+                                  int32_t c5, int32_t c6) {
     SB_ENTER();
     auto it = std::find_if(S.Registry().menuItems.begin(), S.Registry().menuItems.end(),
                            [&](const MenuItemRecord& m) { return m.id == FromHandle(item); });
@@ -196,12 +196,12 @@ SBErr Key(const char* name, SBDictKey* key) {
 }
 
 // The dictionary and the key's name, or return.
-#define SB_DICT(dict, name, dictRef, key)                                              \
-    auto dictIt_ = S.Effects().instances.find(FromHandle(dictRef));                         \
+#define SB_DICT(dict, name, dictRef, key)                                                            \
+    auto dictIt_ = S.Effects().instances.find(FromHandle(dictRef));                                  \
     if (dictIt_ == S.Effects().instances.end()) return Unknown(S, kSuite, op_, FromHandle(dictRef)); \
-    auto keyIt_ = S.Effects().keyNames.find(FromHandle(key));                           \
-    if (keyIt_ == S.Effects().keyNames.end()) return Unknown(S, kSuite, op_, FromHandle(key)); \
-    Dictionary& dict = dictIt_->second;                                                 \
+    auto keyIt_ = S.Effects().keyNames.find(FromHandle(key));                                        \
+    if (keyIt_ == S.Effects().keyNames.end()) return Unknown(S, kSuite, op_, FromHandle(key));       \
+    Dictionary& dict = dictIt_->second;                                                              \
     const std::string& name = keyIt_->second
 
 SBErr IsKnown(SBDictionaryRef dictRef, SBDictKey key, SBBool* known) {
@@ -265,8 +265,8 @@ SBErr SetBooleanEntry(SBDictionaryRef d, SBDictKey k, SBBool v) {
     return Set(S, op_, d, k, DictionaryEntry::Type::Boolean, v != 0, &DictionaryEntry::boolean);
 }
 
-SB_SUITE_TABLE(SBDictionarySuite, Key,          IsKnown,         GetRealEntry,    SetRealEntry,
-                                  GetIntegerEntry, SetIntegerEntry, GetBooleanEntry, SetBooleanEntry);
+SB_SUITE_TABLE(SBDictionarySuite, Key, IsKnown, GetRealEntry, SetRealEntry, GetIntegerEntry, SetIntegerEntry,
+               GetBooleanEntry, SetBooleanEntry);
 }  // namespace dictionary
 
 namespace actions {
@@ -279,8 +279,7 @@ SBErr NewActionParamType(SBActionParamTypeRef* out) {
     return SB_OK;
 }
 
-SBErr SetActionParamTypeKey(SBActionParamTypeRef ref, uint32_t key, const char* name, uint32_t typeCode,
-                            SBBool shown) {
+SBErr SetActionParamTypeKey(SBActionParamTypeRef ref, uint32_t key, const char* name, uint32_t typeCode, SBBool shown) {
     SB_ENTER();
     SB_KEPT(ActionParamTypeData, t, ref);
     if (typeCode != SB_ACTION_TYPE_INTEGER && typeCode != SB_ACTION_TYPE_REAL && typeCode != SB_ACTION_TYPE_BOOLEAN)
@@ -291,8 +290,10 @@ SBErr SetActionParamTypeKey(SBActionParamTypeRef ref, uint32_t key, const char* 
     k.type = typeCode;
     k.shown = shown != 0;
     auto it = std::find_if(t->keys.begin(), t->keys.end(), [&](const ActionKeyRecord& r) { return r.key == key; });
-    if (it != t->keys.end()) *it = k;
-    else t->keys.push_back(k);
+    if (it != t->keys.end())
+        *it = k;
+    else
+        t->keys.push_back(k);
     return SB_OK;
 }
 
@@ -348,10 +349,12 @@ SBErr DeleteActionParamValue(SBActionParamValueRef ref) {
 
 // Setting a key again replaces its value (and type) in place.
 void Put(ActionParamValueData& data, const ActionValue& value) {
-    auto it = std::find_if(data.values.begin(), data.values.end(),
-                           [&](const ActionValue& v) { return v.key == value.key; });
-    if (it != data.values.end()) *it = value;
-    else data.values.push_back(value);
+    auto it =
+        std::find_if(data.values.begin(), data.values.end(), [&](const ActionValue& v) { return v.key == value.key; });
+    if (it != data.values.end())
+        *it = value;
+    else
+        data.values.push_back(value);
 }
 
 const ActionValue* Find(const ActionParamValueData& data, uint32_t key) {
@@ -447,11 +450,10 @@ SBErr RecordActionEvent(const char* eventName, int32_t dialogStatus, SBActionPar
     return SB_OK;
 }
 
-SB_SUITE_TABLE(SBActionManagerSuite, NewActionParamType,    SetActionParamTypeKey,  DeleteActionParamType,
-                                     RegisterActionEvent,   InRecordMode,           NewActionParamValue,
-                                     DeleteActionParamValue, SetActionParamInteger, SetActionParamBoolean,
-                                     SetActionParamUnitReal, GetActionParamInteger, GetActionParamBoolean,
-                                     GetActionParamUnitReal, RecordActionEvent);
+SB_SUITE_TABLE(SBActionManagerSuite, NewActionParamType, SetActionParamTypeKey, DeleteActionParamType,
+               RegisterActionEvent, InRecordMode, NewActionParamValue, DeleteActionParamValue, SetActionParamInteger,
+               SetActionParamBoolean, SetActionParamUnitReal, GetActionParamInteger, GetActionParamBoolean,
+               GetActionParamUnitReal, RecordActionEvent);
 }  // namespace actions
 
 SuiteTable ToolTable() { return {&tool::kTable, tool::kOperations}; }

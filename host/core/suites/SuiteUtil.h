@@ -24,10 +24,10 @@ std::string SystemToUtf8(const char* text);
 
 }  // namespace scribera::suites
 
-#define SB_ENTER()                                                   \
-    if (!::scribera::Session::HasCurrent()) return SB_ERR_CANT;      \
-    ::scribera::Session& S = ::scribera::Session::Current();         \
-    const char* const op_ = __func__;                                \
+#define SB_ENTER()                                              \
+    if (!::scribera::Session::HasCurrent()) return SB_ERR_CANT; \
+    ::scribera::Session& S = ::scribera::Session::Current();    \
+    const char* const op_ = __func__;                           \
     if (SBErr enterErr_ = S.Enter(kSuite, op_)) return enterErr_
 
 // A suite's table and the names of its operations from one list: the names are those the
@@ -40,11 +40,11 @@ std::string SystemToUtf8(const char* text);
     if (!(condition)) return SB_ERR_BAD_PARAM
 
 // A live art object of the current document, or return.
-#define SB_ART(var, handle)                                                             \
-    const ::scribera::Art* var = S.Doc().Find(::scribera::FromHandle(handle));          \
+#define SB_ART(var, handle)                                                    \
+    const ::scribera::Art* var = S.Doc().Find(::scribera::FromHandle(handle)); \
     if (!var) return ::scribera::suites::Unknown(S, kSuite, op_, ::scribera::FromHandle(handle))
 
 // An object the session keeps, of type T, or return.
-#define SB_KEPT(T, var, handle)                                                         \
-    T* var = S.Handles().Lookup<T>(::scribera::FromHandle(handle));                               \
+#define SB_KEPT(T, var, handle)                                     \
+    T* var = S.Handles().Lookup<T>(::scribera::FromHandle(handle)); \
     if (!var) return ::scribera::suites::Unknown(S, kSuite, op_, ::scribera::FromHandle(handle))

@@ -7,9 +7,7 @@ namespace sb {
 
 bool HasActionManager() { return sActionManager != nullptr; }
 
-ActionParamValue::ActionParamValue() {
-    CheckHostResult(HeldSuite(sActionManager).NewActionParamValue(&value_));
-}
+ActionParamValue::ActionParamValue() { CheckHostResult(HeldSuite(sActionManager).NewActionParamValue(&value_)); }
 
 ActionParamValue::~ActionParamValue() {
     if (value_ && sActionManager) sActionManager->DeleteActionParamValue(value_);

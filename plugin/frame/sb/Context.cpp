@@ -5,9 +5,7 @@
 
 namespace sb {
 
-AppContext::AppContext(SBPluginRef plugin) {
-    CheckHostResult(HeldSuite(sContext).PushAppContext(plugin, &context_));
-}
+AppContext::AppContext(SBPluginRef plugin) { CheckHostResult(HeldSuite(sContext).PushAppContext(plugin, &context_)); }
 
 AppContext::~AppContext() {
     // A destructor cannot raise; a failed pop leaves nothing for the plug-in to mend.

@@ -73,9 +73,9 @@ void ActionParamType::Delete() {
 
 void RegisterActionEvent(const char* eventName, const char* displayName, int32_t version, int32_t flags,
                          SBPluginRef plugin, SBActionParamTypeRef parameters) {
-    CheckHostResult(HeldSuite(sActionManager)
-                        .RegisterActionEvent(eventName, displayName, version, flags, nullptr, plugin, nullptr,
-                                             parameters));
+    CheckHostResult(
+        HeldSuite(sActionManager)
+            .RegisterActionEvent(eventName, displayName, version, flags, nullptr, plugin, nullptr, parameters));
 }
 
 bool InRecordMode() {

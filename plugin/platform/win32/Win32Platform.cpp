@@ -53,8 +53,7 @@ bool IsAbsolutePath(const std::string& path) {
     auto separator = [](char c) { return c == '\\' || c == '/'; };
     // A drive and its root ("C:\...") or a network share ("\\server\share\..."); "C:name" and
     // "\name" depend on the current drive and folder.
-    if (path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':' &&
-        separator(path[2]))
+    if (path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':' && separator(path[2]))
         return true;
     return path.size() >= 3 && separator(path[0]) && separator(path[1]) && !separator(path[2]);
 }

@@ -19,11 +19,11 @@ extern "C" {
 #endif
 
 typedef struct RelayzenEvent {
-    const char* type;         /* "com.norvane.event...." */
-    int32_t scope;            /* 1: the application */
-    const char* appId;        /* application field */
-    const char* extensionId;  /* extension field; may be null */
-    const char* data;         /* payload text; may be null */
+    const char* type;        /* "com.norvane.event...." */
+    int32_t scope;           /* 1: the application */
+    const char* appId;       /* application field */
+    const char* extensionId; /* extension field; may be null */
+    const char* data;        /* payload text; may be null */
 } RelayzenEvent;
 
 typedef void (*RelayzenListener)(const RelayzenEvent* event, void* context);

@@ -22,7 +22,8 @@ extern "C" {
 
 typedef struct SBActionManagerSuite {
     SBErr (*NewActionParamType)(SBActionParamTypeRef* type);
-    SBErr (*SetActionParamTypeKey)(SBActionParamTypeRef type, uint32_t key, const char* name, uint32_t typeCode, SBBool shown);
+    SBErr (*SetActionParamTypeKey)(SBActionParamTypeRef type, uint32_t key, const char* name, uint32_t typeCode,
+                                   SBBool shown);
     SBErr (*DeleteActionParamType)(SBActionParamTypeRef type);
     SBErr (*RegisterActionEvent)(const char* eventName, const char* displayName, int32_t version, int32_t flags,
                                  void* callback, SBPluginRef plugin, void* userData, SBActionParamTypeRef parameters);

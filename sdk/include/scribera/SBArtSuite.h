@@ -22,10 +22,10 @@ typedef struct SBArtSuite {
     SBErr (*DuplicateArt)(SBArtHandle art, int16_t placement, SBArtHandle reference, SBArtHandle* copy);
     /* The group holding a layer's art; a null layer means the current layer. */
     SBErr (*GetFirstArtOfLayer)(SBLayerHandle layer, SBArtHandle* art);
-    SBErr (*GetArtParent)(SBArtHandle art, SBArtHandle* parent);            /* null at the top */
-    SBErr (*GetArtFirstChild)(SBArtHandle art, SBArtHandle* child);         /* null when none */
-    SBErr (*GetArtSibling)(SBArtHandle art, SBArtHandle* sibling);          /* the next one below; null when none */
-    SBErr (*GetArtPriorSibling)(SBArtHandle art, SBArtHandle* sibling);     /* the one above; null when none */
+    SBErr (*GetArtParent)(SBArtHandle art, SBArtHandle* parent);        /* null at the top */
+    SBErr (*GetArtFirstChild)(SBArtHandle art, SBArtHandle* child);     /* null when none */
+    SBErr (*GetArtSibling)(SBArtHandle art, SBArtHandle* sibling);      /* the next one below; null when none */
+    SBErr (*GetArtPriorSibling)(SBArtHandle art, SBArtHandle* sibling); /* the one above; null when none */
     SBErr (*GetArtType)(SBArtHandle art, int16_t* kind);
     SBErr (*GetArtUserAttr)(SBArtHandle art, int32_t whichAttr, int32_t* attr);
     /* Sets the bits of `whichAttr` to those of `attr`. */

@@ -17,7 +17,7 @@ typedef struct SBLiveEffectData {
     const char* title;
     int32_t majorVersion;
     int32_t minorVersion;
-    int32_t preferredInputs;  /* the host's input kinds */
+    int32_t preferredInputs; /* the host's input kinds */
     int32_t styleFilterFlags;
 } SBLiveEffectData;
 

@@ -13,7 +13,8 @@ extern "C" {
 
 typedef struct SBMatchingArtSuite {
     /* The matches, in document order; `*matches` is freed with the SB MdMemory Suite. */
-    SBErr (*GetMatchingArt)(const SBMatchingArtSpec* criteria, int16_t numSpecs, SBArtHandle** matches, int32_t* numMatches);
+    SBErr (*GetMatchingArt)(const SBMatchingArtSpec* criteria, int16_t numSpecs, SBArtHandle** matches,
+                            int32_t* numMatches);
 } SBMatchingArtSuite;
 
 #ifdef __cplusplus

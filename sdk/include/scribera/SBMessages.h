@@ -15,35 +15,35 @@ typedef struct SBBasicSuite {
 } SBBasicSuite;
 
 typedef struct SBMessageData {
-    int32_t leadingWord;        /* the host's; plug-ins do not read it */
-    SBPluginRef self;           /* the host's handle for this plug-in */
-    void* globals;              /* kept by the host between calls; written by the plug-in */
-    const SBBasicSuite* basic;  /* acquire and release suites */
+    int32_t leadingWord;       /* the host's; plug-ins do not read it */
+    SBPluginRef self;          /* the host's handle for this plug-in */
+    void* globals;             /* kept by the host between calls; written by the plug-in */
+    const SBBasicSuite* basic; /* acquire and release suites */
 } SBMessageData;
 
 typedef struct SBNotifierMessage {
     SBMessageData d;
     SBNotifierHandle notifier;
-    const char* type;  /* notification type */
+    const char* type; /* notification type */
     void* notifyData;
 } SBNotifierMessage;
 
 /* Modifier bits of SBEventRecord.modifiers. */
 #define SB_MOD_SHIFT 0x0200
-#define SB_MOD_ALT   0x0800
+#define SB_MOD_ALT 0x0800
 
 typedef struct SBEventRecord {
     uint16_t modifiers;
     uint16_t reserved;
-    int32_t when;  /* host ticks */
+    int32_t when; /* host ticks */
 } SBEventRecord;
 
 typedef struct SBToolMessage {
     SBMessageData d;
     SBToolHandle tool;
-    SBRealPoint cursor;     /* document coordinates */
-    double pressure;        /* host field, not read */
-    int32_t hostFlags;      /* host field, not read */
+    SBRealPoint cursor; /* document coordinates */
+    double pressure;    /* host field, not read */
+    int32_t hostFlags;  /* host field, not read */
     SBEventRecord* event;
 } SBToolMessage;
 
@@ -64,9 +64,9 @@ typedef struct SBMenuMessage {
 
 typedef struct SBActionMessage {
     SBMessageData d;
-    int32_t hostField;              /* the host's; not read */
+    int32_t hostField; /* the host's; not read */
     SBBool showDialog;
-    SBActionParamValueRef params;   /* the recorded values */
+    SBActionParamValueRef params; /* the recorded values */
 } SBActionMessage;
 
 /* Callers and selectors. */

@@ -18,10 +18,10 @@ extern "C" {
 typedef struct SBToolData {
     const char* title;
     const char* tooltip;
-    int32_t normalIconId;     /* PNG resource ids */
+    int32_t normalIconId; /* PNG resource ids */
     int32_t alternateIconId;
-    int16_t sameGroupAs;      /* tool number, or SB_TOOL_NEW_GROUP */
-    int16_t sameToolsetAs;    /* tool number, or SB_TOOL_NEW_TOOLSET */
+    int16_t sameGroupAs;   /* tool number, or SB_TOOL_NEW_GROUP */
+    int16_t sameToolsetAs; /* tool number, or SB_TOOL_NEW_TOOLSET */
 } SBToolData;
 
 /* Tool option flags. */

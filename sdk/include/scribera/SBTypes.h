@@ -14,21 +14,21 @@ typedef int32_t SBErr;
 typedef int32_t SBBool; /* 0 false, anything else true */
 
 /* Four-character codes are read most significant byte first: 'tool' is 0x746F6F6C. */
-#define SB_FOURCC(a, b, c, d) \
-    ((uint32_t)(((uint32_t)(uint8_t)(a) << 24) | ((uint32_t)(uint8_t)(b) << 16) | \
-                ((uint32_t)(uint8_t)(c) << 8) | (uint32_t)(uint8_t)(d)))
+#define SB_FOURCC(a, b, c, d)                                                                                     \
+    ((uint32_t)(((uint32_t)(uint8_t)(a) << 24) | ((uint32_t)(uint8_t)(b) << 16) | ((uint32_t)(uint8_t)(c) << 8) | \
+                (uint32_t)(uint8_t)(d)))
 
 /* Result codes a plug-in and the host exchange. */
-#define SB_OK             0
+#define SB_OK 0
 #define SB_ERR_NOT_HANDLED ((SBErr)0x214D5347) /* '!MSG' */
-#define SB_ERR_MEMORY      ((SBErr)0x214D454D) /* '!MEM' */
-#define SB_ERR_CANT        ((SBErr)0x43414E54) /* 'CANT' */
-#define SB_ERR_CANCEL      ((SBErr)0x53544F50) /* 'STOP' */
-#define SB_ERR_BAD_PARAM   ((SBErr)0x5041524D) /* 'PARM' host: an argument it cannot take */
-#define SB_ERR_STALE       ((SBErr)0x53544C45) /* 'STLE' host: a handle of an object that is gone */
+#define SB_ERR_MEMORY ((SBErr)0x214D454D)      /* '!MEM' */
+#define SB_ERR_CANT ((SBErr)0x43414E54)        /* 'CANT' */
+#define SB_ERR_CANCEL ((SBErr)0x53544F50)      /* 'STOP' */
+#define SB_ERR_BAD_PARAM ((SBErr)0x5041524D)   /* 'PARM' host: an argument it cannot take */
+#define SB_ERR_STALE ((SBErr)0x53544C45)       /* 'STLE' host: a handle of an object that is gone */
 #define SB_ERR_NO_SUCH_KEY ((SBErr)0x214B4559) /* '!KEY' host: a value does not hold that key */
-#define SB_ERR_NO_SUITE    ((SBErr)0x2153554E) /* '!SUN' host: no suite of that name and version */
-#define SB_ERR_RANGE       ((SBErr)0x52414E47) /* 'RANG' host: an index outside what the object has */
+#define SB_ERR_NO_SUITE ((SBErr)0x2153554E)    /* '!SUN' host: no suite of that name and version */
+#define SB_ERR_RANGE ((SBErr)0x52414E47)       /* 'RANG' host: an index outside what the object has */
 
 /* Opaque host references. The host checks every one it is handed. */
 typedef struct SBOpaquePlugin* SBPluginRef;
@@ -93,12 +93,7 @@ enum {
 };
 
 /* Placement relative to a reference object. */
-enum {
-    SB_PLACE_ABOVE = 1,
-    SB_PLACE_BELOW = 2,
-    SB_PLACE_INSIDE_ON_TOP = 3,
-    SB_PLACE_INSIDE_ON_BOTTOM = 4
-};
+enum { SB_PLACE_ABOVE = 1, SB_PLACE_BELOW = 2, SB_PLACE_INSIDE_ON_TOP = 3, SB_PLACE_INSIDE_ON_BOTTOM = 4 };
 
 /* Art user attributes. */
 #define SB_ATTR_SELECTED 1
@@ -120,10 +115,19 @@ enum { SB_MODEL_GRAY = 0, SB_MODEL_RGB = 1, SB_MODEL_CMYK = 2 };
 /* Gradient kinds. */
 enum { SB_GRADIENT_LINEAR = 0, SB_GRADIENT_RADIAL = 1 };
 
-typedef struct SBGrayColor { double gray; } SBGrayColor;
-typedef struct SBFourColor { double cyan, magenta, yellow, black; } SBFourColor;
-typedef struct SBThreeColor { double red, green, blue; } SBThreeColor;
-typedef struct SBCustomColorRef { SBCustomColorHandle color; double tint; } SBCustomColorRef;
+typedef struct SBGrayColor {
+    double gray;
+} SBGrayColor;
+typedef struct SBFourColor {
+    double cyan, magenta, yellow, black;
+} SBFourColor;
+typedef struct SBThreeColor {
+    double red, green, blue;
+} SBThreeColor;
+typedef struct SBCustomColorRef {
+    SBCustomColorHandle color;
+    double tint;
+} SBCustomColorRef;
 typedef struct SBPatternStyle {
     SBPatternHandle pattern;
     SBRealMatrix matrix; /* placement of the pattern's tiles */
@@ -131,7 +135,7 @@ typedef struct SBPatternStyle {
 typedef struct SBGradientStyle {
     SBGradientHandle gradient;
     SBRealPoint origin;
-    double angle;  /* degrees */
+    double angle; /* degrees */
     double length;
     SBRealMatrix matrix;
 } SBGradientStyle;
