@@ -6,6 +6,8 @@
 #include "mirror/VMirrorDBox.h"
 #include "mirror/VMirrorUI.h"
 #include "mirror/VRectangularCutUI.h"
+#include "tiling/VRosetteDBox.h"
+#include "tiling/VRosetteUI.h"
 #include "tools/InfoVariables.h"
 #include "tools/VGoldenRect.h"
 #include "tools/VGridDBox.h"
@@ -152,6 +154,15 @@ SBErr RectCutEffect(SBLiveEffectMessage* message, bool edit) {
     return edit ? RectCutEffectEditParameters(message) : RectCutEffectGo(message);
 }
 
+VTool* NewRosette() { return new VRosetteUI(); }
+
+VexelUIController* NewRosettePanel(VTool& object) {
+    auto& tool = static_cast<VRosetteUI&>(object);
+    auto* panel = new VRosetteDBox(PanelSlots{&ZGlobals::rosetteDBox, {&ZGlobals::rosetteTool, nullptr}}, tool);
+    tool.AttachPanel(panel);
+    return panel;
+}
+
 using G = ZGlobals;
 
 const ToolRow kRows[] = {
@@ -200,8 +211,8 @@ const ToolRow kRows[] = {
      nullptr, 0, "Rectangle cut...", &G::rectCutEffect, RectCutEffect},
     {"Tile", 16074, nullptr, nullptr, &G::tileTool, nullptr, &G::tile, nullptr, &G::tileDBox, nullptr, nullptr, nullptr,
      0, nullptr, nullptr, nullptr},
-    {"Rosette", 16075, nullptr, nullptr, &G::rosetteTool, nullptr, &G::rosette, nullptr, &G::rosetteDBox, nullptr,
-     nullptr, nullptr, 0, nullptr, nullptr, nullptr},
+    {"Rosette", 16075, nullptr, nullptr, &G::rosetteTool, nullptr, &G::rosette, NewRosette, &G::rosetteDBox,
+     NewRosettePanel, nullptr, nullptr, 0, nullptr, nullptr, nullptr},
     {"Spike", 16076, nullptr, nullptr, &G::spikeTool, nullptr, &G::spike, nullptr, &G::spikeDBox, nullptr, nullptr,
      nullptr, 0, nullptr, nullptr, nullptr},
 };
