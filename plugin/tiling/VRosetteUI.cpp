@@ -25,6 +25,38 @@ ArtHandle NewRay(const RealPoint& a, const RealPoint& b) {
     return path;
 }
 
+// Every container above the objects gathering the results will move (clip groups, compound paths or
+// the paths themselves), up to the layer.
+ArtList ContainersAbove(const ArtList& results) {
+    ArtList containers;
+    ArtHandle layer = sb::GetFirstArtOfLayer(nullptr);
+    for (int32_t i = 0; i < results.Count(); ++i) {
+        ArtHandle moved = results.At(i);
+        if (ArtHandle clip = FindClipGroupAncestor(moved)) {
+            moved = clip;
+        } else if (ArtHandle compound = FindCompoundPathAncestor(moved)) {
+            moved = compound;
+        }
+        for (ArtHandle a = sb::GetArtParent(moved); a && a != layer; a = sb::GetArtParent(a))
+            containers.AppendUnique(a);
+    }
+    return containers;
+}
+
+// Disposes of the containers left without content, until none is: a group whose only content was
+// an emptied group empties in turn.
+void DisposeEmptied(ArtList containers) {
+    for (bool disposed = true; disposed;) {
+        disposed = false;
+        for (int32_t i = containers.Count() - 1; i >= 0; --i) {
+            if (sb::GetArtFirstChild(containers.At(i))) continue;
+            sb::DisposeArt(containers.At(i));
+            containers.RemoveAt(i);
+            disposed = true;
+        }
+    }
+}
+
 }  // namespace
 
 SBErr VRosetteUI::EditOptions(SBToolMessage*) {
@@ -103,15 +135,19 @@ void VRosetteUI::BuildRosette() {
     engine.SetParams(wedge.second);
     engine.Run(wedgeArt);
 
+    // Gathering takes the results out of the groups they were made in; none is left empty.
+    const ArtList containers = ContainersAbove(engine.Results());
     ArtHandle motif = GatherArt(engine.Results());
-    if (!motif || n <= 1) return;
-    ArtHandle group = NewArtOfKind(kArtGroup);
-    sb::ReorderArt(motif, kPlaceInsideOnBottom, group);
-    for (int32_t i = 1; i < n; ++i) {
-        ArtHandle copy = sb::DuplicateArt(motif, kPlaceInsideOnBottom, group);
-        const float radians = RosetteCopyRadians(i, n);
-        RotateArtAboutPoint(copy, radians, SinF(radians), CosF(radians), centre_);
+    if (motif && n > 1) {
+        ArtHandle group = NewArtOfKind(kArtGroup);
+        sb::ReorderArt(motif, kPlaceInsideOnBottom, group);
+        for (int32_t i = 1; i < n; ++i) {
+            ArtHandle copy = sb::DuplicateArt(motif, kPlaceInsideOnBottom, group);
+            const float radians = RosetteCopyRadians(i, n);
+            RotateArtAboutPoint(copy, radians, SinF(radians), CosF(radians), centre_);
+        }
     }
+    DisposeEmptied(containers);
 }
 
 void VRosetteUI::DrawRosetteGuide() {

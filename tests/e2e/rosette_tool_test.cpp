@@ -64,6 +64,37 @@ TEST(RosetteTool, ADragLeavesOneGroupOfNCopiesNamedAsOneUndoEntry) {
     EXPECT_TRUE(p->session.StaleHandleLog().empty());
 }
 
+// Groups and compound paths without content anywhere in the layer.
+int EmptyContainers(HostedPlugin& p) {
+    int empty = 0;
+    std::vector<scribera::Id> todo = p.Doc().Children(p.Doc().CurrentLayerGroup());
+    while (!todo.empty()) {
+        const Art* a = p.Doc().Find(todo.back());
+        todo.pop_back();
+        const auto children = p.Doc().Children(a->id);
+        if ((a->kind == ArtKind::Group || a->kind == ArtKind::Compound) && children.empty()) ++empty;
+        todo.insert(todo.end(), children.begin(), children.end());
+    }
+    return empty;
+}
+
+TEST(RosetteTool, GroupsTheSelectionWasTakenFromAreNotLeftEmpty) {
+    // Two paths in a group inside a group, and a lone one: the rosette takes them all out.
+    const std::string art =
+        "document 400 400\nfill gray 0.8\npath closed 210,180 300,180 300,260 210,260\n"
+        "path closed 220,210 260,210 240,290\ngroup 0 1\npath closed 230,150 330,150 330,170\ngroup 0 1\n"
+        "path closed 100,100 120,100 120,120\nselect all\ntool Rosette\n";
+    for (const char* params : {"{\"rosettes\":\"8\"}", "{\"rosettes\":\"1\"}",
+                               "{\"rosettes\":\"5\",\"cut\":\"false\",\"mirror\":\"false\"}"}) {
+        auto p = Play(art + "panel params " + params + "\nedit-options\ndown 200 200\ndrag 300 230\nup\n");
+        ASSERT_TRUE(p->ok) << p->error;
+        EXPECT_TRUE(p->session.Shown().alerts.empty()) << params;
+        EXPECT_FALSE(p->Paths().empty()) << params;
+        EXPECT_EQ(EmptyContainers(*p), 0) << params;
+        EXPECT_TRUE(p->session.StaleHandleLog().empty()) << params;
+    }
+}
+
 TEST(RosetteTool, OneUndoTakesTheWholeRosetteBackAndRedoBringsItAgain) {
     auto before = Play(kRect);
     ASSERT_TRUE(before->ok) << before->error;
