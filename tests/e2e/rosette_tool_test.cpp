@@ -43,7 +43,7 @@ SBRealPoint RayEnd(const Art& ray) {
 }
 
 TEST(RosetteTool, ADragLeavesOneGroupOfNCopiesNamedAsOneUndoEntry) {
-    auto p = Play(std::string(kRect) + "down 200 200\ndrag 250 200 steps 3\ndrag 300 200\nup\n");
+    auto p = Play(std::string(kRect) + "record on\ndown 200 200\ndrag 250 200 steps 3\ndrag 300 200\nup\n");
     ASSERT_TRUE(p->ok) << p->error;
     EXPECT_TRUE(p->session.Shown().alerts.empty());
     // The guide went with the mouse up: one group of eight turned copies of the mirrored wedge.
@@ -52,14 +52,15 @@ TEST(RosetteTool, ADragLeavesOneGroupOfNCopiesNamedAsOneUndoEntry) {
     ASSERT_EQ(group.kind, ArtKind::Group);
     EXPECT_EQ(p->Doc().Children(group.id).size(), 8u);
     // The wedge of 22.5° below the drag direction and its mirror image above it, eight times: every
-    // anchor lies within the reach of the wedge's farthest corner, (300, 180), and the whole is as
-    // high as it is wide.
+    // anchor lies within the reach of the wedge's farthest corner, (300, 180), and the whole reaches
+    // as far left as right and as far down as up.
     const auto e = Extent(p->Paths());
     EXPECT_NEAR(e[1] - 200, 200 - e[0], 1e-3);
     EXPECT_NEAR(e[3] - 200, 200 - e[2], 1e-3);
     for (const SBRealPoint& a : Anchors(p->Paths()))
         EXPECT_LE(std::hypot(a.h - 200, a.v - 200), std::hypot(100, 20) + 1e-3);
     EXPECT_EQ(p->UndoNames().back(), "Undo Rosette");
+    // The rosette records no action, even while the host records.
     EXPECT_TRUE(p->session.Actions().recorded.empty());
     EXPECT_TRUE(p->session.StaleHandleLog().empty());
 }
