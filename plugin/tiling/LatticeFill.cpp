@@ -7,6 +7,7 @@
 #include "geometry/DocumentHelpers.h"
 #include "geometry/Errors.h"
 #include "mirror/VMirror.h"
+#include "tiling/AxisStarts.h"
 
 bool LatticeFill::EstimateAndConfirm() {
     int32_t paths = 0, segments = 0;
@@ -56,6 +57,38 @@ void LatticeFill::FillLattice() {
     tileArt_ = nullptr;
 }
 
+namespace {
+
+// Which side of an edge a path's bounds lie on: 1 the kept side, −1 the other, 0 across it. Bounds
+// within the rounding of the copy's translation count as touching the edge.
+int SideOfEdge(const SBRealRect& b, int edge, const TileExtent& e) {
+    constexpr double kTouch = 1e-4;
+    switch (edge) {
+        case 0:
+            return b.left >= e.minH - kTouch ? 1 : (b.right <= e.minH + kTouch ? -1 : 0);
+        case 1:
+            return b.right <= e.maxH + kTouch ? 1 : (b.left >= e.maxH - kTouch ? -1 : 0);
+        case 2:
+            return b.bottom >= e.minV - kTouch ? 1 : (b.top <= e.minV + kTouch ? -1 : 0);
+        default:
+            return b.top <= e.maxV + kTouch ? 1 : (b.bottom >= e.maxV - kTouch ? -1 : 0);
+    }
+}
+
+// Disposes of the groups and compound paths inside `art` (and `art` itself) left without content.
+void DisposeEmptied(ArtHandle art) {
+    const int16_t kind = sb::GetArtType(art);
+    if (kind != kArtGroup && kind != kArtCompoundPath) return;
+    for (ArtHandle child = sb::GetArtFirstChild(art); child;) {
+        ArtHandle next = sb::GetArtSibling(child);
+        DisposeEmptied(child);
+        child = next;
+    }
+    if (!sb::GetArtFirstChild(art)) sb::DisposeArt(art);
+}
+
+}  // namespace
+
 void LatticeFill::CutAtExtent(ArtHandle copy, float left, float right, float bottom, float top) {
     const bool crosses[] = {left<extent_.minH, right> extent_.maxH, bottom<extent_.minV, top> extent_.maxV};
     if (!crosses[0] && !crosses[1] && !crosses[2] && !crosses[3]) return;
@@ -71,12 +104,34 @@ void LatticeFill::CutAtExtent(ArtHandle copy, float left, float right, float bot
                                  {extent_.maxH, extent_.minV},
                                  {extent_.minH, extent_.minV},
                                  {extent_.minH, extent_.maxV}};
+    bool disposed = false;
     for (int edge = 0; edge < 4; ++edge) {
         if (!crosses[edge]) continue;
-        params.angle = angles[edge];
-        params.origin = origins[edge];
-        engine.SetParams(params);
-        engine.Run(paths);
-        paths = engine.Results();
+        // Only what lies across the edge goes to the engine. A path that merely starts on the edge
+        // would make the engine nudge its axis inward, leaving a sliver of the extent unfilled.
+        ArtList across, kept;
+        for (int32_t i = 0; i < paths.Count(); ++i) {
+            ArtHandle path = paths[i];
+            const int side = FindClipGroupAncestor(path) ? 0 : SideOfEdge(sb::GetArtBounds(path), edge, extent_);
+            if (side > 0) {
+                kept.Append(path);
+            } else if (side < 0) {
+                sb::DisposeArt(path);
+                disposed = true;
+            } else {
+                across.Append(path);
+            }
+        }
+        if (across.Count() > 0) {
+            params.angle = angles[edge];
+            params.origin = origins[edge];
+            RestartClosedPathsOffAxis(across, params);
+            engine.SetParams(params);
+            engine.Run(across);
+            const ArtList& results = engine.Results();
+            for (int32_t i = 0; i < results.Count(); ++i) kept.Append(results[i]);
+        }
+        paths = std::move(kept);
     }
+    if (disposed && sb::ValidArt(copy)) DisposeEmptied(copy);
 }

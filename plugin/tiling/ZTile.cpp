@@ -5,6 +5,7 @@
 #include "geometry/BezierGeometry.h"
 #include "geometry/Numeric.h"
 #include "mirror/VMirror.h"
+#include "tiling/AxisStarts.h"
 #include "tiling/TileGeometry.h"
 
 ZTile::ZTile(const ArtList& art, const RealPoint& origin, float width, float height, int32_t mode, int32_t closed)
@@ -21,6 +22,7 @@ void ZTile::RunEngine(const Axis& axis, int32_t mirrorType, const ArtList& art) 
     params.angle = axis.flip ? QuadrantAngleOf(axis.angle) : axis.angle;
     params.origin = RealPoint{cellOrigin.h + axis.dh, cellOrigin.v + axis.dv};
     params.mirrorType = mirrorType;
+    if (&art != &sourceArt) RestartClosedPathsOffAxis(art, params);
     engine_->SetParams(params);
     engine_->Run(art);
     ArtList results = engine_->Results();
