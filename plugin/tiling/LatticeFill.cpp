@@ -12,8 +12,8 @@
 bool LatticeFill::EstimateAndConfirm() {
     int32_t paths = 0, segments = 0;
     CountPathsAndSegments(tileArt_, paths, segments, 0);
-    // In 64 bits: a large extent over a small cell must not wrap round to a small estimate.
-    const int64_t cells = int64_t{LatticeColumns(lattice_, extent_)} * LatticeRows(lattice_, extent_);
+    // Not in 32-bit integers: a large extent over a small cell must not wrap round to a small estimate.
+    const double cells = double(LatticeColumns(lattice_, extent_)) * LatticeRows(lattice_, extent_);
     if (paths * cells <= 1000 && segments * cells <= 6000) return true;
     if (sb::QuestionAlert(kQuestion)) return true;
     sb::UndoChanges();

@@ -236,13 +236,23 @@ TEST(TileTool, EscapeAtReleaseAndTinyCellsLeaveNothing) {
     ExpectExtent(wide->Paths(), 0, 1000, 0, 80);
 }
 
-TEST(TileTool, AClickAfterAFillUsesNoStaleTile) {
+TEST(TileTool, AClickAfterAFillOrAnUndoneTileUsesNoStaleHandle) {
     auto p = Play(kSolid + Options("{\"symmetry\":\"5\",\"group_cut_artboard\":\"true\"}") +
                   "down 10 10\ndrag 30 30\nup\nselect all\nclick 40 40\n");
     ASSERT_TRUE(p->ok) << p->error;
     EXPECT_TRUE(p->session.StaleHandleLog().empty());
     EXPECT_TRUE(p->session.Shown().alerts.empty());
     EXPECT_TRUE(p->session.Shown().results.empty());
+
+    // The tile a single lattice kept, undone, then a click with the artboard as the extent: the
+    // click has no tile to fill.
+    auto kept = Play(kSolid + kSingle + "down 10 10\ndrag 30 30\nup\nundo\n" +
+                     Options("{\"group_cut_artboard\":\"true\"}") + "select all\nclick 40 40\n");
+    ASSERT_TRUE(kept->ok) << kept->error;
+    EXPECT_TRUE(kept->session.StaleHandleLog().empty());
+    EXPECT_TRUE(kept->session.Shown().alerts.empty());
+    ASSERT_EQ(kept->TopArt().size(), 1u);
+    ExpectExtent(kept->Paths(), -50, 150, -50, 150);
 }
 
 TEST(TileTool, AFailingFillIsReportedAndLeavesNoHalfFilledGroup) {
