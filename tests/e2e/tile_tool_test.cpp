@@ -280,3 +280,47 @@ TEST(TileTool, AFailingFillIsReportedAndLeavesNoHalfFilledGroup) {
     ExpectExtent(step->Paths(), -50, 150, -50, 150);
     EXPECT_TRUE(step->session.StaleHandleLog().empty());
 }
+
+TEST(TileTool, TheCellsOutlineShowsDuringTheDragAndGoesAtRelease) {
+    // A pmm cell of 30 × 20 over nothing selected: the document holds the two outlines alone.
+    auto p = Play("document 100 80\ntool Tile\n" + kSingle + "down 10 10\ndrag 40 30\nsave mid.json\nup\n");
+    ASSERT_TRUE(p->ok) << p->error;
+    const auto mid = ReadJson(p->outputDir + "/mid.json");
+    ASSERT_EQ(mid["art"].size(), 2u);
+    // Below, the outline; on top, the same rectangle 2 units inside.
+    const double expected[2][4] = {{10, 40, 10, 30}, {12, 38, 12, 28}};
+    for (int i = 0; i < 2; ++i) {
+        const auto& path = mid["art"][1 - i];
+        EXPECT_TRUE(path["closed"].get<bool>());
+        ASSERT_EQ(path["anchors"].size(), 4u);
+        double b[4] = {1e9, -1e9, 1e9, -1e9};
+        for (const auto& a : path["anchors"]) {
+            b[0] = std::min(b[0], a["p"][0].get<double>());
+            b[1] = std::max(b[1], a["p"][0].get<double>());
+            b[2] = std::min(b[2], a["p"][1].get<double>());
+            b[3] = std::max(b[3], a["p"][1].get<double>());
+        }
+        for (int k = 0; k < 4; ++k) EXPECT_NEAR(b[k], expected[i][k], 1e-4);
+    }
+    EXPECT_TRUE(p->TopArt().empty());
+}
+
+TEST(TileTool, PatternModeKeepsTheSelectionWholeForGroupsWithoutMirrorLines) {
+    const std::string triangle = "document 40 40\nfill gray 1\npath closed 11,11 14,11 11,13\nselect all\ntool Tile\n";
+    for (int symmetry : {1, 2, 4, 7, 13, 16}) {
+        auto p = Play(triangle +
+                      Options("{\"symmetry\":\"" + std::to_string(symmetry) +
+                              "\",\"tile_cut_mode\":\"false\",\"group_cut_single_lattice\":\"true\"}") +
+                      "down 10 10\ndrag 12 12\nup\n");
+        ASSERT_TRUE(p->ok) << p->error;
+        const auto paths = p->Paths();
+        ASSERT_FALSE(paths.empty()) << symmetry;
+        // The selection itself, then the copies the group adds, each a whole triangle.
+        for (const Art* path : paths) EXPECT_EQ(path->segments.size(), 3u) << symmetry;
+        bool original = false;
+        for (const Art* path : paths)
+            original = original || (path->segments[0].p.h == 11 && path->segments[0].p.v == 11 &&
+                                    path->segments[1].p.h == 14 && path->segments[2].p.v == 13);
+        EXPECT_TRUE(original) << symmetry;
+    }
+}
