@@ -2,6 +2,12 @@
 
 #include <cmath>
 
+namespace {
+
+constexpr float kLineEndTolerance = 1e-5f;
+
+}  // namespace
+
 RealPoint SnapToAxis(const RealPoint& anchor, const RealPoint& current) {
     const float dh = static_cast<float>(current.h - anchor.h);
     const float dv = static_cast<float>(current.v - anchor.v);
@@ -16,8 +22,9 @@ bool SpikePathList(const ZPathList& in, const Line& line, float sharpness, ZPath
         const BezierSegment segment = in.SegmentAt(n);
         const LineCrossings crossings = IntersectSegmentWithLine(segment, line);
         int found = -1;
+        // A line that starts or ends on the segment, up to the rounding of the crossing, leaves it.
         for (int k = 0; k < crossings.count && found < 0; ++k)
-            if (crossings.s[k] > 0.0f && crossings.s[k] < 1.0f) found = k;
+            if (crossings.s[k] > kLineEndTolerance && crossings.s[k] < 1.0f - kLineEndTolerance) found = k;
         if (found < 0) {
             out.Append(segment);
             continue;

@@ -9,7 +9,9 @@
 // distance; the vertical wins at exactly 45°.
 RealPoint SnapToAxis(const RealPoint& anchor, const RealPoint& current);
 
-// Appends `in`'s segments to `out`, each crossed one (at its first crossing with 0 < u < 1 on the
-// line, u running from p1 to p2) as two parts meeting at the point u + (1 − u)·sharpness of the
-// line; degenerate parts are dropped. True when anything was spiked. The closed flag is not copied.
+// Appends `in`'s segments to `out`, each crossed one as two parts meeting at the point
+// u + (1 − u)·sharpness of the line, u being its first crossing that lies inside the line
+// (u running from p1 to p2, more than 1e-5 from either end, so that a line starting or ending on
+// the segment leaves it). Degenerate parts are dropped; the closed flag is not copied. True when
+// anything was spiked.
 bool SpikePathList(const ZPathList& in, const Line& line, float sharpness, ZPathList& out);
