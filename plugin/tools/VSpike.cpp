@@ -20,7 +20,8 @@ SBErr VSpike::EditOptions(SBToolMessage*) {
 }
 
 void VSpike::SetSharpness(float sharpness) {
-    if (std::isfinite(sharpness)) sharpness_ = sharpness;
+    if (std::isnan(sharpness)) return;
+    sharpness_ = std::min(std::max(sharpness, 0.0f), 1.0f);
 }
 
 void VSpike::BeginDrag(const SBToolMessage* message) {

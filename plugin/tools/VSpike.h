@@ -28,7 +28,9 @@ public:
     bool UpdateFromEvent(SBToolMessage* message) override;
 
     float Sharpness() const { return sharpness_; }
-    // From the panel; a value that is not a finite number keeps the sharpness.
+    // From the panel: kept within 0 … 1, the range the keys step through (beyond it a tip would
+    // lie behind the crossing or past the line's end, as far as the value says); not a number
+    // keeps the sharpness.
     void SetSharpness(float sharpness);
     void AttachPanel(VSpikePanel* panel) { panel_ = panel; }
 

@@ -143,15 +143,21 @@ TEST(SpikeTool, OnAMeshOnlyTheCrossedEdgeChanges) {
 TEST(SpikeTool, ThePanelShowsAndSetsTheSharpnessAndDrawsNothing) {
     auto p = Play(std::string(kArt) + "panel params {\"sharpness\":\"0.2\"}\nedit-options\n"
                                       "down 100 -50\ndrag 100 50\nup\n"
-                                      "panel params {\"other\":\"1\"}\nedit-options\n");
+                                      "panel params {\"other\":\"1\"}\nedit-options\n"
+                                      "panel params {\"sharpness\":\"-3e38\"}\nedit-options\n"
+                                      "panel params {\"sharpness\":\"7\"}\nedit-options\n"
+                                      "panel none\nedit-options\n");
     ASSERT_TRUE(p->ok) << p->error;
     const auto dump = p->Dump();
-    ASSERT_EQ(dump["panels"].size(), 2u);
+    ASSERT_EQ(dump["panels"].size(), 5u);
     EXPECT_EQ(dump["panels"][0]["extension"], "com.zarvo.Spike");
     EXPECT_EQ(dump["panels"][0]["sent"], R"({"sharpness" : "0.5"})");
     // An answer without the sharpness keeps it.
     EXPECT_EQ(dump["panels"][1]["sent"], R"({"sharpness" : "0.2"})");
-    EXPECT_EQ(p->Preferences(), "<spike><sharpness>0.2</sharpness></spike>");
+    // Values beyond 0 … 1 are held at its ends.
+    EXPECT_EQ(dump["panels"][3]["sent"], R"({"sharpness" : "0"})");
+    EXPECT_EQ(dump["panels"][4]["sent"], R"({"sharpness" : "1"})");
+    EXPECT_EQ(p->Preferences(), "<spike><sharpness>1</sharpness></spike>");
     ExpectPoint(Anchors(*PathFrom(*p, 0, 0))[1], 100, 0 + 50 * 0.2, 1e-3);
     EXPECT_EQ(p->TopArt().size(), 2u);
     EXPECT_TRUE(p->session.Shown().alerts.empty());
