@@ -12,7 +12,7 @@ using namespace fuzzhost;
 
 namespace {
 
-const char* const kTools[] = {"Rose", "Wave", "Rhombus", "Spiral", "GoldenRect", "Grid",
+const char* const kTools[] = {"Rose",   "Wave", "Rhombus", "Spiral",    "GoldenRect", "Grid",
                               "Mirror", "Cut",  "RectCut", "PolarMesh", "Spike"};
 constexpr int kToolCount = sizeof kTools / sizeof kTools[0];
 const char* const kEffects[] = {"Mirror...", "Cut...", "\"Rectangle cut...\""};

@@ -202,10 +202,9 @@ private:
             for (unsigned k = 0; k < 4; ++k)
                 if (!ScreenRgb(g.colours[p.corners[k]], art_, &corner[k])) corner[k] = {0.5, 0.5, 0.5};
             const size_t columns = static_cast<size_t>(g.columns) + 1;
-            const std::vector<CoonsPiece> pieces =
-                JoinedCurves(g, p.corners[0] % columns, p.corners[0] / columns)
-                    ? CoonsPieces(g, p.corners[0] % columns, p.corners[0] / columns)
-                    : std::vector<CoonsPiece>();
+            const std::vector<CoonsPiece> pieces = JoinedCurves(g, p.corners[0] % columns, p.corners[0] / columns)
+                                                       ? CoonsPieces(g, p.corners[0] % columns, p.corners[0] / columns)
+                                                       : std::vector<CoonsPiece>();
             if (pieces.empty()) {
                 Patch(mesh, p.sides, corner);
                 continue;
@@ -213,7 +212,8 @@ private:
             for (const CoonsPiece& piece : pieces) {
                 Rgb at[4];
                 for (int k = 0; k < 4; ++k)
-                    at[k] = Mix(Mix(corner[0], corner[1], piece.u[k]), Mix(corner[3], corner[2], piece.u[k]), piece.v[k]);
+                    at[k] =
+                        Mix(Mix(corner[0], corner[1], piece.u[k]), Mix(corner[3], corner[2], piece.u[k]), piece.v[k]);
                 Patch(mesh, piece.sides, at);
             }
         }

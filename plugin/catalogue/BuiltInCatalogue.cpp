@@ -213,8 +213,9 @@ const ToolRow kRows[] = {
      0, nullptr, nullptr, nullptr},
     {"Rosette", 16075, nullptr, nullptr, &G::rosetteTool, nullptr, &G::rosette, nullptr, &G::rosetteDBox, nullptr,
      nullptr, nullptr, 0, nullptr, nullptr, nullptr},
-    {"Spike", 16076, nullptr, nullptr, &G::spikeTool, nullptr, &G::spike, [] { return static_cast<VTool*>(new VSpike); },
-     &G::spikeDBox, NewSpikePanel, nullptr, nullptr, 0, nullptr, nullptr, nullptr},
+    {"Spike", 16076, nullptr, nullptr, &G::spikeTool, nullptr, &G::spike,
+     [] { return static_cast<VTool*>(new VSpike); }, &G::spikeDBox, NewSpikePanel, nullptr, nullptr, 0, nullptr,
+     nullptr, nullptr},
 };
 
 const ToolCatalogue kCatalogue = {kRows, static_cast<int>(sizeof kRows / sizeof kRows[0])};

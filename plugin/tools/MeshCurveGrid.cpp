@@ -22,7 +22,10 @@ const T& At(const std::vector<T>& items, int32_t index) {
 
 MeshCurveGrid::MeshCurveGrid(int32_t columns, int32_t rows, std::vector<ZPathList> rowCurves,
                              std::vector<ZPathList> columnCurves, std::vector<SBColor> colours)
-    : columns_(columns), rows_(rows), colours_(std::move(colours)), rowCurves_(std::move(rowCurves)),
+    : columns_(columns),
+      rows_(rows),
+      colours_(std::move(colours)),
+      rowCurves_(std::move(rowCurves)),
       columnCurves_(std::move(columnCurves)) {
     CheckCondition(columns >= 1 && rows >= 1);
     const size_t I = static_cast<size_t>(columns), J = static_cast<size_t>(rows);

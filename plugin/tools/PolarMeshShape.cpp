@@ -137,15 +137,20 @@ SBColor ThreeOf(const SBColor& c) {
 
 void ClampValues(SBColor& c) {
     switch (c.kind) {
-        case SB_COLOR_GRAY: c.c.gray.gray = Clamped(c.c.gray.gray); break;
+        case SB_COLOR_GRAY:
+            c.c.gray.gray = Clamped(c.c.gray.gray);
+            break;
         case SB_COLOR_FOUR:
             for (double* v : {&c.c.four.cyan, &c.c.four.magenta, &c.c.four.yellow, &c.c.four.black}) *v = Clamped(*v);
             break;
         case SB_COLOR_THREE:
             for (double* v : {&c.c.three.red, &c.c.three.green, &c.c.three.blue}) *v = Clamped(*v);
             break;
-        case SB_COLOR_CUSTOM: c.c.custom.tint = Clamped(c.c.custom.tint); break;
-        default: break;
+        case SB_COLOR_CUSTOM:
+            c.c.custom.tint = Clamped(c.c.custom.tint);
+            break;
+        default:
+            break;
     }
 }
 
@@ -155,10 +160,14 @@ double Mix(double a, double b, double u) { return Checked(a + u * (b - a)); }
 
 float ColourModeFactor(int32_t mode, float f) {
     switch (mode) {
-        case 0: return 2.0f * std::fabs(f - 0.5f);
-        case 1: return 1.0f - f;
-        case 2: return f;
-        default: return 0.0f;
+        case 0:
+            return 2.0f * std::fabs(f - 0.5f);
+        case 1:
+            return 1.0f - f;
+        case 2:
+            return f;
+        default:
+            return 0.0f;
     }
 }
 
@@ -176,19 +185,29 @@ SBColor LightenColour(const SBColor& fill, float w) {
             for (double* v : {&out.c.four.cyan, &out.c.four.magenta, &out.c.four.yellow, &out.c.four.black})
                 *v = Checked(*v * keep);
             return out;
-        case SB_COLOR_GRAY: out.c.gray.gray = Checked(out.c.gray.gray * keep); return out;
-        case SB_COLOR_CUSTOM: out.c.custom.tint = Checked(out.c.custom.tint * static_cast<double>(w)); return out;
-        default: return White();
+        case SB_COLOR_GRAY:
+            out.c.gray.gray = Checked(out.c.gray.gray * keep);
+            return out;
+        case SB_COLOR_CUSTOM:
+            out.c.custom.tint = Checked(out.c.custom.tint * static_cast<double>(w));
+            return out;
+        default:
+            return White();
     }
 }
 
 float GradientSamplePosition(int32_t mode, float f, float alpha) {
     switch (mode) {
-        case 1: return f;
-        case 2: return 1.0f - f;
-        case 3: return 1.0f - alpha;
-        case 4: return alpha;
-        default: return 1.0f - ColourModeFactor(mode, f);
+        case 1:
+            return f;
+        case 2:
+            return 1.0f - f;
+        case 3:
+            return 1.0f - alpha;
+        case 4:
+            return alpha;
+        default:
+            return 1.0f - ColourModeFactor(mode, f);
     }
 }
 
@@ -230,7 +249,9 @@ SBColor SampleGradient(const std::vector<SBGradientStop>& stops, float x) {
         u = 1.0 - std::pow(1.0 - u, std::log(0.5) / std::log(1.0 - m));
     SBColor out = P.color;
     switch (out.kind) {
-        case SB_COLOR_GRAY: out.c.gray.gray = Mix(P.color.c.gray.gray, Q.color.c.gray.gray, u); break;
+        case SB_COLOR_GRAY:
+            out.c.gray.gray = Mix(P.color.c.gray.gray, Q.color.c.gray.gray, u);
+            break;
         case SB_COLOR_FOUR:
             out.c.four = {Mix(P.color.c.four.cyan, Q.color.c.four.cyan, u),
                           Mix(P.color.c.four.magenta, Q.color.c.four.magenta, u),
@@ -242,8 +263,11 @@ SBColor SampleGradient(const std::vector<SBGradientStop>& stops, float x) {
                            Mix(P.color.c.three.green, Q.color.c.three.green, u),
                            Mix(P.color.c.three.blue, Q.color.c.three.blue, u)};
             break;
-        case SB_COLOR_CUSTOM: out.c.custom.tint = Mix(P.color.c.custom.tint, Q.color.c.custom.tint, u); break;
-        default: throw CheckFailure();
+        case SB_COLOR_CUSTOM:
+            out.c.custom.tint = Mix(P.color.c.custom.tint, Q.color.c.custom.tint, u);
+            break;
+        default:
+            throw CheckFailure();
     }
     return out;
 }

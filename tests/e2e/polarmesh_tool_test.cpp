@@ -67,8 +67,9 @@ TEST(PolarMeshTool, ADragMakesASelectedMeshOfRingsAndSpokesAroundTheMouse) {
         const auto& arc = g.rowCurves[2 * 4 + 1];
         ASSERT_EQ(arc.size(), 4u);
         const double u = 1 - t;
-        const SBRealPoint p{u * u * u * arc[0].h + 3 * u * u * t * arc[1].h + 3 * u * t * t * arc[2].h + t * t * t * arc[3].h,
-                            u * u * u * arc[0].v + 3 * u * u * t * arc[1].v + 3 * u * t * t * arc[2].v + t * t * t * arc[3].v};
+        const SBRealPoint p{
+            u * u * u * arc[0].h + 3 * u * u * t * arc[1].h + 3 * u * t * t * arc[2].h + t * t * t * arc[3].h,
+            u * u * u * arc[0].v + 3 * u * u * t * arc[1].v + 3 * u * t * t * arc[2].v + t * t * t * arc[3].v};
         EXPECT_NEAR(Radius(p, centre), 100, 0.05);
     }
     // Colour mode 1: white in the middle, the fill itself on the outer ring.
@@ -125,8 +126,9 @@ TEST(PolarMeshTool, AltCentresOnTheAnchorAndTheKeysStopAtTheirLimits) {
 TEST(PolarMeshTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableMesh) {
     PolarMeshSession s;
     s.session.Actions().recording = true;
-    s.Answer(PanelScript::Kind::Params,
-             R"({"outerRadius":"40","innerRadius":"50","radialLines":"6","circularLines":"2.9","polygon":"true","colorMode":"2"})");
+    s.Answer(
+        PanelScript::Kind::Params,
+        R"({"outerRadius":"40","innerRadius":"50","radialLines":"6","circularLines":"2.9","polygon":"true","colorMode":"2"})");
     ASSERT_EQ(s.Click(50, 60), 0);
     ASSERT_EQ(PanelService::Instance().Opened().size(), 1u);
     EXPECT_EQ(PanelService::Instance().Opened()[0].extension, "com.zarvo.PolarMesh");
@@ -185,8 +187,8 @@ TEST(PolarMeshTool, ClickOpensThePanelWhoseAnswerDrawsARecordedUndoableMesh) {
 
 TEST(PolarMeshTool, PlaybackDrawsThroughItsDialogWithCountsClampedToTheKeysLimits) {
     PolarMeshSession s;
-    const std::vector<ActionValue> recorded = {Integer("tool", 11), Real("cntx", 10),   Real("cnty", 20),
-                                               Real("pmor", 30),    Real("pmir", 0),    Integer("pmrp", 0),
+    const std::vector<ActionValue> recorded = {Integer("tool", 11), Real("cntx", 10),       Real("cnty", 20),
+                                               Real("pmor", 30),    Real("pmir", 0),        Integer("pmrp", 0),
                                                Integer("pmcp", 1),  Boolean("pmpo", false), Integer("pmcm", 4)};
     ASSERT_EQ(s.DoAction(false, recorded), 0);
     s.Pump();
@@ -223,7 +225,6 @@ TEST(PolarMeshTool, GradientStopsOfBothModelsAreSampledInTheDocumentsModel) {
     EXPECT_NEAR(three.colours[0].c.three.red, 0, 1e-6);
     EXPECT_NEAR(three.colours[5].c.three.red, 0.5, 1e-6);
     EXPECT_NEAR(three.colours[10].c.three.red, 1, 1e-6);
-
 }
 
 TEST(PolarMeshTool, AGradientThatCannotBeSampledShowsTheErrorAndLeavesNoMesh) {

@@ -79,8 +79,7 @@ TEST(SpikeTool, ShiftSnapsTheLineAndTheArrowKeysStepTheSharpness) {
     ASSERT_TRUE(plain->ok) << plain->error;
     ASSERT_TRUE(up->ok) << up->error;
     ExpectPoint(Anchors(*PathFrom(*up, 0, 0))[1], 100, 50, 1e-3);
-    EXPECT_EQ(up->session.Desktop().desk.clockMilliseconds - plain->session.Desktop().desk.clockMilliseconds,
-              10 * 100);
+    EXPECT_EQ(up->session.Desktop().desk.clockMilliseconds - plain->session.Desktop().desk.clockMilliseconds, 10 * 100);
 
     // Down held past 0: the tip on the crossing, the added anchor on the straight line merged away.
     auto down = Play(std::string(kArt) + "down 100 -50\nkey Down down\ndrag 100 50 steps 12\nkey Down up\nup\n");
@@ -120,7 +119,8 @@ TEST(SpikeTool, OnAMeshOnlyTheCrossedEdgeChanges) {
     // Every other curve, every node and every colour as it was.
     for (size_t q = 1; q < g.rowCurves.size(); ++q) {
         ASSERT_EQ(g.rowCurves[q].size(), was.rowCurves[q].size());
-        for (size_t k = 0; k < g.rowCurves[q].size(); ++k) ExpectPoint(g.rowCurves[q][k], was.rowCurves[q][k].h, was.rowCurves[q][k].v, 1e-9);
+        for (size_t k = 0; k < g.rowCurves[q].size(); ++k)
+            ExpectPoint(g.rowCurves[q][k], was.rowCurves[q][k].h, was.rowCurves[q][k].v, 1e-9);
     }
     ASSERT_EQ(g.columnCurves.size(), was.columnCurves.size());
     for (size_t q = 0; q < g.columnCurves.size(); ++q)
@@ -141,12 +141,13 @@ TEST(SpikeTool, OnAMeshOnlyTheCrossedEdgeChanges) {
 }
 
 TEST(SpikeTool, ThePanelShowsAndSetsTheSharpnessAndDrawsNothing) {
-    auto p = Play(std::string(kArt) + "panel params {\"sharpness\":\"0.2\"}\nedit-options\n"
-                                      "down 100 -50\ndrag 100 50\nup\n"
-                                      "panel params {\"other\":\"1\"}\nedit-options\n"
-                                      "panel params {\"sharpness\":\"-3e38\"}\nedit-options\n"
-                                      "panel params {\"sharpness\":\"7\"}\nedit-options\n"
-                                      "panel none\nedit-options\n");
+    auto p = Play(std::string(kArt) +
+                  "panel params {\"sharpness\":\"0.2\"}\nedit-options\n"
+                  "down 100 -50\ndrag 100 50\nup\n"
+                  "panel params {\"other\":\"1\"}\nedit-options\n"
+                  "panel params {\"sharpness\":\"-3e38\"}\nedit-options\n"
+                  "panel params {\"sharpness\":\"7\"}\nedit-options\n"
+                  "panel none\nedit-options\n");
     ASSERT_TRUE(p->ok) << p->error;
     const auto dump = p->Dump();
     ASSERT_EQ(dump["panels"].size(), 5u);

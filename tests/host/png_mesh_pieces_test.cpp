@@ -21,8 +21,11 @@ MeshGrid SpikedMesh() {
     MeshGrid g = MeshGrid::Rectangular(1, 1, {20, 80, 80, 30}, RgbColour(1, 0, 0));
     g.colours[1] = g.colours[3] = RgbColour(0, 0, 1);
     const SBRealPoint a{20, 30}, tip{50, 5}, b{80, 30};
-    auto third = [](SBRealPoint p, SBRealPoint q, double t) { return SBRealPoint{p.h + (q.h - p.h) * t, p.v + (q.v - p.v) * t}; };
-    g.rowCurves[0] = {a, third(a, tip, 1.0 / 3), third(a, tip, 2.0 / 3), tip, third(tip, b, 1.0 / 3), third(tip, b, 2.0 / 3), b};
+    auto third = [](SBRealPoint p, SBRealPoint q, double t) {
+        return SBRealPoint{p.h + (q.h - p.h) * t, p.v + (q.v - p.v) * t};
+    };
+    g.rowCurves[0] = {
+        a, third(a, tip, 1.0 / 3), third(a, tip, 2.0 / 3), tip, third(tip, b, 1.0 / 3), third(tip, b, 2.0 / 3), b};
     return g;
 }
 

@@ -340,8 +340,8 @@ constexpr const char* kSuite = kSBMeshVertexSuite;
     if (size_t(it->index) >= VertexCount(m->mesh)) return SB_ERR_RANGE
 
 // As SB_VERTEX, and `v` says where the vertex lives; the curves through it are sound.
-#define SB_VERTEX_AT(it, m, v, handle)                       \
-    SB_VERTEX(it, m, handle);                                \
+#define SB_VERTEX_AT(it, m, v, handle)                            \
+    SB_VERTEX(it, m, handle);                                     \
     const VertexRef v = LocateVertex(m->mesh, size_t(it->index)); \
     if (!CurvesAtConsistent(m->mesh, v)) return SB_ERR_CANT
 
@@ -444,9 +444,9 @@ namespace segment {
 constexpr const char* kSuite = kSBMeshSegmentSuite;
 constexpr int32_t kMaxInsert = 1000;
 
-#define SB_SEGMENT(it, m, p, handle)                                      \
-    SB_ITER(SegmentIter, it, m, handle);                                  \
-    Piece p{};                                                            \
+#define SB_SEGMENT(it, m, p, handle)                                         \
+    SB_ITER(SegmentIter, it, m, handle);                                     \
+    Piece p{};                                                               \
     if (!LocateSegment(m->mesh, size_t(it->index), &p)) return SB_ERR_RANGE; \
     if (!CurveConsistent(m->mesh, p.curve.column, p.curve.index)) return SB_ERR_CANT
 
