@@ -30,7 +30,9 @@ SBRealPoint Bezier(const SBRealPoint p[4], double t) {
 
 }  // namespace
 
-SBRealPoint CoonsPatch::At(double u, double v) const {
+namespace {
+
+SBRealPoint CoonsAt(const SBRealPoint (&sides)[4][4], double u, double v) {
     SBRealPoint bottom = Bezier(sides[0], u), top = Bezier(sides[2], 1 - u);
     SBRealPoint left = Bezier(sides[3], 1 - v), right = Bezier(sides[1], v);
     const SBRealPoint &p00 = sides[0][0], &p10 = sides[1][0], &p11 = sides[2][0], &p01 = sides[3][0];
@@ -39,6 +41,20 @@ SBRealPoint CoonsPatch::At(double u, double v) const {
                ((1 - u) * (1 - v) * p00.*axis + u * (1 - v) * p10.*axis + u * v * p11.*axis + (1 - u) * v * p01.*axis);
     };
     return {mix(&SBRealPoint::h), mix(&SBRealPoint::v)};
+}
+
+}  // namespace
+
+SBRealPoint CoonsPatch::At(double u, double v) const { return CoonsAt(sides, u, v); }
+SBRealPoint CoonsPiece::At(double s, double t) const { return CoonsAt(sides, s, t); }
+
+bool HasJoinedCurves(const MeshGrid& g, size_t c, size_t r) {
+    const size_t I = static_cast<size_t>(std::max(0, g.columns)), J = static_cast<size_t>(std::max(0, g.rows));
+    if (c >= I || r >= J || g.rowCurves.size() != (J + 1) * I || g.columnCurves.size() != (I + 1) * J) return false;
+    for (const auto* curve : {&g.rowCurves[r * I + c], &g.rowCurves[(r + 1) * I + c], &g.columnCurves[c * J + r],
+                              &g.columnCurves[(c + 1) * J + r]})
+        if (curve->size() > 4) return true;
+    return false;
 }
 
 std::vector<CoonsPatch> CoonsPatches(const MeshGrid& g) {

@@ -27,7 +27,14 @@ std::vector<CoonsPatch> CoonsPatches(const MeshGrid& mesh);
 struct CoonsPiece {
     SBRealPoint sides[4][4];
     double u[4], v[4];
+
+    // The point at (s, t) of the piece's own Coons surface, as CoonsPatch::At.
+    SBRealPoint At(double s, double t) const;
 };
+
+// Whether a curve round the patch at node (c, r) holds more than one Bezier (false outside the
+// grid).
+bool HasJoinedCurves(const MeshGrid& mesh, size_t c, size_t r);
 
 // The patch of CoonsPatches' corners at node (c, r) cut at the joins of its curves' Beziers into
 // pieces whose sides lie on the patch's Coons surface, exactly where the curves are drawn, so that

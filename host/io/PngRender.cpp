@@ -202,7 +202,7 @@ private:
             for (unsigned k = 0; k < 4; ++k)
                 if (!ScreenRgb(g.colours[p.corners[k]], art_, &corner[k])) corner[k] = {0.5, 0.5, 0.5};
             const size_t columns = static_cast<size_t>(g.columns) + 1;
-            const std::vector<CoonsPiece> pieces = JoinedCurves(g, p.corners[0] % columns, p.corners[0] / columns)
+            const std::vector<CoonsPiece> pieces = HasJoinedCurves(g, p.corners[0] % columns, p.corners[0] / columns)
                                                        ? CoonsPieces(g, p.corners[0] % columns, p.corners[0] / columns)
                                                        : std::vector<CoonsPiece>();
             if (pieces.empty()) {
@@ -220,15 +220,6 @@ private:
         cairo_set_source(cr_, mesh);
         cairo_paint(cr_);
         cairo_pattern_destroy(mesh);
-    }
-
-    // Whether a curve round the patch at node (c, r) holds more than one Bezier.
-    static bool JoinedCurves(const MeshGrid& g, size_t c, size_t r) {
-        const size_t I = static_cast<size_t>(g.columns), J = static_cast<size_t>(g.rows);
-        for (const auto* curve : {&g.rowCurves[r * I + c], &g.rowCurves[(r + 1) * I + c], &g.columnCurves[c * J + r],
-                                  &g.columnCurves[(c + 1) * J + r]})
-            if (curve->size() > 4) return true;
-        return false;
     }
 
     static void Patch(cairo_pattern_t* mesh, const SBRealPoint (&sides)[4][4], const Rgb (&corner)[4]) {
