@@ -165,3 +165,29 @@ TEST(SpikeTool, ThePanelShowsAndSetsTheSharpnessAndDrawsNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SpikeTool, AMeshItsReaderCannotUseIsReportedAndLeftAsItWas) {
+    hosted::HostedPlugin s("Spike");
+    scribera::MeshGrid g = scribera::MeshGrid::Rectangular(1, 1, SBRealRect{0, 100, 100, 0}, SBColor{});
+    g.rowCurves[1].push_back({50, 120});  // five points: no run of Beziers
+    scribera::Document& doc = s.Doc();
+    doc.BeginTransaction();
+    scribera::Id mesh = scribera::kNoId;
+    ASSERT_EQ(doc.NewArt(scribera::ArtKind::Mesh, SB_PLACE_INSIDE_ON_TOP, doc.CurrentLayerGroup(), &mesh), SB_OK);
+    ASSERT_EQ(doc.SetMesh(mesh, g), SB_OK);
+    ASSERT_EQ(doc.SetUserAttr(mesh, SB_ATTR_SELECTED, SB_ATTR_SELECTED), SB_OK);
+    doc.EndTransaction();
+    ASSERT_EQ(s.Down({50, -20}), 0);
+    EXPECT_NE(s.DragTo({50, 20}), 0);
+    s.Up({50, 20});
+    EXPECT_EQ(s.session.Shown().alerts, (std::vector<std::string>{"Error in Zarvo"}));
+    const scribera::MeshGrid& after = doc.Find(mesh)->mesh;
+    EXPECT_EQ(after.rowCurves[0].size(), 4u);
+    EXPECT_EQ(after.rowCurves[1].size(), 5u);
+    // Only the mesh: no guide line left behind.
+    EXPECT_EQ(s.TopArt().size(), 1u);
+}
+
+}  // namespace
