@@ -50,8 +50,8 @@ size_t NodeCount(const MeshGrid& g) {
     return g.columns > 0 && g.rows > 0 ? size_t(g.columns + 1) * size_t(g.rows + 1) : 0;
 }
 
-// The grid's arrays agree with its size; the suites touch nothing else.
-bool Consistent(const MeshGrid& g) {
+// The grid's arrays have the lengths its size asks for (the curves themselves unchecked).
+bool ShapeConsistent(const MeshGrid& g) {
     if (g.columns == 0 && g.rows == 0) return g.nodes.empty() && g.rowCurves.empty() && g.columnCurves.empty();
     if (g.columns < 1 || g.rows < 1) return false;
     const size_t I = size_t(g.columns), J = size_t(g.rows);
@@ -59,23 +59,37 @@ bool Consistent(const MeshGrid& g) {
     if (g.rowCurves.size() != (J + 1) * I || g.columnCurves.size() != (I + 1) * J) return false;
     if (!g.rowMarks.empty() && g.rowMarks.size() != g.rowCurves.size()) return false;
     if (!g.columnMarks.empty() && g.columnMarks.size() != g.columnCurves.size()) return false;
-    for (const auto* curves : {&g.rowCurves, &g.columnCurves})
-        for (const auto& c : *curves)
-            if (c.size() < 4 || (c.size() - 1) % 3 != 0) return false;
-    for (int side = 0; side < 2; ++side) {
-        const auto& marks = side ? g.columnMarks : g.rowMarks;
-        const auto& curves = side ? g.columnCurves : g.rowCurves;
-        for (size_t q = 0; q < marks.size(); ++q) {
-            int32_t last = -1;
-            const int32_t beziers = int32_t((curves[q].size() - 1) / 3);
-            for (const MeshVertexMark& m : marks[q]) {
-                if (m.bezier <= last || m.bezier >= beziers - 1) return false;
-                last = m.bezier;
-            }
-        }
+    return true;
+}
+
+// One curve of a grid whose shape is consistent: 3k + 1 points, its marks ascending on inner anchors.
+bool CurveConsistent(const MeshGrid& g, bool column, size_t q) {
+    const auto& points = column ? g.columnCurves[q] : g.rowCurves[q];
+    if (points.size() < 4 || (points.size() - 1) % 3 != 0) return false;
+    const auto& marks = column ? g.columnMarks : g.rowMarks;
+    if (marks.empty()) return true;
+    int32_t last = -1;
+    const int32_t beziers = int32_t((points.size() - 1) / 3);
+    for (const MeshVertexMark& m : marks[q]) {
+        if (m.bezier <= last || m.bezier >= beziers - 1) return false;
+        last = m.bezier;
     }
     return true;
 }
+
+// The grid's arrays agree with its size; the suites touch nothing else. Checked whole when an
+// iterator is made; later calls check the shape and the curves they touch, so that walking a
+// grid costs the same per step whatever its size.
+bool Consistent(const MeshGrid& g) {
+    if (!ShapeConsistent(g)) return false;
+    for (size_t q = 0; q < g.rowCurves.size(); ++q)
+        if (!CurveConsistent(g, false, q)) return false;
+    for (size_t q = 0; q < g.columnCurves.size(); ++q)
+        if (!CurveConsistent(g, true, q)) return false;
+    return true;
+}
+
+bool HasMarks(const MeshGrid& g) { return !g.rowMarks.empty() || !g.columnMarks.empty(); }
 
 size_t CurveCount(const MeshGrid& g) { return g.rowCurves.size() + g.columnCurves.size(); }
 CurveRef CurveAt(const MeshGrid& g, size_t n) {
@@ -84,11 +98,13 @@ CurveRef CurveAt(const MeshGrid& g, size_t n) {
 
 size_t VertexCount(const MeshGrid& g) {
     size_t n = NodeCount(g);
+    if (!HasMarks(g)) return n;
     for (size_t q = 0; q < CurveCount(g); ++q) n += MarkCount(g, CurveAt(g, q));
     return n;
 }
 
 size_t SegmentCount(const MeshGrid& g) {
+    if (!HasMarks(g)) return CurveCount(g);
     size_t n = 0;
     for (size_t q = 0; q < CurveCount(g); ++q) n += MarkCount(g, CurveAt(g, q)) + 1;
     return n;
@@ -98,6 +114,13 @@ size_t SegmentCount(const MeshGrid& g) {
 // its curve and its place there.
 template <class Count>
 bool LocateOnCurves(const MeshGrid& g, size_t k, Count count, CurveRef* curve, size_t* place) {
+    // Without marks every curve holds one item: no walk.
+    if (!HasMarks(g)) {
+        if (k >= CurveCount(g) || count(CurveAt(g, k)) != 1) return false;
+        *curve = CurveAt(g, k);
+        *place = 0;
+        return true;
+    }
     for (size_t q = 0; q < CurveCount(g); ++q) {
         const CurveRef c = CurveAt(g, q);
         const size_t n = count(c);
@@ -126,6 +149,18 @@ VertexRef LocateVertex(const MeshGrid& g, size_t k) {
         LocateOnCurves(
             g, k - NodeCount(g), [&](CurveRef c) { return MarkCount(g, c); }, &v.curve, &v.mark);
     return v;
+}
+
+// The curves a vertex lies on, or (a node) ends, are sound.
+bool CurvesAtConsistent(const MeshGrid& g, const VertexRef& v) {
+    if (!v.node) return CurveConsistent(g, v.curve.column, v.curve.index);
+    const int32_t I = g.columns, J = g.rows;
+    const int32_t c = int32_t(v.index % size_t(I + 1)), r = int32_t(v.index / size_t(I + 1));
+    if (c < I && !CurveConsistent(g, false, size_t(r * I + c))) return false;
+    if (c > 0 && !CurveConsistent(g, false, size_t(r * I + c - 1))) return false;
+    if (r < J && !CurveConsistent(g, true, size_t(c * J + r))) return false;
+    if (r > 0 && !CurveConsistent(g, true, size_t(c * J + r - 1))) return false;
+    return true;
 }
 
 const MeshVertexMark& MarkAt(const MeshGrid& g, const VertexRef& v) { return (*Marks(g, v.curve))[v.mark]; }
@@ -295,7 +330,7 @@ SB_SUITE_TABLE(SBMeshSuite, InitCartesian, GetSize, GetFirstVertex, GetFirstSegm
     SB_KEPT(T, it, handle);                                                       \
     const Art* m = S.Doc().Find(it->mesh);                                        \
     if (!m || m->kind != ArtKind::Mesh) return Unknown(S, kSuite, op_, it->mesh); \
-    if (!Consistent(m->mesh)) return SB_ERR_CANT
+    if (!ShapeConsistent(m->mesh)) return SB_ERR_CANT
 
 namespace vertex {
 constexpr const char* kSuite = kSBMeshVertexSuite;
@@ -304,10 +339,11 @@ constexpr const char* kSuite = kSBMeshVertexSuite;
     SB_ITER(VertexIter, it, m, handle); \
     if (size_t(it->index) >= VertexCount(m->mesh)) return SB_ERR_RANGE
 
-// As SB_VERTEX, and `v` says where the vertex lives.
-#define SB_VERTEX_AT(it, m, v, handle) \
-    SB_VERTEX(it, m, handle);          \
-    const VertexRef v = LocateVertex(m->mesh, size_t(it->index))
+// As SB_VERTEX, and `v` says where the vertex lives; the curves through it are sound.
+#define SB_VERTEX_AT(it, m, v, handle)                            \
+    SB_VERTEX(it, m, handle);                                     \
+    const VertexRef v = LocateVertex(m->mesh, size_t(it->index)); \
+    if (!CurvesAtConsistent(m->mesh, v)) return SB_ERR_CANT
 
 SBErr AtEnd(SBMeshVertexIterator handle, SBBool* atEnd) {
     SB_ENTER();
@@ -408,10 +444,11 @@ namespace segment {
 constexpr const char* kSuite = kSBMeshSegmentSuite;
 constexpr int32_t kMaxInsert = 1000;
 
-#define SB_SEGMENT(it, m, p, handle)     \
-    SB_ITER(SegmentIter, it, m, handle); \
-    Piece p{};                           \
-    if (!LocateSegment(m->mesh, size_t(it->index), &p)) return SB_ERR_RANGE
+#define SB_SEGMENT(it, m, p, handle)                                         \
+    SB_ITER(SegmentIter, it, m, handle);                                     \
+    Piece p{};                                                               \
+    if (!LocateSegment(m->mesh, size_t(it->index), &p)) return SB_ERR_RANGE; \
+    if (!CurveConsistent(m->mesh, p.curve.column, p.curve.index)) return SB_ERR_CANT
 
 SBErr AtEnd(SBMeshSegmentIterator handle, SBBool* atEnd) {
     SB_ENTER();
