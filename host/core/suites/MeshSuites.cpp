@@ -50,32 +50,7 @@ size_t NodeCount(const MeshGrid& g) {
     return g.columns > 0 && g.rows > 0 ? size_t(g.columns + 1) * size_t(g.rows + 1) : 0;
 }
 
-// The grid's arrays agree with its size; the suites touch nothing else.
-bool Consistent(const MeshGrid& g) {
-    if (g.columns == 0 && g.rows == 0) return g.nodes.empty() && g.rowCurves.empty() && g.columnCurves.empty();
-    if (g.columns < 1 || g.rows < 1) return false;
-    const size_t I = size_t(g.columns), J = size_t(g.rows);
-    if (g.nodes.size() != (I + 1) * (J + 1) || g.colours.size() != g.nodes.size()) return false;
-    if (g.rowCurves.size() != (J + 1) * I || g.columnCurves.size() != (I + 1) * J) return false;
-    if (!g.rowMarks.empty() && g.rowMarks.size() != g.rowCurves.size()) return false;
-    if (!g.columnMarks.empty() && g.columnMarks.size() != g.columnCurves.size()) return false;
-    for (const auto* curves : {&g.rowCurves, &g.columnCurves})
-        for (const auto& c : *curves)
-            if (c.size() < 4 || (c.size() - 1) % 3 != 0) return false;
-    for (int side = 0; side < 2; ++side) {
-        const auto& marks = side ? g.columnMarks : g.rowMarks;
-        const auto& curves = side ? g.columnCurves : g.rowCurves;
-        for (size_t q = 0; q < marks.size(); ++q) {
-            int32_t last = -1;
-            const int32_t beziers = int32_t((curves[q].size() - 1) / 3);
-            for (const MeshVertexMark& m : marks[q]) {
-                if (m.bezier <= last || m.bezier >= beziers - 1) return false;
-                last = m.bezier;
-            }
-        }
-    }
-    return true;
-}
+bool Consistent(const MeshGrid& g) { return g.Consistent(); }
 
 size_t CurveCount(const MeshGrid& g) { return g.rowCurves.size() + g.columnCurves.size(); }
 CurveRef CurveAt(const MeshGrid& g, size_t n) {
@@ -241,7 +216,9 @@ void Split(const SBRealPoint* p, double t, SBRealPoint* l, SBRealPoint* r) {
 
 namespace mesh {
 constexpr const char* kSuite = kSBMeshSuite;
-constexpr int32_t kMaxPatches = 256;  // per side; a bigger grid is a runaway argument
+// Per side, as the script's mesh command and the SVG import allow: a cut or a rewrite can give any
+// grid back that the document already held. Beyond that an argument has run away.
+constexpr int32_t kMaxPatches = 1000;
 
 #define SB_MESH(var, handle) \
     SB_ART(var, handle);     \
