@@ -14,6 +14,12 @@ ZMeshData::ZMeshData(int32_t columns, int32_t rows, const std::vector<ZPathList>
     for (size_t i = 0; i < rowCurves.size(); ++i) rowCurves_[i].AppendAllRaw(rowCurves[i]);
     for (size_t i = 0; i < columnCurves.size(); ++i) columnCurves_[i].AppendAllRaw(columnCurves[i]);
     colours_ = colours;
+    // Each node where its row curves meet it.
+    for (int32_t r = 0; r <= rows_; ++r)
+        for (int32_t c = 0; c <= columns_; ++c) {
+            const ZPathList& curve = rowCurves_[static_cast<size_t>(r * columns_ + (c < columns_ ? c : c - 1))];
+            if (curve.Count() > 0) nodes_[static_cast<size_t>(NodeIndex(c, r))] = c < columns_ ? curve.FirstPoint() : curve.LastPoint();
+        }
 }
 
 void ZMeshData::Resize(int32_t columns, int32_t rows) {

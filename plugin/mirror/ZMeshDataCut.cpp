@@ -97,7 +97,9 @@ void ZMeshDataCut::AnalyseCurve(const ZPathList& curve, ZPathList& cut, int32_t 
             CheckCondition(b >= a);
             if (!(b > a)) continue;
             const RealPoint middle = curve.PointAtPosition((a + b) / 2.0f);
-            if (cut_.SideOf(middle) == 1) {
+            const int side = cut_.SideOf(middle);
+            if (side == -1) somethingRemoved_ = true;
+            if (side == 1) {
                 int32_t fromIndex, toIndex;
                 float fromT, toT;
                 SplitPosition(curve, a, &fromIndex, &fromT);
@@ -112,7 +114,9 @@ void ZMeshDataCut::AnalyseCurve(const ZPathList& curve, ZPathList& cut, int32_t 
     }
 
     if (cut.Count() == 0) {
-        if (cut_.SideOf(curve.FirstPoint()) == 1) {
+        const int side = cut_.SideOf(curve.FirstPoint());
+        if (side == -1) somethingRemoved_ = true;
+        if (side == 1) {
             somethingKept_ = true;
             cut.AppendAllRaw(curve);
         }
@@ -127,7 +131,7 @@ void ZMeshDataCut::AnalyseCurve(const ZPathList& curve, ZPathList& cut, int32_t 
 
 void ZMeshDataCut::Analyse() {
     samples_.Clear();
-    somethingKept_ = somethingCut_ = false;
+    somethingKept_ = somethingCut_ = somethingRemoved_ = false;
     const int32_t I = columns_, J = rows_;
     for (int32_t i = 0; i < RowCurveCount(); ++i) {
         const int32_t r = i / I, c = i % I;
@@ -148,11 +152,11 @@ void ZMeshDataCut::Analyse() {
     samples_.Clear();
     for (const ColourSample& s : sorted) samples_.Append(s);
 
-    // A cut that only runs along grid lines finds no colour to sample, yet the nodes beyond the
-    // line must go: such a mesh is cut too, its kept columns and rows keeping their own colours.
-    bool nodeRemoved = false;
-    for (int32_t k = 0; k < NodeCount() && !nodeRemoved; ++k) nodeRemoved = cut_.SideOf(Node(k)) == -1;
-    if (somethingCut_ && (samples_.Count() > 0 || nodeRemoved))
+    // Without a colour sample a mesh may still reach beyond the line: a cut along a grid line
+    // (the columns beyond it), or an edge that leaves the kept side and comes back. Such a mesh
+    // is cut too: nothing may stay beyond the line, and the nodes kept keep their own colours.
+    for (int32_t k = 0; k < NodeCount() && !somethingRemoved_; ++k) somethingRemoved_ = cut_.SideOf(Node(k)) == -1;
+    if (somethingCut_ && (samples_.Count() > 0 || somethingRemoved_))
         status_ = Cut;
     else
         status_ = (somethingKept_ || somethingCut_) ? WhollyKept : WhollyRemoved;

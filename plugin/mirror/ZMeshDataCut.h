@@ -77,4 +77,5 @@ private:
     ItemArray<ColourSample> samples_;
     bool somethingKept_ = false;
     bool somethingCut_ = false;
+    bool somethingRemoved_ = false;  // a part of a curve, or a node, lies strictly beyond the line
 };
