@@ -530,6 +530,7 @@ SBErr Document::SetMesh(Id mesh, const MeshGrid& grid) {
     if (a->kind != ArtKind::Mesh) return SB_ERR_BAD_PARAM;
     impl_->journal.Touching(*a, ArtField::Mesh);
     a->mesh = grid;
+    a->mesh.layoutStamp = MeshGrid::NewLayoutStamp();
     return SB_OK;
 }
 

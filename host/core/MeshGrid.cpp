@@ -1,6 +1,7 @@
 #include "core/MeshGrid.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 
 namespace scribera {
@@ -31,6 +32,11 @@ MeshGrid MeshGrid::Rectangular(int32_t columns, int32_t rows, const SBRealRect& 
     for (int32_t c = 0; c <= columns; ++c)
         for (int32_t r = 0; r < rows; ++r) g.columnCurves.push_back(line(node(c, r), node(c, r + 1)));
     return g;
+}
+
+uint64_t MeshGrid::NewLayoutStamp() {
+    static std::atomic<uint64_t> counter{0};
+    return ++counter;
 }
 
 bool MeshGrid::Consistent() const {
@@ -155,6 +161,7 @@ bool MeshGrid::AddVertex(bool column, size_t curve, double fraction, std::string
     MeshVertexMark mark;
     mark.bezier = markAt;
     mark.colour = BlendAt(colours[start], colours[finish], fraction);
+    layoutStamp = NewLayoutStamp();
     marks.insert(std::upper_bound(marks.begin(), marks.end(), mark,
                                   [](const MeshVertexMark& x, const MeshVertexMark& y) { return x.bezier < y.bezier; }),
                  mark);

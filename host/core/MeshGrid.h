@@ -29,6 +29,11 @@ struct MeshGrid {
     std::vector<std::vector<SBRealPoint>> columnCurves;  // (I + 1) * J: node (c, r) to (c, r + 1) at c * J + r
     // Non-node vertices per curve, ascending by Bezier; either empty or one list per curve.
     std::vector<std::vector<MeshVertexMark>> rowMarks, columnMarks;
+    // Names how many vertices each curve holds: a new stamp whenever that may have changed (the
+    // document sets one on every grid it takes), so the suites can keep their numbering of the
+    // vertices and segments until it changes. 0: not known, never kept.
+    uint64_t layoutStamp = 0;
+    static uint64_t NewLayoutStamp();
 
     // A straight-edged grid over the rectangle with every node coloured `colour`.
     static MeshGrid Rectangular(int32_t columns, int32_t rows, const SBRealRect& area, const SBColor& colour);

@@ -163,5 +163,69 @@ TEST_F(MeshGridSuites, AnAddedVertexIsWalkedAsANonNodeBetweenTwoSegments) {
     for (const auto& curve : fresh.rowCurves) EXPECT_EQ(curve.size(), 4u);
 }
 
+TEST_F(MeshGridSuites, VerticesOnSeveralCurvesAreNumberedInCurveOrderAfterEveryChange) {
+    SBArtHandle m = nullptr;
+    ASSERT_EQ(art->NewArt(SB_ART_MESH, SB_PLACE_INSIDE_ON_TOP, Layer(), &m), SB_OK);
+    MeshGrid g = MeshGrid::Rectangular(2, 2, {0, 20, 20, 0}, Gray(0));
+    std::string why;
+    ASSERT_TRUE(g.AddVertex(false, 1, 0.5, &why));
+    ASSERT_TRUE(g.AddVertex(false, 3, 0.25, &why));
+    ASSERT_TRUE(g.AddVertex(false, 3, 0.75, &why));
+    ASSERT_TRUE(g.AddVertex(true, 4, 0.5, &why));
+    ASSERT_EQ(session.Doc().SetMesh(FromHandle(m), g), SB_OK);
+    // (start u, start v, end u, end v) of every segment, walked twice: the second walk sees the same.
+    // An added vertex's u (or v) counts the Beziers of its curve: the row curve 3 of three Beziers
+    // has its two at thirds.
+    const double third = 1.0 / 3, twoThirds = 2.0 / 3;
+    auto walk = [&]() {
+        std::vector<std::vector<double>> out;
+        SBMeshSegmentIterator it = nullptr;
+        EXPECT_EQ(mesh->GetFirstSegment(m, &it), SB_OK);
+        SBBool end = 0;
+        while (segment->AtEnd(it, &end) == SB_OK && !end) {
+            SBMeshVertexIterator a = nullptr, b = nullptr;
+            EXPECT_EQ(segment->GetStartVertex(it, &a), SB_OK);
+            EXPECT_EQ(segment->GetEndVertex(it, &b), SB_OK);
+            double au = 0, av = 0, bu = 0, bv = 0;
+            EXPECT_EQ(vertex->GetUV(a, &au, &av), SB_OK);
+            EXPECT_EQ(vertex->GetUV(b, &bu, &bv), SB_OK);
+            vertex->Release(a);
+            vertex->Release(b);
+            out.push_back({au, av, bu, bv});
+            EXPECT_EQ(segment->Next(it), SB_OK);
+        }
+        segment->Release(it);
+        return out;
+    };
+    const std::vector<std::vector<double>> expected{
+        {0, 0, 1, 0},        {1, 0, 1.5, 0},   {1.5, 0, 2, 0},  {0, 1, 1, 1},    {1, 1, 1 + third, 1},
+        {1 + third, 1, 1 + twoThirds, 1},  {1 + twoThirds, 1, 2, 1},  {0, 2, 1, 2},    {1, 2, 2, 2},    {0, 0, 0, 1},
+        {0, 1, 0, 2},        {1, 0, 1, 1},     {1, 1, 1, 2},    {2, 0, 2, 0.5},  {2, 0.5, 2, 1},
+        {2, 1, 2, 2}};
+    EXPECT_EQ(walk(), expected);
+    EXPECT_EQ(walk(), expected);
+    // A vertex added since: the numbering follows.
+    ASSERT_TRUE(g.AddVertex(false, 0, 0.5, &why));
+    ASSERT_EQ(session.Doc().SetMesh(FromHandle(m), g), SB_OK);
+    const auto after = walk();
+    ASSERT_EQ(after.size(), expected.size() + 1);
+    EXPECT_EQ(after[0], (std::vector<double>{0, 0, 0.5, 0}));
+    EXPECT_EQ(after[1], (std::vector<double>{0.5, 0, 1, 0}));
+    EXPECT_EQ(after.back(), expected.back());
+    // The vertices: nine nodes, then the five added ones in curve order.
+    SBMeshVertexIterator v = nullptr;
+    ASSERT_EQ(mesh->GetFirstVertex(m, &v), SB_OK);
+    std::vector<double> us;
+    SBBool end = 0;
+    while (vertex->AtEnd(v, &end) == SB_OK && !end) {
+        double u = 0, w = 0;
+        vertex->GetUV(v, &u, &w);
+        us.push_back(u + 10 * w);
+        vertex->Next(v);
+    }
+    vertex->Release(v);
+    EXPECT_EQ(us, (std::vector<double>{0, 1, 2, 10, 11, 12, 20, 21, 22, 0.5, 1.5, 11 + third, 11 + twoThirds, 7}));
+}
+
 }  // namespace
 }  // namespace scribera
