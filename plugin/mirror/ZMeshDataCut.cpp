@@ -114,7 +114,10 @@ void ZMeshDataCut::AnalyseCurve(const ZPathList& curve, ZPathList& cut, int32_t 
     }
 
     if (cut.Count() == 0) {
-        const int side = cut_.SideOf(curve.FirstPoint());
+        // Without a crossing the curve lies on one side. Its first point may lie within a hair of
+        // the line, where the side test and the crossing search can disagree; its middle cannot,
+        // unless the whole curve runs along the line.
+        const int side = cut_.SideOf(curve.PointAtPosition(static_cast<float>(n) / 2.0f));
         if (side == -1) somethingRemoved_ = true;
         if (side == 1) {
             somethingKept_ = true;

@@ -246,6 +246,23 @@ TEST(MeshCut, AnEdgeThatLeavesAndReentersKeepsBothPartsJoinedAlongTheLine) {
     for (int32_t k = 0; k < 4; ++k) EXPECT_EQ(cut.Colour(k).c.gray.gray, d.Colour(k).c.gray.gray);
 }
 
+TEST(MeshCut, AnEdgeFromANodeAHairInsideIsNotKeptWhole) {
+    // The line at 90 degrees through (84.75, 118) falls by a few millionths over its length, so
+    // node (80, 118) lies a hair on the kept side; the edge from it dives below the line.
+    const Line axis = Axis(90, {84.75, 118});
+    ASSERT_EQ(axis.SideOf({80, 118}), 1);
+    const std::vector<RealPoint> nodes{{80, 118}, {113, 114}, {80, 160}, {120, 160}};
+    ZMeshDataCut cut(Grid(1, 1, nodes, {Gray(0), Gray(0.5), Gray(1), Gray(1)}, Straight), axis);
+    const MeshExtent e = RunCut(cut);
+    ASSERT_EQ(cut.GetStatus(), ZMeshDataCut::Cut);
+    for (int32_t k = 0; k < 4; ++k) EXPECT_GE(SignedDistance(axis, cut.Node(k)), -1e-4) << k;
+    const ZPathList& bottom = cut.RowCurveAt(0);
+    for (int32_t j = 0; j < bottom.Count(); ++j)
+        for (int k = 0; k <= 8; ++k) EXPECT_GE(SignedDistance(axis, SegmentPoint(bottom.SegmentAt(j), k / 8.0f)), -1e-4);
+    EXPECT_EQ(e.r0, 0);
+    EXPECT_EQ(e.r1, 1);
+}
+
 TEST(MeshCut, CurveLengthFraction) {
     ZPathList l;
     l.AppendRaw(StraightSegment({0, 0}, {1, 0}));
