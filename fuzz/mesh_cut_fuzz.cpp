@@ -65,8 +65,8 @@ ZPathList Edge(FuzzInput& in, const RealPoint& a, const RealPoint& b) {
     const int beziers = 1 + in.Byte() % 3;
     RealPoint from = a;
     for (int k = 1; k <= beziers; ++k) {
-        const RealPoint to = k == beziers ? b
-                                          : Near(in, a.h + (b.h - a.h) * k / beziers, a.v + (b.v - a.v) * k / beziers);
+        const RealPoint to =
+            k == beziers ? b : Near(in, a.h + (b.h - a.h) * k / beziers, a.v + (b.v - a.v) * k / beziers);
         curve.AppendRaw(BezierSegment{from, Near(in, (2 * from.h + to.h) / 3, (2 * from.v + to.v) / 3),
                                       Near(in, (from.h + 2 * to.h) / 3, (from.v + 2 * to.v) / 3), to});
         from = to;
@@ -144,8 +144,7 @@ std::string MeshSvg(FuzzInput& in, Sizes* sizes) {
     for (int32_t r = 0; r <= s.rows; ++r)
         for (int32_t c = 0; c < s.columns; ++c) rows += (rows.empty() ? "" : ";") + curve(at(c, r), at(c + 1, r));
     for (int32_t c = 0; c <= s.columns; ++c)
-        for (int32_t r = 0; r < s.rows; ++r)
-            columns += (columns.empty() ? "" : ";") + curve(at(c, r), at(c, r + 1));
+        for (int32_t r = 0; r < s.rows; ++r) columns += (columns.empty() ? "" : ";") + curve(at(c, r), at(c, r + 1));
     return "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:scribera=\"urn:scribera:document\" width=\"400\" "
            "height=\"400\"><scribera:mesh columns=\"" +
            std::to_string(s.columns) + "\" rows=\"" + std::to_string(s.rows) + "\" nodes=\"" + Coordinates(nodes) +
@@ -171,8 +170,8 @@ void HostedCut(FuzzInput& in) {
     switch (in.Byte() % 4) {
         case 0:
             scenario += "effect Mirror... ZarvoAngle=" + Number(in.Short() / 64.0) +
-                        " ZarvoMirrorType=" + std::to_string(1 + in.Byte() % 7) + " ZarvoFlipAgain=" +
-                        (in.Bit() ? "1" : "0") + "\n";
+                        " ZarvoMirrorType=" + std::to_string(1 + in.Byte() % 7) +
+                        " ZarvoFlipAgain=" + (in.Bit() ? "1" : "0") + "\n";
             break;
         case 1:
             scenario += "effect \"Rectangle cut...\" ZarvoOffsetX=" + Number(in.Byte()) +

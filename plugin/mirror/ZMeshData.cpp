@@ -18,7 +18,8 @@ ZMeshData::ZMeshData(int32_t columns, int32_t rows, const std::vector<ZPathList>
     for (int32_t r = 0; r <= rows_; ++r)
         for (int32_t c = 0; c <= columns_; ++c) {
             const ZPathList& curve = rowCurves_[static_cast<size_t>(r * columns_ + (c < columns_ ? c : c - 1))];
-            if (curve.Count() > 0) nodes_[static_cast<size_t>(NodeIndex(c, r))] = c < columns_ ? curve.FirstPoint() : curve.LastPoint();
+            if (curve.Count() > 0)
+                nodes_[static_cast<size_t>(NodeIndex(c, r))] = c < columns_ ? curve.FirstPoint() : curve.LastPoint();
         }
 }
 

@@ -284,8 +284,10 @@ MeshExtent ZMeshDataCut::ApplyCut() {
         if (k == *first) *last = *first + 1;
     };
     MeshExtent e{};
-    keep(columns_, [this](int32_t c) { return ColumnCollapsed(c); }, &e.c0, &e.c1);
-    keep(rows_, [this](int32_t r) { return RowCollapsed(r); }, &e.r0, &e.r1);
+    keep(
+        columns_, [this](int32_t c) { return ColumnCollapsed(c); }, &e.c0, &e.c1);
+    keep(
+        rows_, [this](int32_t r) { return RowCollapsed(r); }, &e.r0, &e.r1);
     return e;
 }
 

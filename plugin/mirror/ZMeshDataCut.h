@@ -27,8 +27,8 @@ struct MeshExtent {
 class ZMeshDataCut : public ZMeshData {
 public:
     enum Status : int32_t {
-        WhollyKept = 0,    // nothing lies on the removed side
-        WhollyRemoved = 1, // nothing lies on the kept side
+        WhollyKept = 0,     // nothing lies on the removed side
+        WhollyRemoved = 1,  // nothing lies on the kept side
         Cut = 2,
     };
 
@@ -64,8 +64,7 @@ public:
 
 private:
     void AnalyseCurve(const ZPathList& curve, ZPathList& cut, int32_t startNode, int32_t endNode);
-    void AddSample(float position, const ZPathList& curve, const RealPoint& point, int32_t startNode,
-                   int32_t endNode);
+    void AddSample(float position, const ZPathList& curve, const RealPoint& point, int32_t startNode, int32_t endNode);
     bool ColumnCollapsed(int32_t c) const;
     bool RowCollapsed(int32_t r) const;
 

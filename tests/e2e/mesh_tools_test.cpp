@@ -58,8 +58,9 @@ TEST(MeshTools, CutKeepsTheRightPartAndOneUndoBringsTheMeshBack) {
     EXPECT_EQ(meshes[0]->mesh.columns, 4);
 
     // The recorded cut played back on the whole mesh does the same.
-    auto again = Play(std::string(kMesh) + "record on\ntool Cut\ndown 10 0\ndrag 20 0\ndrag 10 0\nup\n"
-                                           "record off\nundo\nselect all\nplay 0\n");
+    auto again = Play(std::string(kMesh) +
+                      "record on\ntool Cut\ndown 10 0\ndrag 20 0\ndrag 10 0\nup\n"
+                      "record off\nundo\nselect all\nplay 0\n");
     ASSERT_TRUE(again->ok) << again->error;
     meshes = Meshes(*again);
     ASSERT_EQ(meshes.size(), 1u);

@@ -197,11 +197,22 @@ TEST_F(MeshGridSuites, VerticesOnSeveralCurvesAreNumberedInCurveOrderAfterEveryC
         segment->Release(it);
         return out;
     };
-    const std::vector<std::vector<double>> expected{
-        {0, 0, 1, 0},        {1, 0, 1.5, 0},   {1.5, 0, 2, 0},  {0, 1, 1, 1},    {1, 1, 1 + third, 1},
-        {1 + third, 1, 1 + twoThirds, 1},  {1 + twoThirds, 1, 2, 1},  {0, 2, 1, 2},    {1, 2, 2, 2},    {0, 0, 0, 1},
-        {0, 1, 0, 2},        {1, 0, 1, 1},     {1, 1, 1, 2},    {2, 0, 2, 0.5},  {2, 0.5, 2, 1},
-        {2, 1, 2, 2}};
+    const std::vector<std::vector<double>> expected{{0, 0, 1, 0},
+                                                    {1, 0, 1.5, 0},
+                                                    {1.5, 0, 2, 0},
+                                                    {0, 1, 1, 1},
+                                                    {1, 1, 1 + third, 1},
+                                                    {1 + third, 1, 1 + twoThirds, 1},
+                                                    {1 + twoThirds, 1, 2, 1},
+                                                    {0, 2, 1, 2},
+                                                    {1, 2, 2, 2},
+                                                    {0, 0, 0, 1},
+                                                    {0, 1, 0, 2},
+                                                    {1, 0, 1, 1},
+                                                    {1, 1, 1, 2},
+                                                    {2, 0, 2, 0.5},
+                                                    {2, 0.5, 2, 1},
+                                                    {2, 1, 2, 2}};
     EXPECT_EQ(walk(), expected);
     EXPECT_EQ(walk(), expected);
     // A vertex added since: the numbering follows.

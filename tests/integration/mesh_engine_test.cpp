@@ -133,8 +133,7 @@ TEST(MeshData, WhatIsWrittenReadsBackTheSame) {
             return true;
         };
         for (int32_t i = 0; i < d.RowCurveCount(); ++i) EXPECT_TRUE(same(back.RowCurveAt(i), d.RowCurveAt(i)));
-        for (int32_t i = 0; i < d.ColumnCurveCount(); ++i)
-            EXPECT_TRUE(same(back.ColumnCurveAt(i), d.ColumnCurveAt(i)));
+        for (int32_t i = 0; i < d.ColumnCurveCount(); ++i) EXPECT_TRUE(same(back.ColumnCurveAt(i), d.ColumnCurveAt(i)));
     }
 }
 

@@ -258,7 +258,8 @@ TEST(MeshCut, AnEdgeFromANodeAHairInsideIsNotKeptWhole) {
     for (int32_t k = 0; k < 4; ++k) EXPECT_GE(SignedDistance(axis, cut.Node(k)), -1e-4) << k;
     const ZPathList& bottom = cut.RowCurveAt(0);
     for (int32_t j = 0; j < bottom.Count(); ++j)
-        for (int k = 0; k <= 8; ++k) EXPECT_GE(SignedDistance(axis, SegmentPoint(bottom.SegmentAt(j), k / 8.0f)), -1e-4);
+        for (int k = 0; k <= 8; ++k)
+            EXPECT_GE(SignedDistance(axis, SegmentPoint(bottom.SegmentAt(j), k / 8.0f)), -1e-4);
     EXPECT_EQ(e.r0, 0);
     EXPECT_EQ(e.r1, 1);
 }
@@ -292,8 +293,10 @@ ZMeshData RandomCurvedMesh(std::mt19937& rng, bool curved, std::vector<MeshColou
     Edge edge = [&](const RealPoint& a, const RealPoint& b) {
         if (!curved) return StraightSegment(a, b);
         const double dh = b.h - a.h, dv = b.v - a.v, k1 = bow(rng), k2 = bow(rng);
-        return BezierSegment{a, {a.h + dh / 3 - dv * k1, a.v + dv / 3 + dh * k1},
-                             {a.h + 2 * dh / 3 - dv * k2, a.v + 2 * dv / 3 + dh * k2}, b};
+        return BezierSegment{a,
+                             {a.h + dh / 3 - dv * k1, a.v + dv / 3 + dh * k1},
+                             {a.h + 2 * dh / 3 - dv * k2, a.v + 2 * dv / 3 + dh * k2},
+                             b};
     };
     return Grid(I, J, nodes, *colours, edge);
 }
@@ -319,7 +322,8 @@ void CheckRandomCuts(bool curved, unsigned seed) {
         const int32_t I = cut.Columns(), J = cut.Rows();
         // Nothing beyond the line: nodes and points along every curve of the written part.
         for (int32_t r = e.r0; r <= e.r1; ++r)
-            for (int32_t c = e.c0; c <= e.c1; ++c) EXPECT_GE(SignedDistance(axis, cut.Node(cut.NodeIndex(c, r))), -1e-4);
+            for (int32_t c = e.c0; c <= e.c1; ++c)
+                EXPECT_GE(SignedDistance(axis, cut.Node(cut.NodeIndex(c, r))), -1e-4);
         auto onKeptSide = [&](const ZPathList& curve) {
             for (int32_t j = 0; j < curve.Count(); ++j)
                 for (int k = 0; k <= 16; ++k)

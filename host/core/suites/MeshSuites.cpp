@@ -156,7 +156,8 @@ bool NodeCurvesSane(const MeshGrid& g, size_t k) {
     const int32_t c = int32_t(k % size_t(I + 1)), r = int32_t(k / size_t(I + 1));
     return (c >= I || CurveSane(g, {false, size_t(r * I + c)})) &&
            (c == 0 || CurveSane(g, {false, size_t(r * I + c - 1)})) &&
-           (r >= J || CurveSane(g, {true, size_t(c * J + r)})) && (r == 0 || CurveSane(g, {true, size_t(c * J + r - 1)}));
+           (r >= J || CurveSane(g, {true, size_t(c * J + r)})) &&
+           (r == 0 || CurveSane(g, {true, size_t(c * J + r - 1)}));
 }
 
 size_t MarkVertex(const MeshGrid& g, CurveRef curve, size_t mark) {
@@ -340,11 +341,10 @@ constexpr const char* kSuite = kSBMeshVertexSuite;
     if (size_t(it->index) >= VertexCount(m->mesh)) return SB_ERR_RANGE
 
 // As SB_VERTEX, and `v` says where the vertex lives.
-#define SB_VERTEX_AT(it, m, v, handle)                                                 \
-    SB_VERTEX(it, m, handle);                                                          \
-    const VertexRef v = LocateVertex(m->mesh, size_t(it->index));                      \
-    if (v.node ? !NodeCurvesSane(m->mesh, v.index) : !CurveSane(m->mesh, v.curve)) \
-    return SB_ERR_CANT
+#define SB_VERTEX_AT(it, m, v, handle)                            \
+    SB_VERTEX(it, m, handle);                                     \
+    const VertexRef v = LocateVertex(m->mesh, size_t(it->index)); \
+    if (v.node ? !NodeCurvesSane(m->mesh, v.index) : !CurveSane(m->mesh, v.curve)) return SB_ERR_CANT
 
 SBErr AtEnd(SBMeshVertexIterator handle, SBBool* atEnd) {
     SB_ENTER();
