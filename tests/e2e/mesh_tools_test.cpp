@@ -134,4 +134,26 @@ TEST(MeshTools, AFailingMeshCallShowsTheErrorAndLeavesTheMeshAsItWas) {
     EXPECT_TRUE(p->UndoNames().empty() || p->UndoNames().back() != "Undo Cut");
 }
 
+TEST(MeshTools, MeshPointAddsAVertexAndRefusesWhatIsNoMeshEdge) {
+    auto p = Play(std::string(kMesh) + "mesh-point 0 column 3 0.25\n");
+    ASSERT_TRUE(p->ok) << p->error;
+    const Art& m = *Meshes(*p).at(0);
+    ASSERT_EQ(m.mesh.columnMarks.size(), m.mesh.columnCurves.size());
+    EXPECT_EQ(m.mesh.columnMarks[3].size(), 1u);
+    EXPECT_EQ(m.mesh.columnCurves[3].size(), 7u);
+    EXPECT_EQ(p->UndoNames().back(), "Undo Add Mesh Point");
+
+    auto far = Play(std::string(kMesh) + "mesh-point 0 row 12 0.5\n");
+    EXPECT_FALSE(far->ok);
+    EXPECT_NE(far->error.find("the mesh has 12 row curves"), std::string::npos) << far->error;
+    auto end = Play(std::string(kMesh) + "mesh-point 0 row 1 1\n");
+    EXPECT_FALSE(end->ok);
+    EXPECT_NE(end->error.find("0 < T < 1"), std::string::npos) << end->error;
+    auto path = Play("document 100 100\npath 0,0 10,10\nmesh-point 0 row 0 0.5\n");
+    EXPECT_FALSE(path->ok);
+    EXPECT_NE(path->error.find("not a mesh"), std::string::npos) << path->error;
+    auto none = Play(std::string(kMesh) + "mesh-point 3 row 0 0.5\n");
+    EXPECT_FALSE(none->ok);
+}
+
 }  // namespace
