@@ -134,6 +134,18 @@ TEST(MeshTools, AFailingMeshCallShowsTheErrorAndLeavesTheMeshAsItWas) {
     EXPECT_TRUE(p->UndoNames().empty() || p->UndoNames().back() != "Undo Cut");
 }
 
+TEST(MeshTools, ARefusedIteratorReleaseIsTriedAgainSoNothingStaysHeld) {
+    const std::string drag = "tool Cut\ndown 10 0\ndrag 20 0\nup\n";
+    auto clean = Play(std::string(kMesh) + drag);
+    ASSERT_TRUE(clean->ok) << clean->error;
+    auto refused = Play(std::string(kMesh) + "fail \"SB Mesh Vertex Suite.Release\" 2 CANT\n" + drag);
+    ASSERT_TRUE(refused->ok) << refused->error;
+    EXPECT_EQ(refused->session.Shown().alerts, (std::vector<std::string>{"Error in Zarvo"}));
+    EXPECT_EQ(refused->session.Handles().KeptCount(), clean->session.Handles().KeptCount());
+    ASSERT_EQ(Meshes(*refused).size(), 1u);
+    EXPECT_EQ(Meshes(*refused)[0]->mesh.columns, 4);
+}
+
 TEST(MeshTools, MeshPointAddsAVertexAndRefusesWhatIsNoMeshEdge) {
     auto p = Play(std::string(kMesh) + "mesh-point 0 column 3 0.25\n");
     ASSERT_TRUE(p->ok) << p->error;
