@@ -110,7 +110,7 @@ MeshSegmentHolder::~MeshSegmentHolder() {
     if (it_ && sMeshSegment) sMeshSegment->Release(it_);
 }
 
-// A release the host refuses is tried again when the holder goes.
+// A refused release keeps the iterator, so that the destructor tries once more.
 void MeshSegmentHolder::Release() {
     if (!it_) return;
     MeshSegmentRelease(it_);
