@@ -49,6 +49,19 @@ TEST(ReportMode, AQuietPlayHoldsNoMoreThanStartingAndStoppingAndFindsNothing) {
     EXPECT_EQ(r["artDigest"].get<std::string>().size(), 16u);
 }
 
+// After a clean shut-down the plug-in holds nothing of the host: no lock on its code, no block.
+TEST(ReportMode, ACleanShutdownLeavesNothingHeld) {
+    for (const std::string& script : {kRoseDrag, kDocument + "tool Mirror\nedit-options\n", kDocument}) {
+        auto p = Play(script);
+        ASSERT_TRUE(p->ok) << p->error;
+        const json r = Report(*p);
+        EXPECT_TRUE(r["nothingHeld"].get<bool>()) << r["held"].dump();
+        EXPECT_EQ(r["held"]["access"], 0);
+        EXPECT_EQ(r["held"]["blocks"], 0);
+        EXPECT_EQ(r["held"]["handles"], 0);
+    }
+}
+
 TEST(ReportMode, NamesEveryFaultThatFiredAndTheWildcardCountsEveryCall) {
     auto named = Play(kDocument + "fail \"SB Path Suite.SetPathSegmentCount\" 1 1\n" + kDrag);
     ASSERT_TRUE(named->ok) << named->error;
