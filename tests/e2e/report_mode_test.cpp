@@ -76,6 +76,34 @@ TEST(ReportMode, NamesEveryFaultThatFiredAndTheWildcardCountsEveryCall) {
     EXPECT_EQ(Report(*beyond)["faultsFired"], json::array());
 }
 
+// A fault that never fires says how many calls were left before it: the sweep counts a scenario's
+// calls after its set-up in one play. Call numbers beyond 32 bits are refused, not wrapped.
+TEST(ReportMode, PendingFaultsCountTheCallsAfterArming) {
+    auto counted = Play(kDocument + "fail * 2147483647 '!MEM'\n" + kDrag);
+    ASSERT_TRUE(counted->ok) << counted->error;
+    const json r = Report(*counted);
+    EXPECT_EQ(r["faultsFired"], json::array());
+    ASSERT_EQ(r["faultsPending"].size(), 1u);
+    EXPECT_EQ(r["faultsPending"][0]["operation"], "*");
+    const int64_t calls = 2147483647 - r["faultsPending"][0]["nth"].get<int64_t>();
+    ASSERT_GT(calls, 0);
+    auto last = Play(kDocument + "fail * " + std::to_string(calls) + " '!MEM'\n" + kDrag);
+    EXPECT_EQ(Report(*last)["faultsFired"].size(), 1u);
+    EXPECT_EQ(Report(*last)["faultsPending"], json::array());
+    auto beyond = Play(kDocument + "fail * " + std::to_string(calls + 1) + " '!MEM'\n" + kDrag);
+    EXPECT_EQ(Report(*beyond)["faultsFired"], json::array());
+    EXPECT_EQ(Report(*beyond)["faultsPending"][0]["nth"], 1);
+
+    auto named = Play(kDocument + "fail \"SB Path Suite.SetPathSegments\" 100000 1\n" + kDrag);
+    EXPECT_EQ(Report(*named)["faultsPending"][0]["operation"], "SB Path.SetPathSegments");  // as matched: "Suite" left out
+
+    for (const char* nth : {"2147483648", "3000000000", "0"}) {
+        auto refused = Play(kDocument + "fail * " + nth + " '!MEM'\n" + kDrag);
+        EXPECT_FALSE(refused->ok) << nth;
+        EXPECT_NE(refused->error.find("call number"), std::string::npos) << refused->error;
+    }
+}
+
 TEST(ReportMode, CountsWhatARunningPlugInHolds) {
     HostedPlugin never(HostedOptions().NotLoaded());
     EXPECT_TRUE(json::parse(scribera::io::ReportJson(never.session, {false, 0, ""}))["nothingHeld"].get<bool>());
