@@ -224,6 +224,8 @@ std::vector<std::vector<int32_t>> ClusterPieces(const ItemArray<Crossing>& cross
     std::vector<float> lo(static_cast<size_t>(n)), hi(static_cast<size_t>(n));
     for (int32_t i = 0; i < n; ++i) {
         const float a = crossings[pieces[i].start].s, b = crossings[pieces[i].end].s;
+        // Ordered sets of them follow; a position that is no number has no place in one.
+        CheckCondition(!std::isnan(a) && !std::isnan(b));
         lo[static_cast<size_t>(i)] = std::min(a, b);
         hi[static_cast<size_t>(i)] = std::max(a, b);
     }
