@@ -124,11 +124,13 @@ void BM_CutToolDragStepZigZag(benchmark::State& state) {
 }
 BENCHMARK(BM_CutToolDragStepZigZag)->Arg(8000)->Arg(32000)->Unit(benchmark::kMillisecond);
 
-// Four cuts, two of them through every tooth.
+// Four cuts, two of them through every tooth. The cut along the bottom joins most teeth into one
+// outline of three anchors per tooth: beyond some 22 000 anchors it could not be written whole,
+// and the step is refused.
 void BM_RectCutDragStepZigZag(benchmark::State& state) {
     DragSteps(state, "RectCut", {5, 45}, {95, 55}, {94, 56}, Art::ZigZag);
 }
-BENCHMARK(BM_RectCutDragStepZigZag)->Arg(8000)->Arg(32000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RectCutDragStepZigZag)->Arg(8000)->Arg(20000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
