@@ -9,6 +9,7 @@
 #include "tools/InfoVariables.h"
 
 #include <cmath>
+#include <utility>
 
 VPolarMesh::VPolarMesh(const ToolAction* action) : VParamShapeTool(action, "Polar Mesh", kPolarMeshDefaults) {}
 
@@ -80,9 +81,10 @@ void VPolarMesh::Draw() {
     SetDrew(false);
     if (curves.Empty()) return;
     // The colours first: a fill they cannot come from leaves no half-made mesh behind.
-    const std::vector<SBColor> colours =
+    std::vector<SBColor> colours =
         PolarMeshColours(CurrentPolarMeshFill(), curves.sectors, curves.rings, params_.colourMode);
-    const ZMeshData grid(curves.sectors, curves.rings - 1, curves.ringArcs, curves.spokes, colours);
+    const ZMeshData grid(curves.sectors, curves.rings - 1, std::move(curves.ringArcs), std::move(curves.spokes),
+                         std::move(colours));
     ArtHandle mesh = sb::NewArt(kArtMesh, kPlaceInsideOnTop, sb::GetFirstArtOfLayer(nullptr));
     WriteToMesh(grid, mesh);
     sb::SetArtUserAttr(mesh, SB_ATTR_SELECTED, SB_ATTR_SELECTED);
