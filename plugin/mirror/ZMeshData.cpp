@@ -3,17 +3,21 @@
 #include "geometry/BezierGeometry.h"
 #include "geometry/Errors.h"
 
+#include <utility>
+
 ZMeshData::ZMeshData() = default;
 ZMeshData::~ZMeshData() = default;
 
-ZMeshData::ZMeshData(int32_t columns, int32_t rows, const std::vector<ZPathList>& rowCurves,
-                     const std::vector<ZPathList>& columnCurves, const std::vector<MeshColour>& colours) {
+ZMeshData::ZMeshData(int32_t columns, int32_t rows, std::vector<ZPathList> rowCurves,
+                     std::vector<ZPathList> columnCurves, std::vector<MeshColour> colours) {
     Resize(columns, rows);
     CheckCondition(rowCurves.size() == rowCurves_.size() && columnCurves.size() == columnCurves_.size() &&
                    colours.size() == colours_.size());
-    for (size_t i = 0; i < rowCurves.size(); ++i) rowCurves_[i].AppendAllRaw(rowCurves[i]);
-    for (size_t i = 0; i < columnCurves.size(); ++i) columnCurves_[i].AppendAllRaw(columnCurves[i]);
-    colours_ = colours;
+    rowCurves_ = std::move(rowCurves);
+    columnCurves_ = std::move(columnCurves);
+    for (auto* curves : {&rowCurves_, &columnCurves_})
+        for (ZPathList& curve : *curves) curve.SetClosed(false);
+    colours_ = std::move(colours);
     // Each node where its row curves meet it.
     for (int32_t r = 0; r <= rows_; ++r)
         for (int32_t c = 0; c <= columns_; ++c) {

@@ -19,9 +19,10 @@ class ZMeshData {
 public:
     ZMeshData();
     // From parts: (J + 1)·I row curves, (I + 1)·J column curves and (I + 1)(J + 1) colours; the
-    // node positions are left at the curves' ends. Sizes that do not fit raise CheckFailure.
-    ZMeshData(int32_t columns, int32_t rows, const std::vector<ZPathList>& rowCurves,
-              const std::vector<ZPathList>& columnCurves, const std::vector<MeshColour>& colours);
+    // curves are kept open and the node positions are left at their ends. Sizes that do not fit
+    // raise CheckFailure. Pass the arrays with std::move to spare the copy of a large grid.
+    ZMeshData(int32_t columns, int32_t rows, std::vector<ZPathList> rowCurves, std::vector<ZPathList> columnCurves,
+              std::vector<MeshColour> colours);
     virtual ~ZMeshData();
     ZMeshData(const ZMeshData&) = default;
     ZMeshData& operator=(const ZMeshData&) = default;

@@ -28,10 +28,10 @@ bool EndIsNode(SBMeshSegmentIterator segment) {
     return node;
 }
 
-// Within 1e-5 of an integer, rounded half away from zero.
+// Within 1e-5 of an integer, rounded half away from zero. The bound keeps the conversion defined.
 int32_t GridCoordinate(double x) {
     const double rounded = std::round(x);
-    CheckCondition(std::isfinite(x) && std::fabs(x - rounded) <= 1e-5);
+    CheckCondition(std::isfinite(x) && std::fabs(x - rounded) <= 1e-5 && std::fabs(rounded) < 1e6);
     return static_cast<int32_t>(rounded);
 }
 
@@ -153,6 +153,8 @@ void WriteToMesh(const ZMeshData& data, ArtHandle mesh, int32_t c0, int32_t c1, 
         }
     segment.Release();
 }
+
+void WriteToMesh(const ZMeshData& data, ArtHandle mesh) { WriteToMesh(data, mesh, 0, data.Columns(), 0, data.Rows()); }
 
 void WriteCut(ZMeshDataCut& data, ArtHandle mesh) {
     const MeshExtent e = data.ApplyCut();

@@ -9,9 +9,10 @@
 
 class ZMeshDataFromMesh : public ZMeshData {
 public:
-    // Reads nodes, colours and curves; a mesh whose walk does not make a whole grid (a curve
-    // missing, a segment between vertices that are not neighbours, a point count other than 4 or
-    // 3k + 4) raises CheckFailure before anything is changed.
+    // Reads nodes, colours and curves; an edge through vertices that are not nodes is one curve of
+    // several Beziers. Art that is no mesh, or a mesh whose walk does not make a whole grid (a
+    // curve missing or walked twice, a segment between vertices that are not neighbours, a point
+    // count other than 4 or 3k + 4), raises CheckFailure before anything is changed.
     explicit ZMeshDataFromMesh(ArtHandle mesh);
     ~ZMeshDataFromMesh() override;
 };
@@ -20,6 +21,8 @@ public:
 // colours and the curves between them. CheckFailure, before the mesh is touched, for an empty or
 // out-of-range extent or a curve without segments.
 void WriteToMesh(const ZMeshData& data, ArtHandle mesh, int32_t c0, int32_t c1, int32_t r0, int32_t r1);
+// The whole grid; the curves' end points place the nodes.
+void WriteToMesh(const ZMeshData& data, ArtHandle mesh);
 
 // The cut grid, shrunk to what did not collapse onto the line, into the (new) mesh.
 void WriteCut(ZMeshDataCut& data, ArtHandle mesh);

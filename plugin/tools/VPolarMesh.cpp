@@ -5,9 +5,8 @@
 #include "frame/sb/Document.h"
 #include "frame/sb/Style.h"
 #include "geometry/DesktopHelpers.h"
+#include "mirror/ZMeshDataIO.h"
 #include "tools/InfoVariables.h"
-#include "tools/MeshCurveGrid.h"
-#include "tools/MeshCurveGridIO.h"
 
 #include <cmath>
 #include <utility>
@@ -84,10 +83,10 @@ void VPolarMesh::Draw() {
     // The colours first: a fill they cannot come from leaves no half-made mesh behind.
     std::vector<SBColor> colours =
         PolarMeshColours(CurrentPolarMeshFill(), curves.sectors, curves.rings, params_.colourMode);
-    const MeshCurveGrid grid(curves.sectors, curves.rings - 1, std::move(curves.ringArcs), std::move(curves.spokes),
-                             std::move(colours));
+    const ZMeshData grid(curves.sectors, curves.rings - 1, std::move(curves.ringArcs), std::move(curves.spokes),
+                         std::move(colours));
     ArtHandle mesh = sb::NewArt(kArtMesh, kPlaceInsideOnTop, sb::GetFirstArtOfLayer(nullptr));
-    WriteMeshCurveGrid(grid, mesh);
+    WriteToMesh(grid, mesh);
     sb::SetArtUserAttr(mesh, SB_ATTR_SELECTED, SB_ATTR_SELECTED);
     SetDrew(true);
 }

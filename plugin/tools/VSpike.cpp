@@ -5,7 +5,7 @@
 #include "geometry/DesktopHelpers.h"
 #include "geometry/DocumentHelpers.h"
 #include "geometry/PathListIO.h"
-#include "tools/MeshCurveGridIO.h"
+#include "mirror/ZMeshDataIO.h"
 #include "tools/SpikeShape.h"
 
 #include <algorithm>
@@ -78,22 +78,22 @@ void VSpike::SpikePath(ArtHandle path, const Line& line) {
 }
 
 void VSpike::SpikeMesh(ArtHandle mesh, const Line& line) {
-    MeshCurveGrid grid = ReadMeshCurveGrid(mesh);
+    ZMeshDataFromMesh grid(mesh);
     bool changed = false;
     for (int32_t n = 0; n < grid.RowCurveCount(); ++n) {
         ZPathList spiked;
-        if (!SpikePathList(grid.RowCurve(n), line, sharpness_, spiked)) continue;
+        if (!SpikePathList(grid.RowCurveAt(n), line, sharpness_, spiked)) continue;
         grid.SetRowCurve(n, spiked);
         changed = true;
     }
     for (int32_t n = 0; n < grid.ColumnCurveCount(); ++n) {
         ZPathList spiked;
-        if (!SpikePathList(grid.ColumnCurve(n), line, sharpness_, spiked)) continue;
+        if (!SpikePathList(grid.ColumnCurveAt(n), line, sharpness_, spiked)) continue;
         grid.SetColumnCurve(n, spiked);
         changed = true;
     }
     if (!changed) return;
-    WriteMeshCurveGrid(grid, mesh);
+    WriteToMesh(grid, mesh);
     sb::SetArtUserAttr(mesh, SB_ATTR_SELECTED, SB_ATTR_SELECTED);
 }
 

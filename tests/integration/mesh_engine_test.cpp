@@ -1,6 +1,7 @@
 // Gradient meshes read from and written to the stand-in host, and the mesh engine on host meshes:
-// vertices added on edges, write-then-read, the reflected copy of the mirror types, the removed
-// mesh, and a mesh that cannot be read leaving every mesh as it was.
+// node order and curves in grid order, vertices added on edges read as one curve, curves of several
+// Beziers written back, write-then-read, art the reader cannot use, the reflected copy of the
+// mirror types, the removed mesh, and a mesh that cannot be read leaving every mesh as it was.
 #include "geometry/Errors.h"
 #include "mirror/VMirrorCrossings.h"
 #include "mirror/VMirrorMesh.h"
@@ -13,6 +14,7 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <vector>
 
 using scribera::ArtKind;
 using scribera::FromHandle;
@@ -158,6 +160,124 @@ TEST(MeshData, WritingAPartOfTheGridAndRefusedExtents) {
     // A path is not a mesh.
     const SBArtHandle path = host.AddPolyline({{0, 0}, {1, 1}}, false);
     EXPECT_THROW(ZMeshDataFromMesh{path}, CheckFailure);
+}
+
+SBColor Rgb(double r, double g, double b) {
+    SBColor c{};
+    c.kind = SB_COLOR_THREE;
+    c.c.three = {r, g, b};
+    return c;
+}
+
+TEST(MeshData, ATwoByOneMeshReadsIntoNodesColoursAndCurvesInGridOrder) {
+    InProcessHost host;
+    MeshGrid g = MeshGrid::Rectangular(2, 1, SBRealRect{0, 10, 20, 0}, Rgb(0.1, 0.2, 0.3));
+    g.colours[4] = Rgb(1, 0, 0);
+    const SBArtHandle mesh = AddMesh(host, g);
+    const ZMeshDataFromMesh grid(mesh);
+    ASSERT_EQ(grid.Columns(), 2);
+    ASSERT_EQ(grid.Rows(), 1);
+    ASSERT_EQ(grid.NodeCount(), 6);
+    ASSERT_EQ(grid.RowCurveCount(), 4);
+    ASSERT_EQ(grid.ColumnCurveCount(), 3);
+    EXPECT_EQ(grid.Node(4).h, 10);
+    EXPECT_EQ(grid.Node(4).v, 10);
+    EXPECT_EQ(grid.Colour(4).c.three.red, 1);
+    // Row curve r·I + c from node (c, r), column curve c·J + r from node (c, r).
+    EXPECT_EQ(grid.RowCurveAt(3).FirstPoint().h, 10);
+    EXPECT_EQ(grid.RowCurveAt(3).FirstPoint().v, 10);
+    EXPECT_EQ(grid.ColumnCurveAt(2).FirstPoint().h, 20);
+    EXPECT_EQ(grid.ColumnCurveAt(2).LastPoint().v, 10);
+    for (int32_t n = 0; n < 4; ++n) EXPECT_EQ(grid.RowCurveAt(n).Count(), 1);
+    EXPECT_THROW(grid.RowCurveAt(4), CheckFailure);
+    EXPECT_THROW(grid.ColumnCurveAt(-1), CheckFailure);
+    ZPathList copy;
+    EXPECT_THROW(grid.RowCurve(4, copy), CheckFailure);
+    EXPECT_THROW(grid.Node(6), CheckFailure);
+    EXPECT_THROW(grid.Colour(-1), CheckFailure);
+}
+
+TEST(MeshData, AnEdgeThroughAnAddedPointIsOneCurveAndCurvesOfSeveralBeziersAreWrittenBack) {
+    InProcessHost host;
+    SBColor white{};
+    MeshGrid g = MeshGrid::Rectangular(1, 1, SBRealRect{0, 10, 10, 0}, white);
+    g.rowCurves[0] = {{0, 0}, {2, 0}, {3, 0}, {5, 0}, {7, 0}, {8, 0}, {10, 0}};
+    g.rowMarks.assign(g.rowCurves.size(), {});
+    g.rowMarks[0].push_back(scribera::MeshVertexMark{0, white});
+    const SBArtHandle mesh = AddMesh(host, g);
+    ZMeshDataFromMesh grid(mesh);
+    ASSERT_EQ(grid.RowCurveAt(0).Count(), 2);
+    EXPECT_EQ(grid.RowCurveAt(0).SegmentAt(1).p0.h, 5);
+
+    // Three Beziers on the left edge, written into a fresh grid: its points 0 … 9.
+    ZPathList left;
+    left.AppendRaw(BezierSegment{{0, 0}, {-1, 1}, {-1, 2}, {0, 3}});
+    left.AppendRaw(BezierSegment{{0, 3}, {1, 4}, {1, 5}, {0, 6}});
+    left.AppendRaw(BezierSegment{{0, 6}, {-1, 7}, {-1, 9}, {0, 10}});
+    grid.SetColumnCurve(0, left);
+    WriteToMesh(grid, mesh);
+    const MeshGrid& out = host.ArtOf(mesh).mesh;
+    ASSERT_EQ(out.columnCurves[0].size(), 10u);
+    EXPECT_EQ(out.columnCurves[0][4].h, 1);
+    EXPECT_EQ(out.columnCurves[0][8].v, 9);
+    ASSERT_EQ(out.rowCurves[0].size(), 7u);
+    EXPECT_EQ(out.rowCurves[0][3].h, 5);
+    // Written as a plain grid: the added point is now a join of the curve, not a vertex.
+    EXPECT_TRUE(out.rowMarks.empty() || out.rowMarks[0].empty());
+    EXPECT_EQ(out.nodes[2].v, 10);
+    const ZMeshDataFromMesh again(mesh);
+    EXPECT_EQ(again.ColumnCurveAt(0).Count(), 3);
+}
+
+TEST(MeshData, AGridFromPartsHasItsNodesAtTheCurvesEndsAndIsWrittenWhole) {
+    // 1 × 1 with the top edge lifted: the node positions follow the curves, not a rectangle.
+    std::vector<ZPathList> rows(2), columns(2);
+    rows[0].AppendRaw(BezierSegment{{0, 0}, {1, 0}, {2, 0}, {3, 0}});
+    rows[1].AppendRaw(BezierSegment{{0, 5}, {1, 6}, {2, 6}, {3, 7}});
+    columns[0].AppendRaw(BezierSegment{{0, 0}, {0, 2}, {0, 3}, {0, 5}});
+    columns[1].AppendRaw(BezierSegment{{3, 0}, {3, 2}, {3, 5}, {3, 7}});
+    const ZMeshData grid(1, 1, rows, columns, {Gray(0), Gray(0.25), Gray(0.5), Gray(1)});
+    EXPECT_EQ(grid.Node(3).h, 3);
+    EXPECT_EQ(grid.Node(3).v, 7);
+    InProcessHost host;
+    const SBArtHandle mesh = AddMesh(host, MeshGrid::Rectangular(2, 2, {0, 1, 1, 0}, Gray(0)));
+    WriteToMesh(grid, mesh);
+    const MeshGrid& out = host.ArtOf(mesh).mesh;
+    ASSERT_EQ(out.columns, 1);
+    ASSERT_EQ(out.rows, 1);
+    EXPECT_EQ(out.nodes[3].h, 3);
+    EXPECT_EQ(out.nodes[3].v, 7);
+    EXPECT_NEAR(out.colours[1].c.gray.gray, 0.25, 1e-12);
+    ASSERT_EQ(out.rowCurves[1].size(), 4u);
+    EXPECT_EQ(out.rowCurves[1][1].v, 6);
+}
+
+TEST(MeshData, ArtThatIsNoUsableMeshIsRefused) {
+    InProcessHost host;
+    const SBArtHandle path = host.AddPolyline({{0, 0}, {1, 1}}, false);
+    EXPECT_THROW(ZMeshDataFromMesh{path}, CheckFailure);
+    // A curve of five points is no run of Beziers: the host will not walk it.
+    MeshGrid g = MeshGrid::Rectangular(1, 1, SBRealRect{0, 10, 10, 0}, Rgb(0, 0, 0));
+    g.rowCurves[1].push_back({3, 3});
+    const SBArtHandle broken = AddMesh(host, g);
+    EXPECT_THROW(ZMeshDataFromMesh{broken}, HostError);
+    // Parts that do not make a grid of the size asked for.
+    EXPECT_THROW(ZMeshData(1, 1, std::vector<ZPathList>(2), std::vector<ZPathList>(2), std::vector<SBColor>(3)),
+                 CheckFailure);
+    EXPECT_THROW(ZMeshData(0, 1, {}, {}, {}), CheckFailure);
+}
+
+TEST(MeshData, AGridWithACurveMissingIsRefusedBeforeTheMeshIsTouched) {
+    InProcessHost host;
+    const SBArtHandle mesh = AddMesh(host, TwoByOne());
+    ZMeshDataFromMesh grid(mesh);
+    grid.SetColumnCurve(2, ZPathList());
+    const SBArtHandle target = AddMesh(host, MeshGrid::Rectangular(1, 1, {0, 1, 1, 0}, Gray(0.5)));
+    EXPECT_THROW(WriteToMesh(grid, target), CheckFailure);
+    const MeshGrid& still = host.ArtOf(target).mesh;
+    EXPECT_EQ(still.columns, 1);
+    EXPECT_EQ(still.nodes[3].h, 1);
+    EXPECT_NEAR(still.colours[0].c.gray.gray, 0.5, 1e-12);
 }
 
 MirrorParams At(double h, int32_t type, double angle = 0) {
