@@ -36,16 +36,6 @@ bool OppositeSides(float a, float b) { return (a > 0 && b < 0) || (a < 0 && b > 
 
 // --- Points and vectors -------------------------------------------------------------------------
 
-Vec2f Difference(const RealPoint& a, const RealPoint& b) {
-    return Vec2f{static_cast<float>(a.h - b.h), static_cast<float>(a.v - b.v)};
-}
-
-float PointDistance(const RealPoint& a, const RealPoint& b) {
-    double dh = a.h - b.h;
-    double dv = a.v - b.v;
-    return std::sqrt(static_cast<float>(dh * dh + dv * dv));
-}
-
 bool IsClockwiseTurn(const RealPoint& a, const RealPoint& b, const RealPoint& c) {
     Vec2f ab = Difference(b, a);
     Vec2f ac = Difference(c, a);
@@ -89,30 +79,6 @@ void PolarToCartesian(float r, float angle, double& h, double& v) {
     v = static_cast<double>(r * SinF(angle));
 }
 
-bool IsNearZero(Vec2f v) { return std::fabs(v.h) < kTiny && std::fabs(v.v) < kTiny; }
-Vec2f Negate(Vec2f v) { return Vec2f{-v.h, -v.v}; }
-Vec2f Add(Vec2f a, Vec2f b) { return Vec2f{a.h + b.h, a.v + b.v}; }
-float Dot(Vec2f a, Vec2f b) { return a.h * b.h + a.v * b.v; }
-float Length(Vec2f v) { return std::sqrt(v.h * v.h + v.v * v.v); }
-
-Vec2f ScaleToLength(Vec2f v, float length) {
-    float current = Length(v);
-    if (current > kTiny) {
-        float k = length / current;
-        v.h *= k;
-        v.v *= k;
-    }
-    return v;
-}
-
-Vec2f Normalise(Vec2f v) {
-    float current = Length(v);
-    if (current > kTiny) {
-        v.h /= current;
-        v.v /= current;
-    }
-    return v;
-}
 
 Vec2f ReflectVector(Vec2f v, Vec2f across) {
     float uu = Dot(across, across);
@@ -120,21 +86,8 @@ Vec2f ReflectVector(Vec2f v, Vec2f across) {
     return Vec2f{v.h + 2.0f * (k * across.h - v.h), v.v + 2.0f * (k * across.v - v.v)};
 }
 
-RealPoint Offset(const RealPoint& p, Vec2f v) { return RealPoint{p.h + v.h, p.v + v.v}; }
 
 // --- Cubic segments -----------------------------------------------------------------------------
-
-RealPoint SegmentPoint(const BezierSegment& s, float t) {
-    float u = 1.0f - t;
-    float t2 = t * t;
-    float u2 = u * u;
-    float w0 = u2 * u;
-    float w1 = 3.0f * t * u2;
-    float w2 = 3.0f * t2 * u;
-    float w3 = t2 * t;
-    return RealPoint{w0 * s.p0.h + w1 * s.c0.h + w2 * s.c1.h + w3 * s.p3.h,
-                     w0 * s.p0.v + w1 * s.c0.v + w2 * s.c1.v + w3 * s.p3.v};
-}
 
 Vec2f SegmentDerivative(const BezierSegment& s, float t) {
     Vec2f d = RawDerivative(s, t);

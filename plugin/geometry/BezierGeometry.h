@@ -6,15 +6,24 @@
 #include "geometry/GeometryTypes.h"
 #include "geometry/Numeric.h"
 
+#include <cmath>
 #include <cstdint>
 
 constexpr float kHalfPiF = kPiF / 2.0f;
 
 // --- Points and vectors -------------------------------------------------------------------------
 
+// The small vector operations are inline: the fitter and the mirror engine call them per sample.
+
 // The difference a − b, rounded to single precision.
-Vec2f Difference(const RealPoint& a, const RealPoint& b);
-float PointDistance(const RealPoint& a, const RealPoint& b);
+inline Vec2f Difference(const RealPoint& a, const RealPoint& b) {
+    return Vec2f{static_cast<float>(a.h - b.h), static_cast<float>(a.v - b.v)};
+}
+inline float PointDistance(const RealPoint& a, const RealPoint& b) {
+    double dh = a.h - b.h;
+    double dv = a.v - b.v;
+    return std::sqrt(static_cast<float>(dh * dh + dv * dv));
+}
 bool IsClockwiseTurn(const RealPoint& a, const RealPoint& b, const RealPoint& c);
 bool IsCollinear(const RealPoint& a, const RealPoint& b, const RealPoint& c);
 RealPoint RotatePoint(const RealPoint& p, const RealPoint& centre, float radians);
@@ -26,21 +35,46 @@ bool PointsCoincide(const RealPoint& a, const RealPoint& b);
 void CartesianToPolar(float h, float v, float& r, float& angle);
 void PolarToCartesian(float r, float angle, double& h, double& v);
 
-bool IsNearZero(Vec2f v);
-Vec2f Negate(Vec2f v);
-Vec2f Add(Vec2f a, Vec2f b);
-float Dot(Vec2f a, Vec2f b);
-float Length(Vec2f v);
+inline bool IsNearZero(Vec2f v) { return std::fabs(v.h) < 1e-5f && std::fabs(v.v) < 1e-5f; }
+inline Vec2f Negate(Vec2f v) { return Vec2f{-v.h, -v.v}; }
+inline Vec2f Add(Vec2f a, Vec2f b) { return Vec2f{a.h + b.h, a.v + b.v}; }
+inline float Dot(Vec2f a, Vec2f b) { return a.h * b.h + a.v * b.v; }
+inline float Length(Vec2f v) { return std::sqrt(v.h * v.h + v.v * v.v); }
 // Unchanged when the length is 1e-5 or less.
-Vec2f ScaleToLength(Vec2f v, float length);
-Vec2f Normalise(Vec2f v);
+inline Vec2f ScaleToLength(Vec2f v, float length) {
+    float current = Length(v);
+    if (current > 1e-5f) {
+        float k = length / current;
+        v.h *= k;
+        v.v *= k;
+    }
+    return v;
+}
+inline Vec2f Normalise(Vec2f v) {
+    float current = Length(v);
+    if (current > 1e-5f) {
+        v.h /= current;
+        v.v /= current;
+    }
+    return v;
+}
 Vec2f ReflectVector(Vec2f v, Vec2f across);
 // p + v, in double precision.
-RealPoint Offset(const RealPoint& p, Vec2f v);
+inline RealPoint Offset(const RealPoint& p, Vec2f v) { return RealPoint{p.h + v.h, p.v + v.v}; }
 
 // --- Cubic segments -----------------------------------------------------------------------------
 
-RealPoint SegmentPoint(const BezierSegment& s, float t);
+inline RealPoint SegmentPoint(const BezierSegment& s, float t) {
+    float u = 1.0f - t;
+    float t2 = t * t;
+    float u2 = u * u;
+    float w0 = u2 * u;
+    float w1 = 3.0f * t * u2;
+    float w2 = 3.0f * t2 * u;
+    float w3 = t2 * t;
+    return RealPoint{w0 * s.p0.h + w1 * s.c0.h + w2 * s.c1.h + w3 * s.p3.h,
+                     w0 * s.p0.v + w1 * s.c0.v + w2 * s.c1.v + w3 * s.p3.v};
+}
 Vec2f SegmentDerivative(const BezierSegment& s, float t);
 // Left and right parts at t; t outside [0, 1] raises CheckFailure.
 void SplitSegment(const BezierSegment& s, float t, BezierSegment* left, BezierSegment* right);
