@@ -228,31 +228,46 @@ float FindCrossingParameter(const BezierSegment& rotated, float valueLo, float l
 }
 
 LineCrossings IntersectSegmentWithLine(const BezierSegment& segment, const Line& line) {
+    return LineFrame(line).Intersect(segment);
+}
+
+LineFrame::LineFrame(const Line& line) : origin_(line.p1) {
     Vec2f normal = line.LineNormal();  // raises for a degenerate line
-    float sn = normal.h, cs = normal.v;
-    const RealPoint& origin = line.p1;
-    BezierSegment r{RotatePointBySinCos(segment.p0, origin, sn, cs), RotatePointBySinCos(segment.c0, origin, sn, cs),
-                    RotatePointBySinCos(segment.c1, origin, sn, cs), RotatePointBySinCos(segment.p3, origin, sn, cs)};
-    RealPoint p2 = RotatePointBySinCos(line.p2, origin, sn, cs);
+    sn_ = normal.h;
+    cs_ = normal.v;
+    RealPoint p2 = RotatePointBySinCos(line.p2, origin_, sn_, cs_);
     // The rotated end lands on the horizontal within the rounding of a single-precision rotation,
     // which grows with the line's length; lines up to 500 units long get the fixed bound.
     double allowed = std::max(2e-4, 4e-7 * static_cast<double>(line.LineLength()));
-    CheckCondition(std::fabs(origin.v - p2.v) < allowed);
+    CheckCondition(std::fabs(origin_.v - p2.v) < allowed);
+    runH_ = p2.h - origin_.h;
+}
 
-    RealPoint* pts[4] = {&r.p0, &r.c0, &r.c1, &r.p3};
+LineCrossings LineFrame::Intersect(const BezierSegment& segment) const {
+    const RealPoint& origin = origin_;
+    const float sn = sn_, cs = cs_;
+    const RealPoint* in[4] = {&segment.p0, &segment.c0, &segment.c1, &segment.p3};
+    // The distances from the line first (RotatePointBySinCos's vertical, less the origin's): most
+    // segments lie wholly on one side and need nothing more.
     double y[4];
     for (int i = 0; i < 4; ++i) {
-        pts[i]->v -= origin.v;
-        y[i] = pts[i]->v;
+        double x = in[i]->h - origin.h, v = in[i]->v - origin.v;
+        y[i] = (origin.v + static_cast<double>(static_cast<float>(x * sn + v * cs))) - origin.v;
     }
-
     LineCrossings out;
-    double runH = p2.h - origin.h;
-    auto positionOnLine = [&](float t) { return static_cast<float>((SegmentPoint(r, t).h - origin.h) / runH); };
-
     bool allAbove = y[0] > 0 && y[1] > 0 && y[2] > 0 && y[3] > 0;
     bool allBelow = y[0] < 0 && y[1] < 0 && y[2] < 0 && y[3] < 0;
     if (allAbove || allBelow) return out;
+
+    BezierSegment r;
+    RealPoint* pts[4] = {&r.p0, &r.c0, &r.c1, &r.p3};
+    for (int i = 0; i < 4; ++i) {
+        double x = in[i]->h - origin.h, v = in[i]->v - origin.v;
+        *pts[i] = RealPoint{origin.h + static_cast<float>(x * cs - v * sn), y[i]};
+    }
+    const double runH = runH_;
+    auto positionOnLine = [&](float t) { return static_cast<float>((SegmentPoint(r, t).h - origin.h) / runH); };
+
     if (std::fabs(y[0]) < 1e-5 && std::fabs(y[1]) < 1e-5 && std::fabs(y[2]) < 1e-5 && std::fabs(y[3]) < 1e-5) {
         out.count = 2;
         out.t[0] = 0.0f;

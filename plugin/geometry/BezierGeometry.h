@@ -100,6 +100,19 @@ struct LineCrossings {
 };
 LineCrossings IntersectSegmentWithLine(const BezierSegment& segment, const Line& line);
 
+// A line turned onto the horizontal once, for crossing many segments with it: Intersect gives
+// exactly what IntersectSegmentWithLine gives. A degenerate line raises CheckFailure here.
+class LineFrame {
+public:
+    explicit LineFrame(const Line& line);
+    LineCrossings Intersect(const BezierSegment& segment) const;
+
+private:
+    RealPoint origin_;
+    float sn_, cs_;
+    double runH_;
+};
+
 // For a segment already turned so that its vertical coordinate is the signed distance from the
 // line: the parameter in (lo, hi) where it crosses zero, given the values at both ends.
 float FindCrossingParameter(const BezierSegment& rotated, float valueLo, float lo, float valueHi, float hi);
