@@ -18,11 +18,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr size_t kPaths = 20;
-
-// The first icons by name that are one path each, 16 units, stacked at the document's top left,
-// selected. Returns how many; 0 with the reason otherwise.
-size_t ImportIconPaths(scribera::Document& doc, std::string* error) {
+// The first `wanted` icons by name that are one path each, 16 units, stacked at the document's top
+// left, selected. Returns how many; 0 with the reason otherwise.
+size_t ImportIconPaths(scribera::Document& doc, size_t wanted, std::string* error) {
     std::vector<fs::path> files;
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(fs::path(testenv::CorpusDir()) / "bootstrap-icons", ec))
@@ -31,7 +29,7 @@ size_t ImportIconPaths(scribera::Document& doc, std::string* error) {
     size_t paths = 0;
     doc.BeginTransaction();
     for (const fs::path& file : files) {
-        if (paths == kPaths) break;
+        if (paths == wanted) break;
         scribera::io::Artwork art;
         if (!scribera::io::ImportSvgFile(file.string(), doc.Height(), &art, error)) return 0;
         if (art.art.size() != 1 || art.art[0].kind != scribera::ArtKind::Path) continue;
@@ -45,11 +43,11 @@ size_t ImportIconPaths(scribera::Document& doc, std::string* error) {
     for (scribera::Id id : doc.Children(doc.CurrentLayerGroup()))
         doc.SetUserAttr(id, SB_ATTR_SELECTED, SB_ATTR_SELECTED);
     doc.EndTransaction();
-    if (paths < kPaths) *error = "the corpus has fewer than 20 one-path icons";
-    return paths < kPaths ? 0 : paths;
+    if (paths < wanted) *error = "the corpus has too few one-path icons";
+    return paths < wanted ? 0 : paths;
 }
 
-void RosetteDragSteps(benchmark::State& state, const char* panel) {
+void RosetteDragSteps(benchmark::State& state, const char* panel, size_t wanted = 20) {
     hosted::HostedPlugin r(hosted::HostedOptions().Document(1000, 1000));
     std::string error = r.Failures().empty() ? "" : r.Failures().front();
     if (error.empty() && r.Pick("Rosette") != 0) error = "the tool could not be picked";
@@ -57,7 +55,7 @@ void RosetteDragSteps(benchmark::State& state, const char* panel) {
         r.Answer(scribera::PanelScript::Kind::Params, panel);
         if (r.EditOptions() != 0) error = "the options did not open";
     }
-    const size_t paths = error.empty() ? ImportIconPaths(r.Doc(), &error) : 0;
+    const size_t paths = error.empty() ? ImportIconPaths(r.Doc(), wanted, &error) : 0;
     if (!error.empty()) {
         state.SkipWithError(error.c_str());
         return;
@@ -92,6 +90,12 @@ void BM_RosetteDragStep50CopiesCutOnly20Icons(benchmark::State& state) {
     RosetteDragSteps(state, "{\"rosettes\":\"50\",\"cut\":\"true\",\"mirror\":\"false\"}");
 }
 BENCHMARK(BM_RosetteDragStep50CopiesCutOnly20Icons)->Unit(benchmark::kMillisecond);
+
+// The selection the other tools' drag steps are measured with: 200 icon paths.
+void BM_RosetteDragStep50Copies200Icons(benchmark::State& state) {
+    RosetteDragSteps(state, "{\"rosettes\":\"50\",\"cut\":\"true\",\"mirror\":\"true\"}", 200);
+}
+BENCHMARK(BM_RosetteDragStep50Copies200Icons)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

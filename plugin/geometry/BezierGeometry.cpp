@@ -321,8 +321,6 @@ LineCrossings LineFrame::Intersect(const BezierSegment& segment) const {
 
 // --- Lines --------------------------------------------------------------------------------------
 
-bool Line::IsDegenerate() const { return std::fabs(p2.h - p1.h) < 1e-5 && std::fabs(p2.v - p1.v) < 1e-5; }
-
 Vec2f Line::LineNormal() const {
     CheckCondition(!IsDegenerate());
     Vec2f d = Difference(p2, p1);
@@ -331,17 +329,6 @@ Vec2f Line::LineNormal() const {
 }
 
 float Line::LineLength() const { return Length(Difference(p2, p1)); }
-
-float Line::ProjectParameter(const RealPoint& q) const {
-    CheckCondition(!IsDegenerate());
-    Vec2f d = Difference(p2, p1);
-    Vec2f w = Difference(q, p1);
-    return Dot(w, d) / Dot(d, d);
-}
-
-RealPoint Line::PointAtParameter(float t) const {
-    return RealPoint{p1.h + t * (p2.h - p1.h), p1.v + t * (p2.v - p1.v)};
-}
 
 RealPoint Line::PointAtDistance(float x) const {
     CheckCondition(!IsDegenerate());
@@ -360,12 +347,6 @@ bool Line::IntersectLines(const Line& other, RealPoint* point) const {
     return true;
 }
 
-void Line::ReflectPoint(RealPoint* q) const {
-    RealPoint f = PointAtParameter(ProjectParameter(*q));
-    q->h = q->h + 2.0 * (f.h - q->h);
-    q->v = q->v + 2.0 * (f.v - q->v);
-}
-
 void Line::ShiftParallel(float x) {
     CheckCondition(!IsDegenerate());
     Vec2f d = Difference(p2, p1);
@@ -378,14 +359,3 @@ void Line::ShiftParallel(float x) {
     p2.v += nv;
 }
 
-float Line::DistanceToLine(const RealPoint& q) const { return PointDistance(q, PointAtParameter(ProjectParameter(q))); }
-
-int Line::SideOf(const RealPoint& q) const {
-    CheckCondition(!IsDegenerate());
-    Vec2f d = Difference(p2, p1);
-    Vec2f w = Difference(q, p1);
-    float x = w.h * d.v - d.h * w.v;
-    if (x > kTiny) return 1;
-    if (x < -kTiny) return -1;
-    return 0;
-}

@@ -3,6 +3,7 @@
 // the same tolerances.
 #pragma once
 
+#include "geometry/Errors.h"
 #include "geometry/GeometryTypes.h"
 #include "geometry/Numeric.h"
 
@@ -125,19 +126,38 @@ struct Line {
     RealPoint p1{0, 0};
     RealPoint p2{0, 0};
 
-    bool IsDegenerate() const;
+    bool IsDegenerate() const { return std::fabs(p2.h - p1.h) < 1e-5 && std::fabs(p2.v - p1.v) < 1e-5; }
     // Unit normal on the left of the direction.
     Vec2f LineNormal() const;
     float LineLength() const;
-    float ProjectParameter(const RealPoint& q) const;
-    RealPoint PointAtParameter(float t) const;
+    float ProjectParameter(const RealPoint& q) const {
+        CheckCondition(!IsDegenerate());
+        Vec2f d = Difference(p2, p1);
+        Vec2f w = Difference(q, p1);
+        return Dot(w, d) / Dot(d, d);
+    }
+    RealPoint PointAtParameter(float t) const {
+        return RealPoint{p1.h + t * (p2.h - p1.h), p1.v + t * (p2.v - p1.v)};
+    }
     RealPoint PointAtDistance(float x) const;
     // False when the lines are parallel.
     bool IntersectLines(const Line& other, RealPoint* point) const;
-    void ReflectPoint(RealPoint* q) const;
+    void ReflectPoint(RealPoint* q) const {
+        RealPoint f = PointAtParameter(ProjectParameter(*q));
+        q->h = q->h + 2.0 * (f.h - q->h);
+        q->v = q->v + 2.0 * (f.v - q->v);
+    }
     // Moves both points by x along the right-hand unit normal.
     void ShiftParallel(float x);
-    float DistanceToLine(const RealPoint& q) const;
+    float DistanceToLine(const RealPoint& q) const { return PointDistance(q, PointAtParameter(ProjectParameter(q))); }
     // 1 on the right of the direction, −1 on the left, 0 on the line.
-    int SideOf(const RealPoint& q) const;
+    int SideOf(const RealPoint& q) const {
+        CheckCondition(!IsDegenerate());
+        Vec2f d = Difference(p2, p1);
+        Vec2f w = Difference(q, p1);
+        float x = w.h * d.v - d.h * w.v;
+        if (x > 1e-5f) return 1;
+        if (x < -1e-5f) return -1;
+        return 0;
+    }
 };

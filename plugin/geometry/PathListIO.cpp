@@ -17,16 +17,24 @@ ArtHandle NewPathLike(int16_t order, ArtHandle reference) {
 
 }  // namespace
 
-ZPathList ReadPathList(ArtHandle path) {
+namespace {
+
+// The path's anchors and closed flag in one read; fewer than two anchors give none.
+template <class List>
+List ReadAs(ArtHandle path) {
     int16_t anchorCount = sb::GetPathSegmentCount(path);
-    if (anchorCount <= 1) return ZPathList();
+    if (anchorCount <= 1) return List();
     std::vector<PathSegment> anchors(static_cast<size_t>(anchorCount));
     sb::GetPathSegments(path, 0, anchorCount, anchors.data());
     bool closed = sb::GetPathClosed(path);
-    return ZPathList::FromAnchors(anchors.data(), anchorCount, closed);
+    return List::FromAnchors(anchors.data(), anchorCount, closed);
 }
 
-ZPathListV ReadPathListV(ArtHandle path) { return ZPathListV(ReadPathList(path)); }
+}  // namespace
+
+ZPathList ReadPathList(ArtHandle path) { return ReadAs<ZPathList>(path); }
+
+ZPathListV ReadPathListV(ArtHandle path) { return ReadAs<ZPathListV>(path); }
 
 bool WritePathList(ZPathList& list, ArtHandle path) {
     list.MergeStraightRuns();
