@@ -51,6 +51,9 @@ bool IsCollinear(const RealPoint& a, const RealPoint& b, const RealPoint& c) {
     return cross * cross / lengthSquared <= 5e-7f;
 }
 
+// One compiled body for every caller. The optimised build turns this into paired double
+// operations and drops the rounding of rh and rv to single precision, where a copy inlined into a
+// loop keeps it: inlined, the same call would give other low bits in different places.
 RealPoint RotatePointBySinCos(const RealPoint& p, const RealPoint& centre, float s, float c) {
     double x = p.h - centre.h;
     double y = p.v - centre.v;
@@ -246,25 +249,20 @@ LineFrame::LineFrame(const Line& line) : origin_(line.p1) {
 LineCrossings LineFrame::Intersect(const BezierSegment& segment) const {
     const RealPoint& origin = origin_;
     const float sn = sn_, cs = cs_;
-    const RealPoint* in[4] = {&segment.p0, &segment.c0, &segment.c1, &segment.p3};
-    // The distances from the line first (RotatePointBySinCos's vertical, less the origin's): most
-    // segments lie wholly on one side and need nothing more.
+    // The turn goes through RotatePointBySinCos itself, for its exact numbers.
+    BezierSegment r{RotatePointBySinCos(segment.p0, origin, sn, cs), RotatePointBySinCos(segment.c0, origin, sn, cs),
+                    RotatePointBySinCos(segment.c1, origin, sn, cs), RotatePointBySinCos(segment.p3, origin, sn, cs)};
+    RealPoint* pts[4] = {&r.p0, &r.c0, &r.c1, &r.p3};
     double y[4];
     for (int i = 0; i < 4; ++i) {
-        double x = in[i]->h - origin.h, v = in[i]->v - origin.v;
-        y[i] = (origin.v + static_cast<double>(static_cast<float>(x * sn + v * cs))) - origin.v;
+        pts[i]->v -= origin.v;
+        y[i] = pts[i]->v;
     }
     LineCrossings out;
     bool allAbove = y[0] > 0 && y[1] > 0 && y[2] > 0 && y[3] > 0;
     bool allBelow = y[0] < 0 && y[1] < 0 && y[2] < 0 && y[3] < 0;
     if (allAbove || allBelow) return out;
 
-    BezierSegment r;
-    RealPoint* pts[4] = {&r.p0, &r.c0, &r.c1, &r.p3};
-    for (int i = 0; i < 4; ++i) {
-        double x = in[i]->h - origin.h, v = in[i]->v - origin.v;
-        *pts[i] = RealPoint{origin.h + static_cast<float>(x * cs - v * sn), y[i]};
-    }
     const double runH = runH_;
     auto positionOnLine = [&](float t) { return static_cast<float>((SegmentPoint(r, t).h - origin.h) / runH); };
 

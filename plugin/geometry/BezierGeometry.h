@@ -28,6 +28,7 @@ inline float PointDistance(const RealPoint& a, const RealPoint& b) {
 bool IsClockwiseTurn(const RealPoint& a, const RealPoint& b, const RealPoint& c);
 bool IsCollinear(const RealPoint& a, const RealPoint& b, const RealPoint& c);
 RealPoint RotatePoint(const RealPoint& p, const RealPoint& centre, float radians);
+// Out of line on purpose: see BezierGeometry.cpp.
 RealPoint RotatePointBySinCos(const RealPoint& p, const RealPoint& centre, float s, float c);
 RealPoint RotatePointAboutOrigin(const RealPoint& p, float radians);
 // Both coordinates within 1e-5 of each other.
