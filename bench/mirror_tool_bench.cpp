@@ -1,6 +1,7 @@
-// Drag steps of the mirror tool and of the rectangle cut through the stand-in host and the loaded
-// plug-in, over the paths of 200 icons from the corpus, all selected, or over one long zig-zag that
-// crosses the axis at every segment: each step reverts the previous one and runs the engine again.
+// Drag steps of the mirror tool, the cut tool and the rectangle cut through the stand-in host and
+// the loaded plug-in, over the paths of 200 icons from the corpus, all selected, or over one long
+// zig-zag that crosses the axis at every segment: each step reverts the previous one and runs the
+// engine again.
 #include "io/Artwork.h"
 #include "io/SvgImport.h"
 #include "support/HostedPlugin.h"
@@ -106,6 +107,9 @@ void BM_MirrorToolDragStep200Icons(benchmark::State& state) {
     DragSteps(state, "Mirror", {8, 8}, {8.25, 8}, {7.75, 8});
 }
 BENCHMARK(BM_MirrorToolDragStep200Icons)->Unit(benchmark::kMillisecond);
+
+void BM_CutToolDragStep200Icons(benchmark::State& state) { DragSteps(state, "Cut", {8, 8}, {8.25, 8}, {7.75, 8}); }
+BENCHMARK(BM_CutToolDragStep200Icons)->Unit(benchmark::kMillisecond);
 
 void BM_RectCutDragStep200Icons(benchmark::State& state) {
     DragSteps(state, "RectCut", {3, 3}, {13, 12}, {12.5, 12.5});

@@ -1,5 +1,5 @@
 // The tile tool through the stand-in host and the loaded plug-in: one drag step of each of the
-// seventeen groups over 20 selected icon paths on a view of 1000 × 800 (the step reverts the last
+// seventeen groups over 20 and over 200 selected icon paths on a view of 1000 × 800 (the step reverts the last
 // tile and builds the next), and the fill of a view with 100 × 100 cells at mouse up.
 #include "io/Artwork.h"
 #include "io/SvgImport.h"
@@ -31,9 +31,11 @@ size_t CountPaths(const std::vector<scribera::io::ArtNode>& nodes) {
     return n;
 }
 
-// Icons of the corpus, by name, until they hold 20 paths: each drawn 200 units wide in rows of 5
-// from the bottom of the view, all selected.
-size_t ImportIcons(scribera::Document& doc, std::string* error) {
+// Icons of the corpus, by name, until they hold `limit` paths: for 20 paths each drawn 200 units
+// wide in rows of 5 from the bottom of the view, for more 100 units wide in rows of 10; all selected.
+size_t ImportIcons(scribera::Document& doc, size_t limit, std::string* error) {
+    const size_t columns = limit <= 20 ? 5 : 10;
+    const double width = 1000.0 / double(columns);
     std::vector<fs::path> files;
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(fs::path(testenv::CorpusDir()) / "bootstrap-icons", ec))
@@ -42,12 +44,12 @@ size_t ImportIcons(scribera::Document& doc, std::string* error) {
     size_t paths = 0, placed = 0;
     doc.BeginTransaction();
     for (const fs::path& file : files) {
-        if (paths >= 20) break;
+        if (paths >= limit) break;
         scribera::io::Artwork art;
         if (!scribera::io::ImportSvgFile(file.string(), 16, &art, error)) return 0;
         const size_t here = CountPaths(art.art);
-        if (paths + here > 20) continue;
-        Scale(art.art, 12.5, 200.0 * (placed % 5), 200.0 * (placed / 5));
+        if (paths + here > limit) continue;
+        Scale(art.art, width / 16.0, width * double(placed % columns), width * double(placed / columns));
         if (scribera::io::AddToDocument(art, doc) != SB_OK) {
             *error = "the document refused " + file.string();
             return 0;
@@ -70,11 +72,11 @@ std::string GroupPanel(int symmetry, const char* extent) {
     return "{\"symmetry\":\"" + std::to_string(symmetry) + "\",\"tile_cut_mode\":\"true\",\"" + extent + "\":\"true\"}";
 }
 
-void BM_TileDragStep(benchmark::State& state) {
+void TileDragSteps(benchmark::State& state, size_t limit) {
     const int symmetry = static_cast<int>(state.range(0));
     hosted::HostedPlugin r(hosted::HostedOptions().Document(1000, 800).NoProfile());
     std::string error = r.Failures().empty() ? "" : r.Failures().front();
-    const size_t paths = error.empty() ? ImportIcons(r.Doc(), &error) : 0;
+    const size_t paths = error.empty() ? ImportIcons(r.Doc(), limit, &error) : 0;
     if (error.empty() && r.Pick("Tile") != 0) error = "the tool could not be picked";
     if (!error.empty()) {
         state.SkipWithError(error.c_str());
@@ -95,7 +97,12 @@ void BM_TileDragStep(benchmark::State& state) {
     state.counters["paths"] = static_cast<double>(paths);
     state.SetLabel(std::to_string(symmetry));
 }
+void BM_TileDragStep(benchmark::State& state) { TileDragSteps(state, 20); }
 BENCHMARK(BM_TileDragStep)->DenseRange(1, 17)->Unit(benchmark::kMillisecond);
+
+// The selection the other tools' drag steps are measured with: 200 icon paths.
+void BM_TileDragStep200Paths(benchmark::State& state) { TileDragSteps(state, 200); }
+BENCHMARK(BM_TileDragStep200Paths)->DenseRange(1, 17)->Unit(benchmark::kMillisecond);
 
 // A filled square tiled p1 on cells of 10 × 10 over a view of 1000 × 1000: 10 000 copies, those on
 // the border trimmed. Each iteration is one mouse up; the fill is undone between them.

@@ -9,6 +9,7 @@
 #include "geometry/Errors.h"
 
 #include <cmath>
+#include <cstddef>
 #include <vector>
 
 namespace {
@@ -23,20 +24,8 @@ public:
     virtual bool SkipsEmptyPaths() const { return false; }
 };
 
-void MapPath(ArtHandle path, const ArtMap& map) {
-    int16_t count = sb::GetPathSegmentCount(path);
-    if (count <= 0 && map.SkipsEmptyPaths()) return;
-    if (count > 0) {
-        std::vector<PathSegment> anchors(static_cast<size_t>(count));
-        sb::GetPathSegments(path, 0, count, anchors.data());
-        for (PathSegment& a : anchors) {
-            a.p = map.Point(a.p);
-            a.in = map.Point(a.in);
-            a.out = map.Point(a.out);
-        }
-        sb::SetPathSegments(path, 0, count, anchors.data());
-    }
-    SBPathStyle style = sb::GetPathStyle(path);
+// The paint of a path moved by the map, written back where it carries a placement.
+void MapPaint(ArtHandle path, SBPathStyle style, const ArtMap& map) {
     if (style.fill.color.kind == SB_COLOR_GRADIENT) {
         map.Matrix(&style.fill.color.c.gradient.matrix);
         sb::SetPathStyle(path, style);
@@ -48,6 +37,27 @@ void MapPath(ArtHandle path, const ArtMap& map) {
         map.Matrix(&style.stroke.color.c.pattern.matrix);
         sb::SetPathStyle(path, style);
     }
+}
+
+void MapAnchors(PathSegment* anchors, int16_t count, const ArtMap& map) {
+    for (int16_t k = 0; k < count; ++k) {
+        PathSegment& a = anchors[k];
+        a.p = map.Point(a.p);
+        a.in = map.Point(a.in);
+        a.out = map.Point(a.out);
+    }
+}
+
+void MapPath(ArtHandle path, const ArtMap& map) {
+    int16_t count = sb::GetPathSegmentCount(path);
+    if (count <= 0 && map.SkipsEmptyPaths()) return;
+    if (count > 0) {
+        std::vector<PathSegment> anchors(static_cast<size_t>(count));
+        sb::GetPathSegments(path, 0, count, anchors.data());
+        MapAnchors(anchors.data(), count, map);
+        sb::SetPathSegments(path, 0, count, anchors.data());
+    }
+    MapPaint(path, sb::GetPathStyle(path), map);
 }
 
 void WalkArt(ArtHandle art, int32_t depth, const ArtMap& map) {
@@ -136,6 +146,61 @@ void ReflectArtAcrossLine(ArtHandle art, const Line& line, int32_t depth) {
 
 void RotateArtAboutPoint(ArtHandle art, float angle, float sinA, float cosA, const RealPoint& centre, int32_t depth) {
     WalkArt(art, depth, RotateMap(angle, sinA, cosA, centre));
+}
+
+// --- ArtSnapshot ----------------------------------------------------------------------------------
+
+ArtSnapshot::ArtSnapshot(ArtHandle art) { Read(art, 0); }
+
+void ArtSnapshot::Read(ArtHandle art, int32_t depth) {
+    // WalkArt's order: each object, then its descendants, then (below the top) its next sibling.
+    for (ArtHandle current = art; current;) {
+        ArtHandle next = depth >= 1 ? sb::GetArtSibling(current) : nullptr;
+        ArtHandle child = sb::GetArtFirstChild(current);
+        Node node;
+        node.isPath = sb::GetArtType(current) == kArtPath;
+        if (node.isPath) {
+            node.count = sb::GetPathSegmentCount(current);
+            node.first = anchors_.size();
+            if (node.count > 0) {
+                anchors_.resize(anchors_.size() + static_cast<size_t>(node.count));
+                sb::GetPathSegments(current, 0, node.count, anchors_.data() + node.first);
+            }
+            node.style = sb::GetPathStyle(current);
+        }
+        nodes_.push_back(node);
+        if (child) Read(child, depth + 1);
+        current = next;
+    }
+}
+
+void ArtSnapshot::WriteRotated(ArtHandle copy, float angle, float sinA, float cosA, const RealPoint& centre) const {
+    const RotateMap map(angle, sinA, cosA, centre);
+    std::vector<PathSegment> turned;
+    size_t index = 0;
+    // The same walk over the duplicate, its objects matched to the snapshot's by position.
+    auto walk = [&](auto& self, ArtHandle art, int32_t depth) -> void {
+        for (ArtHandle current = art; current;) {
+            ArtHandle next = depth >= 1 ? sb::GetArtSibling(current) : nullptr;
+            ArtHandle child = sb::GetArtFirstChild(current);
+            CheckCondition(index < nodes_.size());
+            const Node& node = nodes_[index++];
+            CheckCondition(node.isPath == (sb::GetArtType(current) == kArtPath));
+            if (node.isPath) {
+                if (node.count > 0) {
+                    turned.assign(anchors_.begin() + static_cast<std::ptrdiff_t>(node.first),
+                                  anchors_.begin() + static_cast<std::ptrdiff_t>(node.first + size_t(node.count)));
+                    MapAnchors(turned.data(), node.count, map);
+                    sb::SetPathSegments(current, 0, node.count, turned.data());
+                }
+                MapPaint(current, node.style, map);
+            }
+            if (child) self(self, child, depth + 1);
+            current = next;
+        }
+    };
+    walk(walk, copy, 0);
+    CheckCondition(index == nodes_.size());
 }
 
 ArtHandle FindCompoundPathAncestor(ArtHandle art) {

@@ -36,16 +36,6 @@ bool OppositeSides(float a, float b) { return (a > 0 && b < 0) || (a < 0 && b > 
 
 // --- Points and vectors -------------------------------------------------------------------------
 
-Vec2f Difference(const RealPoint& a, const RealPoint& b) {
-    return Vec2f{static_cast<float>(a.h - b.h), static_cast<float>(a.v - b.v)};
-}
-
-float PointDistance(const RealPoint& a, const RealPoint& b) {
-    double dh = a.h - b.h;
-    double dv = a.v - b.v;
-    return std::sqrt(static_cast<float>(dh * dh + dv * dv));
-}
-
 bool IsClockwiseTurn(const RealPoint& a, const RealPoint& b, const RealPoint& c) {
     Vec2f ab = Difference(b, a);
     Vec2f ac = Difference(c, a);
@@ -61,6 +51,9 @@ bool IsCollinear(const RealPoint& a, const RealPoint& b, const RealPoint& c) {
     return cross * cross / lengthSquared <= 5e-7f;
 }
 
+// One compiled body for every caller. The optimised build turns this into paired double
+// operations and drops the rounding of rh and rv to single precision, where a copy inlined into a
+// loop keeps it: inlined, the same call would give other low bits in different places.
 RealPoint RotatePointBySinCos(const RealPoint& p, const RealPoint& centre, float s, float c) {
     double x = p.h - centre.h;
     double y = p.v - centre.v;
@@ -89,30 +82,6 @@ void PolarToCartesian(float r, float angle, double& h, double& v) {
     v = static_cast<double>(r * SinF(angle));
 }
 
-bool IsNearZero(Vec2f v) { return std::fabs(v.h) < kTiny && std::fabs(v.v) < kTiny; }
-Vec2f Negate(Vec2f v) { return Vec2f{-v.h, -v.v}; }
-Vec2f Add(Vec2f a, Vec2f b) { return Vec2f{a.h + b.h, a.v + b.v}; }
-float Dot(Vec2f a, Vec2f b) { return a.h * b.h + a.v * b.v; }
-float Length(Vec2f v) { return std::sqrt(v.h * v.h + v.v * v.v); }
-
-Vec2f ScaleToLength(Vec2f v, float length) {
-    float current = Length(v);
-    if (current > kTiny) {
-        float k = length / current;
-        v.h *= k;
-        v.v *= k;
-    }
-    return v;
-}
-
-Vec2f Normalise(Vec2f v) {
-    float current = Length(v);
-    if (current > kTiny) {
-        v.h /= current;
-        v.v /= current;
-    }
-    return v;
-}
 
 Vec2f ReflectVector(Vec2f v, Vec2f across) {
     float uu = Dot(across, across);
@@ -120,21 +89,8 @@ Vec2f ReflectVector(Vec2f v, Vec2f across) {
     return Vec2f{v.h + 2.0f * (k * across.h - v.h), v.v + 2.0f * (k * across.v - v.v)};
 }
 
-RealPoint Offset(const RealPoint& p, Vec2f v) { return RealPoint{p.h + v.h, p.v + v.v}; }
 
 // --- Cubic segments -----------------------------------------------------------------------------
-
-RealPoint SegmentPoint(const BezierSegment& s, float t) {
-    float u = 1.0f - t;
-    float t2 = t * t;
-    float u2 = u * u;
-    float w0 = u2 * u;
-    float w1 = 3.0f * t * u2;
-    float w2 = 3.0f * t2 * u;
-    float w3 = t2 * t;
-    return RealPoint{w0 * s.p0.h + w1 * s.c0.h + w2 * s.c1.h + w3 * s.p3.h,
-                     w0 * s.p0.v + w1 * s.c0.v + w2 * s.c1.v + w3 * s.p3.v};
-}
 
 Vec2f SegmentDerivative(const BezierSegment& s, float t) {
     Vec2f d = RawDerivative(s, t);
@@ -275,31 +231,41 @@ float FindCrossingParameter(const BezierSegment& rotated, float valueLo, float l
 }
 
 LineCrossings IntersectSegmentWithLine(const BezierSegment& segment, const Line& line) {
+    return LineFrame(line).Intersect(segment);
+}
+
+LineFrame::LineFrame(const Line& line) : origin_(line.p1) {
     Vec2f normal = line.LineNormal();  // raises for a degenerate line
-    float sn = normal.h, cs = normal.v;
-    const RealPoint& origin = line.p1;
-    BezierSegment r{RotatePointBySinCos(segment.p0, origin, sn, cs), RotatePointBySinCos(segment.c0, origin, sn, cs),
-                    RotatePointBySinCos(segment.c1, origin, sn, cs), RotatePointBySinCos(segment.p3, origin, sn, cs)};
-    RealPoint p2 = RotatePointBySinCos(line.p2, origin, sn, cs);
+    sn_ = normal.h;
+    cs_ = normal.v;
+    RealPoint p2 = RotatePointBySinCos(line.p2, origin_, sn_, cs_);
     // The rotated end lands on the horizontal within the rounding of a single-precision rotation,
     // which grows with the line's length; lines up to 500 units long get the fixed bound.
     double allowed = std::max(2e-4, 4e-7 * static_cast<double>(line.LineLength()));
-    CheckCondition(std::fabs(origin.v - p2.v) < allowed);
+    CheckCondition(std::fabs(origin_.v - p2.v) < allowed);
+    runH_ = p2.h - origin_.h;
+}
 
+LineCrossings LineFrame::Intersect(const BezierSegment& segment) const {
+    const RealPoint& origin = origin_;
+    const float sn = sn_, cs = cs_;
+    // The turn goes through RotatePointBySinCos itself, for its exact numbers.
+    BezierSegment r{RotatePointBySinCos(segment.p0, origin, sn, cs), RotatePointBySinCos(segment.c0, origin, sn, cs),
+                    RotatePointBySinCos(segment.c1, origin, sn, cs), RotatePointBySinCos(segment.p3, origin, sn, cs)};
     RealPoint* pts[4] = {&r.p0, &r.c0, &r.c1, &r.p3};
     double y[4];
     for (int i = 0; i < 4; ++i) {
         pts[i]->v -= origin.v;
         y[i] = pts[i]->v;
     }
-
     LineCrossings out;
-    double runH = p2.h - origin.h;
-    auto positionOnLine = [&](float t) { return static_cast<float>((SegmentPoint(r, t).h - origin.h) / runH); };
-
     bool allAbove = y[0] > 0 && y[1] > 0 && y[2] > 0 && y[3] > 0;
     bool allBelow = y[0] < 0 && y[1] < 0 && y[2] < 0 && y[3] < 0;
     if (allAbove || allBelow) return out;
+
+    const double runH = runH_;
+    auto positionOnLine = [&](float t) { return static_cast<float>((SegmentPoint(r, t).h - origin.h) / runH); };
+
     if (std::fabs(y[0]) < 1e-5 && std::fabs(y[1]) < 1e-5 && std::fabs(y[2]) < 1e-5 && std::fabs(y[3]) < 1e-5) {
         out.count = 2;
         out.t[0] = 0.0f;
@@ -353,8 +319,6 @@ LineCrossings IntersectSegmentWithLine(const BezierSegment& segment, const Line&
 
 // --- Lines --------------------------------------------------------------------------------------
 
-bool Line::IsDegenerate() const { return std::fabs(p2.h - p1.h) < 1e-5 && std::fabs(p2.v - p1.v) < 1e-5; }
-
 Vec2f Line::LineNormal() const {
     CheckCondition(!IsDegenerate());
     Vec2f d = Difference(p2, p1);
@@ -363,17 +327,6 @@ Vec2f Line::LineNormal() const {
 }
 
 float Line::LineLength() const { return Length(Difference(p2, p1)); }
-
-float Line::ProjectParameter(const RealPoint& q) const {
-    CheckCondition(!IsDegenerate());
-    Vec2f d = Difference(p2, p1);
-    Vec2f w = Difference(q, p1);
-    return Dot(w, d) / Dot(d, d);
-}
-
-RealPoint Line::PointAtParameter(float t) const {
-    return RealPoint{p1.h + t * (p2.h - p1.h), p1.v + t * (p2.v - p1.v)};
-}
 
 RealPoint Line::PointAtDistance(float x) const {
     CheckCondition(!IsDegenerate());
@@ -392,12 +345,6 @@ bool Line::IntersectLines(const Line& other, RealPoint* point) const {
     return true;
 }
 
-void Line::ReflectPoint(RealPoint* q) const {
-    RealPoint f = PointAtParameter(ProjectParameter(*q));
-    q->h = q->h + 2.0 * (f.h - q->h);
-    q->v = q->v + 2.0 * (f.v - q->v);
-}
-
 void Line::ShiftParallel(float x) {
     CheckCondition(!IsDegenerate());
     Vec2f d = Difference(p2, p1);
@@ -410,14 +357,3 @@ void Line::ShiftParallel(float x) {
     p2.v += nv;
 }
 
-float Line::DistanceToLine(const RealPoint& q) const { return PointDistance(q, PointAtParameter(ProjectParameter(q))); }
-
-int Line::SideOf(const RealPoint& q) const {
-    CheckCondition(!IsDegenerate());
-    Vec2f d = Difference(p2, p1);
-    Vec2f w = Difference(q, p1);
-    float x = w.h * d.v - d.h * w.v;
-    if (x > kTiny) return 1;
-    if (x < -kTiny) return -1;
-    return 0;
-}

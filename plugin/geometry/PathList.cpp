@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -37,6 +38,23 @@ ZPathList& ZPathList::operator=(const ZPathList& other) {
     if (tracksFlags_) {
         if (other.tracksFlags_) {
             flags_ = other.flags_;
+        } else {
+            flags_.Clear();
+            for (int32_t i = 0; i < segments_.Count(); ++i) flags_.Append(0);
+        }
+    }
+    return *this;
+}
+
+ZPathList::ZPathList(ZPathList&& other) noexcept : segments_(std::move(other.segments_)), closed_(other.closed_) {}
+
+ZPathList& ZPathList::operator=(ZPathList&& other) noexcept {
+    if (this == &other) return *this;
+    segments_ = std::move(other.segments_);
+    closed_ = other.closed_;
+    if (tracksFlags_) {
+        if (other.tracksFlags_) {
+            flags_ = std::move(other.flags_);
         } else {
             flags_.Clear();
             for (int32_t i = 0; i < segments_.Count(); ++i) flags_.Append(0);
@@ -87,11 +105,7 @@ void ZPathList::AppendAllRaw(const ZPathList& other) {
     }
 }
 
-BezierSegment ZPathList::SegmentAt(int32_t index) const { return segments_.At(index); }
-
 void ZPathList::SetSegmentAt(int32_t index, const BezierSegment& segment) { segments_.At(index) = segment; }
-
-uint8_t ZPathList::FlagAt(int32_t index) const { return (index >= 0 && index < flags_.Count()) ? flags_.At(index) : 0; }
 
 RealPoint ZPathList::FirstPoint() const {
     CheckCondition(Count() > 0);
@@ -285,6 +299,23 @@ ZPathListV::ZPathListV(const ZPathList& path) : ZPathListV() {
     }
 }
 
+ZPathListV ZPathListV::FromAnchors(const PathSegment* anchors, int32_t count, bool closed) {
+    ZPathListV list;
+    if (count <= 1) return list;
+    int32_t segmentCount = closed ? count : count - 1;
+    for (int32_t i = 0; i < segmentCount; ++i) {
+        int32_t j = (closed && i == segmentCount - 1) ? 0 : i + 1;
+        list.AppendWithFlag(BezierSegment{anchors[i].p, anchors[i].out, anchors[j].in, anchors[j].p}, 0);
+    }
+    list.SetClosed(closed);
+    if (!closed && list.Count() >= 1) {
+        RealPoint end = list.LastPoint(), start = list.FirstPoint();
+        list.AppendWithFlag(BezierSegment{end, end, start, start}, 1);
+        list.SetClosed(true);
+    }
+    return list;
+}
+
 ZPathListV::ZPathListV(const ZPathListV& source, int16_t first, int16_t last) : ZPathListV() {
     AppendRange(source, first, last);
 }
@@ -296,6 +327,16 @@ ZPathListV::ZPathListV(const ZPathListV& other) : ZPathList(other) {
 
 ZPathListV& ZPathListV::operator=(const ZPathListV& other) {
     ZPathList::operator=(other);
+    return *this;
+}
+
+ZPathListV::ZPathListV(ZPathListV&& other) noexcept : ZPathList(std::move(other)) {
+    tracksFlags_ = true;
+    flags_ = std::move(other.flags_);
+}
+
+ZPathListV& ZPathListV::operator=(ZPathListV&& other) noexcept {
+    ZPathList::operator=(std::move(other));
     return *this;
 }
 
@@ -319,11 +360,6 @@ int32_t ZPathListV::Append(const BezierSegment& segment, bool isVirtual) {
 void ZPathListV::AppendAll(const ZPathListV& other) {
     int32_t n = other.Count();
     for (int32_t i = 0; i < n; ++i) AppendWithFlag(other.SegmentAt(i), other.FlagAt(i));
-}
-
-bool ZPathListV::IsVirtual(int32_t index) const {
-    CheckCondition(index >= 0 && index < Count());
-    return FlagAt(index) != 0;
 }
 
 bool ZPathListV::HasVirtualSegment() const {

@@ -16,6 +16,10 @@ public:
     ZPathList();
     ZPathList(const ZPathList& other);
     ZPathList& operator=(const ZPathList& other);
+    // Moves take the storage as copies would take the contents: lists handed back by value and
+    // kept in containers are not copied segment by segment.
+    ZPathList(ZPathList&& other) noexcept;
+    ZPathList& operator=(ZPathList&& other) noexcept;
     virtual ~ZPathList();
 
     // Appends unless degenerate (c0, c1 and p3 all within 1e-5 of p0); the new count, or 0.
@@ -25,7 +29,7 @@ public:
     void AppendAllRaw(const ZPathList& other);
 
     int32_t Count() const { return segments_.Count(); }
-    BezierSegment SegmentAt(int32_t index) const;
+    BezierSegment SegmentAt(int32_t index) const { return segments_.At(index); }
     void SetSegmentAt(int32_t index, const BezierSegment& segment);
     bool IsClosed() const { return closed_ != 0; }
     void SetClosed(bool closed) { closed_ = closed ? 1 : 0; }
@@ -66,7 +70,9 @@ protected:
     void RemoveAt(int32_t index);
     void ExtractInto(ZPathList& out, int32_t i, float s, int32_t k, float u, bool wrap, bool endIndexAllowed) const;
     void CopyForward(ZPathList& out, int32_t i, float s, int32_t k, float u) const;
-    uint8_t FlagAt(int32_t index) const;
+    uint8_t FlagAt(int32_t index) const {
+        return (index >= 0 && index < flags_.Count()) ? flags_.At(index) : 0;
+    }
 
 private:
     ItemArray<BezierSegment> segments_;
@@ -81,16 +87,23 @@ public:
     // The list's segments, closed; an open list whose ends lie apart gains a virtual segment from
     // its end to its start.
     explicit ZPathListV(const ZPathList& path);
+    // ZPathListV(ZPathList::FromAnchors(...)) without the intermediate list.
+    static ZPathListV FromAnchors(const PathSegment* anchors, int32_t count, bool closed);
     // Segments first .. last with their flags, wrapping past the end when last < first; open.
     ZPathListV(const ZPathListV& source, int16_t first, int16_t last);
     ZPathListV(const ZPathListV& other);
     ZPathListV& operator=(const ZPathListV& other);
+    ZPathListV(ZPathListV&& other) noexcept;
+    ZPathListV& operator=(ZPathListV&& other) noexcept;
     ~ZPathListV() override;
 
     int32_t Append(const BezierSegment& segment, bool isVirtual = false);
     using ZPathList::AppendAll;
     void AppendAll(const ZPathListV& other);
-    bool IsVirtual(int32_t index) const;
+    bool IsVirtual(int32_t index) const {
+        CheckCondition(index >= 0 && index < Count());
+        return FlagAt(index) != 0;
+    }
     void Extract(ZPathListV& out, int32_t fromIndex, float fromT, int32_t toIndex, float toT, bool wrap) const;
 
     bool HasVirtualSegment() const;

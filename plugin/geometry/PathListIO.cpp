@@ -34,17 +34,25 @@ void WriteAnchors(const std::vector<PathSegment>& anchors, bool closed, ArtHandl
 
 }  // namespace
 
-ZPathList ReadPathList(ArtHandle path) {
-    // A host answers a count beyond kMaxAnchors with an error rather than a part of the path.
+namespace {
+
+// The path's anchors and closed flag in one read; fewer than two anchors give none. A host
+// answers a count beyond kMaxAnchors with an error rather than a part of the path.
+template <class List>
+List ReadAs(ArtHandle path) {
     int16_t anchorCount = sb::GetPathSegmentCount(path);
-    if (anchorCount <= 1) return ZPathList();
+    if (anchorCount <= 1) return List();
     std::vector<PathSegment> anchors(static_cast<size_t>(anchorCount));
     sb::GetPathSegments(path, 0, anchorCount, anchors.data());
     bool closed = sb::GetPathClosed(path);
-    return ZPathList::FromAnchors(anchors.data(), anchorCount, closed);
+    return List::FromAnchors(anchors.data(), anchorCount, closed);
 }
 
-ZPathListV ReadPathListV(ArtHandle path) { return ZPathListV(ReadPathList(path)); }
+}  // namespace
+
+ZPathList ReadPathList(ArtHandle path) { return ReadAs<ZPathList>(path); }
+
+ZPathListV ReadPathListV(ArtHandle path) { return ReadAs<ZPathListV>(path); }
 
 bool WritePathList(ZPathList& list, ArtHandle path) {
     const std::vector<PathSegment> anchors = WritableAnchors(list);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <optional>
 #include <set>
 
 namespace mirror {
@@ -87,11 +88,14 @@ Line AxisFor(const MirrorParams& params) {
 void CollectCrossings(const std::vector<const ZPathListV*>& lists, const Line& axis, ItemArray<Crossing>& out) {
     out.Clear();
     ItemArray<Crossing> found;
+    // The axis is turned onto the horizontal once, at the first segment, for every segment after.
+    std::optional<LineFrame> frame;
     for (int32_t e = 0; e < static_cast<int32_t>(lists.size()); ++e) {
         const ZPathListV& list = *lists[static_cast<size_t>(e)];
         const int32_t first = found.Count();
         for (int32_t k = 0; k < list.Count(); ++k) {
-            const LineCrossings hits = IntersectSegmentWithLine(list.SegmentAt(k), axis);
+            if (!frame) frame.emplace(axis);
+            const LineCrossings hits = frame->Intersect(list.SegmentAt(k));
             for (int j = 0; j < hits.count; ++j) {
                 Crossing c{e, k, hits.t[j], hits.s[j], uint8_t(found.Count() == first), 0, 0, 0, 0};
                 found.Append(c);

@@ -141,10 +141,12 @@ void VRosetteUI::BuildRosette() {
     if (motif && n > 1) {
         ArtHandle group = NewArtOfKind(kArtGroup);
         sb::ReorderArt(motif, kPlaceInsideOnBottom, group);
+        // Every copy starts as the motif: it is read once, not once per copy.
+        const ArtSnapshot snapshot(motif);
         for (int32_t i = 1; i < n; ++i) {
             ArtHandle copy = sb::DuplicateArt(motif, kPlaceInsideOnBottom, group);
             const float radians = RosetteCopyRadians(i, n);
-            RotateArtAboutPoint(copy, radians, SinF(radians), CosF(radians), centre_);
+            snapshot.WriteRotated(copy, radians, SinF(radians), CosF(radians), centre_);
         }
     }
     DisposeEmptied(containers);

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <utility>
 
 namespace {
 
@@ -26,18 +27,29 @@ BezierSegment AlongTangents(const RealPoint& a, const RealPoint& b, Vec2f t1, Ve
     return BezierSegment{a, Offset(a, ScaleToLength(t1, l1)), Offset(b, ScaleToLength(t2, l2)), b};
 }
 
-// The next estimate of the parameter of P on Q, or −1 when the step is undefined.
-float NewtonStep(const BezierSegment& q, const RealPoint& p, float u) {
-    RealPoint at = SegmentPoint(q, u);
-    const RealPoint* pts[4] = {&q.p0, &q.c0, &q.c1, &q.p3};
+// The first and second derivatives' control points of a segment, for the Newton passes: taken once
+// per segment rather than once per sample.
+struct Derivatives {
     RealPoint d[3], e[2];
-    for (int j = 0; j < 3; ++j) d[j] = RealPoint{3.0 * (pts[j + 1]->h - pts[j]->h), 3.0 * (pts[j + 1]->v - pts[j]->v)};
-    for (int j = 0; j < 2; ++j) e[j] = RealPoint{2.0 * (d[j + 1].h - d[j].h), 2.0 * (d[j + 1].v - d[j].v)};
+};
+
+Derivatives DerivativesOf(const BezierSegment& q) {
+    const RealPoint* pts[4] = {&q.p0, &q.c0, &q.c1, &q.p3};
+    Derivatives r;
+    for (int j = 0; j < 3; ++j)
+        r.d[j] = RealPoint{3.0 * (pts[j + 1]->h - pts[j]->h), 3.0 * (pts[j + 1]->v - pts[j]->v)};
+    for (int j = 0; j < 2; ++j) r.e[j] = RealPoint{2.0 * (r.d[j + 1].h - r.d[j].h), 2.0 * (r.d[j + 1].v - r.d[j].v)};
+    return r;
+}
+
+// The next estimate of the parameter u of P, where the curve is at `at`, or −1 when the step is
+// undefined.
+float NewtonStep(const Derivatives& q, const RealPoint& at, const RealPoint& p, float u) {
     float v = 1.0f - u;
     float w0 = v * v, w1 = 2.0f * u * v, w2 = u * u;
-    Vec2f first{static_cast<float>(w0 * d[0].h + w1 * d[1].h + w2 * d[2].h),
-                static_cast<float>(w0 * d[0].v + w1 * d[1].v + w2 * d[2].v)};
-    Vec2f second{static_cast<float>(v * e[0].h + u * e[1].h), static_cast<float>(v * e[0].v + u * e[1].v)};
+    Vec2f first{static_cast<float>(w0 * q.d[0].h + w1 * q.d[1].h + w2 * q.d[2].h),
+                static_cast<float>(w0 * q.d[0].v + w1 * q.d[1].v + w2 * q.d[2].v)};
+    Vec2f second{static_cast<float>(v * q.e[0].h + u * q.e[1].h), static_cast<float>(v * q.e[0].v + u * q.e[1].v)};
     Vec2f off = Difference(at, p);
     float numerator = Dot(off, first);
     float denominator = Dot(first, first) + Dot(off, second);
@@ -45,13 +57,27 @@ float NewtonStep(const BezierSegment& q, const RealPoint& p, float u) {
     return u - numerator / denominator;
 }
 
+// ScaleToLength(t, length) for a tangent whose own length is already known.
+Vec2f ScaleKnownLength(Vec2f t, float current, float length) {
+    if (current > 1e-5f) {
+        float k = length / current;
+        t.h *= k;
+        t.v *= k;
+    }
+    return t;
+}
+
 }  // namespace
 
 CurveFitter::CurveFitter(int32_t count, const RealPoint* points, float tolerance) : tolerance_(tolerance) {
-    if (count > 0 && points) points_.assign(points, points + count);
-    for (size_t i = points_.size(); i-- > 1;) {
-        if (std::fabs(points_[i].h - points_[i - 1].h) < 1e-5 && std::fabs(points_[i].v - points_[i - 1].v) < 1e-5)
-            points_.erase(points_.begin() + static_cast<std::ptrdiff_t>(i));
+    // A sample goes when it coincides with the one given before it, kept or not.
+    if (count > 0 && points) {
+        points_.reserve(static_cast<size_t>(count));
+        points_.push_back(points[0]);
+        for (int32_t i = 1; i < count; ++i) {
+            if (!(std::fabs(points[i].h - points[i - 1].h) < 1e-5 && std::fabs(points[i].v - points[i - 1].v) < 1e-5))
+                points_.push_back(points[i]);
+        }
     }
     size_t n = points_.size();
     if (n > 1) {
@@ -80,11 +106,16 @@ void CurveFitter::Fit() {
 void CurveFitter::FitAll() {
     // Runs wait on an explicit stack, the right half below the left, so segments come out in order
     // from the first sample to the last and a long chain of splits cannot exhaust the call stack.
-    struct Run {
-        int32_t first, last;
-        Vec2f t1, t2;
-    };
-    std::vector<Run> pending{Run{0, PointCount() - 1, startTangent_, endTangent_}};
+    // Every buffer the runs need is sized here, once: nothing is allocated per run.
+    const size_t n = points_.size();
+    chords_.resize(n - 1);
+    for (size_t k = 1; k < n; ++k) chords_[k - 1] = PointDistance(points_[k], points_[k - 1]);
+    params_.resize(n);
+    nextParams_.resize(n);
+    onCurve_.resize(n);
+    std::vector<Run>& pending = pending_;
+    pending.clear();
+    pending.push_back(Run{0, PointCount() - 1, startTangent_, endTangent_});
     while (!pending.empty()) {
         Run run = pending.back();
         pending.pop_back();
@@ -108,14 +139,11 @@ bool CurveFitter::FitRun(int32_t first, int32_t last, Vec2f t1, Vec2f t2, int32_
     }
 
     // Runs are fitted one after another, so they share the parameter buffers.
-    std::vector<float>& u = params_;
-    std::vector<float>& next = nextParams_;
-    u.resize(static_cast<size_t>(n));
-    next.resize(static_cast<size_t>(n));
+    float* u = params_.data();
+    float* next = nextParams_.data();
+    const float* chord = chords_.data() + first;
     u[0] = 0.0f;
-    for (int32_t k = 1; k < n; ++k)
-        u[k] = u[k - 1] +
-               PointDistance(points_[static_cast<size_t>(first + k)], points_[static_cast<size_t>(first + k - 1)]);
+    for (int32_t k = 1; k < n; ++k) u[k] = u[k - 1] + chord[k - 1];
     for (int32_t k = 1; k < n; ++k) u[k] /= u[n - 1];
 
     BezierSegment segment = GenerateSegment(first, last, u, t1, t2);
@@ -128,8 +156,13 @@ bool CurveFitter::FitRun(int32_t first, int32_t last, Vec2f t1, Vec2f t2, int32_
 
     for (int pass = 1; pass <= 3; ++pass) {
         bool inRange = true;
+        // MaxError left the curve's points at the inner parameters in onCurve_.
+        const Derivatives derivatives = DerivativesOf(segment);
+        onCurve_[0] = SegmentPoint(segment, u[0]);
+        onCurve_[static_cast<size_t>(n - 1)] = SegmentPoint(segment, u[n - 1]);
         for (int32_t k = 0; k < n; ++k) {
-            next[k] = NewtonStep(segment, points_[static_cast<size_t>(first + k)], u[k]);
+            next[k] = NewtonStep(derivatives, onCurve_[static_cast<size_t>(k)], points_[static_cast<size_t>(first + k)],
+                                 u[k]);
             // Not-a-number counts as out of range: the passes stop as for a step past the ends.
             if (!(next[k] >= 0.0f && next[k] <= 1.0f)) inRange = false;
         }
@@ -146,7 +179,7 @@ bool CurveFitter::FitRun(int32_t first, int32_t last, Vec2f t1, Vec2f t2, int32_
         if (candidateError > error) break;
         if ((candidateError - tolerance_) / (error - tolerance_) > 0.9f) break;
         error = candidateError;
-        u.swap(next);
+        std::swap(u, next);
     }
 
     if (!splitAllowed_) {
@@ -163,16 +196,16 @@ bool CurveFitter::FitRun(int32_t first, int32_t last, Vec2f t1, Vec2f t2, int32_
     return true;
 }
 
-BezierSegment CurveFitter::GenerateSegment(int32_t first, int32_t last, const std::vector<float>& u, Vec2f t1,
-                                           Vec2f t2) const {
+BezierSegment CurveFitter::GenerateSegment(int32_t first, int32_t last, const float* u, Vec2f t1, Vec2f t2) const {
     const int32_t n = last - first + 1;
     const RealPoint& a = points_[static_cast<size_t>(first)];
     const RealPoint& b = points_[static_cast<size_t>(last)];
+    const float length1 = Length(t1), length2 = Length(t2);
     float c00 = 0, c01 = 0, c11 = 0, x0 = 0, x1 = 0;
     for (int32_t k = 0; k < n; ++k) {
         Bernstein w = WeightsAt(u[k]);
-        Vec2f a1 = ScaleToLength(t1, w.b1);
-        Vec2f a2 = ScaleToLength(t2, w.b2);
+        Vec2f a1 = ScaleKnownLength(t1, length1, w.b1);
+        Vec2f a2 = ScaleKnownLength(t2, length2, w.b2);
         c00 += Dot(a1, a1);
         c01 += Dot(a1, a2);
         c11 += Dot(a2, a2);
@@ -198,14 +231,15 @@ BezierSegment CurveFitter::GenerateSegment(int32_t first, int32_t last, const st
     return AlongTangents(a, b, t1, t2, alphaLeft, alphaRight);
 }
 
-float CurveFitter::MaxError(int32_t first, int32_t last, const BezierSegment& segment, const std::vector<float>& u,
-                            int32_t* splitIndex) const {
+float CurveFitter::MaxError(int32_t first, int32_t last, const BezierSegment& segment, const float* u,
+                            int32_t* splitIndex) {
     float worst = 0.0f;
     // Without a finite distance the middle is as good a split as any.
     *splitIndex = (first + last) / 2;
     for (int32_t k = first + 1; k < last; ++k) {
-        float d =
-            SquaredDistance(SegmentPoint(segment, u[static_cast<size_t>(k - first)]), points_[static_cast<size_t>(k)]);
+        RealPoint at = SegmentPoint(segment, u[k - first]);
+        onCurve_[static_cast<size_t>(k - first)] = at;
+        float d = SquaredDistance(at, points_[static_cast<size_t>(k)]);
         if (d >= worst) {
             worst = d;
             *splitIndex = k;

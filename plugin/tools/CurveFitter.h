@@ -33,9 +33,14 @@ private:
     void FitAll();
     // Appends the run's segment, or returns true with the split point and its centre tangent.
     bool FitRun(int32_t first, int32_t last, Vec2f t1, Vec2f t2, int32_t* split, Vec2f* centre);
-    BezierSegment GenerateSegment(int32_t first, int32_t last, const std::vector<float>& u, Vec2f t1, Vec2f t2) const;
-    float MaxError(int32_t first, int32_t last, const BezierSegment& segment, const std::vector<float>& u,
-                   int32_t* splitIndex) const;
+    BezierSegment GenerateSegment(int32_t first, int32_t last, const float* u, Vec2f t1, Vec2f t2) const;
+    // Leaves the curve's points at the inner parameters in onCurve_, for the Newton pass after.
+    float MaxError(int32_t first, int32_t last, const BezierSegment& segment, const float* u, int32_t* splitIndex);
+
+    struct Run {
+        int32_t first, last;
+        Vec2f t1, t2;
+    };
 
     ItemArray<BezierSegment> segments_;
     std::vector<RealPoint> points_;
@@ -44,5 +49,10 @@ private:
     Vec2f startTangent_;
     Vec2f endTangent_;
     bool splitAtMiddle_ = false;
+    // Work space for FitAll, sized once per fit: the chord length after each sample, the
+    // parameters and their next estimates, the curve's points at them, and the runs waiting.
+    std::vector<float> chords_;
     std::vector<float> params_, nextParams_;
+    std::vector<RealPoint> onCurve_;
+    std::vector<Run> pending_;
 };

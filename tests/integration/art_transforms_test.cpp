@@ -1,5 +1,6 @@
 // Whole-tree transforms, gathering and releasing through the stand-in host.
 #include "geometry/ArtTransforms.h"
+#include "frame/sb/Art.h"
 #include "geometry/Errors.h"
 #include "support/InProcessHost.h"
 
@@ -303,4 +304,85 @@ TEST(ArtTransforms, PolarConversions) {
     EXPECT_NEAR(v, -4.0, 1e-5);
     // Single precision widened: the value is exactly a float.
     EXPECT_EQ(double(float(h)), h);
+}
+
+namespace {
+
+std::vector<SBArtHandle> PathsIn(SBArtHandle tree) {
+    ArtList list;
+    if (SBArtHandle child = sb::GetArtFirstChild(tree)) CollectArtOfKind(child, kArtPath, list);
+    std::vector<SBArtHandle> out;
+    for (int32_t i = 0; i < list.Count(); ++i) out.push_back(list[i]);
+    return out;
+}
+
+void ExpectSameMatrix(const SBRealMatrix& a, const SBRealMatrix& b) {
+    EXPECT_EQ(a.a, b.a);
+    EXPECT_EQ(a.b, b.b);
+    EXPECT_EQ(a.c, b.c);
+    EXPECT_EQ(a.d, b.d);
+    EXPECT_EQ(a.tx, b.tx);
+    EXPECT_EQ(a.ty, b.ty);
+}
+
+}  // namespace
+
+TEST(ArtTransforms, ASnapshotTurnsDuplicatesExactlyAsRotatingThemDoes) {
+    // A tree with every kind of leaf the walk meets: curved and empty paths, paint with and
+    // without a placement, a compound path, a nested group, something that is no path.
+    InProcessHost host;
+    SBArtHandle motif = host.AddGroup();
+    SBArtHandle curve = host.AddPath({{{1.25, 2.5}, {0.5, 2}, {2, 3.75}, 0}, {{7.1, -3.3}, {6, -2}, {8.5, -4}, 1}},
+                                     true, motif);
+    host.Doc().SetStyle(FromHandle(curve), GradientFill(host));
+    SBArtHandle compound = host.AddCompoundPath(motif);
+    SBArtHandle patterned = host.AddPolyline({{0, 0}, {10, 0}, {10, 10}}, true, compound);
+    host.Doc().SetStyle(FromHandle(patterned), PatternFillAndStroke(host));
+    host.AddPolyline({{3, 3}, {4, 3}, {4, 4}}, true, compound);
+    SBArtHandle inner = host.AddGroup(motif);
+    SBArtHandle empty = host.AddPath(std::vector<SBPathSegment>{}, false, inner);
+    host.Doc().SetStyle(FromHandle(empty), GradientFill(host));
+    host.AddPolyline({{-5, 1e-3}, {123.456, 7.89}}, false, inner);
+    host.AddOther(ArtKind::Text, SBRealRect{5, 20, 15, 10}, inner);
+
+    const ArtSnapshot snapshot(motif);
+    const RealPoint centre{3.5, -1.25};
+    for (int i = 1; i < 8; ++i) {
+        SCOPED_TRACE(i);
+        const float radians = 0.785f * float(i);
+        SBArtHandle viaSnapshot = sb::DuplicateArt(motif, kPlaceAbove, motif);
+        SBArtHandle viaRotation = sb::DuplicateArt(motif, kPlaceAbove, motif);
+        snapshot.WriteRotated(viaSnapshot, radians, SinF(radians), CosF(radians), centre);
+        RotateArtAboutPoint(viaRotation, radians, SinF(radians), CosF(radians), centre);
+        const std::vector<SBArtHandle> a = PathsIn(viaSnapshot), b = PathsIn(viaRotation);
+        ASSERT_EQ(a.size(), 5u);
+        ASSERT_EQ(a.size(), b.size());
+        for (size_t k = 0; k < a.size(); ++k) {
+            const std::vector<SBPathSegment> x = host.Anchors(a[k]), y = host.Anchors(b[k]);
+            ASSERT_EQ(x.size(), y.size());
+            for (size_t j = 0; j < x.size(); ++j)
+                for (auto field : {&SBPathSegment::p, &SBPathSegment::in, &SBPathSegment::out}) {
+                    EXPECT_EQ((x[j].*field).h, (y[j].*field).h);
+                    EXPECT_EQ((x[j].*field).v, (y[j].*field).v);
+                }
+            const SBPathStyle& s = host.ArtOf(a[k]).style;
+            const SBPathStyle& t = host.ArtOf(b[k]).style;
+            ASSERT_EQ(s.fill.color.kind, t.fill.color.kind);
+            if (s.fill.color.kind == SB_COLOR_GRADIENT)
+                ExpectSameMatrix(s.fill.color.c.gradient.matrix, t.fill.color.c.gradient.matrix);
+            if (s.fill.color.kind == SB_COLOR_PATTERN)
+                ExpectSameMatrix(s.fill.color.c.pattern.matrix, t.fill.color.c.pattern.matrix);
+            if (s.stroke.color.kind == SB_COLOR_PATTERN)
+                ExpectSameMatrix(s.stroke.color.c.pattern.matrix, t.stroke.color.c.pattern.matrix);
+        }
+        // The copies really turned: the curve's first anchor moved.
+        EXPECT_NE(host.Anchors(a[0])[0].p.h, 1.25);
+    }
+
+    // A duplicate that no longer has the motif's shape is refused.
+    SBArtHandle changed = sb::DuplicateArt(motif, kPlaceAbove, motif);
+    host.AddPolyline({{0, 0}, {1, 1}}, false, changed);
+    EXPECT_THROW(snapshot.WriteRotated(changed, 1.0f, SinF(1.0f), CosF(1.0f), centre), CheckFailure);
+    SBArtHandle lone = host.AddPolyline({{0, 0}, {1, 1}}, false);
+    EXPECT_THROW(snapshot.WriteRotated(lone, 1.0f, SinF(1.0f), CosF(1.0f), centre), CheckFailure);
 }

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -286,4 +288,63 @@ TEST(PathListV, VisibleRunsStartAfterTheLastVirtualSegment) {
     hidden.Append(StraightSegment({1, 0}, {0, 0}), true);
     hidden.SetClosed(true);
     EXPECT_THROW(hidden.VisibleRuns(), CheckFailure);
+}
+
+namespace {
+
+void ExpectSameList(const ZPathListV& a, const ZPathListV& b) {
+    ASSERT_EQ(a.Count(), b.Count());
+    EXPECT_EQ(a.IsClosed(), b.IsClosed());
+    for (int32_t k = 0; k < a.Count(); ++k) {
+        const BezierSegment x = a.SegmentAt(k), y = b.SegmentAt(k);
+        EXPECT_EQ(std::memcmp(&x, &y, sizeof x), 0) << k;
+        EXPECT_EQ(a.IsVirtual(k), b.IsVirtual(k)) << k;
+    }
+}
+
+}  // namespace
+
+TEST(PathListV, ReadStraightFromAnchorsAsThroughAPlainList) {
+    // Open and closed; ends apart and together; a repeated anchor (a degenerate segment, dropped);
+    // one anchor and none; every anchor in one place.
+    const std::vector<std::vector<PathSegment>> shapes = {
+        {{{0, 0}, {-1, 0}, {1, 1}, 0}, {{10, 0}, {9, 2}, {11, -2}, 1}, {{10, 10}, {10, 9}, {10, 11}, 0}},
+        {{{0, 0}, {0, 0}, {0, 0}, 1}, {{5, 0}, {5, 0}, {5, 0}, 1}, {{5, 0}, {5, 0}, {5, 0}, 1}, {{0, 0}, {0, 0}, {0, 0}, 1}},
+        {{{3, 3}, {3, 3}, {3, 3}, 0}},
+        {},
+        {{{2, 2}, {2, 2}, {2, 2}, 0}, {{2, 2}, {2, 2}, {2, 2}, 0}, {{2, 2}, {2, 2}, {2, 2}, 0}},
+    };
+    for (size_t i = 0; i < shapes.size(); ++i) {
+        for (bool closed : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "shape " << i << (closed ? " closed" : " open"));
+            const PathSegment* anchors = shapes[i].data();
+            const int32_t count = static_cast<int32_t>(shapes[i].size());
+            ExpectSameList(ZPathListV::FromAnchors(anchors, count, closed),
+                           ZPathListV(ZPathList::FromAnchors(anchors, count, closed)));
+        }
+    }
+}
+
+TEST(PathListV, MovesKeepSegmentsAndFlagsAsCopiesDo) {
+    ZPathList corner;
+    corner.Append(StraightSegment({0, 0}, {10, 0}));
+    corner.Append(StraightSegment({10, 0}, {10, 10}));
+    const ZPathListV original(corner);
+    ZPathListV source = original;
+    ZPathListV moved(std::move(source));
+    ExpectSameList(moved, original);
+    ZPathListV target;
+    target.Append(StraightSegment({5, 5}, {6, 6}));
+    target = std::move(moved);
+    ExpectSameList(target, original);
+    std::vector<ZPathListV> lists;
+    for (int k = 0; k < 20; ++k) lists.push_back(original);  // grows by moving
+    for (const ZPathListV& list : lists) ExpectSameList(list, original);
+
+    // A plain list moved into one with flags: every segment visible, as by copy.
+    ZPathList plain = original;
+    ZPathListV assigned = original;
+    static_cast<ZPathList&>(assigned) = std::move(plain);
+    ASSERT_EQ(assigned.Count(), 3);
+    EXPECT_FALSE(assigned.HasVirtualSegment());
 }
