@@ -67,6 +67,9 @@ bool SvgDocumentSize(const std::string& text, double* width, double* height, std
     } catch (const std::exception& e) {
         *error = e.what();
         return false;
+    } catch (...) {
+        *error = "the SVG's width or height does not read";
+        return false;
     }
     if (!std::isfinite(w) || !std::isfinite(h) || w <= 0 || h <= 0 || w > kLargestCoordinate ||
         h > kLargestCoordinate) {

@@ -367,5 +367,11 @@
     }).catch(function (e) { showError("The studio cannot be reached: " + e.message); });
   }
 
+  // Resolves once every request sent so far has been answered (for tests and scripts).
+  window.studioIdle = function () {
+    var waiting = queue;
+    return waiting.then(function () { return waiting === queue ? null : window.studioIdle(); });
+  };
+
   start();
 })();
