@@ -13,7 +13,7 @@ using namespace fuzzhost;
 namespace {
 
 const char* const kTools[] = {"Rose", "Wave",   "Rhombus", "Spiral",  "GoldenRect",
-                              "Grid", "Mirror", "Cut",     "RectCut", "Rosette"};
+                              "Grid", "Mirror", "Cut",     "RectCut", "Tile", "Rosette"};
 constexpr int kToolCount = sizeof kTools / sizeof kTools[0];
 const char* const kEffects[] = {"Mirror...", "Cut...", "\"Rectangle cut...\""};
 

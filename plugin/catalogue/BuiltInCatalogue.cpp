@@ -8,6 +8,8 @@
 #include "mirror/VRectangularCutUI.h"
 #include "tiling/VRosetteDBox.h"
 #include "tiling/VRosetteUI.h"
+#include "tiling/VTileDBox.h"
+#include "tiling/VTileUI.h"
 #include "tools/InfoVariables.h"
 #include "tools/VGoldenRect.h"
 #include "tools/VGridDBox.h"
@@ -163,6 +165,15 @@ VexelUIController* NewRosettePanel(VTool& object) {
     return panel;
 }
 
+VTool* NewTile() { return new VTileUI(); }
+
+VexelUIController* NewTilePanel(VTool& object) {
+    auto& tool = static_cast<VTileUI&>(object);
+    auto* panel = new VTileDBox(PanelSlots{&ZGlobals::tileDBox, {&ZGlobals::tileTool, nullptr}}, tool);
+    tool.AttachPanel(panel);
+    return panel;
+}
+
 using G = ZGlobals;
 
 const ToolRow kRows[] = {
@@ -209,8 +220,8 @@ const ToolRow kRows[] = {
          if (object) static_cast<VRectangularCutUI*>(object)->PlayBack(values);
      },
      nullptr, 0, "Rectangle cut...", &G::rectCutEffect, RectCutEffect},
-    {"Tile", 16074, nullptr, nullptr, &G::tileTool, nullptr, &G::tile, nullptr, &G::tileDBox, nullptr, nullptr, nullptr,
-     0, nullptr, nullptr, nullptr},
+    {"Tile", 16074, nullptr, nullptr, &G::tileTool, nullptr, &G::tile, NewTile, &G::tileDBox, NewTilePanel, nullptr,
+     nullptr, 0, nullptr, nullptr, nullptr},
     {"Rosette", 16075, nullptr, nullptr, &G::rosetteTool, nullptr, &G::rosette, NewRosette, &G::rosetteDBox,
      NewRosettePanel, nullptr, nullptr, 0, nullptr, nullptr, nullptr},
     {"Spike", 16076, nullptr, nullptr, &G::spikeTool, nullptr, &G::spike, nullptr, &G::spikeDBox, nullptr, nullptr,

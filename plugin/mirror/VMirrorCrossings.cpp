@@ -114,9 +114,13 @@ void CollectCrossings(const std::vector<const ZPathListV*>& lists, const Line& a
         // of straight lines), the crossing search stops within 1e-5 of the axis at a parameter
         // up to 4e-4 short of the join, and the next segment reports the join itself: one
         // crossing by its point, two by its parameter.
+        // Only at the join itself: a path that runs back over itself (a single line, closed by
+        // its virtual segment) meets the axis twice at one point, on two neighbouring segments.
         const ZPathListV& list = *lists[static_cast<size_t>(c.path)];
-        const bool samePoint = std::abs(c.segment - before.segment) <= 1 &&
-                               PointsCoincide(list.PointAt(c.segment, c.t), list.PointAt(before.segment, before.t));
+        const RealPoint here = list.PointAt(c.segment, c.t);
+        const bool atJoin = c.segment == before.segment || PointsCoincide(here, list.PointAt(c.segment, 0.0f));
+        const bool samePoint = std::abs(c.segment - before.segment) <= 1 && atJoin &&
+                               PointsCoincide(here, list.PointAt(before.segment, before.t));
         if (std::fabs(apart) < 1e-5f || samePoint) {
             if (c.isLast) before.isLast = 1;
             removed[static_cast<size_t>(i)] = 1;

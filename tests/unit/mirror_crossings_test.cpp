@@ -178,6 +178,28 @@ TEST(MirrorCrossings, EdgesAlongTheAxisBetweenHandlelessCorners) {
     }
 }
 
+// A lone straight line is closed by a virtual segment lying over it: the axis meets both at one
+// point, which is two crossings (out and back), not one crossing at a join.
+TEST(MirrorCrossings, ALineClosedOverItselfCrossesTwiceAtOnePoint) {
+    ZPathList line;
+    line.Append(BezierSegment{{60, 60}, {60, 60}, {140, 140}, {140, 140}});
+    const ZPathListV closed(line);
+    ASSERT_EQ(closed.Count(), 2);
+    ASSERT_TRUE(closed.IsVirtual(1));
+    for (const bool mirrored : {false, true}) {
+        MirrorParams p;
+        p.origin = {100, 100};
+        p.angle = mirrored ? 180 : 0;
+        const Line axis = mirror::AxisFor(p);
+        Pieces result({&closed}, axis);
+        ASSERT_EQ(result.crossings.Count(), 2) << mirrored;
+        EXPECT_EQ(result.crossings[0].segment, 0);
+        EXPECT_EQ(result.crossings[1].segment, 1);
+        ASSERT_EQ(result.pieces.Count(), 1) << mirrored;
+        ASSERT_EQ(result.clusters.size(), 1u);
+    }
+}
+
 TEST(MirrorCrossings, PairingJoinsEachExitToItsEntry) {
     // One path crossing four times: the wrapping piece runs from the last crossing to the first.
     {
