@@ -48,8 +48,9 @@ bool Body(const httplib::Request& req, httplib::Response& res, json* out) {
 
 StudioServer::StudioServer(StudioSession& session, const ServerOptions& options)
     : session_(session), options_(options), server_(std::make_unique<httplib::Server>()) {
-    // One request at a time: the plug-in runs on one thread, as in the application.
-    server_->new_task_queue = [] { return new httplib::ThreadPool(1); };
+    // The session's lock lets one action at a time reach the plug-in, as the application's one
+    // thread does; a second thread answers the page while a question holds an action open.
+    server_->new_task_queue = [] { return new httplib::ThreadPool(4); };
     server_->set_payload_max_length(kLargestBody);
     Routes();
 }
@@ -81,6 +82,19 @@ void StudioServer::Routes() {
         if (!session_.PngBytes(&bytes, &error)) return Problem(res, 500, error);
         res.set_header("Content-Disposition", "attachment; filename=\"document.png\"");
         res.set_content(bytes, "image/png");
+    });
+    // The plug-in's question, while an action waits for it (no session lock: the action holds it).
+    s.Get("/question", [this](const httplib::Request&, httplib::Response& res) {
+        const auto question = session_.PendingQuestion();
+        Reply(res, 200, json{{"question", question ? json(*question) : json()}});
+    });
+    s.Post("/answer", [this](const httplib::Request& req, httplib::Response& res) {
+        json body;
+        if (!Body(req, res, &body)) return;
+        auto yes = body.find("yes");
+        if (yes == body.end() || !yes->is_boolean()) return Problem(res, 400, "'yes' must be true or false");
+        if (!session_.AnswerQuestion(yes->get<bool>())) return Problem(res, 409, "no question is waiting");
+        Reply(res, 200, json{{"ok", true}});
     });
     s.Get(R"(/icons/(\d{1,9})\.png)", [this](const httplib::Request& req, httplib::Response& res) {
         const std::string png = session_.Icon(std::stoi(req.matches[1].str()));
@@ -169,7 +183,10 @@ int StudioServer::Bind(std::string* error) {
 
 void StudioServer::Serve() { server_->listen_after_bind(); }
 
-void StudioServer::Stop() { server_->stop(); }
+void StudioServer::Stop() {
+    session_.RefuseQuestions();
+    server_->stop();
+}
 
 namespace {
 

@@ -14,6 +14,7 @@
 #include <pugixml.hpp>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -84,6 +85,7 @@ bool SvgDocumentSize(const std::string& text, double* width, double* height, std
 StudioSession::StudioSession() = default;
 
 StudioSession::~StudioSession() {
+    RefuseQuestions();
     player_.reset();  // shuts the plug-in down
     if (!scratch_.empty()) {
         std::error_code ec;
@@ -136,6 +138,7 @@ bool StudioSession::Start(const StudioOptions& options, std::string* error) {
         }
     }
     icons_ = ReadPluginIcons(options.pluginPath);
+    session_.Shown().askPerson = [this](const std::string& question) { return Ask(question); };
     alertsSeen_ = session_.Shown().alerts.size();
     panelsSeen_ = session_.Shown().panels.size();
     return true;
@@ -283,6 +286,44 @@ json StudioSession::State(const Outcome& outcome) {
     for (; alertsSeen_ < alerts.size(); ++alertsSeen_) shown.push_back(alerts[alertsSeen_]);
     state["alerts"] = shown;
     return state;
+}
+
+bool StudioSession::Ask(const std::string& question) {
+    std::unique_lock<std::mutex> lock(questionMutex_);
+    if (refuseQuestions_) return false;
+    question_ = question;
+    answer_.reset();
+    // A page that never answers is taken as "no": the tools then take their step back.
+    const bool answered = questionAnswered_.wait_for(lock, std::chrono::minutes(10),
+                                                     [this] { return answer_.has_value() || refuseQuestions_; });
+    const bool yes = answered && answer_.value_or(false);
+    question_.reset();
+    answer_.reset();
+    return yes;
+}
+
+std::optional<std::string> StudioSession::PendingQuestion() {
+    std::lock_guard<std::mutex> lock(questionMutex_);
+    if (answer_) return std::nullopt;  // answered, the action goes on
+    return question_;
+}
+
+bool StudioSession::AnswerQuestion(bool yes) {
+    {
+        std::lock_guard<std::mutex> lock(questionMutex_);
+        if (!question_ || answer_) return false;
+        answer_ = yes;
+    }
+    questionAnswered_.notify_all();
+    return true;
+}
+
+void StudioSession::RefuseQuestions() {
+    {
+        std::lock_guard<std::mutex> lock(questionMutex_);
+        refuseQuestions_ = true;
+    }
+    questionAnswered_.notify_all();
 }
 
 std::string StudioSession::DumpJson() { return io::DumpJson(session_); }

@@ -9,6 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <condition_variable>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -59,6 +60,13 @@ public:
 
     std::mutex& Mutex() { return mutex_; }
 
+    // The plug-in's yes/no question waiting for the page, if any; safe without the session's lock.
+    std::optional<std::string> PendingQuestion();
+    // The page's answer to the waiting question; false when none waits.
+    bool AnswerQuestion(bool yes);
+    // Answers "no" to a question that waits and to every later one (the studio is stopping).
+    void RefuseQuestions();
+
 private:
     struct OpenPanel {
         std::string extension, title, payload;
@@ -68,7 +76,16 @@ private:
     // Notes a panel the plug-in opened during the last action.
     void CollectPanel();
 
+    bool Ask(const std::string& question);
+
     std::mutex mutex_;
+    // The question the plug-in asks while a request holds the session: the page reads and answers
+    // it through other requests.
+    std::mutex questionMutex_;
+    std::condition_variable questionAnswered_;
+    std::optional<std::string> question_;
+    std::optional<bool> answer_;
+    bool refuseQuestions_ = false;
     Session session_;
     cli::PlayOptions options_;
     std::unique_ptr<cli::Player> player_;

@@ -18,6 +18,7 @@
 
   function send(route, body) {
     queue = queue.then(function () {
+      var watching = watchQuestions();
       return fetch(route, { method: "POST", headers: { "Content-Type": "application/json" },
                             body: JSON.stringify(body || {}) })
         .then(function (res) { return res.json().then(function (json) { return { status: res.status, json: json }; }); })
@@ -25,9 +26,57 @@
           if (r.status !== 200) { showError(r.json.error || ("refused (" + r.status + ")")); return; }
           update(r.json);
         })
-        .catch(function (e) { showError("The studio cannot be reached: " + e.message); });
+        .catch(function (e) { showError("The studio cannot be reached: " + e.message); })
+        .then(function () { clearInterval(watching); closeQuestion(); });
     });
     return queue;
+  }
+
+  // While an action is out, the plug-in may ask a yes/no question; the action waits for the answer.
+  var questionShown = false;
+  function watchQuestions() {
+    return setInterval(function () {
+      if (questionShown) return;
+      fetch("/question").then(function (r) { return r.json(); }).then(function (q) {
+        if (q.question && !questionShown) showQuestion(q.question);
+      }).catch(function () {});
+    }, 250);
+  }
+
+  function showQuestion(text) {
+    questionShown = true;
+    var box = document.createElement("div");
+    box.className = "studio-dialog studio-question";
+    box.id = "question";
+    box.setAttribute("role", "alertdialog");
+    box.setAttribute("aria-modal", "true");
+    box.setAttribute("aria-labelledby", "question-text");
+    var p = document.createElement("p");
+    p.id = "question-text";
+    p.textContent = text;
+    box.appendChild(p);
+    var buttons = document.createElement("div");
+    buttons.className = "zarvo-buttons";
+    [["Yes", true], ["No", false]].forEach(function (b) {
+      var button = document.createElement("button");
+      button.type = "button";
+      button.textContent = b[0];
+      button.addEventListener("click", function () {
+        fetch("/answer", { method: "POST", headers: { "Content-Type": "application/json" },
+                           body: JSON.stringify({ yes: b[1] }) });
+        closeQuestion();
+      });
+      buttons.appendChild(button);
+    });
+    box.appendChild(buttons);
+    document.body.appendChild(box);
+    box.querySelector("button").focus();
+  }
+
+  function closeQuestion() {
+    var box = document.getElementById("question");
+    if (box) box.remove();
+    questionShown = false;
   }
 
   function showError(text) { $("errors").textContent = text || ""; }
