@@ -49,8 +49,10 @@ bool Body(const httplib::Request& req, httplib::Response& res, json* out) {
 StudioServer::StudioServer(StudioSession& session, const ServerOptions& options)
     : session_(session), options_(options), server_(std::make_unique<httplib::Server>()) {
     // The session's lock lets one action at a time reach the plug-in, as the application's one
-    // thread does; a second thread answers the page while a question holds an action open.
-    server_->new_task_queue = [] { return new httplib::ThreadPool(4); };
+    // thread does; another thread answers the page while a question holds an action open. A
+    // browser keeps a few connections open, each holding a thread a short while: enough threads.
+    server_->new_task_queue = [] { return new httplib::ThreadPool(8); };
+    server_->set_keep_alive_timeout(2);
     server_->set_payload_max_length(kLargestBody);
     Routes();
 }
