@@ -69,6 +69,19 @@ async function main() {
       await s.close();
     }
   }
+  // A panel, with a refused value.
+  const s = await open();
+  try {
+    await s.tool("Rose");
+    await s.page.getByRole("button", { name: "Rose", exact: true }).dblclick();
+    const dialog = s.page.getByRole("dialog", { name: "Rose" });
+    await dialog.waitFor();
+    await dialog.getByLabel("lobes", { exact: true }).fill("2.5");
+    await s.page.screenshot({ path: path.join(out, "panel.png") });
+    console.log("studio-pictures: a panel");
+  } finally {
+    await s.close();
+  }
   fs.rmSync(motifDir, { recursive: true, force: true });
 }
 
