@@ -198,3 +198,42 @@ test("fill controls set the current paint, and saves download document.svg and d
     await s.close();
   }
 });
+
+test("a recorded click-and-panel rose plays back, with its dialog too", { skip: skip || false }, async () => {
+  const s = await open();
+  try {
+    await s.page.getByRole("button", { name: "Record" }).click();
+    await s.idle();
+    assert.equal(await s.page.getByRole("button", { name: "Record" }).getAttribute("aria-pressed"), "true");
+    await s.tool("Rose");
+    await s.click(200, 200);
+    let dialog = s.page.getByRole("dialog", { name: "Rose" });
+    await dialog.getByLabel("radius", { exact: true }).fill("30");
+    await dialog.getByRole("button", { name: "OK" }).click();
+    await dialog.waitFor({ state: "detached" });
+    await s.page.getByRole("button", { name: "Record" }).click();
+    await s.idle();
+    let dump = await s.dump();
+    assert.equal(dump.actions.length, 1);
+    assert.equal(dump.actions[0].event, "sb_plugin_zarvo_rose");
+
+    await s.page.getByRole("button", { name: "Play 0", exact: true }).click();
+    await s.idle();
+    // Played without its dialog, the action sets the rose's values and draws nothing.
+    assert.equal((await s.dump()).art.length, 1);
+    await s.page.getByRole("button", { name: "Play with dialog 0" }).click();
+    dialog = s.page.getByRole("dialog", { name: "Rose" });
+    await dialog.waitFor();
+    assert.equal(await dialog.getByLabel("radius", { exact: true }).inputValue(), "30");
+    await dialog.getByLabel("lobes", { exact: true }).fill("9");
+    await dialog.getByRole("button", { name: "OK" }).click();
+    await dialog.waitFor({ state: "detached" });
+    dump = await s.dump();
+    assert.equal(dump.art.length, 2);
+    // Drawn at the recorded centre with the panel's nine petals: 30 above (200, 200).
+    const b = bounds(anchors([dump.art[0]]));
+    assert.ok(Math.abs(b.top - 230) < 1e-6, JSON.stringify(b));
+  } finally {
+    await s.close();
+  }
+});
