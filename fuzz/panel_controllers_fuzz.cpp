@@ -12,8 +12,9 @@ using namespace fuzzhost;
 
 namespace {
 
-const char* const kTools[] = {"Rose", "Wave",   "Rhombus", "Spiral",  "GoldenRect",
-                              "Grid", "Mirror", "Cut",     "RectCut", "Tile", "Rosette"};
+// Tile and Rosette keep their places ahead of the polar mesh and the spike, whether built or not.
+const char* const kTools[] = {"Rose", "Wave",    "Rhombus", "Spiral",  "GoldenRect", "Grid", "Mirror",
+                              "Cut",  "RectCut", "Tile",    "Rosette", "PolarMesh",  "Spike"};
 constexpr int kToolCount = sizeof kTools / sizeof kTools[0];
 const char* const kEffects[] = {"Mirror...", "Cut...", "\"Rectangle cut...\""};
 

@@ -1,4 +1,5 @@
-// document, view, page-origin, colour-model, fill, stroke, path, path-d, mesh, group, clip, select.
+// document, view, page-origin, colour-model, fill, stroke, path, path-d, mesh, mesh-point, group, clip,
+// select.
 #include "cli/CommandTable.h"
 #include "cli/ScriptWords.h"
 
@@ -235,6 +236,41 @@ bool RunMesh(PlayState& s, const Words& w, std::string* error) {
     return AddArt(s.session, std::move(node), error);
 }
 
+bool CheckMeshPoint(ArgCheck& a) {
+    if (!a.Exactly(4) || !a.OneOf(2, {"row", "column"}) || !a.Numbers(4, 1)) return false;
+    for (size_t i : {1, 3}) {
+        int64_t v;
+        if (!Integer(a.words[i], &v) || v < 0) return a.Fail("bad index '" + a.words[i] + "'");
+    }
+    const double t = Num(a.words[4]);
+    if (!(t > 0 && t < 1)) return a.Fail("a vertex goes strictly between the curve's nodes (0 < T < 1)");
+    return true;
+}
+
+// The grid is copied, changed and set back whole: one journalled change.
+bool RunMeshPoint(PlayState& s, const Words& w, std::string* error) {
+    Document& doc = s.session.Doc();
+    std::vector<Id> target;
+    if (!TopLevel(doc, Words{w[0], w[1]}, 1, &target, error)) return false;
+    const Art* a = doc.Find(target.front());
+    if (!a || a->kind != ArtKind::Mesh) {
+        *error = "object " + w[1] + " is not a mesh";
+        return false;
+    }
+    MeshGrid grid = a->mesh;
+    std::string why;
+    if (!grid.AddVertex(w[2] == "column", static_cast<size_t>(Int(w[3])), Num(w[4]), &why)) {
+        *error = why;
+        return false;
+    }
+    const SBErr err = doc.SetMesh(a->id, grid);
+    if (err != SB_OK) {
+        *error = "the document refused the vertex (code " + std::to_string(err) + ")";
+        return false;
+    }
+    return true;
+}
+
 // Members given by index, each once.
 bool CheckMembers(ArgCheck& a, size_t least, const char* tooFew) {
     if (a.Count() < least) return a.Fail(tooFew);
@@ -327,6 +363,10 @@ std::vector<CommandSpec> DocumentCommands() {
         {"mesh", "I J L B R T",
          "a gradient mesh of I columns and J rows over the rectangle, its node colours from the current fill",
          CheckMesh, RunMesh, "Mesh"},
+        {"mesh-point", "N row|column K T",
+         "a vertex on row (or column) curve K of top-level mesh N at T (0 < T < 1) of the curve's parameter, "
+         "coloured as the curve's two nodes blended there",
+         CheckMeshPoint, RunMeshPoint, "Add Mesh Point"},
         {"group", "N M ...", "the top-level objects with these indices in a new group", CheckGroup, RunGroup, "Group"},
         {"clip", "N M ...", "the same in a clipping group; the topmost of them is the clip path", CheckClip, RunClip,
          "Clip"},

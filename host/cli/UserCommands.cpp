@@ -304,7 +304,8 @@ bool CheckFail(ArgCheck& a) {
     SBErr code;
     // "*" counts every suite call: the fault sweep fails each call of a scenario in turn.
     if (a.words[1] != "*" && a.words[1].find('.') == std::string::npos) return a.Fail("'fail' expects SUITE.OPERATION");
-    if (!Integer(a.words[2], &nth) || nth < 1) return a.Fail("the call number must be 1 or more");
+    if (!Integer(a.words[2], &nth) || nth < 1 || nth > INT32_MAX)
+        return a.Fail("the call number must be 1 to 2147483647");
     if (!ResultCode(a.words[3], &code)) return a.Fail("bad result code '" + a.words[3] + "'");
     return true;
 }

@@ -16,34 +16,6 @@ Id NewId() {
     return ++counter;
 }
 
-MeshGrid MeshGrid::Rectangular(int32_t columns, int32_t rows, const SBRealRect& area, const SBColor& colour) {
-    MeshGrid g;
-    if (columns < 1 || rows < 1) return g;
-    g.columns = columns;
-    g.rows = rows;
-    const double left = std::min(area.left, area.right), right = std::max(area.left, area.right);
-    const double bottom = std::min(area.bottom, area.top), top = std::max(area.bottom, area.top);
-    auto node = [&](int32_t c, int32_t r) {
-        return SBRealPoint{left + (right - left) * c / columns, bottom + (top - bottom) * r / rows};
-    };
-    auto line = [](SBRealPoint a, SBRealPoint b) {
-        return std::vector<SBRealPoint>{a,
-                                        {a.h + (b.h - a.h) / 3, a.v + (b.v - a.v) / 3},
-                                        {a.h + 2 * (b.h - a.h) / 3, a.v + 2 * (b.v - a.v) / 3},
-                                        b};
-    };
-    for (int32_t r = 0; r <= rows; ++r)
-        for (int32_t c = 0; c <= columns; ++c) {
-            g.nodes.push_back(node(c, r));
-            g.colours.push_back(colour);
-        }
-    for (int32_t r = 0; r <= rows; ++r)
-        for (int32_t c = 0; c < columns; ++c) g.rowCurves.push_back(line(node(c, r), node(c + 1, r)));
-    for (int32_t c = 0; c <= columns; ++c)
-        for (int32_t r = 0; r < rows; ++r) g.columnCurves.push_back(line(node(c, r), node(c, r + 1)));
-    return g;
-}
-
 namespace {
 
 std::string StyleKey(const ArtStyleData& s) {
@@ -558,6 +530,7 @@ SBErr Document::SetMesh(Id mesh, const MeshGrid& grid) {
     if (a->kind != ArtKind::Mesh) return SB_ERR_BAD_PARAM;
     impl_->journal.Touching(*a, ArtField::Mesh);
     a->mesh = grid;
+    a->mesh.layoutStamp = MeshGrid::NewLayoutStamp();
     return SB_OK;
 }
 

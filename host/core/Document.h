@@ -7,6 +7,8 @@
 // reverted changes are gone for good and their ids stay unknown.
 #pragma once
 
+#include "core/MeshGrid.h"
+
 #include <scribera/SBTypes.h>
 
 #include <cstdint>
@@ -44,29 +46,6 @@ enum class ArtKind : int16_t {
     PluginArt = SB_ART_PLUGIN,
     Mesh = SB_ART_MESH,
     Layer = 100,  // the top-level group of a layer; reported to plug-ins as a group
-};
-
-// A vertex on a mesh curve that is not a node: it sits at the end of Bezier `bezier` of its curve
-// (0-based), so the curve shows as two or more mesh segments.
-struct MeshVertexMark {
-    int32_t bezier = 0;
-    SBColor colour{};
-};
-
-// A gradient mesh: I columns by J rows of patches. Curves run from the lower-index node to the
-// higher one and hold 4 points (one Bezier) or 3k + 4 points (k + 1 Beziers).
-struct MeshGrid {
-    int32_t columns = 0;                                 // I
-    int32_t rows = 0;                                    // J
-    std::vector<SBRealPoint> nodes;                      // (I + 1)(J + 1), row by row: index r * (I + 1) + c
-    std::vector<SBColor> colours;                        // same index
-    std::vector<std::vector<SBRealPoint>> rowCurves;     // (J + 1) * I: node (c, r) to (c + 1, r) at r * I + c
-    std::vector<std::vector<SBRealPoint>> columnCurves;  // (I + 1) * J: node (c, r) to (c, r + 1) at c * J + r
-    // Non-node vertices per curve, ascending by Bezier; either empty or one list per curve.
-    std::vector<std::vector<MeshVertexMark>> rowMarks, columnMarks;
-
-    // A straight-edged grid over the rectangle with every node coloured `colour`.
-    static MeshGrid Rectangular(int32_t columns, int32_t rows, const SBRealRect& area, const SBColor& colour);
 };
 
 struct Art {

@@ -75,6 +75,12 @@ void FaultInjector::Arm(const std::string& operation, int32_t nth, SBErr code) {
     faults_.push_back(Fault{operation == "*" ? operation : Normalise(operation), nth, code});
 }
 
+std::vector<std::pair<std::string, int32_t>> FaultInjector::Pending() const {
+    std::vector<std::pair<std::string, int32_t>> out;
+    for (const Fault& f : faults_) out.emplace_back(f.operation, f.remaining);
+    return out;
+}
+
 void FaultInjector::Clear() {
     faults_.clear();
     fired_.clear();

@@ -16,6 +16,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace scribera {
@@ -141,6 +142,8 @@ public:
     SBErr Check(const char* suite, const char* operation);
     // Faults that have fired since the last Clear, as "SB Art Suite.NewArt".
     const std::vector<std::string>& Fired() const { return fired_; }
+    // Faults armed that have not fired: the operation, and which of its calls from now on would fail.
+    std::vector<std::pair<std::string, int32_t>> Pending() const;
 
 private:
     struct Fault {

@@ -210,6 +210,8 @@ private:
                     w_.EndObject();
                 }
                 w_.EndArray();
+                MeshCurves("rowCurves", a.mesh.rowCurves);
+                MeshCurves("columnCurves", a.mesh.columnCurves);
                 break;
             default: {
                 const char* names[] = {"", "group", "path", "compound", "text", "placed", "raster", "symbol", "plugin"};
@@ -221,6 +223,17 @@ private:
             }
         }
         w_.EndObject();
+    }
+
+    // Each curve a flat list of its 3k + 1 points.
+    void MeshCurves(const char* key, const std::vector<std::vector<SBRealPoint>>& curves) {
+        w_.Key(key).BeginArray();
+        for (const auto& curve : curves) {
+            w_.BeginArray();
+            for (const SBRealPoint& p : curve) Point(w_, p);
+            w_.EndArray();
+        }
+        w_.EndArray();
     }
 
     void Children(const Art& a) {

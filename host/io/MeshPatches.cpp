@@ -30,7 +30,9 @@ SBRealPoint Bezier(const SBRealPoint p[4], double t) {
 
 }  // namespace
 
-SBRealPoint CoonsPatch::At(double u, double v) const {
+namespace {
+
+SBRealPoint CoonsAt(const SBRealPoint (&sides)[4][4], double u, double v) {
     SBRealPoint bottom = Bezier(sides[0], u), top = Bezier(sides[2], 1 - u);
     SBRealPoint left = Bezier(sides[3], 1 - v), right = Bezier(sides[1], v);
     const SBRealPoint &p00 = sides[0][0], &p10 = sides[1][0], &p11 = sides[2][0], &p01 = sides[3][0];
@@ -39,6 +41,20 @@ SBRealPoint CoonsPatch::At(double u, double v) const {
                ((1 - u) * (1 - v) * p00.*axis + u * (1 - v) * p10.*axis + u * v * p11.*axis + (1 - u) * v * p01.*axis);
     };
     return {mix(&SBRealPoint::h), mix(&SBRealPoint::v)};
+}
+
+}  // namespace
+
+SBRealPoint CoonsPatch::At(double u, double v) const { return CoonsAt(sides, u, v); }
+SBRealPoint CoonsPiece::At(double s, double t) const { return CoonsAt(sides, s, t); }
+
+bool HasJoinedCurves(const MeshGrid& g, size_t c, size_t r) {
+    const size_t I = static_cast<size_t>(std::max(0, g.columns)), J = static_cast<size_t>(std::max(0, g.rows));
+    if (c >= I || r >= J || g.rowCurves.size() != (J + 1) * I || g.columnCurves.size() != (I + 1) * J) return false;
+    for (const auto* curve : {&g.rowCurves[r * I + c], &g.rowCurves[(r + 1) * I + c], &g.columnCurves[c * J + r],
+                              &g.columnCurves[(c + 1) * J + r]})
+        if (curve->size() > 4) return true;
+    return false;
 }
 
 std::vector<CoonsPatch> CoonsPatches(const MeshGrid& g) {
@@ -63,6 +79,79 @@ std::vector<CoonsPatch> CoonsPatches(const MeshGrid& g) {
         }
     }
     return patches;
+}
+
+namespace {
+
+// Each of the curve's Beziers takes an equal share of 0 … 1.
+SBRealPoint CurveAt(const std::vector<SBRealPoint>& curve, double t) {
+    const size_t beziers = (curve.size() - 1) / 3;
+    const double x = std::clamp(t, 0.0, 1.0) * double(beziers);
+    const size_t b = std::min(static_cast<size_t>(x), beziers - 1);
+    return Bezier(&curve[3 * b], x - double(b));
+}
+
+size_t Gcd(size_t a, size_t b) { return b == 0 ? a : Gcd(b, a % b); }
+
+// Cuts that fall on the joins of both opposite curves, kept to a size a picture needs.
+size_t Cuts(size_t a, size_t b) {
+    const size_t lcm = a / Gcd(a, b) * b;
+    return lcm <= 24 ? lcm : std::max(a, b);
+}
+
+}  // namespace
+
+std::vector<CoonsPiece> CoonsPieces(const MeshGrid& g, size_t c, size_t r) {
+    std::vector<CoonsPiece> pieces;
+    const size_t I = static_cast<size_t>(std::max(0, g.columns)), J = static_cast<size_t>(std::max(0, g.rows));
+    if (c >= I || r >= J || g.rowCurves.size() != (J + 1) * I || g.columnCurves.size() != (I + 1) * J) return pieces;
+    const std::vector<SBRealPoint>& bottom = g.rowCurves[r * I + c];
+    const std::vector<SBRealPoint>& top = g.rowCurves[(r + 1) * I + c];
+    const std::vector<SBRealPoint>& left = g.columnCurves[c * J + r];
+    const std::vector<SBRealPoint>& right = g.columnCurves[(c + 1) * J + r];
+    for (const auto* curve : {&bottom, &top, &left, &right})
+        if (!Whole(*curve)) return pieces;
+    const SBRealPoint p00 = bottom.front(), p10 = bottom.back(), p01 = top.front(), p11 = top.back();
+    auto surface = [&](double u, double v) {
+        const SBRealPoint b = CurveAt(bottom, u), t = CurveAt(top, u), l = CurveAt(left, v), rr = CurveAt(right, v);
+        auto mix = [&](double SBRealPoint::*axis) {
+            return (1 - v) * b.*axis + v * t.*axis + (1 - u) * l.*axis + u * rr.*axis -
+                   ((1 - u) * (1 - v) * p00.*axis + u * (1 - v) * p10.*axis + (1 - u) * v * p01.*axis +
+                    u * v * p11.*axis);
+        };
+        return SBRealPoint{mix(&SBRealPoint::h), mix(&SBRealPoint::v)};
+    };
+    const size_t nu = Cuts((bottom.size() - 1) / 3, (top.size() - 1) / 3);
+    const size_t nv = Cuts((left.size() - 1) / 3, (right.size() - 1) / 3);
+    for (size_t j = 0; j < nv; ++j) {
+        for (size_t i = 0; i < nu; ++i) {
+            CoonsPiece piece;
+            const double u0 = double(i) / double(nu), u1 = double(i + 1) / double(nu);
+            const double v0 = double(j) / double(nv), v1 = double(j + 1) / double(nv);
+            const double us[4] = {u0, u1, u1, u0}, vs[4] = {v0, v0, v1, v1};
+            for (int k = 0; k < 4; ++k) {
+                piece.u[k] = us[k];
+                piece.v[k] = vs[k];
+                // The cubic through four evenly spaced points of the side: the side itself wherever
+                // the surface is a cubic along it.
+                SBRealPoint q[4];
+                for (int n = 0; n < 4; ++n) {
+                    const double f = n / 3.0;
+                    q[n] = surface(us[k] + (us[(k + 1) % 4] - us[k]) * f, vs[k] + (vs[(k + 1) % 4] - vs[k]) * f);
+                }
+                auto control = [&](double a, double b2, double c2, double d) {
+                    return SBRealPoint{(a * q[0].h + b2 * q[1].h + c2 * q[2].h + d * q[3].h) / 6,
+                                       (a * q[0].v + b2 * q[1].v + c2 * q[2].v + d * q[3].v) / 6};
+                };
+                piece.sides[k][0] = q[0];
+                piece.sides[k][1] = control(-5, 18, -9, 2);
+                piece.sides[k][2] = control(2, -9, 18, -5);
+                piece.sides[k][3] = q[3];
+            }
+            pieces.push_back(piece);
+        }
+    }
+    return pieces;
 }
 
 }  // namespace scribera::io

@@ -198,20 +198,38 @@ private:
         if (patches.empty()) return;
         cairo_pattern_t* mesh = cairo_pattern_create_mesh();
         for (const CoonsPatch& p : patches) {
-            cairo_mesh_pattern_begin_patch(mesh);
-            cairo_mesh_pattern_move_to(mesh, p.sides[0][0].h, p.sides[0][0].v);
-            for (const auto& side : p.sides)
-                cairo_mesh_pattern_curve_to(mesh, side[1].h, side[1].v, side[2].h, side[2].v, side[3].h, side[3].v);
-            for (unsigned k = 0; k < 4; ++k) {
-                Rgb rgb;
-                if (!ScreenRgb(g.colours[p.corners[k]], art_, &rgb)) rgb = {0.5, 0.5, 0.5};
-                cairo_mesh_pattern_set_corner_color_rgb(mesh, k, rgb.red, rgb.green, rgb.blue);
+            Rgb corner[4];
+            for (unsigned k = 0; k < 4; ++k)
+                if (!ScreenRgb(g.colours[p.corners[k]], art_, &corner[k])) corner[k] = {0.5, 0.5, 0.5};
+            const size_t columns = static_cast<size_t>(g.columns) + 1;
+            const std::vector<CoonsPiece> pieces = HasJoinedCurves(g, p.corners[0] % columns, p.corners[0] / columns)
+                                                       ? CoonsPieces(g, p.corners[0] % columns, p.corners[0] / columns)
+                                                       : std::vector<CoonsPiece>();
+            if (pieces.empty()) {
+                Patch(mesh, p.sides, corner);
+                continue;
             }
-            cairo_mesh_pattern_end_patch(mesh);
+            for (const CoonsPiece& piece : pieces) {
+                Rgb at[4];
+                for (int k = 0; k < 4; ++k)
+                    at[k] =
+                        Mix(Mix(corner[0], corner[1], piece.u[k]), Mix(corner[3], corner[2], piece.u[k]), piece.v[k]);
+                Patch(mesh, piece.sides, at);
+            }
         }
         cairo_set_source(cr_, mesh);
         cairo_paint(cr_);
         cairo_pattern_destroy(mesh);
+    }
+
+    static void Patch(cairo_pattern_t* mesh, const SBRealPoint (&sides)[4][4], const Rgb (&corner)[4]) {
+        cairo_mesh_pattern_begin_patch(mesh);
+        cairo_mesh_pattern_move_to(mesh, sides[0][0].h, sides[0][0].v);
+        for (const auto& side : sides)
+            cairo_mesh_pattern_curve_to(mesh, side[1].h, side[1].v, side[2].h, side[2].v, side[3].h, side[3].v);
+        for (unsigned k = 0; k < 4; ++k)
+            cairo_mesh_pattern_set_corner_color_rgb(mesh, k, corner[k].red, corner[k].green, corner[k].blue);
+        cairo_mesh_pattern_end_patch(mesh);
     }
 
     cairo_t* cr_;

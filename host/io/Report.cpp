@@ -197,6 +197,10 @@ std::string ReportJson(Session& session, const ReportContext& context) {
     w.NewLine().Key("calls").Integer(session.CallCount());
     w.NewLine().Key("faultsFired");
     Strings(w, session.Faults().Fired());
+    w.NewLine().Key("faultsPending").BeginArray();
+    for (const auto& [operation, nth] : session.Faults().Pending())
+        w.BeginObject().Key("operation").String(operation).Key("nth").Integer(nth).EndObject();
+    w.EndArray();
     w.NewLine().Key("staleHandles");
     Strings(w, session.StaleHandleLog());
     w.NewLine().Key("alerts");

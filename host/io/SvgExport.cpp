@@ -429,7 +429,7 @@ private:
 
     // Cells a side: enough that neighbouring cells differ by a few levels of 255 at most, and
     // that curved sides are followed; one for a flat patch with straight sides.
-    static int PreviewCells(const CoonsPatch& p, const Rgb corner[4]) {
+    static int PreviewCells(const SBRealPoint (&sides)[4][4], const Rgb corner[4]) {
         double range = 0;
         for (double Rgb::*channel : {&Rgb::red, &Rgb::green, &Rgb::blue}) {
             auto [lo, hi] =
@@ -437,7 +437,7 @@ private:
             range = std::max(range, hi - lo);
         }
         int cells = std::clamp(static_cast<int>(std::ceil(range * 255 / 8)), 1, 16);
-        for (const auto& side : p.sides) {
+        for (const auto& side : sides) {
             for (int k = 1; k <= 2; ++k) {
                 double h = side[0].h + (side[3].h - side[0].h) * k / 3, v = side[0].v + (side[3].v - side[0].v) * k / 3;
                 double size = std::fabs(side[3].h - side[0].h) + std::fabs(side[3].v - side[0].v);
@@ -460,22 +460,43 @@ private:
             Rgb corner[4];
             for (int k = 0; k < 4; ++k)
                 if (!ScreenRgb(g.colours[p.corners[k]], art_, &corner[k])) corner[k] = {0.5, 0.5, 0.5};
-            const int kCells = PreviewCells(p, corner);
-            for (int i = 0; i < kCells; ++i) {
-                for (int j = 0; j < kCells; ++j) {
-                    double u0 = double(i) / kCells, u1 = double(i + 1) / kCells;
-                    double v0 = double(j) / kCells, v1 = double(j + 1) / kCells;
-                    std::string d;
-                    for (auto [u, v] : {std::pair{u0, v0}, {u1, v0}, {u1, v1}, {u0, v1}}) {
-                        SBRealPoint q = flip_.Apply(p.At(u, v));
-                        d += (d.empty() ? "M" : " L") + Numbers({q.h, q.v});
-                    }
-                    double u = (u0 + u1) / 2, v = (v0 + v1) / 2;
-                    Rgb c = Mix(Mix(corner[0], corner[1], u), Mix(corner[3], corner[2], u), v);
-                    pugi::xml_node cell = preview.append_child("path");
-                    cell.append_attribute("d") = (d + " Z").c_str();
-                    cell.append_attribute("fill") = Hex(c.red, c.green, c.blue).c_str();
+            // A patch whose edges hold several Beziers in the pieces the picture draws.
+            const size_t columns = static_cast<size_t>(g.columns) + 1;
+            const size_t c = p.corners[0] % columns, r = p.corners[0] / columns;
+            const std::vector<CoonsPiece> pieces =
+                HasJoinedCurves(g, c, r) ? CoonsPieces(g, c, r) : std::vector<CoonsPiece>();
+            if (pieces.empty()) {
+                PreviewPatch(preview, p, corner);
+                continue;
+            }
+            for (const CoonsPiece& piece : pieces) {
+                Rgb at[4];
+                for (int k = 0; k < 4; ++k)
+                    at[k] =
+                        Mix(Mix(corner[0], corner[1], piece.u[k]), Mix(corner[3], corner[2], piece.u[k]), piece.v[k]);
+                PreviewPatch(preview, piece, at);
+            }
+        }
+    }
+
+    // One patch (or piece) as a grid of flat cells.
+    template <class Patch>
+    void PreviewPatch(pugi::xml_node preview, const Patch& p, const Rgb corner[4]) {
+        const int kCells = PreviewCells(p.sides, corner);
+        for (int i = 0; i < kCells; ++i) {
+            for (int j = 0; j < kCells; ++j) {
+                double u0 = double(i) / kCells, u1 = double(i + 1) / kCells;
+                double v0 = double(j) / kCells, v1 = double(j + 1) / kCells;
+                std::string d;
+                for (auto [u, v] : {std::pair{u0, v0}, {u1, v0}, {u1, v1}, {u0, v1}}) {
+                    SBRealPoint q = flip_.Apply(p.At(u, v));
+                    d += (d.empty() ? "M" : " L") + Numbers({q.h, q.v});
                 }
+                double u = (u0 + u1) / 2, v = (v0 + v1) / 2;
+                Rgb c = Mix(Mix(corner[0], corner[1], u), Mix(corner[3], corner[2], u), v);
+                pugi::xml_node cell = preview.append_child("path");
+                cell.append_attribute("d") = (d + " Z").c_str();
+                cell.append_attribute("fill") = Hex(c.red, c.green, c.blue).c_str();
             }
         }
     }

@@ -363,7 +363,8 @@ private:
                 size_t space = item.find(' ');
                 MeshVertexMark mark;
                 double b = ParseLeadingNumber(item.substr(0, space));
-                if (space == std::string::npos || b != std::floor(b) || b < 0 || b >= beziers - 1)
+                if (space == std::string::npos || b != std::floor(b) || b < 0 || b >= beziers - 1 ||
+                    (!list.empty() && b <= list.back().bezier))
                     FailSvg("bad mesh vertex \"" + item + "\"");
                 mark.bezier = static_cast<int32_t>(b);
                 mark.colour = paints_.Exact(item.substr(space + 1));

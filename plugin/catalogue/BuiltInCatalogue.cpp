@@ -13,8 +13,10 @@
 #include "tools/InfoVariables.h"
 #include "tools/VGoldenRect.h"
 #include "tools/VGridDBox.h"
+#include "tools/VPolarMeshDBox.h"
 #include "tools/VRhombusDBox.h"
 #include "tools/VRoseDBox.h"
+#include "tools/VSpikeDBox.h"
 #include "tools/VSpiralDBox.h"
 #include "tools/VWaveDBox.h"
 
@@ -133,6 +135,13 @@ VTool* RectangleCut() {
     return &tool;
 }
 
+VexelUIController* NewSpikePanel(VTool& object) {
+    auto& tool = static_cast<VSpike&>(object);
+    auto* panel = new VSpikeDBox(PanelSlots{&ZGlobals::spikeDBox, {&ZGlobals::spikeTool, nullptr}}, tool);
+    tool.AttachPanel(panel);
+    return panel;
+}
+
 VTool* NewMirror() { return new VMirrorUI(kMirrorAction, kCutAction); }
 
 VexelUIController* NewMirrorPanel(VTool& object) {
@@ -200,8 +209,10 @@ const ToolRow kRows[] = {
     {"Grid", 16069, kCentreWidthHeight, &kGridAction, &G::gridTool, nullptr, &G::grid, NewShape<VGrid, kGridAction>,
      &G::gridDBox, NewShapePanel<VGrid, VGridDBox, kGridPanel, &G::gridDBox, &G::gridTool>, PlayBackShape, nullptr, 0,
      nullptr, nullptr, nullptr},
-    {"PolarMesh", 16070, kCentreWidth, &kPolarMeshAction, &G::polarMeshTool, nullptr, &G::polarMesh, nullptr,
-     &G::polarMeshDBox, nullptr, nullptr, nullptr, 0, nullptr, nullptr, nullptr},
+    {"PolarMesh", 16070, kCentreWidth, &kPolarMeshAction, &G::polarMeshTool, nullptr, &G::polarMesh,
+     NewShape<VPolarMesh, kPolarMeshAction>, &G::polarMeshDBox,
+     NewShapePanel<VPolarMesh, VPolarMeshDBox, kPolarMeshPanel, &G::polarMeshDBox, &G::polarMeshTool>, PlayBackShape,
+     nullptr, 0, nullptr, nullptr, nullptr},
     {"Mirror", 16071, kCentreAngle, &kMirrorAction, &G::mirrorTool, nullptr, &G::mirror, NewMirror, &G::mirrorDBox,
      NewMirrorPanel,
      [](VTool* object, SBActionParamValueRef values, bool) {
@@ -224,8 +235,9 @@ const ToolRow kRows[] = {
      nullptr, 0, nullptr, nullptr, nullptr},
     {"Rosette", 16075, nullptr, nullptr, &G::rosetteTool, nullptr, &G::rosette, NewRosette, &G::rosetteDBox,
      NewRosettePanel, nullptr, nullptr, 0, nullptr, nullptr, nullptr},
-    {"Spike", 16076, nullptr, nullptr, &G::spikeTool, nullptr, &G::spike, nullptr, &G::spikeDBox, nullptr, nullptr,
-     nullptr, 0, nullptr, nullptr, nullptr},
+    {"Spike", 16076, nullptr, nullptr, &G::spikeTool, nullptr, &G::spike,
+     [] { return static_cast<VTool*>(new VSpike); }, &G::spikeDBox, NewSpikePanel, nullptr, nullptr, 0, nullptr,
+     nullptr, nullptr},
 };
 
 const ToolCatalogue kCatalogue = {kRows, static_cast<int>(sizeof kRows / sizeof kRows[0])};

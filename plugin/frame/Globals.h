@@ -8,7 +8,7 @@ class ZarvoPlugin;
 class VexelUIController;  // the panel controllers
 class VTool;              // the tool objects
 
-// Allocated from the host's block allocator at start-up and never freed.
+// Allocated from the host's block allocator at start-up, given back at shut-down.
 struct ZGlobals {
     SBPluginRef plugin;
 

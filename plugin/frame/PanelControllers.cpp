@@ -44,6 +44,7 @@ void ZarvoPlugin::DestroyPanelControllers() {
             controller->RemoveListeners();
             gZGlobals->*row.panel = nullptr;
             delete controller;
+            KeepLoaded(false);  // the lock its creation took
         }
         if (VTool* object = gZGlobals->*row.entry) {
             gZGlobals->*row.entry = nullptr;

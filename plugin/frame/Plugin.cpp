@@ -111,6 +111,12 @@ SBErr Plugin::KeepLoaded(bool keep) {
     return 0;
 }
 
+void Plugin::ReleaseLocks() {
+    if (lockCount_ <= 0) return;
+    lockCount_ = 1;
+    KeepLoaded(false);
+}
+
 SBErr Plugin::OnStartup(SBMessageData*) {
     SBErr result = SetCurrentPlugin(this);
     if (result == 0) result = CreateSuites();
@@ -141,6 +147,8 @@ SBErr Plugin::OnStartup(SBMessageData*) {
 SBErr Plugin::OnApplicationStarted() { return 0; }
 
 SBErr Plugin::OnShutdown(SBMessageData*) {
+    // Whatever asked for the code to stay, nothing of it runs any more.
+    ReleaseLocks();
     const SBErr result = DestroySuites();
     SetCurrentPlugin(nullptr);
     return result;

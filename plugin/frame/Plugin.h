@@ -102,6 +102,8 @@ protected:
     explicit Plugin(ReloadTag);
 
     void SetName(const char* name);
+    // Gives up every lock still held on the code: at shut-down, or when start-up fails.
+    void ReleaseLocks();
 
 private:
     SBErr NotifierMessage(const char* selector, SBNotifierMessage* message);

@@ -95,7 +95,25 @@ SBErr ZarvoPlugin::OnStartup(SBMessageData* message) {
     if (result == 0) result = RegisterLiveEffects();
     if (result == 0) sb::ShowStartupProgress("Initialising Zarvo");
     if (result == 0) result = RegisterActions();
+    // A start-up that fails is never shut down: what it took goes back now.
+    if (result != 0) {
+        DisposeGlobals();
+        ReleaseLocks();
+    }
     return result;
+}
+
+SBErr ZarvoPlugin::DisposeGlobals() {
+    if (!globals_) return 0;
+    void* block = globals_;
+    if (gZGlobals == globals_) gZGlobals = nullptr;
+    globals_ = nullptr;
+    try {
+        sb::DisposeBlock(block);
+    } catch (const HostError& e) {
+        return e.Code();
+    }
+    return 0;
 }
 
 SBErr ZarvoPlugin::OnApplicationStarted() {
@@ -129,8 +147,10 @@ SBErr ZarvoPlugin::OnShutdown(SBMessageData* message) {
     } catch (const HostError&) {
     }
     DestroyPanelControllers();
+    const SBErr disposed = DisposeGlobals();
     message->globals = nullptr;
-    return Plugin::OnShutdown(message);
+    const SBErr released = Plugin::OnShutdown(message);
+    return disposed != 0 ? disposed : released;
 }
 
 SBErr ZarvoPlugin::MenuGo(SBMenuMessage*) { return 0; }

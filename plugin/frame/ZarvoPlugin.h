@@ -73,6 +73,8 @@ private:
     SBErr RegisterLiveEffects();
     SBErr RegisterActions();
     void ReleaseCursorResource();
+    // Gives the globals block back to the host; the code of a failed release, or 0.
+    SBErr DisposeGlobals();
     SBErr CreatePanelControllers();
     void AddPanelListeners();
     void DestroyPanelControllers();

@@ -238,9 +238,8 @@ std::vector<PathSegment> ZPathList::Anchors() const {
     bool closed = IsClosed();
     int32_t full = closed ? count : count + 1;
     if (full < 2) return {};
-    int32_t written = std::min(full, kMaxAnchors);
-    std::vector<PathSegment> anchors(static_cast<size_t>(written));
-    for (int32_t k = 0; k < written; ++k) {
+    std::vector<PathSegment> anchors(static_cast<size_t>(full));
+    for (int32_t k = 0; k < full; ++k) {
         PathSegment& anchor = anchors[static_cast<size_t>(k)];
         if (k == 0) {
             const BezierSegment& s0 = segments_.At(0);

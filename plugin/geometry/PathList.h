@@ -10,8 +10,8 @@
 
 class ZPathList {
 public:
-    // Host paths hold at most this many anchors when the plug-in writes them.
-    static constexpr int32_t kMaxAnchors = 32000;
+    // The most anchors a host path's 16-bit count can say: the plug-in reads and writes no more.
+    static constexpr int32_t kMaxAnchors = 32767;
 
     ZPathList();
     ZPathList(const ZPathList& other);
@@ -50,8 +50,8 @@ public:
     static ZPathList FromAnchors(const PathSegment* anchors, int32_t count, bool closed);
     // Joins straight collinear neighbours in place, pairwise from the start.
     void MergeStraightRuns();
-    // The anchors a host path holds for the list as it stands (at most kMaxAnchors), corner flags
-    // set where the curve turns; empty when there would be fewer than two.
+    // The anchors a host path holds for the list as it stands, corner flags set where the curve
+    // turns; empty when there would be fewer than two. Writers refuse more than kMaxAnchors.
     std::vector<PathSegment> Anchors() const;
 
     void Clear();

@@ -3,6 +3,7 @@
 #include "frame/sb/Art.h"
 #include "frame/sb/Path.h"
 #include "frame/sb/Style.h"
+#include "geometry/Errors.h"
 
 #include <vector>
 
@@ -15,9 +16,26 @@ ArtHandle NewPathLike(int16_t order, ArtHandle reference) {
     return art;
 }
 
+// The anchors the list is written as, its straight runs merged. A path its count could not
+// say is refused before anything is written: cut short, it would lose the rest of its outline.
+std::vector<PathSegment> WritableAnchors(ZPathList& list) {
+    list.MergeStraightRuns();
+    std::vector<PathSegment> anchors = list.Anchors();
+    if (anchors.size() > static_cast<size_t>(ZPathList::kMaxAnchors)) throw HostError(SB_ERR_RANGE);
+    return anchors;
+}
+
+void WriteAnchors(const std::vector<PathSegment>& anchors, bool closed, ArtHandle path) {
+    const int16_t written = static_cast<int16_t>(anchors.size());
+    sb::SetPathSegmentCount(path, written);
+    sb::SetPathSegments(path, 0, written, anchors.data());
+    sb::SetPathClosed(path, closed);
+}
+
 }  // namespace
 
 ZPathList ReadPathList(ArtHandle path) {
+    // A host answers a count beyond kMaxAnchors with an error rather than a part of the path.
     int16_t anchorCount = sb::GetPathSegmentCount(path);
     if (anchorCount <= 1) return ZPathList();
     std::vector<PathSegment> anchors(static_cast<size_t>(anchorCount));
@@ -29,28 +47,30 @@ ZPathList ReadPathList(ArtHandle path) {
 ZPathListV ReadPathListV(ArtHandle path) { return ZPathListV(ReadPathList(path)); }
 
 bool WritePathList(ZPathList& list, ArtHandle path) {
-    list.MergeStraightRuns();
-    const std::vector<PathSegment> anchors = list.Anchors();
+    const std::vector<PathSegment> anchors = WritableAnchors(list);
     if (anchors.empty()) return false;
-    const int16_t written = static_cast<int16_t>(anchors.size());
-    sb::SetPathSegmentCount(path, written);
-    sb::SetPathSegments(path, 0, written, anchors.data());
-    sb::SetPathClosed(path, list.IsClosed());
+    WriteAnchors(anchors, list.IsClosed(), path);
     return true;
 }
 
 void WriteAsNewPaths(ZPathListV& list, int16_t order, ArtHandle reference, ArtList& out) {
     // Nothing to draw: an empty path would only litter the document.
     if (list.Count() == 0) return;
+    // Every path is checked before the first is made: none is made when one cannot be written.
     if (list.IsClosed() && !list.HasVirtualSegment()) {
+        const std::vector<PathSegment> anchors = WritableAnchors(list);
         ArtHandle art = NewPathLike(order, reference);
-        WritePathList(list, art);
+        if (!anchors.empty()) WriteAnchors(anchors, true, art);
         out.Append(art);
         return;
     }
-    for (ZPathListV& run : list.VisibleRuns()) {
+    std::vector<ZPathListV> runs = list.VisibleRuns();
+    std::vector<std::vector<PathSegment>> anchors;
+    anchors.reserve(runs.size());
+    for (ZPathListV& run : runs) anchors.push_back(WritableAnchors(run));
+    for (size_t k = 0; k < runs.size(); ++k) {
         ArtHandle art = NewPathLike(order, reference);
-        WritePathList(run, art);
+        if (!anchors[k].empty()) WriteAnchors(anchors[k], runs[k].IsClosed(), art);
         out.Append(art);
     }
 }

@@ -6,6 +6,7 @@
 #include "geometry/ArtTransforms.h"
 #include "geometry/Errors.h"
 #include "mirror/VMirror.h"
+#include "mirror/VMirrorMesh.h"
 
 #include <scribera/SBDictionarySuite.h>
 #include <scribera/SBLiveEffectSuite.h>
@@ -81,32 +82,40 @@ void WriteMirrorEffectParameters(SBDictionaryRef dictionary, const MirrorParams&
     CheckHostResult(Dict().SetBooleanEntry(dictionary, KeyOf(kFlipAgain), params.flipAgain ? 1 : 0));
 }
 
-ArtList RunMirror(const MirrorParams& params, const ArtList& paths) {
+void RunMirror(const MirrorParams& params, const ArtList& paths, const ArtList& meshes) {
     VMirror engine(params);
+    VMirrorMesh meshEngine(params);
     engine.Run(paths);
-    if (!params.flipAgain) return engine.Results();
-    ArtList second = engine.Results();
+    meshEngine.Run(meshes);
+    if (!params.flipAgain) return;
+    const ArtList second = engine.Results();
+    const ArtList secondMeshes = meshEngine.Results();
     engine.AddAngle(90.0f);
+    meshEngine.AddAngle(90.0f);
     engine.Run(second);
-    return engine.Results();
+    meshEngine.Run(secondMeshes);
 }
 
-ArtList RunRectangleCut(MirrorParams params, const RealPoint origins[4], const double offsets[4],
-                        const ArtList& paths) {
+void RunRectangleCut(MirrorParams params, const RealPoint origins[4], const double offsets[4], const ArtList& paths,
+                     const ArtList& meshes) {
     params.angle = 0;
     params.origin = origins[0];
     params.offset = offsets[0];
     VMirror engine(params);
+    VMirrorMesh meshEngine(params);
     engine.Run(paths);
+    meshEngine.Run(meshes);
     for (int k = 1; k < 4; ++k) {
-        ArtList kept = engine.Results();
+        const ArtList kept = engine.Results();
+        const ArtList keptMeshes = meshEngine.Results();
         params.angle = 90.0 * k;
         params.origin = origins[k];
         params.offset = offsets[k];
         engine.SetParams(params);
+        meshEngine.SetParams(params);
         engine.Run(kept);
+        meshEngine.Run(keptMeshes);
     }
-    return engine.Results();
 }
 
 SBErr MirrorEffectEditParameters(SBLiveEffectMessage* message, bool cut) {
@@ -123,10 +132,10 @@ SBErr MirrorEffectGo(SBLiveEffectMessage* message) {
     if (!message->art) return 0;
     p.origin = CentreOfArt(message->art);
     p.offset = -p.offset;
-    ArtList paths;
+    ArtList paths, meshes;
     CollectWithin(message->art, SB_ART_PATH, paths);
-    // Meshes are left as they are until the mesh engine joins.
-    RunMirror(p, paths);
+    CollectWithin(message->art, SB_ART_MESH, meshes);
+    RunMirror(p, paths, meshes);
     return 0;
 }
 
@@ -151,8 +160,9 @@ SBErr RectCutEffectGo(SBLiveEffectMessage* message) {
     const RealPoint m = CentreOfArt(message->art);
     const RealPoint origins[4] = {m, m, m, m};
     const double offsets[4] = {x, y, x, y};
-    ArtList paths;
+    ArtList paths, meshes;
     CollectWithin(message->art, SB_ART_PATH, paths);
-    RunRectangleCut(p, origins, offsets, paths);
+    CollectWithin(message->art, SB_ART_MESH, meshes);
+    RunRectangleCut(p, origins, offsets, paths, meshes);
     return 0;
 }

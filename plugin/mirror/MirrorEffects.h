@@ -23,9 +23,10 @@ SBErr MirrorEffectGo(SBLiveEffectMessage* message);
 SBErr RectCutEffectEditParameters(SBLiveEffectMessage* message);
 SBErr RectCutEffectGo(SBLiveEffectMessage* message);
 
-// Runs the path engine on `paths` and, with flipAgain, once more at 90 degrees on its results.
-// Returns what the last pass produced.
-ArtList RunMirror(const MirrorParams& params, const ArtList& paths);
+// Runs the path engine on `paths` and the mesh engine on `meshes` and, with flipAgain, both once
+// more at 90 degrees on what the first pass produced.
+void RunMirror(const MirrorParams& params, const ArtList& paths, const ArtList& meshes);
 // Keeps what lies inside four axes: step k uses angle 90·k (plus its own offset) and origin
-// origins[k], each step cutting what the one before kept.
-ArtList RunRectangleCut(MirrorParams params, const RealPoint origins[4], const double offsets[4], const ArtList& paths);
+// origins[k], each step cutting what the one before kept, paths and meshes alike.
+void RunRectangleCut(MirrorParams params, const RealPoint origins[4], const double offsets[4], const ArtList& paths,
+                     const ArtList& meshes);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <set>
 
 namespace mirror {
 
@@ -227,49 +228,54 @@ std::vector<std::vector<int32_t>> ClusterPieces(const ItemArray<Crossing>& cross
     std::vector<float> lo(static_cast<size_t>(n)), hi(static_cast<size_t>(n));
     for (int32_t i = 0; i < n; ++i) {
         const float a = crossings[pieces[i].start].s, b = crossings[pieces[i].end].s;
+        // Ordered sets of them follow; a position that is no number has no place in one.
+        CheckCondition(!std::isnan(a) && !std::isnan(b));
         lo[static_cast<size_t>(i)] = std::min(a, b);
         hi[static_cast<size_t>(i)] = std::max(a, b);
     }
     std::vector<uint8_t> taken(static_cast<size_t>(n), 0);
     std::vector<std::vector<int32_t>> clusters;
+    // The members' upper ends by direction, and their largest lower end. Pieces come by
+    // increasing lower end, so every member starts at or before a candidate, and the questions
+    // "does a member of the other direction end inside it, or beyond it" and "does a member of
+    // its own direction hold it" are answered from the ends alone: one look-up per candidate
+    // rather than a walk over a cluster that may hold every tooth of a long zig-zag.
+    std::multiset<float> ends[2];
+    float lastStart[2] = {0.0f, 0.0f};
     for (int32_t i = 0; i < n; ++i) {
         if (taken[static_cast<size_t>(i)]) continue;
         taken[static_cast<size_t>(i)] = 1;
         std::vector<int32_t> members{i};
+        ends[0].clear();
+        ends[1].clear();
+        auto join = [&](int32_t p) {
+            const uint8_t way = pieces[p].rising ? 1 : 0;
+            ends[way].insert(hi[static_cast<size_t>(p)]);
+            lastStart[way] = lo[static_cast<size_t>(p)];
+        };
+        join(i);
         float reach = hi[static_cast<size_t>(i)];
         for (int32_t j = i + 1; j < n; ++j) {
             const float l = lo[static_cast<size_t>(j)], h = hi[static_cast<size_t>(j)];
             if (l > reach) break;
             // A piece already built into an earlier cluster is never built twice.
             if (taken[static_cast<size_t>(j)]) continue;
-            const uint8_t rising = pieces[j].rising;
-            bool accepted = false;
-            for (int32_t k : members) {
-                if (pieces[k].rising == rising) continue;
-                const float lk = lo[static_cast<size_t>(k)], hk = hi[static_cast<size_t>(k)];
-                CheckCondition(l >= lk);
-                if (hk > l && h > hk) {
-                    // Starts inside k and reaches beyond it.
-                    accepted = true;
-                    reach = std::max(reach, h);
-                    break;
-                }
-                if (l <= hk && h <= hk) {
-                    // Within k: joins unless it also lies within a member running its own way
-                    // (an island inside a hole makes an object of its own).
-                    bool island = false;
-                    for (int32_t m : members)
-                        if (pieces[m].rising == rising && lo[static_cast<size_t>(m)] <= l &&
-                            h <= hi[static_cast<size_t>(m)])
-                            island = true;
-                    if (island) continue;
-                    accepted = true;
-                    break;
-                }
-            }
+            const uint8_t way = pieces[j].rising ? 1 : 0;
+            const std::multiset<float>& other = ends[1 - way];
+            if (other.empty()) continue;
+            CheckCondition(l >= lastStart[1 - way]);
+            // Starts inside a member of the other direction and reaches beyond it.
+            const auto after = other.upper_bound(l);
+            bool accepted = after != other.end() && *after < h;
+            // Within one: joins unless it also lies within a member running its own way (an
+            // island inside a hole makes an object of its own).
+            if (!accepted && h <= *other.rbegin())
+                accepted = ends[way].empty() || *ends[way].rbegin() < h;
             if (accepted) {
                 taken[static_cast<size_t>(j)] = 1;
                 members.push_back(j);
+                join(j);
+                reach = std::max(reach, h);
             }
         }
         clusters.push_back(std::move(members));

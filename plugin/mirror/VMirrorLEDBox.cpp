@@ -16,13 +16,11 @@ const ToolPanelNames VRectCutLEDBox::kNames = {
     "DisplayRectangleCutToolOptions",
 };
 
-VMirrorLEDBox::VMirrorLEDBox(const PanelSlots& slots, const SBLiveEffectMessage& message, const MirrorParams& params,
-                             bool allowPreview, bool cut)
-    : VToolPanelController(kNames, slots), message_(message), params_(params), allowPreview_(allowPreview), cut_(cut) {}
+VMirrorLEDBox::VMirrorLEDBox(const PanelSlots& slots, const MirrorParams& params, bool allowPreview, bool cut)
+    : VToolPanelController(kNames, slots), params_(params), allowPreview_(allowPreview), cut_(cut) {}
 
-VRectCutLEDBox::VRectCutLEDBox(const PanelSlots& slots, const SBLiveEffectMessage& message,
-                               const RectCutHalfSize& halfSize, bool allowPreview)
-    : VToolPanelController(kNames, slots), message_(message), halfSize_(halfSize), allowPreview_(allowPreview) {}
+VRectCutLEDBox::VRectCutLEDBox(const PanelSlots& slots, const RectCutHalfSize& halfSize, bool allowPreview)
+    : VToolPanelController(kNames, slots), halfSize_(halfSize), allowPreview_(allowPreview) {}
 
 void VRectCutLEDBox::ReceiveParameters(const std::string& payload) {
     // The effect keeps its sizes in its dictionary; the panel's answer is read and let go.

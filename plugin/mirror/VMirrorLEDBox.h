@@ -6,16 +6,13 @@
 #include "mirror/MirrorParams.h"
 #include "panels/VexelUIController.h"
 
-#include <scribera/SBMessages.h>
-
 #include <string>
 
 class VMirrorLEDBox : public VToolPanelController {
 public:
     static const ToolPanelNames kNames;
 
-    VMirrorLEDBox(const PanelSlots& slots, const SBLiveEffectMessage& message, const MirrorParams& params,
-                  bool allowPreview, bool cut);
+    VMirrorLEDBox(const PanelSlots& slots, const MirrorParams& params, bool allowPreview, bool cut);
 
     std::string Payload() const override { return "<payload></payload>"; }
     void ReceiveParameters(const std::string&) override {}
@@ -26,7 +23,6 @@ public:
     bool AllowsPreview() const { return allowPreview_; }
 
 private:
-    SBLiveEffectMessage message_;
     MirrorParams params_;
     bool allowPreview_;
     bool cut_;
@@ -36,8 +32,7 @@ class VRectCutLEDBox : public VToolPanelController {
 public:
     static const ToolPanelNames kNames;
 
-    VRectCutLEDBox(const PanelSlots& slots, const SBLiveEffectMessage& message, const RectCutHalfSize& halfSize,
-                   bool allowPreview);
+    VRectCutLEDBox(const PanelSlots& slots, const RectCutHalfSize& halfSize, bool allowPreview);
 
     std::string Payload() const override { return "<payload></payload>"; }
     // Reads the width and height elements and keeps neither.
@@ -48,7 +43,6 @@ public:
     bool AllowsPreview() const { return allowPreview_; }
 
 private:
-    SBLiveEffectMessage message_;
     RectCutHalfSize halfSize_;
     bool allowPreview_;
 };

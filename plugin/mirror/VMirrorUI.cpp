@@ -106,7 +106,7 @@ bool VMirrorUI::UpdateFromEvent(SBToolMessage* message) {
 
 void VMirrorUI::Preview() {
     ForgetMarker();
-    RunMirror(params_, paths_);
+    RunMirror(params_, paths_, meshes_);
     DrawAxisMarker();
 }
 
@@ -175,7 +175,7 @@ void VMirrorUI::ApplyFromAction(double h, double v, double angle, int32_t type, 
     try {
         ReleaseSelection();
         TakeSelection();
-        RunMirror(params_, paths_);
+        RunMirror(params_, paths_, meshes_);
         ReleaseSelection();
         RecordMirrorAction();
     } catch (...) {

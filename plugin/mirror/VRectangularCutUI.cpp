@@ -81,7 +81,7 @@ void VRectangularCutUI::CutToRectangle(const RealPoint corners[4]) {
     p.flipAgain = false;
     p.mirrorType = mirrorType_;
     const double offsets[4] = {0, 0, 0, 0};
-    RunRectangleCut(p, corners, offsets, paths_);
+    RunRectangleCut(p, corners, offsets, paths_, meshes_);
 }
 
 void VRectangularCutUI::DrawOutline(const RealPoint c[4]) {

@@ -36,10 +36,7 @@ endforeach()
 file(WRITE "${OUTPUT}.tmp" "// Generated from plugin/resources/icons; do not edit.
 #include \"resources/Resources.h\"
 
-#if defined(__ELF__)
-__attribute__((section(\"scribera_rsrc\"), used))
-#endif
-alignas(4) const unsigned char kZarvoResourceDirectory[] = {
+alignas(4) ZARVO_RESOURCE_SECTION(\"scribera_rsrc\") const unsigned char kZarvoResourceDirectory[] = {
 ${body}};
 const size_t kZarvoResourceDirectorySize = sizeof kZarvoResourceDirectory;
 ")

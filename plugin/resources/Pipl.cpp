@@ -5,10 +5,7 @@
         static_cast<unsigned char>(((v) >> 16) & 0xFFu), static_cast<unsigned char>(((v) >> 24) & 0xFFu)
 #define CODE(a, b, c, d) LE32((uint32_t(a) << 24) | (uint32_t(b) << 16) | (uint32_t(c) << 8) | uint32_t(d))
 
-#if defined(__ELF__)
-__attribute__((section("scribera_pipl"), used))
-#endif
-alignas(4) const unsigned char kZarvoPropertyList[] = {
+alignas(4) ZARVO_RESOURCE_SECTION("scribera_pipl") const unsigned char kZarvoPropertyList[] = {
     1,
     0,         // 16-bit 1
     LE32(0u),  // version

@@ -35,6 +35,14 @@ Resource Find(uint32_t type, int32_t id);
 
 }  // namespace resources
 
+// Puts a table in the named ELF section (kept even when nothing refers to it). It follows
+// alignas in a declaration: compilers differ on which orders they take, and this one both take.
+#if defined(__ELF__)
+#define ZARVO_RESOURCE_SECTION(name) __attribute__((section(name), used))
+#else
+#define ZARVO_RESOURCE_SECTION(name)
+#endif
+
 // Defined in Pipl.cpp and in the generated icon directory.
 extern const unsigned char kZarvoPropertyList[];
 extern const size_t kZarvoPropertyListSize;

@@ -22,8 +22,8 @@ struct Host {
     scribera::PluginHost host{session};
     std::string profile;
 
-    // Starts the plug-in with the bridge in `bridgeFolder`.
-    explicit Host(const std::string& bridgeFolder = SCRIBERA_BRIDGE_FOLDER) {
+    // Starts the plug-in with the bridge in `bridgeFolder`, unless `start` is false.
+    explicit Host(const std::string& bridgeFolder = SCRIBERA_BRIDGE_FOLDER, bool start = true) {
         session.MakeCurrent();
         PanelService::Instance().Reset();
         session.NewDocument(400, 400);
@@ -32,7 +32,9 @@ struct Host {
         session.Desktop().desk.profileFolder = profile;
         std::string error;
         if (!host.Load(testenv::PluginPath(), &error)) ADD_FAILURE() << error;
-        EXPECT_EQ(host.Startup(), 0);
+        if (start) {
+            EXPECT_EQ(host.Startup(), 0);
+        }
     }
     ~Host() {
         if (host.IsRunning()) host.Shutdown();
@@ -107,6 +109,45 @@ TEST(ReliabilityFrame, OneFailingReleaseAtShutdownDoesNotStopTheOthers) {
     h.session.Faults().Arm("Basic.ReleaseSuite:XQ Access", 1, kRefused);
     EXPECT_EQ(h.host.Shutdown(), kRefused);
     EXPECT_EQ(h.session.SuitesHeld(), 1);  // only the one whose release failed
+}
+
+// A clean shut-down gives back every lock on the code (start-up's and each panel controller's), the
+// access handle that stood for them and the globals block; a start-up that fails part-way gives
+// them back at once, as no shut-down follows it.
+TEST(ReliabilityFrame, ShutdownAndFailedStartupGiveBackTheLockAndTheBlock) {
+    {
+        Host h;
+        ASSERT_EQ(h.Pick("Rose"), 0);
+        EXPECT_EQ(h.DragRose(), 0);
+        EXPECT_EQ(h.host.EditOptions(h.Tool("Rose")), 0);
+        EXPECT_EQ(h.session.Desktop().accessHeld, 1);
+        EXPECT_EQ(h.session.Memory().BlocksHeld(), 1u);
+        EXPECT_EQ(h.host.Shutdown(), 0);
+        EXPECT_EQ(h.session.Desktop().accessHeld, 0);
+        EXPECT_EQ(h.session.Memory().BlocksHeld(), 0u);
+        EXPECT_EQ(h.session.Handles().KeptCount(), 0u);
+        EXPECT_EQ(h.session.SuitesHeld(), 0);
+    }
+    for (const char* failing : {"SB Action Manager Suite.SetActionParamTypeKey", "SB Live Effect Suite.AddLiveEffectMenuItem"}) {
+        SCOPED_TRACE(failing);
+        Host h(SCRIBERA_BRIDGE_FOLDER, false);
+        h.session.Faults().Arm(failing, 1, kRefused);
+        EXPECT_EQ(h.host.Startup(), kRefused);
+        EXPECT_FALSE(h.host.IsRunning());
+        EXPECT_EQ(h.session.Desktop().accessHeld, 0);
+        EXPECT_EQ(h.session.Memory().BlocksHeld(), 0u);
+        EXPECT_EQ(h.session.Handles().KeptCount(), 0u);
+        EXPECT_EQ(h.session.SuitesHeld(), 0);
+    }
+}
+
+// A block the host will not take back is reported; the suites and the lock still go back.
+TEST(ReliabilityFrame, AFailingBlockReleaseAtShutdownIsReportedAndStopsNothingElse) {
+    Host h;
+    h.session.Faults().Arm("SB Block Suite.DisposeBlock", 1, kRefused);
+    EXPECT_EQ(h.host.Shutdown(), kRefused);
+    EXPECT_EQ(h.session.SuitesHeld(), 0);
+    EXPECT_EQ(h.session.Desktop().accessHeld, 0);
 }
 
 // Without a profile folder nothing is written (the path would be the file-system root), and the

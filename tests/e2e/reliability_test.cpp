@@ -242,3 +242,29 @@ TEST(Reliability, OutOfRangeMirrorTypesAreRefused) {
         }
     }
 }
+
+// A mirror whose joined shape would need more anchors than a path can hold is refused whole: the
+// alert shows and the path stays as it was, not cut to its first 32 000 anchors. The same shape
+// about an axis that keeps little of it is joined as usual.
+TEST(Reliability, AShapeTooLongToWriteIsRefusedNotCut) {
+    std::string zigzag = "document 100 100\npath closed";
+    for (int i = 0; i < 20000; ++i)
+        zigzag += " " + std::to_string(10.0 + 80.0 * i / 20000) + (i % 2 ? ",60" : ",40");
+    zigzag += "\nselect all\ntool Mirror\n";
+    // Right held: a vertical axis keeping the left side, through (85, 50): 18 750 anchors kept,
+    // twice as many joined.
+    const json refused = Play("too-long", zigzag + "key Right down\ndown 85 50\ndrag 85.1 50\nup\n");
+    EXPECT_EQ(refused["alerts"], json::array({"Error in Zarvo"}));
+    ASSERT_EQ(refused["art"].size(), 1u);
+    EXPECT_EQ(refused["art"][0]["anchors"].size(), 20000u);
+    EXPECT_EQ(refused["art"][0]["anchors"][19999]["p"][0].get<double>(), 89.996);
+    EXPECT_FALSE(HasUndo(refused, "Undo Mirror"));
+
+    // Left held: keeping the right side of 85, some 1 250 anchors and their image.
+    const json joined = Play("long-enough", zigzag + "key Left down\ndown 85 50\ndrag 85.1 50\nup\n");
+    EXPECT_TRUE(joined["alerts"].empty());
+    ASSERT_EQ(joined["art"].size(), 1u);
+    const size_t anchors = joined["art"][0]["anchors"].size();
+    EXPECT_GT(anchors, 2400u);
+    EXPECT_LT(anchors, 2600u);
+}

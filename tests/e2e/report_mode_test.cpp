@@ -49,6 +49,19 @@ TEST(ReportMode, AQuietPlayHoldsNoMoreThanStartingAndStoppingAndFindsNothing) {
     EXPECT_EQ(r["artDigest"].get<std::string>().size(), 16u);
 }
 
+// After a clean shut-down the plug-in holds nothing of the host: no lock on its code, no block.
+TEST(ReportMode, ACleanShutdownLeavesNothingHeld) {
+    for (const std::string& script : {kRoseDrag, kDocument + "tool Mirror\nedit-options\n", kDocument}) {
+        auto p = Play(script);
+        ASSERT_TRUE(p->ok) << p->error;
+        const json r = Report(*p);
+        EXPECT_TRUE(r["nothingHeld"].get<bool>()) << r["held"].dump();
+        EXPECT_EQ(r["held"]["access"], 0);
+        EXPECT_EQ(r["held"]["blocks"], 0);
+        EXPECT_EQ(r["held"]["handles"], 0);
+    }
+}
+
 TEST(ReportMode, NamesEveryFaultThatFiredAndTheWildcardCountsEveryCall) {
     auto named = Play(kDocument + "fail \"SB Path Suite.SetPathSegmentCount\" 1 1\n" + kDrag);
     ASSERT_TRUE(named->ok) << named->error;
@@ -61,6 +74,34 @@ TEST(ReportMode, NamesEveryFaultThatFiredAndTheWildcardCountsEveryCall) {
     EXPECT_EQ(Report(*first)["faultsFired"].size(), 1u);
     auto beyond = Play(kDocument + "fail * " + std::to_string(calls + 1) + " '!MEM'\n" + kDrag);
     EXPECT_EQ(Report(*beyond)["faultsFired"], json::array());
+}
+
+// A fault that never fires says how many calls were left before it: the sweep counts a scenario's
+// calls after its set-up in one play. Call numbers beyond 32 bits are refused, not wrapped.
+TEST(ReportMode, PendingFaultsCountTheCallsAfterArming) {
+    auto counted = Play(kDocument + "fail * 2147483647 '!MEM'\n" + kDrag);
+    ASSERT_TRUE(counted->ok) << counted->error;
+    const json r = Report(*counted);
+    EXPECT_EQ(r["faultsFired"], json::array());
+    ASSERT_EQ(r["faultsPending"].size(), 1u);
+    EXPECT_EQ(r["faultsPending"][0]["operation"], "*");
+    const int64_t calls = 2147483647 - r["faultsPending"][0]["nth"].get<int64_t>();
+    ASSERT_GT(calls, 0);
+    auto last = Play(kDocument + "fail * " + std::to_string(calls) + " '!MEM'\n" + kDrag);
+    EXPECT_EQ(Report(*last)["faultsFired"].size(), 1u);
+    EXPECT_EQ(Report(*last)["faultsPending"], json::array());
+    auto beyond = Play(kDocument + "fail * " + std::to_string(calls + 1) + " '!MEM'\n" + kDrag);
+    EXPECT_EQ(Report(*beyond)["faultsFired"], json::array());
+    EXPECT_EQ(Report(*beyond)["faultsPending"][0]["nth"], 1);
+
+    auto named = Play(kDocument + "fail \"SB Path Suite.SetPathSegments\" 100000 1\n" + kDrag);
+    EXPECT_EQ(Report(*named)["faultsPending"][0]["operation"], "SB Path.SetPathSegments");  // as matched: "Suite" left out
+
+    for (const char* nth : {"2147483648", "3000000000", "0"}) {
+        auto refused = Play(kDocument + "fail * " + nth + " '!MEM'\n" + kDrag);
+        EXPECT_FALSE(refused->ok) << nth;
+        EXPECT_NE(refused->error.find("call number"), std::string::npos) << refused->error;
+    }
 }
 
 TEST(ReportMode, CountsWhatARunningPlugInHolds) {

@@ -113,6 +113,14 @@ TEST(DumpJson, DocumentArtAndSessionRecords) {
     EXPECT_TRUE(
         Has(json, "{\"kind\": \"mesh\", \"selected\": false, \"columns\": 1, \"rows\": 1, \"nodes\": [{\"p\": "));
     EXPECT_TRUE(Has(json, "\"colour\": {\"rgb\": [1, 0, 0]}"));
+    // Every curve of the mesh as its flat list of points: one row curve per node row, one column
+    // curve per node column.
+    EXPECT_TRUE(Has(json,
+                    "\"rowCurves\": [[[0, 0], [3.3333333333333335, 0], [6.666666666666667, 0], [10, 0]], "
+                    "[[0, 10], [3.3333333333333335, 10], [6.666666666666667, 10], [10, 10]]], "
+                    "\"columnCurves\": [[[0, 0], [0, 3.3333333333333335], [0, 6.666666666666667], [0, 10]], "
+                    "[[10, 0], [10, 3.3333333333333335], [10, 6.666666666666667], [10, 10]]]}"))
+        << json;
     EXPECT_TRUE(Has(json, "\"alerts\": [\"Error in Zarvo\"]"));
     EXPECT_TRUE(Has(json, "\"questions\": [{\"text\": \"Replace?\", \"answer\": false}]"));
     EXPECT_TRUE(Has(json,

@@ -140,18 +140,41 @@ TEST(PathListHost, TooFewAnchorsWriteNothing) {
     EXPECT_EQ(ReadPathList(repeats).Count(), 2);
 }
 
-TEST(PathListHost, LongListsAreCutAtThirtyTwoThousandAnchors) {
+// One limit for reading and writing: the 16-bit count's 32 767 anchors. A list that would need
+// more is refused whole, the path left as it was, never cut to its first anchors.
+TEST(PathListHost, LongListsAreWrittenWholeUpToTheCountAndRefusedBeyond) {
     InProcessHost host;
-    ZPathList zigzag;
-    for (int i = 0; i < 40000; ++i)
-        zigzag.Append(StraightSegment({double(i), double(i % 2)}, {double(i + 1), double((i + 1) % 2)}));
+    auto zigzag = [](int segments, bool closed) {
+        ZPathList list;
+        for (int i = 0; i < segments; ++i)
+            list.Append(StraightSegment({double(i), double(i % 2)}, {double(i + 1), double((i + 1) % 2)}));
+        if (closed) list.Append(StraightSegment({double(segments), double(segments % 2)}, {0, -5}));
+        list.SetClosed(closed);
+        return list;
+    };
     SBArtHandle path = host.AddPath(std::vector<SBPathSegment>{}, false);
-    ASSERT_TRUE(WritePathList(zigzag, path));
+    ZPathList open = zigzag(32766, false);  // 32 767 anchors
+    ASSERT_TRUE(WritePathList(open, path));
     auto anchors = host.Anchors(path);
-    ASSERT_EQ(anchors.size(), 32000u);
-    EXPECT_EQ(anchors[31999].p.h, 31999.0);
-    ZPathList back = ReadPathList(path);
-    EXPECT_EQ(back.Count(), 31999);
+    ASSERT_EQ(anchors.size(), 32767u);
+    EXPECT_EQ(anchors.back().p.h, 32766.0);
+    EXPECT_EQ(ReadPathList(path).Count(), 32766);
+    ZPathList closed = zigzag(32766, true);  // 32 767 anchors, the last segment closing
+    ASSERT_TRUE(WritePathList(closed, path));
+    EXPECT_EQ(host.Anchors(path).size(), 32767u);
+    EXPECT_TRUE(host.Closed(path));
+
+    SBArtHandle kept = host.AddPolyline({{5, 5}, {6, 6}, {7, 5}}, false);
+    for (ZPathList tooLong : {zigzag(32767, false), zigzag(32767, true), zigzag(40000, false)}) {
+        try {
+            WritePathList(tooLong, kept);
+            ADD_FAILURE() << "written";
+        } catch (const HostError& e) {
+            EXPECT_EQ(e.Code(), SB_ERR_RANGE);
+        }
+        EXPECT_EQ(host.Anchors(kept).size(), 3u);
+        EXPECT_FALSE(host.Closed(kept));
+    }
 }
 
 // Every segment of a long path, the closing one included, takes its points from the right
@@ -297,4 +320,35 @@ TEST(PathListVHost, RunsBetweenVirtualSegmentsBecomeSeparatePathsInOrder) {
     allVirtual.Append(StraightSegment({5, 0}, {0, 0}), true);
     allVirtual.SetClosed(true);
     EXPECT_THROW(WriteAsNewPaths(allVirtual, kPlaceAbove, reference, nothing), CheckFailure);
+}
+
+// New paths for a list that cannot be written whole are not made at all: neither the run that is
+// too long nor the runs before it.
+TEST(PathListVHost, NoNewPathIsMadeWhenOneRunIsTooLong) {
+    InProcessHost host;
+    SBArtHandle reference = host.AddPolyline({{0, 0}, {1, 0}}, false);
+    ZPathListV list;
+    list.Append(StraightSegment({0, -10}, {0, -20}));
+    list.Append(StraightSegment({0, -20}, {0, 0}), true);
+    for (int i = 0; i < 33000; ++i)
+        list.Append(StraightSegment({double(i), double(i % 2)}, {double(i + 1), double((i + 1) % 2)}));
+    list.Append(StraightSegment({33000, 0}, {0, -10}), true);
+    list.SetClosed(true);
+    ArtList made;
+    try {
+        WriteAsNewPaths(list, kPlaceBelow, reference, made);
+        ADD_FAILURE() << "written";
+    } catch (const HostError& e) {
+        EXPECT_EQ(e.Code(), SB_ERR_RANGE);
+    }
+    EXPECT_EQ(made.Count(), 0);
+    EXPECT_EQ(host.Children(host.LayerGroup()).size(), 1u);
+
+    ZPathListV ring;
+    for (int i = 0; i < 33000; ++i) ring.Append(StraightSegment({double(i), double(i % 2)}, {double(i + 1), double((i + 1) % 2)}));
+    ring.Append(StraightSegment({33000, 0}, {0, 0}));
+    ring.SetClosed(true);
+    EXPECT_THROW(WriteAsNewPaths(ring, kPlaceBelow, reference, made), HostError);
+    EXPECT_EQ(made.Count(), 0);
+    EXPECT_EQ(host.Children(host.LayerGroup()).size(), 1u);
 }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -289,6 +290,103 @@ TEST(MirrorCrossings, OverlappingOppositePiecesShareACluster) {
     const std::vector<std::vector<int32_t>> clusters = mirror::ClusterPieces(c, pieces);
     ASSERT_EQ(clusters.size(), 1u);
     EXPECT_EQ(clusters[0].size(), 3u);
+}
+
+namespace {
+
+// The grouping rule read pairwise, piece against every member: the oracle for the indexed grouping.
+std::vector<std::vector<int32_t>> ClustersPairwise(const std::vector<float>& lo, const std::vector<float>& hi,
+                                                   const std::vector<uint8_t>& rising) {
+    const size_t n = lo.size();
+    std::vector<uint8_t> taken(n, 0);
+    std::vector<std::vector<int32_t>> clusters;
+    for (size_t i = 0; i < n; ++i) {
+        if (taken[i]) continue;
+        taken[i] = 1;
+        std::vector<int32_t> members{int32_t(i)};
+        float reach = hi[i];
+        for (size_t j = i + 1; j < n && lo[j] <= reach; ++j) {
+            if (taken[j]) continue;
+            bool overlaps = false, within = false, island = false;
+            for (int32_t k : members) {
+                if (rising[size_t(k)] == rising[j]) {
+                    island = island || (lo[size_t(k)] <= lo[j] && hi[j] <= hi[size_t(k)]);
+                    continue;
+                }
+                overlaps = overlaps || (hi[size_t(k)] > lo[j] && hi[j] > hi[size_t(k)]);
+                within = within || (lo[j] <= hi[size_t(k)] && hi[j] <= hi[size_t(k)]);
+            }
+            if (overlaps || (within && !island)) {
+                taken[j] = 1;
+                members.push_back(int32_t(j));
+                reach = std::max(reach, hi[j]);
+            }
+        }
+        clusters.push_back(members);
+    }
+    return clusters;
+}
+
+}  // namespace
+
+TEST(MirrorCrossings, ClustersAgreeWithThePairwiseRule) {
+    // Random pieces on a coarse grid of axis positions, so that shared ends, nesting, islands
+    // and overlaps all occur; pieces come by increasing lower end as the pairing gives them.
+    uint32_t state = 12345;
+    auto next = [&](uint32_t range) {
+        state = state * 1664525u + 1013904223u;
+        return (state >> 8) % range;
+    };
+    for (int round = 0; round < 400; ++round) {
+        const int32_t n = 1 + int32_t(next(40));
+        std::vector<float> lo(static_cast<size_t>(n)), hi(static_cast<size_t>(n));
+        std::vector<uint8_t> rising(static_cast<size_t>(n));
+        for (int32_t i = 0; i < n; ++i) {
+            lo[size_t(i)] = float(next(30));
+            hi[size_t(i)] = lo[size_t(i)] + float(next(round % 2 ? 30 : 6));
+            rising[size_t(i)] = uint8_t(next(2));
+        }
+        std::vector<size_t> order(static_cast<size_t>(n));
+        for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+        std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return lo[a] < lo[b]; });
+        ItemArray<Crossing> c;
+        ItemArray<Piece> pieces;
+        std::vector<float> sortedLo, sortedHi;
+        std::vector<uint8_t> sortedRising;
+        for (size_t k : order) {
+            const int32_t first = c.Count();
+            const float start = rising[k] ? lo[k] : hi[k], end = rising[k] ? hi[k] : lo[k];
+            c.Append(Make(int32_t(k), start, false, true, true, false));
+            c.Append(Make(int32_t(k), end, true, false, false, true));
+            pieces.Append(Piece{first, first + 1, 0, rising[k]});
+            sortedLo.push_back(lo[k]);
+            sortedHi.push_back(hi[k]);
+            sortedRising.push_back(rising[k]);
+        }
+        EXPECT_EQ(mirror::ClusterPieces(c, pieces), ClustersPairwise(sortedLo, sortedHi, sortedRising)) << round;
+    }
+}
+
+TEST(MirrorCrossings, ZigZagTeethWithinTheLastPieceJoinIt) {
+    // A closed zig-zag of 2000 teeth between heights 40 and 60 (tooth k crosses height 50 at
+    // 10 + k/25 + 0.01 and + 0.03), then a corner at (95.04, 60), closed by a diagonal back to
+    // (10, 40) that crosses height 50 at 52.52, between teeth 1062 and 1063. The axis keeps what
+    // lies above. The last tooth runs on round that corner and down the diagonal: the teeth from
+    // 1063 on lie within it and join it, the others are objects of their own.
+    std::vector<RealPoint> corners;
+    for (int32_t i = 0; i < 4000; ++i) corners.push_back(RealPoint{10.0 + i / 50.0, i % 2 ? 60.0 : 40.0});
+    corners.push_back(RealPoint{95.04, 60});
+    const ZPathListV zigzag = Polygon(corners);
+    MirrorParams params;
+    params.origin = {50, 50};
+    params.angle = 90;
+    const Pieces p({&zigzag}, mirror::AxisFor(params));
+    ASSERT_EQ(p.pieces.Count(), 2000);
+    ASSERT_EQ(p.clusters.size(), 1064u);
+    size_t alone = 0, joined = 0;
+    for (const std::vector<int32_t>& cluster : p.clusters) (cluster.size() == 1 ? alone : joined) += cluster.size();
+    EXPECT_EQ(alone, 1063u);
+    EXPECT_EQ(joined, 937u);
 }
 
 TEST(MirrorPieces, AJoinedPieceIsItsKeptHalfFollowedByItsImage) {

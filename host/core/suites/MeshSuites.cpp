@@ -6,6 +6,7 @@
 #include "core/suites/SuiteTables.h"
 #include "core/suites/SuiteUtil.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace scribera::suites {
@@ -50,31 +51,19 @@ size_t NodeCount(const MeshGrid& g) {
     return g.columns > 0 && g.rows > 0 ? size_t(g.columns + 1) * size_t(g.rows + 1) : 0;
 }
 
-// The grid's arrays agree with its size; the suites touch nothing else.
-bool Consistent(const MeshGrid& g) {
+bool Consistent(const MeshGrid& g) { return g.Consistent(); }
+
+// The arrays have the sizes the grid asks for. Enough to walk it: each call then checks the curves
+// it reads or moves, so a long walk does not check the whole grid at every step. The iterators
+// start only on a wholly consistent grid.
+bool Shaped(const MeshGrid& g) {
     if (g.columns == 0 && g.rows == 0) return g.nodes.empty() && g.rowCurves.empty() && g.columnCurves.empty();
     if (g.columns < 1 || g.rows < 1) return false;
     const size_t I = size_t(g.columns), J = size_t(g.rows);
-    if (g.nodes.size() != (I + 1) * (J + 1) || g.colours.size() != g.nodes.size()) return false;
-    if (g.rowCurves.size() != (J + 1) * I || g.columnCurves.size() != (I + 1) * J) return false;
-    if (!g.rowMarks.empty() && g.rowMarks.size() != g.rowCurves.size()) return false;
-    if (!g.columnMarks.empty() && g.columnMarks.size() != g.columnCurves.size()) return false;
-    for (const auto* curves : {&g.rowCurves, &g.columnCurves})
-        for (const auto& c : *curves)
-            if (c.size() < 4 || (c.size() - 1) % 3 != 0) return false;
-    for (int side = 0; side < 2; ++side) {
-        const auto& marks = side ? g.columnMarks : g.rowMarks;
-        const auto& curves = side ? g.columnCurves : g.rowCurves;
-        for (size_t q = 0; q < marks.size(); ++q) {
-            int32_t last = -1;
-            const int32_t beziers = int32_t((curves[q].size() - 1) / 3);
-            for (const MeshVertexMark& m : marks[q]) {
-                if (m.bezier <= last || m.bezier >= beziers - 1) return false;
-                last = m.bezier;
-            }
-        }
-    }
-    return true;
+    return g.nodes.size() == (I + 1) * (J + 1) && g.colours.size() == g.nodes.size() &&
+           g.rowCurves.size() == (J + 1) * I && g.columnCurves.size() == (I + 1) * J &&
+           (g.rowMarks.empty() || g.rowMarks.size() == g.rowCurves.size()) &&
+           (g.columnMarks.empty() || g.columnMarks.size() == g.columnCurves.size());
 }
 
 size_t CurveCount(const MeshGrid& g) { return g.rowCurves.size() + g.columnCurves.size(); }
@@ -82,33 +71,36 @@ CurveRef CurveAt(const MeshGrid& g, size_t n) {
     return n < g.rowCurves.size() ? CurveRef{false, n} : CurveRef{true, n - g.rowCurves.size()};
 }
 
+// A grid without added vertices (every grid the suites initialise) numbers its vertices and
+// segments directly, without walking the curves.
+bool Plain(const MeshGrid& g) { return g.rowMarks.empty() && g.columnMarks.empty(); }
+
+// How many added vertices come before each curve (q = 0 … CurveCount): kept while the grid's
+// layout stamp says the counts are the same, so a walk does not count at every step.
+const std::vector<size_t>& MarksBefore(const MeshGrid& g) {
+    struct Kept {
+        uint64_t stamp = 0;
+        std::vector<size_t> before;
+    };
+    static thread_local Kept kept;
+    if (g.layoutStamp != 0 && kept.stamp == g.layoutStamp && kept.before.size() == CurveCount(g) + 1)
+        return kept.before;
+    kept.before.assign(CurveCount(g) + 1, 0);
+    for (size_t q = 0; q < CurveCount(g); ++q) kept.before[q + 1] = kept.before[q] + MarkCount(g, CurveAt(g, q));
+    kept.stamp = g.layoutStamp;
+    return kept.before;
+}
+
+size_t CurveNumber(const MeshGrid& g, CurveRef c) { return c.column ? g.rowCurves.size() + c.index : c.index; }
+
 size_t VertexCount(const MeshGrid& g) {
-    size_t n = NodeCount(g);
-    for (size_t q = 0; q < CurveCount(g); ++q) n += MarkCount(g, CurveAt(g, q));
-    return n;
+    if (Plain(g)) return NodeCount(g);
+    return NodeCount(g) + MarksBefore(g).back();
 }
 
 size_t SegmentCount(const MeshGrid& g) {
-    size_t n = 0;
-    for (size_t q = 0; q < CurveCount(g); ++q) n += MarkCount(g, CurveAt(g, q)) + 1;
-    return n;
-}
-
-// Item k of a numbering that runs through the curves in order with `count(curve)` items on each:
-// its curve and its place there.
-template <class Count>
-bool LocateOnCurves(const MeshGrid& g, size_t k, Count count, CurveRef* curve, size_t* place) {
-    for (size_t q = 0; q < CurveCount(g); ++q) {
-        const CurveRef c = CurveAt(g, q);
-        const size_t n = count(c);
-        if (k < n) {
-            *curve = c;
-            *place = k;
-            return true;
-        }
-        k -= n;
-    }
-    return false;
+    if (Plain(g)) return CurveCount(g);
+    return CurveCount(g) + MarksBefore(g).back();
 }
 
 // A vertex in the numbering above: a node, or a mark on a curve.
@@ -122,9 +114,13 @@ struct VertexRef {
 // `k` is below VertexCount.
 VertexRef LocateVertex(const MeshGrid& g, size_t k) {
     VertexRef v{k < NodeCount(g), k, {}, 0};
-    if (!v.node)
-        LocateOnCurves(
-            g, k - NodeCount(g), [&](CurveRef c) { return MarkCount(g, c); }, &v.curve, &v.mark);
+    if (!v.node) {
+        const std::vector<size_t>& before = MarksBefore(g);
+        const size_t m = k - NodeCount(g);
+        const size_t q = size_t(std::upper_bound(before.begin(), before.end(), m) - before.begin()) - 1;
+        v.curve = CurveAt(g, q);
+        v.mark = m - before[q];
+    }
     return v;
 }
 
@@ -140,14 +136,32 @@ SBColor& VertexColour(MeshGrid& g, const VertexRef& v) {
     return v.node ? g.colours[v.index] : (*Marks(g, v.curve))[v.mark].colour;
 }
 
-size_t MarkVertex(const MeshGrid& g, CurveRef curve, size_t mark) {
-    size_t k = NodeCount(g);
-    for (size_t q = 0; q < CurveCount(g); ++q) {
-        const CurveRef c = CurveAt(g, q);
-        if (c.column == curve.column && c.index == curve.index) return k + mark;
-        k += MarkCount(g, c);
+// One curve holds 4 or 3k + 4 points and its vertices lie at distinct inner Bezier ends in order.
+bool CurveSane(const MeshGrid& g, CurveRef c) {
+    const auto& pts = CurvePoints(g, c);
+    if (pts.size() < 4 || (pts.size() - 1) % 3 != 0) return false;
+    const auto* marks = Marks(g, c);
+    if (!marks) return true;
+    int32_t last = -1;
+    for (const MeshVertexMark& m : *marks) {
+        if (m.bezier <= last || m.bezier >= Beziers(g, c) - 1) return false;
+        last = m.bezier;
     }
-    return k;
+    return true;
+}
+
+// The curves that meet node k, which moving it changes.
+bool NodeCurvesSane(const MeshGrid& g, size_t k) {
+    const int32_t I = g.columns, J = g.rows;
+    const int32_t c = int32_t(k % size_t(I + 1)), r = int32_t(k / size_t(I + 1));
+    return (c >= I || CurveSane(g, {false, size_t(r * I + c)})) &&
+           (c == 0 || CurveSane(g, {false, size_t(r * I + c - 1)})) &&
+           (r >= J || CurveSane(g, {true, size_t(c * J + r)})) &&
+           (r == 0 || CurveSane(g, {true, size_t(c * J + r - 1)}));
+}
+
+size_t MarkVertex(const MeshGrid& g, CurveRef curve, size_t mark) {
+    return NodeCount(g) + MarksBefore(g)[CurveNumber(g, curve)] + mark;
 }
 
 size_t NodeIndex(const MeshGrid& g, int32_t c, int32_t r) { return size_t(r) * size_t(g.columns + 1) + size_t(c); }
@@ -171,12 +185,32 @@ struct Piece {
 };
 
 bool LocateSegment(const MeshGrid& g, size_t segment, Piece* out) {
-    auto pieces = [&](CurveRef c) { return MarkCount(g, c) + 1; };
-    if (!LocateOnCurves(g, segment, pieces, &out->curve, &out->piece)) return false;
+    if (Plain(g)) {
+        if (segment >= CurveCount(g)) return false;
+        out->curve = CurveAt(g, segment);
+        out->piece = 0;
+        out->firstBezier = 0;
+        out->endBezier = Beziers(g, out->curve);
+        return true;
+    }
+    // Segments before curve q: its vertices before it plus q; the first curve whose count passes
+    // the segment holds it.
+    const std::vector<size_t>& before = MarksBefore(g);
+    if (segment >= CurveCount(g) + before.back()) return false;
+    size_t lo = 0, hi = CurveCount(g);  // before[lo] + lo <= segment < before[hi] + hi
+    while (hi - lo > 1) {
+        const size_t mid = (lo + hi) / 2;
+        if (before[mid] + mid <= segment)
+            lo = mid;
+        else
+            hi = mid;
+    }
+    out->curve = CurveAt(g, lo);
+    out->piece = segment - (before[lo] + lo);
     const auto* marks = Marks(g, out->curve);
     const size_t k = out->piece;
     out->firstBezier = k == 0 ? 0 : (*marks)[k - 1].bezier + 1;
-    out->endBezier = k + 1 == pieces(out->curve) ? Beziers(g, out->curve) : (*marks)[k].bezier + 1;
+    out->endBezier = k == MarkCount(g, out->curve) ? Beziers(g, out->curve) : (*marks)[k].bezier + 1;
     return true;
 }
 
@@ -241,7 +275,9 @@ void Split(const SBRealPoint* p, double t, SBRealPoint* l, SBRealPoint* r) {
 
 namespace mesh {
 constexpr const char* kSuite = kSBMeshSuite;
-constexpr int32_t kMaxPatches = 256;  // per side; a bigger grid is a runaway argument
+// Per side, as the script's mesh command and the SVG import allow: a cut or a rewrite can give any
+// grid back that the document already held. Beyond that an argument has run away.
+constexpr int32_t kMaxPatches = 1000;
 
 #define SB_MESH(var, handle) \
     SB_ART(var, handle);     \
@@ -290,12 +326,12 @@ SBErr GetFirstSegment(SBArtHandle handle, SBMeshSegmentIterator* out) {
 SB_SUITE_TABLE(SBMeshSuite, InitCartesian, GetSize, GetFirstVertex, GetFirstSegment);
 }  // namespace mesh
 
-// An iterator, the live mesh it walks (consistent), or return.
+// An iterator, the live mesh it walks (its arrays of the right sizes), or return.
 #define SB_ITER(T, it, m, handle)                                                 \
     SB_KEPT(T, it, handle);                                                       \
     const Art* m = S.Doc().Find(it->mesh);                                        \
     if (!m || m->kind != ArtKind::Mesh) return Unknown(S, kSuite, op_, it->mesh); \
-    if (!Consistent(m->mesh)) return SB_ERR_CANT
+    if (!Shaped(m->mesh)) return SB_ERR_CANT
 
 namespace vertex {
 constexpr const char* kSuite = kSBMeshVertexSuite;
@@ -305,9 +341,10 @@ constexpr const char* kSuite = kSBMeshVertexSuite;
     if (size_t(it->index) >= VertexCount(m->mesh)) return SB_ERR_RANGE
 
 // As SB_VERTEX, and `v` says where the vertex lives.
-#define SB_VERTEX_AT(it, m, v, handle) \
-    SB_VERTEX(it, m, handle);          \
-    const VertexRef v = LocateVertex(m->mesh, size_t(it->index))
+#define SB_VERTEX_AT(it, m, v, handle)                            \
+    SB_VERTEX(it, m, handle);                                     \
+    const VertexRef v = LocateVertex(m->mesh, size_t(it->index)); \
+    if (v.node ? !NodeCurvesSane(m->mesh, v.index) : !CurveSane(m->mesh, v.curve)) return SB_ERR_CANT
 
 SBErr AtEnd(SBMeshVertexIterator handle, SBBool* atEnd) {
     SB_ENTER();
@@ -408,10 +445,11 @@ namespace segment {
 constexpr const char* kSuite = kSBMeshSegmentSuite;
 constexpr int32_t kMaxInsert = 1000;
 
-#define SB_SEGMENT(it, m, p, handle)     \
-    SB_ITER(SegmentIter, it, m, handle); \
-    Piece p{};                           \
-    if (!LocateSegment(m->mesh, size_t(it->index), &p)) return SB_ERR_RANGE
+#define SB_SEGMENT(it, m, p, handle)                                         \
+    SB_ITER(SegmentIter, it, m, handle);                                     \
+    Piece p{};                                                               \
+    if (!LocateSegment(m->mesh, size_t(it->index), &p)) return SB_ERR_RANGE; \
+    if (!CurveSane(m->mesh, p.curve)) return SB_ERR_CANT
 
 SBErr AtEnd(SBMeshSegmentIterator handle, SBBool* atEnd) {
     SB_ENTER();
@@ -482,6 +520,9 @@ SBErr SetPoint(SBMeshSegmentIterator handle, int32_t index, const SBRealPoint* p
     if (index < 0 || index > last) return SB_ERR_RANGE;
     const SBRealPoint to = *point;
     const Piece piece = p;
+    size_t first, final;
+    CurveNodes(m->mesh, piece.curve, &first, &final);
+    if (!NodeCurvesSane(m->mesh, first) || !NodeCurvesSane(m->mesh, final)) return SB_ERR_CANT;
     return S.Doc().EditMesh(m->id, [&](MeshGrid& g) {
         size_t start, end;
         CurveNodes(g, piece.curve, &start, &end);

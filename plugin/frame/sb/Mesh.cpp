@@ -110,10 +110,11 @@ MeshSegmentHolder::~MeshSegmentHolder() {
     if (it_ && sMeshSegment) sMeshSegment->Release(it_);
 }
 
+// A refused release keeps the iterator, so that the destructor tries once more.
 void MeshSegmentHolder::Release() {
-    SBMeshSegmentIterator it = it_;
+    if (!it_) return;
+    MeshSegmentRelease(it_);
     it_ = nullptr;
-    if (it) MeshSegmentRelease(it);
 }
 
 MeshVertexHolder::~MeshVertexHolder() {
@@ -121,9 +122,9 @@ MeshVertexHolder::~MeshVertexHolder() {
 }
 
 void MeshVertexHolder::Release() {
-    SBMeshVertexIterator it = it_;
+    if (!it_) return;
+    MeshVertexRelease(it_);
     it_ = nullptr;
-    if (it) MeshVertexRelease(it);
 }
 
 }  // namespace sb

@@ -40,7 +40,7 @@ public:
     MeshSegmentHolder(const MeshSegmentHolder&) = delete;
     MeshSegmentHolder& operator=(const MeshSegmentHolder&) = delete;
     SBMeshSegmentIterator Get() const { return it_; }
-    // Releases now, reporting a refusal.
+    // Releases now, reporting a refusal; a refused release is tried again when the holder goes.
     void Release();
 
 private:
