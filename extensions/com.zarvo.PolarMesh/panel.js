@@ -12,6 +12,6 @@ ZarvoPanel.register({
     { "key": "radialLines", "kind": "integer", "min": 4, "max": 100, "default": 4, "label": "Spokes" },
     { "key": "circularLines", "kind": "integer", "min": 2, "max": 100, "default": 3, "label": "Rings" },
     { "key": "polygon", "kind": "checkbox", "default": 0, "label": "Polygon" },
-    { "key": "colorMode", "kind": "select", "default": 1, "label": "Colours", "options": [ { "value": 0, "text": "0 light centre and rim" }, { "value": 1, "text": "1 light centre" }, { "value": 2, "text": "2 light rim" }, { "value": 3, "text": "3 plain" }, { "value": 4, "text": "4 around the circle" } ] }
+    { "key": "colorMode", "kind": "select", "default": 1, "label": "Colours", "options": [ { "value": 0, "text": "0 light centre and rim" }, { "value": 1, "text": "1 light centre" }, { "value": 2, "text": "2 light rim" }, { "value": 3, "text": "3 plain; gradient around, reversed" }, { "value": 4, "text": "4 plain; gradient around" } ] }
   ]
 });
