@@ -32,7 +32,7 @@ async function main() {
     { tool: "Spiral", paint: null, drags: [[[400, 300], [560, 340]]] },
     { tool: "GoldenRect", paint: "#e76f51", drags: [[[200, 180], [600, 300]]] },
     { tool: "Grid", paint: null, drags: [[[200, 150], [600, 450]]] },
-    { tool: "PolarMesh", paint: "#264653", drags: [[[400, 300], [560, 300]]] },
+    { tool: "PolarMesh", paint: "#e76f51", gradient: true, drags: [[[400, 300], [600, 300]]] },
     { tool: "Mirror", motif: true, drags: [[[400, 320], [420, 320]]] },
     { tool: "Cut", motif: true, drags: [[[400, 320], [420, 360]]] },
     { tool: "RectCut", motif: true, drags: [[[320, 250], [480, 420]]] },
@@ -48,6 +48,7 @@ async function main() {
         await s.page.getByRole("button", { name: "Select all" }).click();
       }
       if (shot.paint) {
+        if (shot.gradient) await s.page.getByLabel("Fill kind").selectOption("linear");
         await s.page.getByLabel("Fill colour").fill(shot.paint);
         await s.idle();
       } else {

@@ -73,29 +73,60 @@
     e.setAttribute("vector-effect", "non-scaling-stroke");
   };
 
+  // A point of a chain of cubic Béziers (3k + 1 points) at t in 0 … 1.
+  function chainAt(pts, t) {
+    var k = Math.max(1, Math.floor((pts.length - 1) / 3));
+    var s = Math.min(Math.max(t, 0), 1) * k, i = Math.min(Math.floor(s), k - 1), u = s - i, w = 1 - u;
+    var p0 = pts[3 * i], p1 = pts[3 * i + 1], p2 = pts[3 * i + 2], p3 = pts[3 * i + 3];
+    return [0, 1].map(function (d) {
+      return w * w * w * p0[d] + 3 * w * w * u * p1[d] + 3 * w * u * u * p2[d] + u * u * u * p3[d];
+    });
+  }
+
+  function rgbOf(c) {
+    var m = /rgb\((\d+),(\d+),(\d+)\)/.exec(colour(c)) || [0, 128, 128, 128];
+    return [Number(m[1]) / 255, Number(m[2]) / 255, Number(m[3]) / 255];
+  }
+
+  var PIECES = 6;  // each patch drawn as PIECES × PIECES small quads
+
+  // Each patch as a Coons patch of its four curves, its corners' colours blended across it.
   Renderer.prototype.mesh = function (art) {
     var g = make("g");
-    var I = art.columns, J = art.rows, nodes = art.nodes || [];
-    function node(c, r) { return nodes[r * I + c]; }
-    function curve(list, index) { return list && list[index]; }
-    for (var r = 0; r + 1 < J; r++) {
-      for (var c = 0; c + 1 < I; c++) {
+    var I = art.columns, J = art.rows, nodes = art.nodes || [];  // patches across and up
+    function node(c, r) { return nodes[r * (I + 1) + c]; }
+    function curve(list, index) { return (list && list[index]) || []; }
+    for (var r = 0; r < J; r++) {
+      for (var c = 0; c < I; c++) {
         var bottom = curve(art.rowCurves, r * I + c), top = curve(art.rowCurves, (r + 1) * I + c);
         var left = curve(art.columnCurves, c * J + r), right = curve(art.columnCurves, (c + 1) * J + r);
-        var pts = [];
-        [bottom, right].forEach(function (k) { if (k) pts = pts.concat(k); });
-        [top, left].forEach(function (k) { if (k) pts = pts.concat(k.slice().reverse()); });
-        if (!pts.length) continue;
-        var corners = [node(c, r), node(c + 1, r), node(c + 1, r + 1), node(c, r + 1)].filter(Boolean);
-        var rgb = [0, 0, 0];
-        corners.forEach(function (n) {
-          var m = /rgb\((\d+),(\d+),(\d+)\)/.exec(colour(n.colour)) || [0, 128, 128, 128];
-          for (var i = 0; i < 3; i++) rgb[i] += Number(m[i + 1]) / 255 / corners.length;
-        });
-        var poly = make("polygon", { points: pts.map(function (p) { return p[0] + "," + p[1]; }).join(" "),
-                                     fill: css(rgb[0], rgb[1], rgb[2]), stroke: css(rgb[0], rgb[1], rgb[2]),
-                                     "stroke-width": "0.5", "vector-effect": "non-scaling-stroke" });
-        g.appendChild(poly);
+        if (bottom.length < 4 || top.length < 4 || left.length < 4 || right.length < 4) continue;
+        var corners = [node(c, r), node(c + 1, r), node(c, r + 1), node(c + 1, r + 1)];
+        if (corners.some(function (n) { return !n; })) continue;
+        var k00 = rgbOf(corners[0].colour), k10 = rgbOf(corners[1].colour);
+        var k01 = rgbOf(corners[2].colour), k11 = rgbOf(corners[3].colour);
+        var p00 = bottom[0], p10 = bottom[bottom.length - 1], p01 = top[0], p11 = top[top.length - 1];
+        var at = function (u, v) {
+          var b = chainAt(bottom, u), t = chainAt(top, u), l = chainAt(left, v), rr = chainAt(right, v);
+          return [0, 1].map(function (d) {
+            return (1 - v) * b[d] + v * t[d] + (1 - u) * l[d] + u * rr[d] -
+                   ((1 - u) * (1 - v) * p00[d] + u * (1 - v) * p10[d] + (1 - u) * v * p01[d] + u * v * p11[d]);
+          });
+        };
+        for (var j = 0; j < PIECES; j++) {
+          for (var i = 0; i < PIECES; i++) {
+            var u0 = i / PIECES, u1 = (i + 1) / PIECES, v0 = j / PIECES, v1 = (j + 1) / PIECES;
+            var um = (u0 + u1) / 2, vm = (v0 + v1) / 2;
+            var rgb = [0, 1, 2].map(function (d) {
+              return (1 - um) * (1 - vm) * k00[d] + um * (1 - vm) * k10[d] + (1 - um) * vm * k01[d] + um * vm * k11[d];
+            });
+            var fill = css(rgb[0], rgb[1], rgb[2]);
+            var quad = [at(u0, v0), at(u1, v0), at(u1, v1), at(u0, v1)];
+            g.appendChild(make("polygon", { points: quad.map(function (p) { return p[0] + "," + p[1]; }).join(" "),
+                                            fill: fill, stroke: fill, "stroke-width": "0.6",
+                                            "vector-effect": "non-scaling-stroke" }));
+          }
+        }
       }
     }
     return g;
