@@ -88,12 +88,13 @@
     return [Number(m[1]) / 255, Number(m[2]) / 255, Number(m[3]) / 255];
   }
 
-  var PIECES = 6;  // each patch drawn as PIECES × PIECES small quads
 
   // Each patch as a Coons patch of its four curves, its corners' colours blended across it.
   Renderer.prototype.mesh = function (art) {
     var g = make("g");
     var I = art.columns, J = art.rows, nodes = art.nodes || [];  // patches across and up
+    // Each patch in PIECES × PIECES small quads: finer for a mesh of few patches.
+    var PIECES = Math.max(2, Math.min(12, Math.ceil(48 / Math.sqrt(Math.max(1, I * J)))));
     function node(c, r) { return nodes[r * (I + 1) + c]; }
     function curve(list, index) { return (list && list[index]) || []; }
     for (var r = 0; r < J; r++) {
