@@ -1,5 +1,9 @@
 #include "cli/CommandLine.h"
 
+#ifdef SCRIBERA_WITH_STUDIO
+#include "studio/StudioServer.h"
+#endif
+
 #include "cli/CommandTable.h"
 #include "cli/Script.h"
 #include "cli/ScriptWords.h"
@@ -25,6 +29,10 @@ namespace fs = std::filesystem;
 const char* const kUsage =
     "usage: scribera play SCRIPT [OPTIONS]   plays a scenario script\n"
     "       scribera info [--plugin PATH]    prints what the plug-in registered, as JSON\n"
+#ifdef SCRIBERA_WITH_STUDIO
+    "       scribera studio [--port N] [--plugin PATH] [FILE.svg]\n"
+    "                                        serves the studio: the tools in a browser\n"
+#endif
     "       scribera help [COMMAND]          this text, or what one command does\n"
     "       scribera --help | --version\n";
 
@@ -250,6 +258,15 @@ bool CommandHelp(const std::string& name, std::string* text) {
         *text = "scribera info [--plugin PATH]\n    starts the plug-in and prints, as JSON, what it registered.\n";
         return true;
     }
+#ifdef SCRIBERA_WITH_STUDIO
+    if (name == "studio") {
+        *text =
+            "scribera studio [--port N] [--plugin PATH] [FILE.svg]\n    serves a page on 127.0.0.1 (port 8765, 0 "
+            "for any free one) where a person draws with the plug-in; FILE.svg opens as the document. Stops "
+            "on an interrupt. docs/studio.md describes the page and its routes.\n";
+        return true;
+    }
+#endif
     if (name == "help") {
         *text =
             "scribera help [COMMAND]\n    what scribera does, or what one command does (play, info, or a "
@@ -287,6 +304,9 @@ int RunCommandLine(const std::vector<std::string>& args, const std::string& defa
         out << text;
         return 0;
     }
+#ifdef SCRIBERA_WITH_STUDIO
+    if (command == "studio") return studio::RunStudio(args, defaultPlugin, out, err);
+#endif
     if (command != "play" && command != "info") return Misused("unknown command '" + command + "'", err);
 
     PlayArguments a;

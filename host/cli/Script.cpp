@@ -233,6 +233,29 @@ bool Player::Play(const std::vector<Command>& commands, const std::string& fileN
     return true;
 }
 
+bool Player::RunWords(const std::vector<std::string>& words, std::string* error) {
+    if (words.empty()) {
+        *error = "no command";
+        return false;
+    }
+    const CommandSpec* spec = FindCommand(words[0]);
+    if (!spec) {
+        *error = "unknown command '" + words[0] + "'";
+        return false;
+    }
+    if (!started_) {
+        *error = "the plug-in has not started";
+        return false;
+    }
+    Command c;
+    c.words = words;
+    ArgCheck args(c.words, error);
+    if (!spec->check(args)) return false;
+    const bool ok = Run(c, error);
+    ReportAlerts(0);
+    return ok;
+}
+
 bool Player::Run(const Command& c, std::string* error) {
     const CommandSpec* spec = FindCommand(c.words[0]);
     if (!spec) {

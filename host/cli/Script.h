@@ -62,6 +62,10 @@ public:
     void Finish();
     PluginHost& Host() { return host_; }
 
+    // One command given as its words, checked as a script line is, then played in the started
+    // session (the studio's page acts through these). False with what is wrong.
+    bool RunWords(const std::vector<std::string>& words, std::string* error);
+
 private:
     bool Run(const Command& c, std::string* error);
     bool MakeProfileFolder(std::string* error);

@@ -188,6 +188,8 @@ struct UserLog {
     std::vector<std::string> alerts;
     std::vector<QuestionRecord> questions;
     std::deque<bool> scriptedAnswers;  // answers for the next questions; yes when empty
+    // Asks a person when no scripted answer waits (the studio); unset, the answer is yes.
+    std::function<bool(const std::string& question)> askPerson;
     std::vector<int32_t> infoVariables;
     std::vector<double> infoValues;
     std::vector<PanelRecord> panels;

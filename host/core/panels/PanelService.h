@@ -37,6 +37,10 @@ public:
     int32_t Dispatch(const RelayzenEvent* event);
 
     void QueueScript(const PanelScript& script) { scripts_.push_back(script); }
+    // A panel shown to a person answers: the event waits for DeliverNext like any other.
+    void QueueAnswer(const std::string& extensionId, const std::string& type, const std::string& data) {
+        pending_.push_back({type, extensionId, data});
+    }
     // Delivers the next pending event to its listeners; false when none is pending.
     bool DeliverNext();
     bool HasPending() const { return !pending_.empty(); }

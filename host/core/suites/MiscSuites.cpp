@@ -138,6 +138,8 @@ SBErr QuestionAlert(SBUnicodeStringRef text, int32_t* answer) {
     if (!S.Shown().scriptedAnswers.empty()) {
         yes = S.Shown().scriptedAnswers.front();
         S.Shown().scriptedAnswers.pop_front();
+    } else if (S.Shown().askPerson) {
+        yes = S.Shown().askPerson(*t);
     }
     S.Shown().questions.push_back(QuestionRecord{*t, yes});
     *answer = yes ? 1 : 0;
