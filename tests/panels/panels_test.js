@@ -8,7 +8,7 @@ const path = require("node:path");
 const test = require("node:test");
 
 const extensions = path.resolve(__dirname, "../../extensions");
-const ZarvoPanel = require(path.join(extensions, "shared/zarvo-panel.js"));
+const ZarvoPanel = require(path.join(extensions, "common/zarvo-panel.js"));
 const folders = fs.readdirSync(extensions).filter((d) => d.startsWith("com.zarvo."));
 for (const folder of folders) require(path.join(extensions, folder, "panel.js"));
 const panels = ZarvoPanel.panels;
@@ -44,7 +44,7 @@ test("twelve panels, one per folder, each with its page, manifest and distinct e
 });
 
 test("no panel script reaches the network", () => {
-  const scripts = [path.join(extensions, "shared/zarvo-panel.js"), path.join(extensions, "shared/start.js")]
+  const scripts = [path.join(extensions, "common/zarvo-panel.js"), path.join(extensions, "common/start.js")]
     .concat(folders.map((f) => path.join(extensions, f, "panel.js")));
   for (const file of scripts) {
     const text = fs.readFileSync(file, "utf8");
