@@ -10,7 +10,19 @@ void Journal::Created(Art& art) {
         return;
     }
     current_.changes.push_back(Change{Change::Op::Create, ArtField::UserAttr, &art, kNoId, kNoId, {}});
-    createdNow_.insert(art.id);
+    if (createdNow_.empty()) createdFrom_ = art.id;
+    if (art.id < createdFrom_) {
+        createdNow_.insert(createdNow_.begin(), size_t(createdFrom_ - art.id), false);
+        createdFrom_ = art.id;
+    }
+    const size_t bit = art.id - createdFrom_;
+    if (bit >= createdNow_.size()) createdNow_.resize(bit + 1, false);
+    createdNow_[bit] = true;
+}
+
+bool Journal::CreatedNow(Id id) const {
+    return !createdNow_.empty() && id >= createdFrom_ && id - createdFrom_ < createdNow_.size() &&
+           createdNow_[id - createdFrom_];
 }
 
 void Journal::Moving(Art& art) {
@@ -26,7 +38,7 @@ void Journal::Touching(Art& a, ArtField f) {
         ForgetHistory();
         return;
     }
-    if (createdNow_.count(a.id)) return;
+    if (CreatedNow(a.id)) return;
     const uint64_t key = (uint64_t(a.id) << 8) | uint64_t(f);
     if (!recordedNow_.insert(key).second) return;
     Change c{Change::Op::Field, f, &a, kNoId, kNoId, {}};
@@ -44,7 +56,7 @@ void Journal::Touching(Art& a, ArtField f) {
             c.value = a.closed;
             break;
         case ArtField::Style:
-            c.value = a.style;
+            c.value = std::make_unique<SBPathStyle>(a.style);
             break;
         case ArtField::Opacity:
             c.value = a.opacity;
@@ -60,7 +72,7 @@ void Journal::Touching(Art& a, ArtField f) {
             a.mesh = *std::get<std::unique_ptr<MeshGrid>>(c.value);
             break;
         case ArtField::Text:
-            c.value = TextValue{a.text, a.frame};
+            c.value = std::make_unique<TextValue>(TextValue{a.text, a.frame});
             break;
     }
     current_.changes.push_back(std::move(c));
@@ -78,7 +90,7 @@ void Journal::SwapField(Art& a, Change& c) {
             std::swap(a.closed, std::get<bool>(c.value));
             break;
         case ArtField::Style:
-            std::swap(a.style, std::get<SBPathStyle>(c.value));
+            std::swap(a.style, *std::get<std::unique_ptr<SBPathStyle>>(c.value));
             break;
         case ArtField::Opacity:
             std::swap(a.opacity, std::get<double>(c.value));
@@ -93,7 +105,7 @@ void Journal::SwapField(Art& a, Change& c) {
             std::swap(a.mesh, *std::get<std::unique_ptr<MeshGrid>>(c.value));
             break;
         case ArtField::Text: {
-            auto& t = std::get<TextValue>(c.value);
+            auto& t = *std::get<std::unique_ptr<TextValue>>(c.value);
             std::swap(a.text, t.text);
             std::swap(a.frame, t.frame);
             break;

@@ -66,8 +66,10 @@ private:
         std::string text;
         SBRealRect frame;
     };
-    using Value = std::variant<std::monostate, int32_t, bool, double, SBPathStyle, std::vector<SBPathSegment>,
-                               std::unique_ptr<MeshGrid>, TextValue>;
+    // The large values are boxed: a drag step can write tens of thousands of records, most of them
+    // without a value, and each record is as large as the largest value.
+    using Value = std::variant<std::monostate, int32_t, bool, double, std::unique_ptr<SBPathStyle>,
+                               std::vector<SBPathSegment>, std::unique_ptr<MeshGrid>, std::unique_ptr<TextValue>>;
 
     // Applying a change swaps the document's state with the one it holds, so the same record
     // undoes and, applied again, redoes.
@@ -92,11 +94,15 @@ private:
     // Objects created by the changes of a discarded redo entry (currently detached) go for good.
     void DiscardUndone(Entry& e);
     void DiscardRedo();
+    bool CreatedNow(Id id) const;
 
     Tree& tree_;
     bool open_ = false;
     Entry current_;
-    std::unordered_set<Id> createdNow_;         // created in the open transaction
+    // Created in the open transaction: a bit per id from the first one created in it (ids only
+    // grow, so the bits span what the transaction made, and a lookup is one load).
+    Id createdFrom_ = kNoId;
+    std::vector<bool> createdNow_;
     std::unordered_set<uint64_t> recordedNow_;  // (id, field) already journalled in it
     std::vector<Entry> undo_, redo_;
 };

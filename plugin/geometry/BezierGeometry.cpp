@@ -249,6 +249,21 @@ LineFrame::LineFrame(const Line& line) : origin_(line.p1) {
 LineCrossings LineFrame::Intersect(const BezierSegment& segment) const {
     const RealPoint& origin = origin_;
     const float sn = sn_, cs = cs_;
+    // Most segments lie wholly on one side. The turned height below is origin.v plus this same
+    // product (rounded to float or not), less origin.v again: well clear of zero it keeps the sign,
+    // so such a segment is answered without the four turns.
+    {
+        const double clear = 1e-9 * (1.0 + std::fabs(origin.v));
+        int above = 0, below = 0;
+        for (const RealPoint* p : {&segment.p0, &segment.c0, &segment.c1, &segment.p3}) {
+            const double x = p->h - origin.h;
+            const double y = p->v - origin.v;
+            const double height = x * sn + y * cs;
+            above += height > clear;
+            below += height < -clear;
+        }
+        if (above == 4 || below == 4) return LineCrossings{};
+    }
     // The turn goes through RotatePointBySinCos itself, for its exact numbers.
     BezierSegment r{RotatePointBySinCos(segment.p0, origin, sn, cs), RotatePointBySinCos(segment.c0, origin, sn, cs),
                     RotatePointBySinCos(segment.c1, origin, sn, cs), RotatePointBySinCos(segment.p3, origin, sn, cs)};

@@ -90,6 +90,12 @@ public:
 
     void Clear() { Release(); }
 
+    // Room for `capacity` elements at once, for a caller that knows how many it will append;
+    // never shrinks. Appending past it grows by the usual steps.
+    void Reserve(int32_t capacity) {
+        if (capacity > capacity_) Reallocate(capacity);
+    }
+
     // Drops the elements from `count` on; the storage stays (for compaction in place).
     void Truncate(int32_t count) {
         CheckCondition(count >= 0 && count <= count_);

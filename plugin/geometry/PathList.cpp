@@ -69,6 +69,7 @@ ZPathList ZPathList::FromAnchors(const PathSegment* anchors, int32_t count, bool
     ZPathList list;
     if (count <= 1) return list;
     int32_t segmentCount = closed ? count : count - 1;
+    list.Reserve(segmentCount);
     for (int32_t i = 0; i < segmentCount; ++i) {
         int32_t j = (closed && i == segmentCount - 1) ? 0 : i + 1;
         list.AppendWithFlag(BezierSegment{anchors[i].p, anchors[i].out, anchors[j].in, anchors[j].p}, 0);
@@ -161,6 +162,11 @@ void ZPathList::RemoveAt(int32_t index) {
     if (tracksFlags_ && index < flags_.Count()) flags_.RemoveAt(index);
 }
 
+void ZPathList::Reserve(int32_t segments) {
+    segments_.Reserve(segments);
+    if (tracksFlags_) flags_.Reserve(segments);
+}
+
 void ZPathList::Clear() {
     segments_.Clear();
     if (tracksFlags_) flags_.Clear();
@@ -182,11 +188,14 @@ void ZPathList::ExtractInto(ZPathList& out, int32_t i, float s, int32_t k, float
     CheckCondition(out.Count() == 0);
     if (wrap) CheckCondition(IsClosed());
     if (static_cast<double>(k) + u >= static_cast<double>(i) + s) {
+        out.Reserve(k - i + 1);
         CopyForward(out, i, s, k, u);
     } else if (wrap) {
+        out.Reserve(n - i + k + 1);
         CopyForward(out, i, s, n - 1, 1.0f);
         CopyForward(out, 0, 0.0f, k, u);
     } else {
+        out.Reserve(i - k + 1);
         CopyForward(out, k, u, i, s);
         out.Reverse();
     }
@@ -303,6 +312,7 @@ ZPathListV ZPathListV::FromAnchors(const PathSegment* anchors, int32_t count, bo
     ZPathListV list;
     if (count <= 1) return list;
     int32_t segmentCount = closed ? count : count - 1;
+    list.Reserve(closed ? segmentCount : segmentCount + 1);
     for (int32_t i = 0; i < segmentCount; ++i) {
         int32_t j = (closed && i == segmentCount - 1) ? 0 : i + 1;
         list.AppendWithFlag(BezierSegment{anchors[i].p, anchors[i].out, anchors[j].in, anchors[j].p}, 0);

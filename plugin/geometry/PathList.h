@@ -59,6 +59,8 @@ public:
     std::vector<PathSegment> Anchors() const;
 
     void Clear();
+    // Room for `segments` segments (and their flags) before appending them.
+    void Reserve(int32_t segments);
 
 protected:
     // One flag per segment, kept parallel to the segments by every edit while tracksFlags_ is set

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace scribera {
 namespace {
 
@@ -219,6 +222,99 @@ TEST(UndoJournal, ChangesOutsideATransactionDropTheHistory) {
     EXPECT_EQ(d.Undo(), SB_ERR_CANT);
     EXPECT_FALSE(d.Exists(n));
     EXPECT_EQ(d.Children(f.layer), (std::vector<Id>{f.a, f.c}));
+}
+
+// The structure below an object, as kinds and first points, for comparing a tree with its copy.
+std::string Shape(const Document& d, Id id) {
+    const Art* a = d.Find(id);
+    if (!a) return "gone";
+    std::string out = std::to_string(int(a->kind));
+    if (!a->segments.empty()) out += "@" + std::to_string(a->segments[0].p.h);
+    out += "(";
+    for (Id c : d.Children(id)) out += Shape(d, c) + " ";
+    return out + ")";
+}
+
+TEST(UndoJournal, DuplicatedTreesRevertUndoAndRedoWhole) {
+    Fixture f;
+    Document& d = f.d;
+    // A group holding a compound path of two paths and a path, made outside any transaction.
+    Id g = kNoId, compound = kNoId;
+    ASSERT_EQ(d.NewArt(ArtKind::Group, SB_PLACE_INSIDE_ON_TOP, f.layer, &g), SB_OK);
+    ASSERT_EQ(d.NewArt(ArtKind::Compound, SB_PLACE_INSIDE_ON_TOP, g, &compound), SB_OK);
+    SetLine(d, NewPath(d, compound), 4);
+    SetLine(d, NewPath(d, compound, SB_PLACE_INSIDE_ON_BOTTOM), 5);
+    SetLine(d, NewPath(d, g, SB_PLACE_INSIDE_ON_BOTTOM), 6);
+    const std::string shape = Shape(d, g);
+    const std::vector<Id> layerBefore = d.Children(f.layer);
+
+    d.BeginTransaction();
+    Id copy = kNoId;
+    ASSERT_EQ(d.Duplicate(g, SB_PLACE_BELOW, f.c, &copy), SB_OK);
+    EXPECT_EQ(Shape(d, copy), shape);
+    // Editing and moving the copy's parts is undone with the copy.
+    const Id copiedCompound = d.Children(copy).at(0);
+    const Id inner = d.Children(copiedCompound).at(1);
+    SetLine(d, inner, 50);
+    ASSERT_EQ(d.Reorder(inner, SB_PLACE_ABOVE, f.a), SB_OK);
+    d.RevertTransaction();
+    EXPECT_EQ(d.Children(f.layer), layerBefore);
+    EXPECT_FALSE(d.Exists(copy));
+    EXPECT_FALSE(d.Exists(inner));
+    EXPECT_EQ(Shape(d, g), shape);
+
+    ASSERT_EQ(d.Duplicate(g, SB_PLACE_INSIDE_ON_TOP, g, &copy), SB_OK);  // into itself
+    const std::vector<Id> copiedParts = d.Children(copy);
+    d.EndTransaction();
+    const std::string withCopy = Shape(d, g);
+    ASSERT_EQ(d.Undo(), SB_OK);
+    EXPECT_EQ(Shape(d, g), shape);
+    EXPECT_EQ(d.Find(copy), nullptr);
+    for (Id part : copiedParts) EXPECT_EQ(d.Find(part), nullptr);
+    ASSERT_EQ(d.Redo(), SB_OK);
+    EXPECT_EQ(Shape(d, g), withCopy);
+    EXPECT_EQ(d.Children(copy), copiedParts);
+}
+
+TEST(UndoJournal, ObjectsTakenOutOfTheTreeAreNotFound) {
+    // Every suite call asks whether its object is still in the document; a path found once must
+    // not be found after its group leaves the tree, however it leaves.
+    Fixture f;
+    Document& d = f.d;
+    Id g = kNoId, inner = kNoId;
+    ASSERT_EQ(d.NewArt(ArtKind::Group, SB_PLACE_INSIDE_ON_TOP, f.layer, &g), SB_OK);
+    ASSERT_EQ(d.NewArt(ArtKind::Group, SB_PLACE_INSIDE_ON_TOP, g, &inner), SB_OK);
+    const Id p = NewPath(d, inner);
+    d.BeginTransaction();
+    ASSERT_NE(d.Find(p), nullptr);
+    ASSERT_EQ(d.Dispose(g), SB_OK);
+    EXPECT_EQ(d.Find(p), nullptr);
+    EXPECT_EQ(d.SetClosed(p, true), SB_ERR_STALE);
+    d.RevertTransaction();
+    ASSERT_NE(d.Find(p), nullptr);
+
+    const Id n = NewPath(d, f.layer);
+    Id copy = kNoId;
+    ASSERT_EQ(d.Duplicate(g, SB_PLACE_ABOVE, g, &copy), SB_OK);
+    const Id copiedPath = d.Children(d.Children(copy).at(0)).at(0);
+    ASSERT_NE(d.Find(copiedPath), nullptr);
+    ASSERT_NE(d.Find(n), nullptr);
+    d.RevertTransaction();
+    EXPECT_EQ(d.Find(copiedPath), nullptr);
+    EXPECT_EQ(d.Find(n), nullptr);
+    ASSERT_NE(d.Find(p), nullptr);
+
+    ASSERT_EQ(d.Duplicate(g, SB_PLACE_ABOVE, g, &copy), SB_OK);
+    d.EndTransaction();
+    const Id again = d.Children(d.Children(copy).at(0)).at(0);
+    ASSERT_NE(d.Find(again), nullptr);
+    ASSERT_EQ(d.Undo(), SB_OK);
+    EXPECT_EQ(d.Find(again), nullptr);
+    ASSERT_EQ(d.Redo(), SB_OK);
+    EXPECT_NE(d.Find(again), nullptr);
+    ASSERT_EQ(d.Dispose(inner), SB_OK);  // outside a transaction: erased for good
+    EXPECT_EQ(d.Find(p), nullptr);
+    EXPECT_NE(d.Find(again), nullptr);
 }
 
 }  // namespace

@@ -19,6 +19,21 @@ TEST(ItemArray, GrowsToEightThenDoublesThenStepsByTenThousand) {
     for (int32_t i = 0; i < 50000; i += 977) EXPECT_EQ(a[i], i);
 }
 
+TEST(ItemArray, ReservedRoomIsUsedFirstThenTheUsualStepsFollow) {
+    ItemArray<int32_t> a;
+    a.Append(7);
+    a.Reserve(20);
+    EXPECT_EQ(a.Capacity(), 20);
+    a.Reserve(5);  // never shrinks
+    EXPECT_EQ(a.Capacity(), 20);
+    for (int32_t i = 1; i < 20; ++i) a.Append(i);
+    EXPECT_EQ(a.Capacity(), 20);
+    a.Append(20);
+    EXPECT_EQ(a.Capacity(), 40);
+    EXPECT_EQ(a[0], 7);
+    for (int32_t i = 1; i <= 20; ++i) EXPECT_EQ(a[i], i);
+}
+
 TEST(ItemArray, RemovalHalvesSparseStorageAndKeepsOrder) {
     ItemArray<int32_t> a;
     for (int32_t i = 0; i < 64; ++i) a.Append(i);
