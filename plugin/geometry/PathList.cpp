@@ -232,10 +232,16 @@ void ZPathList::MergeStraightRuns() {
         }
         ++w;
     };
+    // Whether the segment at w − 1 is straight, when known: a segment kept without a merge is
+    // the next one's left neighbour, and is not tested twice.
+    int aStraight = -1;
     for (int32_t r = 1; r < n;) {
         BezierSegment& a = segments_.At(w - 1);
         const BezierSegment& b = segments_.At(r);
-        bool merge = IsStraightSegment(a) && IsStraightSegment(b) && IsCollinear(a.p0, a.p3, b.p3);
+        if (aStraight < 0) aStraight = IsStraightSegment(a) ? 1 : 0;
+        int bStraight = -1;
+        bool merge = aStraight == 1 && (bStraight = IsStraightSegment(b) ? 1 : 0) == 1 &&
+                     IsCollinear(a.p0, a.p3, b.p3);
         // A run that folds back along its own line keeps its turning point.
         if (merge) merge = Dot(Difference(a.p3, a.p0), Difference(b.p3, b.p0)) >= 0.0f;
         // A first segment too short to have a direction passes any third point as collinear:
@@ -247,8 +253,10 @@ void ZPathList::MergeStraightRuns() {
             a.p3 = b.p3;
             ++r;
             if (r < n) keep(r++);
+            aStraight = -1;
         } else {
             keep(r++);
+            aStraight = bStraight;
         }
     }
     if (w == n) return;

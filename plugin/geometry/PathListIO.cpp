@@ -42,7 +42,10 @@ template <class List>
 List ReadAs(ArtHandle path) {
     int16_t anchorCount = sb::GetPathSegmentCount(path);
     if (anchorCount <= 1) return List();
-    std::vector<PathSegment> anchors(static_cast<size_t>(anchorCount));
+    // Kept from read to read: a drag step reads every selected path, and fresh storage for each
+    // was a large share of a small path's cost.
+    static thread_local std::vector<PathSegment> anchors;
+    anchors.resize(static_cast<size_t>(anchorCount));
     sb::GetPathSegments(path, 0, anchorCount, anchors.data());
     bool closed = sb::GetPathClosed(path);
     return List::FromAnchors(anchors.data(), anchorCount, closed);

@@ -112,9 +112,18 @@ void ExtractPiece(const PathLists& lists, const ItemArray<Crossing>& crossings, 
 ZPathListV PieceOutline(const PathLists& lists, const ItemArray<Crossing>& crossings, const Piece& piece,
                         const Line& axis, bool joinImage) {
     ZPathListV list;
+    // The piece and its image in one allocation, sized from the piece's own span (never the whole
+    // path: a path cut into many pieces would pay for its full length per piece).
+    if (joinImage) {
+        const Crossing& from = crossings[piece.start];
+        int32_t span = crossings[piece.end].segment - from.segment;
+        if (span < 0) span += lists[static_cast<size_t>(from.path)]->Count();
+        list.Reserve(2 * (span + 2));
+    }
     ExtractPiece(lists, crossings, piece, false, list);
     if (joinImage) {
         // The kept piece followed by its image, run backwards: symmetric about the axis.
+        list.Reserve(2 * list.Count());
         for (int32_t k = list.Count() - 1; k >= 0; --k) {
             BezierSegment s = list.SegmentAt(k);
             const bool isVirtual = list.IsVirtual(k);
