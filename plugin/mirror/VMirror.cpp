@@ -25,6 +25,37 @@ bool IsMirrorCopyMode(int32_t mode) { return mode == CutClosedMirrorCopy || mode
 
 bool BuildsAsPieces(int32_t mode) { return mode == MirrorJoin || mode == CutOpen || mode == CutOpenMirrorCopy; }
 
+// What a run needs from the containers above a path: the nearest compound path and clipping
+// group, and the plain groups below the layer, bottom up, each with whether a clipping group
+// holds it.
+struct Ancestry {
+    ArtHandle compound = nullptr;
+    ArtHandle clip = nullptr;
+    std::vector<std::pair<ArtHandle, bool>> plainGroups;
+};
+
+Ancestry ReadAncestry(ArtHandle parent) {
+    std::vector<ArtHandle> chain;
+    for (; parent; parent = sb::GetArtParent(parent)) chain.push_back(parent);
+    std::vector<bool> clipped(chain.size(), false), plain(chain.size(), false);
+    Ancestry a;
+    for (size_t k = 0; k < chain.size(); ++k) {
+        const int16_t type = sb::GetArtType(chain[k]);
+        if (type == kArtCompoundPath && !a.compound) a.compound = chain[k];
+        if (type != kArtGroup) continue;
+        clipped[k] = sb::GetGroupClipped(chain[k]);
+        if (clipped[k] && !a.clip) a.clip = chain[k];
+        plain[k] = !clipped[k] && k + 1 < chain.size();  // the topmost container is the layer
+    }
+    bool clippedAbove = false;
+    for (size_t k = chain.size(); k-- > 0;) {
+        if (plain[k]) a.plainGroups.emplace_back(chain[k], clippedAbove);
+        clippedAbove = clippedAbove || clipped[k];
+    }
+    std::reverse(a.plainGroups.begin(), a.plainGroups.end());
+    return a;
+}
+
 }  // namespace
 
 VMirror::VMirror(const MirrorParams& params) : params_(params) {}
@@ -40,36 +71,47 @@ void VMirror::Run(const ArtList& paths) {
     ComputeAxis();
 
     const int32_t n = paths.Count();
+    // Read once per container: paths side by side share their ancestry, and the walk up to the
+    // layer was a large share of a run over many small paths.
+    std::unordered_map<ArtHandle, Ancestry> ancestries;
+    std::vector<const Ancestry*> ancestry(static_cast<size_t>(n));
+    for (int32_t i = 0; i < n; ++i) {
+        ArtHandle parent = sb::GetArtParent(paths[i]);
+        auto found = ancestries.find(parent);
+        if (found == ancestries.end()) found = ancestries.emplace(parent, ReadAncestry(parent)).first;
+        ancestry[static_cast<size_t>(i)] = &found->second;
+    }
     std::vector<ArtHandle> compounds(static_cast<size_t>(n));
     std::unordered_map<ArtHandle, std::vector<int32_t>> members;  // input indices per compound path
     for (int32_t i = 0; i < n; ++i) {
-        compounds[static_cast<size_t>(i)] = FindCompoundPathAncestor(paths[i]);
+        compounds[static_cast<size_t>(i)] = ancestry[static_cast<size_t>(i)]->compound;
         if (compounds[static_cast<size_t>(i)]) members[compounds[static_cast<size_t>(i)]].push_back(i);
     }
 
     ArtList clipGroups, clipCopies;
     for (int32_t i = 0; i < n; ++i) {
-        ArtHandle group = FindClipGroupAncestor(paths[i]);
+        ArtHandle group = ancestry[static_cast<size_t>(i)]->clip;
         if (group) clipGroups.AppendUnique(group);
     }
     // The plain groups above the input, so that one the run empties can go; those inside a
     // clipping group go before the clipping groups are tidied, which may dispose of them.
     ArtList innerGroups, outerGroups;
-    for (int32_t i = 0; i < n; ++i)
-        for (ArtHandle parent = sb::GetArtParent(paths[i]); parent && sb::GetArtParent(parent);
-             parent = sb::GetArtParent(parent)) {
-            if (sb::GetArtType(parent) != kArtGroup || sb::GetGroupClipped(parent)) continue;
-            if (FindClipGroupAncestor(parent))
-                innerGroups.AppendUnique(parent);
-            else
-                outerGroups.AppendUnique(parent);
-        }
+    const Ancestry* previous = nullptr;
+    for (int32_t i = 0; i < n; ++i) {
+        if (ancestry[static_cast<size_t>(i)] == previous) continue;  // its groups are listed already
+        previous = ancestry[static_cast<size_t>(i)];
+        for (const auto& [group, inner] : previous->plainGroups)
+            (inner ? innerGroups : outerGroups).AppendUnique(group);
+    }
+    std::vector<ArtHandle> clipOf(static_cast<size_t>(n));
+    for (int32_t i = 0; i < n; ++i) clipOf[static_cast<size_t>(i)] = ancestry[static_cast<size_t>(i)]->clip;
 
     // Every group is read before any is changed, so that one nudge serves them all: groups cut at
     // axes a nudge apart would not meet along one line.
     struct Group {
         ArtHandle compound;
         Entries entries;
+        ArtHandle clip;  // the clipping group holding the first entry
     };
     std::vector<Group> groups;
     for (int32_t i = 0; i < n; ++i) {
@@ -82,10 +124,11 @@ void VMirror::Run(const ArtList& paths) {
         } else {
             indices.push_back(i);
         }
-        Group group{compound, Entries()};
+        Group group{compound, Entries(), nullptr};
         for (int32_t j : indices) {
             auto list = std::make_unique<ZPathListV>(ReadPathListV(paths[j]));
             if (list->Count() == 0) continue;  // fewer than two anchors: left alone
+            if (group.entries.empty()) group.clip = clipOf[static_cast<size_t>(j)];
             mirror::PathEntry entry;
             entry.path = paths[j];
             entry.list = std::move(list);
@@ -119,11 +162,7 @@ void VMirror::Run(const ArtList& paths) {
                 style.stroke.color.kind == SB_COLOR_PATTERN)
                 mode_ = mode_ == MirrorJoin ? CutClosedMirrorCopy : CutOpenMirrorCopy;
         }
-        clipCopy_ = nullptr;
-        if (!entries.empty()) {
-            ArtHandle clip = FindClipGroupAncestor(entries.front().path);
-            if (clip) clipCopy_ = clipCopies[clipGroups.IndexOf(clip)];
-        }
+        clipCopy_ = group.clip ? clipCopies[clipGroups.IndexOf(group.clip)] : nullptr;
         if (mode_ == MirrorJoinOpen) mode_ = MirrorJoin;
         if (mode_ == CutAuto && !entries.empty()) {
             const SBPathStyle style = sb::GetPathStyle(entries.front().path);

@@ -463,6 +463,51 @@ TEST(MirrorEngine, ClipGroupWhoseMaskIsRemovedGoesWithItsContent) {
     EXPECT_EQ(host.Children(host.LayerGroup()).size(), 0u);
 }
 
+TEST(MirrorEngine, GroupsEmptiedByTheCutGoInsideAndOutsideAClipGroup) {
+    // layer > outer group > { clip group > { mask, inner group > two paths }, side group > path }
+    InProcessHost host;
+    SBArtHandle outer = host.AddGroup(nullptr, false);
+    SBArtHandle clipGroup = host.AddGroup(outer, true);
+    SBArtHandle side = host.AddGroup(outer, false);
+    SBArtHandle inner = host.AddGroup(clipGroup, false);
+    SBPathStyle clip = Filled();
+    clip.clip = 1;
+    SBArtHandle mask = AddStyled(host, Circle(100, 100, 60, 0), true, clip, clipGroup);
+    // Wholly on the removed side: their groups are left empty.
+    SBArtHandle a = AddStyled(host, Circle(40, 100, 10, 0), true, Filled(), inner);
+    SBArtHandle b = AddStyled(host, Circle(40, 140, 10, 0), true, Filled(), inner);
+    SBArtHandle c = AddStyled(host, Circle(40, 60, 10, 0), true, Filled(), side);
+    VMirror engine(Params(CutClosed));
+    engine.Run(ListOf({a, mask, b, c}));
+    ASSERT_EQ(engine.Results().Count(), 1);
+    EXPECT_FALSE(Exists(host, a) || Exists(host, b) || Exists(host, c));
+    EXPECT_FALSE(Exists(host, inner));
+    EXPECT_FALSE(Exists(host, side));
+    ASSERT_TRUE(Exists(host, clipGroup));
+    ASSERT_TRUE(Exists(host, outer));
+    // The clip group holds the cut mask alone; its copy, left empty, is gone.
+    auto children = host.Children(clipGroup);
+    ASSERT_EQ(children.size(), 1u);
+    EXPECT_TRUE(host.ArtOf(children[0]).style.clip);
+    EXPECT_EQ(host.Children(outer).size(), 1u);
+    EXPECT_EQ(host.Children(host.LayerGroup()).size(), 1u);
+
+    // The mask wholly removed: the clip group goes with the group inside it, which must not be
+    // looked at again; the outer group, left empty, goes too.
+    InProcessHost second;
+    outer = second.AddGroup(nullptr, false);
+    clipGroup = second.AddGroup(outer, true);
+    inner = second.AddGroup(clipGroup, false);
+    mask = AddStyled(second, Circle(40, 100, 20, 0), true, clip, clipGroup);
+    a = AddStyled(second, Circle(160, 100, 10, 0), true, Filled(), inner);
+    b = AddStyled(second, Circle(160, 140, 10, 0), true, Filled(), inner);
+    VMirror again(Params(CutClosed));
+    again.Run(ListOf({a, mask, b}));
+    EXPECT_EQ(again.Results().Count(), 0);
+    EXPECT_FALSE(Exists(second, clipGroup) || Exists(second, inner) || Exists(second, outer));
+    EXPECT_EQ(second.Children(second.LayerGroup()).size(), 0u);
+}
+
 TEST(MirrorEngine, MirrorCopyInsideAClipGroupLandsInItsCopy) {
     InProcessHost host;
     SBArtHandle group = host.AddGroup(nullptr, true);
