@@ -87,6 +87,91 @@ void BM_MirrorJoin(benchmark::State& state) { RunEngine(state, MirrorJoin); }
 BENCHMARK(BM_MirrorCutClosed)->Arg(100)->Arg(1000)->Arg(10000)->Arg(30000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MirrorJoin)->Arg(100)->Arg(1000)->Arg(10000)->Arg(30000)->Unit(benchmark::kMillisecond);
 
+// Shapes that stress the engine's bookkeeping rather than its segment loop: about N segments
+// with N / 8 crossings, so the rate (segments plus crossings per second) stays level with N
+// when the work is linear.
+enum Shape : int64_t { kSpiral, kRings, kBeads };
+
+// A circle of eight smooth anchors, run backwards when `reversed`.
+void AddCircle(std::vector<SBPathSegment>& out, double h, double v, double r, bool reversed) {
+    const double k = r * 0.2652;  // handle length of an eighth of a circle
+    for (int i = 0; i < 8; ++i) {
+        const double a = (reversed ? -i : i) * M_PI / 4, c = std::cos(a), s = std::sin(a);
+        const double t = reversed ? -k : k;
+        const SBRealPoint p{h + r * c, v + r * s};
+        out.push_back(SBPathSegment{p, {p.h + t * s, p.v - t * c}, {p.h - t * s, p.v + t * c}, 0});
+    }
+}
+
+// The input as closed subpaths; all of them in one compound path when more than one.
+ArtList AddShape(testhost::InProcessHost& host, Shape shape, int n) {
+    ArtList input;
+    if (shape == kSpiral) {
+        // An Archimedean spiral of n / 16 turns round the axis, closed by a line back to its
+        // centre (which crosses every turn on its way).
+        std::vector<SBPathSegment> anchors;
+        const double step = M_PI / 8;
+        for (int i = 0; i < n; ++i) {
+            const double a = 0.3 + i * step, r = 5 + 2 * a;
+            const double ph = 500 + r * std::cos(a), pv = 500 + r * std::sin(a);
+            const double th = (2 * std::cos(a) - r * std::sin(a)) * step / 3;
+            const double tv = (2 * std::sin(a) + r * std::cos(a)) * step / 3;
+            anchors.push_back(SBPathSegment{{ph, pv}, {ph - th, pv - tv}, {ph + th, pv + tv}, 0});
+        }
+        input.Append(AddPath(host, anchors));
+        return input;
+    }
+    const SBArtHandle compound = host.AddCompoundPath();
+    for (int k = 0; k < n / 8; ++k) {
+        std::vector<SBPathSegment> circle;
+        if (shape == kRings)
+            AddCircle(circle, 500, 500, 10 + 3 * k, k % 2 == 1);  // nested, alternating: rings
+        else
+            AddCircle(circle, 500, 10 + 10 * k, 4, false);  // side by side along the axis
+        const SBArtHandle path = host.AddPath(circle, true, compound);
+        SBPathStyle style{};
+        style.fillPaint = 1;
+        style.fill.color.kind = SB_COLOR_GRAY;
+        style.stroke.color.kind = SB_COLOR_NONE;
+        host.Doc().SetStyle(scribera::FromHandle(path), style);
+        input.Append(path);
+    }
+    return input;
+}
+
+void RunShape(benchmark::State& state, int32_t type) {
+    const Shape shape = static_cast<Shape>(state.range(0));
+    const int n = static_cast<int>(state.range(1));
+    testhost::InProcessHost host(1000, 1000);
+    MirrorParams params;
+    params.origin = {500, 500};
+    params.angle = 0;  // the vertical through the spiral's and the rings' centre, and every bead
+    params.mirrorType = type;
+    const int64_t crossings = n / 8;
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (SBArtHandle art : host.Children(host.LayerGroup())) host.Doc().Dispose(scribera::FromHandle(art));
+        const ArtList input = AddShape(host, shape, n);
+        state.ResumeTiming();
+        VMirror engine(params);
+        engine.Run(input);
+        benchmark::DoNotOptimize(engine.Results().Count());
+    }
+    state.counters["segments+crossings/s"] =
+        benchmark::Counter(double(n + crossings) * double(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+void BM_MirrorCutClosedShape(benchmark::State& state) { RunShape(state, CutClosed); }
+void BM_MirrorJoinShape(benchmark::State& state) { RunShape(state, MirrorJoin); }
+
+void ShapeArgs(benchmark::internal::Benchmark* b) {
+    b->ArgNames({"shape", "N"});
+    for (int64_t shape : {kSpiral, kRings, kBeads})
+        for (int64_t n : {2000, 8000, 32000}) b->Args({shape, n});
+}
+BENCHMARK(BM_MirrorCutClosedShape)->Apply(ShapeArgs)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MirrorJoinShape)->Apply(ShapeArgs)->Unit(benchmark::kMillisecond);
+
 #ifdef ZARVO_HAVE_2GEOM
 // The same cut by lib2geom: the path intersected with a rectangle covering the kept half-plane.
 void BM_Lib2geomHalfPlane(benchmark::State& state) {

@@ -8,6 +8,7 @@
 #include "geometry/Errors.h"
 #include "geometry/Numeric.h"
 #include "geometry/PathListIO.h"
+#include "geometry/RectOverlap.h"
 
 #include <algorithm>
 #include <cmath>
@@ -287,10 +288,15 @@ void VMirror::MirrorGroup(Entries& entries) {
     if (kept.empty() && compound_) {
         std::vector<SBRealRect> bounds;
         for (int32_t r = groupStart_; r < results_.Count(); ++r) bounds.push_back(sb::GetArtBounds(results_[r]));
+        // A sweep finds the overlapping pair, if any, and the host has the last word on it; every
+        // pair is tried only when the host disagrees. Many cut subpaths took seconds pair by pair.
         bool overlap = false;
-        for (size_t a = 0; a < bounds.size() && !overlap; ++a)
-            for (size_t b = a + 1; b < bounds.size() && !overlap; ++b)
-                overlap = sb::RealRectOverlap(bounds[a], bounds[b]);
+        if (auto pair = FindOverlappingRects(bounds)) {
+            overlap = sb::RealRectOverlap(bounds[pair->first], bounds[pair->second]);
+            for (size_t a = 0; a < bounds.size() && !overlap; ++a)
+                for (size_t b = a + 1; b < bounds.size() && !overlap; ++b)
+                    overlap = sb::RealRectOverlap(bounds[a], bounds[b]);
+        }
         if (!overlap) {
             ReleaseGroup(compound_);
             compound_ = nullptr;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numeric>
 #include <optional>
 #include <set>
@@ -227,15 +228,51 @@ void PairCrossings(ItemArray<Crossing>& crossings, ItemArray<Piece>& pieces) {
     }
 }
 
+namespace {
+
+// The largest value over a range of positions, and the first position from a given one whose
+// value exceeds a bound: finds the next piece that could join a cluster without walking past
+// the many that cannot.
+class MaxTree {
+public:
+    explicit MaxTree(int32_t n) {
+        while (size_ < n) size_ *= 2;
+        values_.assign(static_cast<size_t>(2 * size_), -std::numeric_limits<float>::infinity());
+    }
+    void Set(int32_t i, float value) {
+        size_t k = static_cast<size_t>(i + size_);
+        values_[k] = value;
+        for (k /= 2; k >= 1; k /= 2) values_[k] = std::max(values_[2 * k], values_[2 * k + 1]);
+    }
+    // The first position at or after `from` whose value is above `bound`; -1 when none is.
+    int32_t FirstAbove(int32_t from, float bound) const { return Find(1, 0, size_, from, bound); }
+
+private:
+    int32_t Find(size_t node, int32_t lo, int32_t hi, int32_t from, float bound) const {
+        if (hi <= from || !(values_[node] > bound)) return -1;
+        if (hi - lo == 1) return lo;
+        const int32_t mid = (lo + hi) / 2;
+        const int32_t left = Find(2 * node, lo, mid, from, bound);
+        return left >= 0 ? left : Find(2 * node + 1, mid, hi, from, bound);
+    }
+
+    int32_t size_ = 1;
+    std::vector<float> values_;
+};
+
+}  // namespace
+
 std::vector<std::vector<int32_t>> ClusterPieces(const ItemArray<Crossing>& crossings, const ItemArray<Piece>& pieces) {
     const int32_t n = pieces.Count();
     std::vector<float> lo(static_cast<size_t>(n)), hi(static_cast<size_t>(n));
+    bool sorted = true;
     for (int32_t i = 0; i < n; ++i) {
         const float a = crossings[pieces[i].start].s, b = crossings[pieces[i].end].s;
         // Ordered sets of them follow; a position that is no number has no place in one.
         CheckCondition(!std::isnan(a) && !std::isnan(b));
         lo[static_cast<size_t>(i)] = std::min(a, b);
         hi[static_cast<size_t>(i)] = std::max(a, b);
+        if (i > 0 && lo[static_cast<size_t>(i)] < lo[static_cast<size_t>(i - 1)]) sorted = false;
     }
     std::vector<uint8_t> taken(static_cast<size_t>(n), 0);
     std::vector<std::vector<int32_t>> clusters;
@@ -246,41 +283,77 @@ std::vector<std::vector<int32_t>> ClusterPieces(const ItemArray<Crossing>& cross
     // rather than a walk over a cluster that may hold every tooth of a long zig-zag.
     std::multiset<float> ends[2];
     float lastStart[2] = {0.0f, 0.0f};
+    // The upper ends of the pieces not yet taken, by direction.
+    MaxTree open[2] = {MaxTree(n), MaxTree(n)};
+    for (int32_t i = 0; i < n; ++i) open[pieces[i].rising ? 1 : 0].Set(i, hi[static_cast<size_t>(i)]);
+    auto take = [&](int32_t p) {
+        taken[static_cast<size_t>(p)] = 1;
+        open[pieces[p].rising ? 1 : 0].Set(p, -std::numeric_limits<float>::infinity());
+    };
+    auto join = [&](int32_t p) {
+        const uint8_t way = pieces[p].rising ? 1 : 0;
+        ends[way].insert(hi[static_cast<size_t>(p)]);
+        lastStart[way] = lo[static_cast<size_t>(p)];
+    };
+    // Whether piece j, starting within the cluster's reach, joins it.
+    auto accepts = [&](int32_t j) {
+        const float l = lo[static_cast<size_t>(j)], h = hi[static_cast<size_t>(j)];
+        const uint8_t way = pieces[j].rising ? 1 : 0;
+        const std::multiset<float>& other = ends[1 - way];
+        if (other.empty()) return false;
+        CheckCondition(l >= lastStart[1 - way]);
+        // Starts inside a member of the other direction and reaches beyond it.
+        const auto after = other.upper_bound(l);
+        bool accepted = after != other.end() && *after < h;
+        // Within one: joins unless it also lies within a member running its own way (an
+        // island inside a hole makes an object of its own).
+        if (!accepted && h <= *other.rbegin()) accepted = ends[way].empty() || *ends[way].rbegin() < h;
+        return accepted;
+    };
     for (int32_t i = 0; i < n; ++i) {
         if (taken[static_cast<size_t>(i)]) continue;
-        taken[static_cast<size_t>(i)] = 1;
+        take(i);
         std::vector<int32_t> members{i};
         ends[0].clear();
         ends[1].clear();
-        auto join = [&](int32_t p) {
-            const uint8_t way = pieces[p].rising ? 1 : 0;
-            ends[way].insert(hi[static_cast<size_t>(p)]);
-            lastStart[way] = lo[static_cast<size_t>(p)];
-        };
         join(i);
         float reach = hi[static_cast<size_t>(i)];
-        for (int32_t j = i + 1; j < n; ++j) {
-            const float l = lo[static_cast<size_t>(j)], h = hi[static_cast<size_t>(j)];
-            if (l > reach) break;
-            // A piece already built into an earlier cluster is never built twice.
-            if (taken[static_cast<size_t>(j)]) continue;
-            const uint8_t way = pieces[j].rising ? 1 : 0;
-            const std::multiset<float>& other = ends[1 - way];
-            if (other.empty()) continue;
-            CheckCondition(l >= lastStart[1 - way]);
-            // Starts inside a member of the other direction and reaches beyond it.
-            const auto after = other.upper_bound(l);
-            bool accepted = after != other.end() && *after < h;
-            // Within one: joins unless it also lies within a member running its own way (an
-            // island inside a hole makes an object of its own).
-            if (!accepted && h <= *other.rbegin())
-                accepted = ends[way].empty() || *ends[way].rbegin() < h;
-            if (accepted) {
-                taken[static_cast<size_t>(j)] = 1;
-                members.push_back(j);
-                join(j);
-                reach = std::max(reach, h);
+        auto admit = [&](int32_t j) {
+            take(j);
+            members.push_back(j);
+            join(j);
+            reach = std::max(reach, hi[static_cast<size_t>(j)]);
+        };
+        if (!sorted) {
+            for (int32_t j = i + 1; j < n; ++j) {
+                if (lo[static_cast<size_t>(j)] > reach) break;
+                // A piece already built into an earlier cluster is never built twice.
+                if (taken[static_cast<size_t>(j)]) continue;
+                if (accepts(j)) admit(j);
             }
+            clusters.push_back(std::move(members));
+            continue;
+        }
+        // Pieces in order of their lower ends: one that ends no higher than the bound of its
+        // direction fails both tests above for the current members, wherever it starts from
+        // `from` on, and is passed over. Nested rings would otherwise be walked once per ring.
+        for (int32_t from = i + 1; from < n;) {
+            const float l = lo[static_cast<size_t>(from)];
+            int32_t next = -1;
+            for (uint8_t way = 0; way < 2; ++way) {
+                const std::multiset<float>& other = ends[1 - way];
+                if (other.empty()) continue;
+                const auto after = other.upper_bound(l);
+                float bound = after == other.end() ? std::numeric_limits<float>::infinity() : *after;
+                // With no member of its own direction, any piece within the other's reach joins.
+                bound = ends[way].empty() ? -std::numeric_limits<float>::infinity()
+                                          : std::min(bound, *ends[way].rbegin());
+                const int32_t j = open[way].FirstAbove(from, bound);
+                if (j >= 0 && (next < 0 || j < next)) next = j;
+            }
+            if (next < 0 || lo[static_cast<size_t>(next)] > reach) break;
+            if (accepts(next)) admit(next);
+            from = next + 1;
         }
         clusters.push_back(std::move(members));
     }

@@ -345,6 +345,11 @@ TEST(MirrorCrossings, ClustersAgreeWithThePairwiseRule) {
             lo[size_t(i)] = float(next(30));
             hi[size_t(i)] = lo[size_t(i)] + float(next(round % 2 ? 30 : 6));
             rising[size_t(i)] = uint8_t(next(2));
+            if (round % 4 == 3) {
+                // Rings within rings, now and then side by side or sharing an end.
+                lo[size_t(i)] = float(i + int32_t(next(2)));
+                hi[size_t(i)] = float(3 * n - i - int32_t(next(3)));
+            }
         }
         std::vector<size_t> order(static_cast<size_t>(n));
         for (size_t i = 0; i < order.size(); ++i) order[i] = i;
