@@ -90,7 +90,7 @@ BENCHMARK(BM_MirrorJoin)->Arg(100)->Arg(1000)->Arg(10000)->Arg(30000)->Unit(benc
 // Shapes that stress the engine's bookkeeping rather than its segment loop: about N segments
 // with N / 8 crossings, so the rate (segments plus crossings per second) stays level with N
 // when the work is linear.
-enum Shape : int64_t { kSpiral, kRings, kBeads };
+enum Shape : int64_t { kSpiral, kRings, kBeads, kGroupedBeads };
 
 // A circle of eight smooth anchors, run backwards when `reversed`.
 void AddCircle(std::vector<SBPathSegment>& out, double h, double v, double r, bool reversed) {
@@ -103,7 +103,8 @@ void AddCircle(std::vector<SBPathSegment>& out, double h, double v, double r, bo
     }
 }
 
-// The input as closed subpaths; all of them in one compound path when more than one.
+// The input as closed subpaths: in one compound path, or (grouped beads) each in a group of its
+// own.
 ArtList AddShape(testhost::InProcessHost& host, Shape shape, int n) {
     ArtList input;
     if (shape == kSpiral) {
@@ -121,14 +122,14 @@ ArtList AddShape(testhost::InProcessHost& host, Shape shape, int n) {
         input.Append(AddPath(host, anchors));
         return input;
     }
-    const SBArtHandle compound = host.AddCompoundPath();
+    const SBArtHandle compound = shape == kGroupedBeads ? nullptr : host.AddCompoundPath();
     for (int k = 0; k < n / 8; ++k) {
         std::vector<SBPathSegment> circle;
         if (shape == kRings)
             AddCircle(circle, 500, 500, 10 + 3 * k, k % 2 == 1);  // nested, alternating: rings
         else
             AddCircle(circle, 500, 10 + 10 * k, 4, false);  // side by side along the axis
-        const SBArtHandle path = host.AddPath(circle, true, compound);
+        const SBArtHandle path = host.AddPath(circle, true, compound ? compound : host.AddGroup());
         SBPathStyle style{};
         style.fillPaint = 1;
         style.fill.color.kind = SB_COLOR_GRAY;
@@ -166,7 +167,7 @@ void BM_MirrorJoinShape(benchmark::State& state) { RunShape(state, MirrorJoin); 
 
 void ShapeArgs(benchmark::internal::Benchmark* b) {
     b->ArgNames({"shape", "N"});
-    for (int64_t shape : {kSpiral, kRings, kBeads})
+    for (int64_t shape : {kSpiral, kRings, kBeads, kGroupedBeads})
         for (int64_t n : {2000, 8000, 32000}) b->Args({shape, n});
 }
 BENCHMARK(BM_MirrorCutClosedShape)->Apply(ShapeArgs)->Unit(benchmark::kMillisecond);

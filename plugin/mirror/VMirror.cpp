@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <unordered_map>
+#include <unordered_set>
 
 using mirror::Crossing;
 using mirror::Piece;
@@ -89,30 +90,34 @@ void VMirror::Run(const ArtList& paths) {
         if (compounds[static_cast<size_t>(i)]) members[compounds[static_cast<size_t>(i)]].push_back(i);
     }
 
+    // Listed in the order the input first meets them, each once.
     ArtList clipGroups, clipCopies;
+    std::unordered_map<ArtHandle, int32_t> clipIndex;
+    std::vector<int32_t> clipOf(static_cast<size_t>(n), -1);  // index into clipGroups
     for (int32_t i = 0; i < n; ++i) {
         ArtHandle group = ancestry[static_cast<size_t>(i)]->clip;
-        if (group) clipGroups.AppendUnique(group);
+        if (!group) continue;
+        auto found = clipIndex.emplace(group, clipGroups.Count());
+        if (found.second) clipGroups.Append(group);
+        clipOf[static_cast<size_t>(i)] = found.first->second;
     }
     // The plain groups above the input, so that one the run empties can go; those inside a
     // clipping group go before the clipping groups are tidied, which may dispose of them.
     ArtList innerGroups, outerGroups;
-    const Ancestry* previous = nullptr;
+    std::unordered_set<const Ancestry*> ancestriesListed;
+    std::unordered_set<ArtHandle> groupsListed;
     for (int32_t i = 0; i < n; ++i) {
-        if (ancestry[static_cast<size_t>(i)] == previous) continue;  // its groups are listed already
-        previous = ancestry[static_cast<size_t>(i)];
-        for (const auto& [group, inner] : previous->plainGroups)
-            (inner ? innerGroups : outerGroups).AppendUnique(group);
+        if (!ancestriesListed.insert(ancestry[static_cast<size_t>(i)]).second) continue;
+        for (const auto& [group, inner] : ancestry[static_cast<size_t>(i)]->plainGroups)
+            if (groupsListed.insert(group).second) (inner ? innerGroups : outerGroups).Append(group);
     }
-    std::vector<ArtHandle> clipOf(static_cast<size_t>(n));
-    for (int32_t i = 0; i < n; ++i) clipOf[static_cast<size_t>(i)] = ancestry[static_cast<size_t>(i)]->clip;
 
     // Every group is read before any is changed, so that one nudge serves them all: groups cut at
     // axes a nudge apart would not meet along one line.
     struct Group {
         ArtHandle compound;
         Entries entries;
-        ArtHandle clip;  // the clipping group holding the first entry
+        int32_t clip;  // index of the clipping group holding the first entry, or -1
     };
     std::vector<Group> groups;
     for (int32_t i = 0; i < n; ++i) {
@@ -125,7 +130,7 @@ void VMirror::Run(const ArtList& paths) {
         } else {
             indices.push_back(i);
         }
-        Group group{compound, Entries(), nullptr};
+        Group group{compound, Entries(), -1};
         for (int32_t j : indices) {
             auto list = std::make_unique<ZPathListV>(ReadPathListV(paths[j]));
             if (list->Count() == 0) continue;  // fewer than two anchors: left alone
@@ -163,7 +168,7 @@ void VMirror::Run(const ArtList& paths) {
                 style.stroke.color.kind == SB_COLOR_PATTERN)
                 mode_ = mode_ == MirrorJoin ? CutClosedMirrorCopy : CutOpenMirrorCopy;
         }
-        clipCopy_ = group.clip ? clipCopies[clipGroups.IndexOf(group.clip)] : nullptr;
+        clipCopy_ = group.clip >= 0 ? clipCopies[group.clip] : nullptr;
         if (mode_ == MirrorJoinOpen) mode_ = MirrorJoin;
         if (mode_ == CutAuto && !entries.empty()) {
             const SBPathStyle style = sb::GetPathStyle(entries.front().path);
