@@ -235,9 +235,13 @@ namespace {
 // the many that cannot.
 class MaxTree {
 public:
-    explicit MaxTree(int32_t n) {
+    explicit MaxTree(const std::vector<float>& values) {
+        const int32_t n = static_cast<int32_t>(values.size());
         while (size_ < n) size_ *= 2;
         values_.assign(static_cast<size_t>(2 * size_), -std::numeric_limits<float>::infinity());
+        std::copy(values.begin(), values.end(), values_.begin() + size_);
+        for (size_t k = static_cast<size_t>(size_) - 1; k >= 1; --k)
+            values_[k] = std::max(values_[2 * k], values_[2 * k + 1]);
     }
     void Set(int32_t i, float value) {
         size_t k = static_cast<size_t>(i + size_);
@@ -284,8 +288,13 @@ std::vector<std::vector<int32_t>> ClusterPieces(const ItemArray<Crossing>& cross
     std::multiset<float> ends[2];
     float lastStart[2] = {0.0f, 0.0f};
     // The upper ends of the pieces not yet taken, by direction.
-    MaxTree open[2] = {MaxTree(n), MaxTree(n)};
-    for (int32_t i = 0; i < n; ++i) open[pieces[i].rising ? 1 : 0].Set(i, hi[static_cast<size_t>(i)]);
+    std::vector<float> byWay[2];
+    for (uint8_t way = 0; way < 2; ++way) {
+        byWay[way].assign(static_cast<size_t>(n), -std::numeric_limits<float>::infinity());
+        for (int32_t i = 0; i < n; ++i)
+            if ((pieces[i].rising ? 1 : 0) == way) byWay[way][static_cast<size_t>(i)] = hi[static_cast<size_t>(i)];
+    }
+    MaxTree open[2] = {MaxTree(byWay[0]), MaxTree(byWay[1])};
     auto take = [&](int32_t p) {
         taken[static_cast<size_t>(p)] = 1;
         open[pieces[p].rising ? 1 : 0].Set(p, -std::numeric_limits<float>::infinity());
@@ -334,10 +343,19 @@ std::vector<std::vector<int32_t>> ClusterPieces(const ItemArray<Crossing>& cross
             clusters.push_back(std::move(members));
             continue;
         }
-        // Pieces in order of their lower ends: one that ends no higher than the bound of its
-        // direction fails both tests above for the current members, wherever it starts from
-        // `from` on, and is passed over. Nested rings would otherwise be walked once per ring.
+        // Pieces in order of their lower ends. The next one is tried as it comes (on a zig-zag
+        // nearly every one joins); after one that does not, the walk jumps past those that
+        // cannot either: one that ends no higher than the bound of its direction fails both
+        // tests above for the current members, wherever it starts from `from` on. Nested rings
+        // would otherwise be walked once per ring.
         for (int32_t from = i + 1; from < n;) {
+            if (lo[static_cast<size_t>(from)] > reach) break;
+            if (!taken[static_cast<size_t>(from)]) {
+                const bool joined = accepts(from);
+                if (joined) admit(from);
+                ++from;
+                if (joined || from == n) continue;
+            }
             const float l = lo[static_cast<size_t>(from)];
             int32_t next = -1;
             for (uint8_t way = 0; way < 2; ++way) {
@@ -351,9 +369,8 @@ std::vector<std::vector<int32_t>> ClusterPieces(const ItemArray<Crossing>& cross
                 const int32_t j = open[way].FirstAbove(from, bound);
                 if (j >= 0 && (next < 0 || j < next)) next = j;
             }
-            if (next < 0 || lo[static_cast<size_t>(next)] > reach) break;
-            if (accepts(next)) admit(next);
-            from = next + 1;
+            if (next < 0) break;
+            from = next;
         }
         clusters.push_back(std::move(members));
     }
