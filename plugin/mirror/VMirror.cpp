@@ -293,14 +293,20 @@ void VMirror::MirrorGroup(Entries& entries) {
     if (kept.empty() && compound_) {
         std::vector<SBRealRect> bounds;
         for (int32_t r = groupStart_; r < results_.Count(); ++r) bounds.push_back(sb::GetArtBounds(results_[r]));
-        // A sweep finds the overlapping pair, if any, and the host has the last word on it; every
-        // pair is tried only when the host disagrees. Many cut subpaths took seconds pair by pair.
+        // A few results are tried pair by pair. Many (cut subpaths by the thousand took seconds
+        // that way) go to a sweep that finds the overlapping pair, if any, and the host has the
+        // last word on it: every pair is tried only when it disagrees.
         bool overlap = false;
-        if (auto pair = FindOverlappingRects(bounds)) {
-            overlap = sb::RealRectOverlap(bounds[pair->first], bounds[pair->second]);
+        auto tryEveryPair = [&] {
             for (size_t a = 0; a < bounds.size() && !overlap; ++a)
                 for (size_t b = a + 1; b < bounds.size() && !overlap; ++b)
                     overlap = sb::RealRectOverlap(bounds[a], bounds[b]);
+        };
+        if (bounds.size() <= 8) {
+            tryEveryPair();
+        } else if (auto pair = FindOverlappingRects(bounds)) {
+            overlap = sb::RealRectOverlap(bounds[pair->first], bounds[pair->second]);
+            if (!overlap) tryEveryPair();
         }
         if (!overlap) {
             ReleaseGroup(compound_);

@@ -287,9 +287,10 @@ std::vector<std::vector<int32_t>> ClusterPieces(const ItemArray<Crossing>& cross
     // rather than a walk over a cluster that may hold every tooth of a long zig-zag.
     std::multiset<float> ends[2];
     float lastStart[2] = {0.0f, 0.0f};
-    // The upper ends of the pieces not yet taken, by direction.
+    // The upper ends of the pieces not yet taken, by direction: a few pieces are walked plainly.
+    constexpr int32_t kFewPieces = 32;
     std::vector<float> byWay[2];
-    for (uint8_t way = 0; way < 2; ++way) {
+    for (uint8_t way = 0; way < 2 && n > kFewPieces; ++way) {
         byWay[way].assign(static_cast<size_t>(n), -std::numeric_limits<float>::infinity());
         for (int32_t i = 0; i < n; ++i)
             if ((pieces[i].rising ? 1 : 0) == way) byWay[way][static_cast<size_t>(i)] = hi[static_cast<size_t>(i)];
@@ -297,7 +298,7 @@ std::vector<std::vector<int32_t>> ClusterPieces(const ItemArray<Crossing>& cross
     MaxTree open[2] = {MaxTree(byWay[0]), MaxTree(byWay[1])};
     auto take = [&](int32_t p) {
         taken[static_cast<size_t>(p)] = 1;
-        open[pieces[p].rising ? 1 : 0].Set(p, -std::numeric_limits<float>::infinity());
+        if (n > kFewPieces) open[pieces[p].rising ? 1 : 0].Set(p, -std::numeric_limits<float>::infinity());
     };
     auto join = [&](int32_t p) {
         const uint8_t way = pieces[p].rising ? 1 : 0;
@@ -333,7 +334,7 @@ std::vector<std::vector<int32_t>> ClusterPieces(const ItemArray<Crossing>& cross
             join(j);
             reach = std::max(reach, hi[static_cast<size_t>(j)]);
         };
-        if (!sorted) {
+        if (!sorted || n <= kFewPieces) {
             for (int32_t j = i + 1; j < n; ++j) {
                 if (lo[static_cast<size_t>(j)] > reach) break;
                 // A piece already built into an earlier cluster is never built twice.

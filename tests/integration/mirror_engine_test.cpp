@@ -433,6 +433,26 @@ TEST(MirrorEngine, CompoundPathReleasedOnlyWhenPiecesStandApart) {
     }
 }
 
+TEST(MirrorEngine, ManyCutMembersReleaseTheirCompoundOnlyWhenAllStandApart) {
+    // Twelve circles down the axis, each cut in half; in the second run two of them touch.
+    for (const double gap : {30.0, 20.0}) {
+        InProcessHost host;
+        SBArtHandle compound = host.AddCompoundPath();
+        ArtList input;
+        for (int k = 0; k < 12; ++k) {
+            const double v = 20 + 30 * k - (k == 7 ? 30 - gap : 0);
+            input.Append(AddStyled(host, Circle(100, v, 10, 0), true, Filled(), compound));
+        }
+        VMirror engine(Params(CutClosed));
+        engine.Run(input);
+        ASSERT_EQ(engine.Results().Count(), 12);
+        const bool apart = gap > 20.0;
+        EXPECT_EQ(Exists(host, compound), !apart) << gap;
+        const scribera::Id parent = apart ? FromHandle(host.LayerGroup()) : FromHandle(compound);
+        for (int32_t i = 0; i < 12; ++i) EXPECT_EQ(host.ArtOf(engine.Results()[i]).parent, parent) << gap;
+    }
+}
+
 TEST(MirrorEngine, CompoundPathWhollyKeptGetsATwinCompound) {
     InProcessHost host;
     SBArtHandle compound = host.AddCompoundPath();
