@@ -2,56 +2,15 @@
 // at every step) and of the spike tool over the paths of 200 icons from the corpus, all selected,
 // through the stand-in host and the loaded plug-in: each step reverts the previous one and builds
 // its result again.
-#include "io/Artwork.h"
-#include "io/SvgImport.h"
+#include "support/CorpusIcons.h"
 #include "support/HostedPlugin.h"
-#include "support/TestEnvironment.h"
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace {
-
-namespace fs = std::filesystem;
-
-// The first 200 icons by name, 16 units each, stacked on one another about (8, 8), selected.
-// Returns how many paths they hold; 0 with the reason otherwise.
-size_t ImportIcons(scribera::Document& doc, std::string* error) {
-    std::vector<fs::path> files;
-    std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(fs::path(testenv::CorpusDir()) / "bootstrap-icons", ec))
-        if (entry.path().extension() == ".svg") files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    if (files.size() < 200) {
-        *error = "the corpus has fewer than 200 icons";
-        return 0;
-    }
-    files.resize(200);
-    size_t paths = 0;
-    doc.BeginTransaction();
-    for (const fs::path& file : files) {
-        scribera::io::Artwork art;
-        if (!scribera::io::ImportSvgFile(file.string(), doc.Height(), &art, error)) return 0;
-        if (scribera::io::AddToDocument(art, doc) != SB_OK) {
-            *error = "the document refused " + file.string();
-            return 0;
-        }
-    }
-    std::vector<scribera::Id> todo = doc.Children(doc.CurrentLayerGroup());
-    while (!todo.empty()) {
-        const scribera::Id id = todo.back();
-        todo.pop_back();
-        doc.SetUserAttr(id, SB_ATTR_SELECTED, SB_ATTR_SELECTED);
-        if (doc.Find(id)->kind == scribera::ArtKind::Path) ++paths;
-        for (scribera::Id c : doc.Children(id)) todo.push_back(c);
-    }
-    doc.EndTransaction();
-    return paths;
-}
 
 size_t AnchorCount(hosted::HostedPlugin& r) {
     size_t anchors = 0;
@@ -95,7 +54,7 @@ BENCHMARK(BM_PolarMeshDragStep100x100)->Unit(benchmark::kMillisecond);
 void BM_SpikeDragStep200Icons(benchmark::State& state) {
     hosted::HostedPlugin r(hosted::HostedOptions().Document(1000, 1000).NoProfile());
     std::string error = r.Failures().empty() ? "" : r.Failures().front();
-    const size_t paths = error.empty() ? ImportIcons(r.Doc(), &error) : 0;
+    const size_t paths = error.empty() ? corpus::ImportFirstIcons(r.Doc(), 200, &error) : 0;
     if (error.empty() && r.Pick("Spike") != 0) error = "the tool could not be picked";
     if (!error.empty()) {
         state.SkipWithError(error.c_str());

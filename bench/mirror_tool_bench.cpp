@@ -2,56 +2,15 @@
 // the loaded plug-in, over the paths of 200 icons from the corpus, all selected, or over one long
 // zig-zag that crosses the axis at every segment: each step reverts the previous one and runs the
 // engine again.
-#include "io/Artwork.h"
-#include "io/SvgImport.h"
+#include "support/CorpusIcons.h"
 #include "support/HostedPlugin.h"
-#include "support/TestEnvironment.h"
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace {
-
-namespace fs = std::filesystem;
-
-// The first 200 icons by name, 16 units each, stacked on one another about (8, 8), selected.
-// Returns how many paths they hold; 0 with the reason otherwise.
-size_t ImportIcons(scribera::Document& doc, std::string* error) {
-    std::vector<fs::path> files;
-    std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(fs::path(testenv::CorpusDir()) / "bootstrap-icons", ec))
-        if (entry.path().extension() == ".svg") files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    if (files.size() < 200) {
-        *error = "the corpus has fewer than 200 icons";
-        return 0;
-    }
-    files.resize(200);
-    size_t paths = 0;
-    doc.BeginTransaction();
-    for (const fs::path& file : files) {
-        scribera::io::Artwork art;
-        if (!scribera::io::ImportSvgFile(file.string(), doc.Height(), &art, error)) return 0;
-        if (scribera::io::AddToDocument(art, doc) != SB_OK) {
-            *error = "the document refused " + file.string();
-            return 0;
-        }
-    }
-    std::vector<scribera::Id> todo = doc.Children(doc.CurrentLayerGroup());
-    while (!todo.empty()) {
-        const scribera::Id id = todo.back();
-        todo.pop_back();
-        doc.SetUserAttr(id, SB_ATTR_SELECTED, SB_ATTR_SELECTED);
-        if (doc.Find(id)->kind == scribera::ArtKind::Path) ++paths;
-        for (scribera::Id c : doc.Children(id)) todo.push_back(c);
-    }
-    doc.EndTransaction();
-    return paths;
-}
 
 // One closed, filled, selected path of `anchors` corners alternating between heights 40 and 60
 // across 10 … 90: a horizontal axis through 50 crosses every one of its segments.
@@ -83,7 +42,7 @@ void DragSteps(benchmark::State& state, const char* tool, SBRealPoint from, SBRe
     const bool zigZag = art == Art::ZigZag;
     size_t paths = 0;
     if (error.empty())
-        paths = zigZag ? AddZigZag(r.Doc(), static_cast<int32_t>(state.range(0)), &error) : ImportIcons(r.Doc(), &error);
+        paths = zigZag ? AddZigZag(r.Doc(), static_cast<int32_t>(state.range(0)), &error) : corpus::ImportFirstIcons(r.Doc(), 200, &error);
     if (error.empty() && r.Pick(tool) != 0) error = "the tool could not be picked";
     if (!error.empty()) {
         state.SkipWithError(error.c_str());

@@ -4,40 +4,31 @@
 // turns the 49 copies.
 #include "io/Artwork.h"
 #include "io/SvgImport.h"
+#include "support/CorpusIcons.h"
 #include "support/HostedPlugin.h"
-#include "support/TestEnvironment.h"
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr size_t kPaths = 20;
 
 // The first icons by name that are one path each, 16 units, stacked at the document's top left,
 // selected. Returns how many; 0 with the reason otherwise.
 size_t ImportIconPaths(scribera::Document& doc, std::string* error) {
-    std::vector<fs::path> files;
-    std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(fs::path(testenv::CorpusDir()) / "bootstrap-icons", ec))
-        if (entry.path().extension() == ".svg") files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
     size_t paths = 0;
     doc.BeginTransaction();
-    for (const fs::path& file : files) {
+    for (const std::string& file : corpus::IconFiles()) {
         if (paths == kPaths) break;
         scribera::io::Artwork art;
-        if (!scribera::io::ImportSvgFile(file.string(), doc.Height(), &art, error)) return 0;
+        if (!scribera::io::ImportSvgFile(file, doc.Height(), &art, error)) return 0;
         if (art.art.size() != 1 || art.art[0].kind != scribera::ArtKind::Path) continue;
         art.art[0].selected = true;
         if (scribera::io::AddToDocument(art, doc) != SB_OK) {
-            *error = "the document refused " + file.string();
+            *error = "the document refused " + file;
             return 0;
         }
         ++paths;
@@ -49,41 +40,6 @@ size_t ImportIconPaths(scribera::Document& doc, std::string* error) {
     return paths < kPaths ? 0 : paths;
 }
 
-// The first 200 icons by name whatever they hold (groups, compound paths), as the mirror tool's
-// figures take them, everything selected. Returns how many paths; 0 with the reason otherwise.
-size_t Import200Icons(scribera::Document& doc, std::string* error) {
-    std::vector<fs::path> files;
-    std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(fs::path(testenv::CorpusDir()) / "bootstrap-icons", ec))
-        if (entry.path().extension() == ".svg") files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    if (files.size() < 200) {
-        *error = "the corpus has fewer than 200 icons";
-        return 0;
-    }
-    files.resize(200);
-    size_t paths = 0;
-    doc.BeginTransaction();
-    for (const fs::path& file : files) {
-        scribera::io::Artwork art;
-        if (!scribera::io::ImportSvgFile(file.string(), doc.Height(), &art, error)) return 0;
-        if (scribera::io::AddToDocument(art, doc) != SB_OK) {
-            *error = "the document refused " + file.string();
-            return 0;
-        }
-    }
-    std::vector<scribera::Id> todo = doc.Children(doc.CurrentLayerGroup());
-    while (!todo.empty()) {
-        const scribera::Id id = todo.back();
-        todo.pop_back();
-        doc.SetUserAttr(id, SB_ATTR_SELECTED, SB_ATTR_SELECTED);
-        if (doc.Find(id)->kind == scribera::ArtKind::Path) ++paths;
-        for (scribera::Id c : doc.Children(id)) todo.push_back(c);
-    }
-    doc.EndTransaction();
-    return paths;
-}
-
 void RosetteDragSteps(benchmark::State& state, const char* panel, bool all200 = false) {
     hosted::HostedPlugin r(hosted::HostedOptions().Document(1000, 1000));
     std::string error = r.Failures().empty() ? "" : r.Failures().front();
@@ -92,7 +48,7 @@ void RosetteDragSteps(benchmark::State& state, const char* panel, bool all200 = 
         r.Answer(scribera::PanelScript::Kind::Params, panel);
         if (r.EditOptions() != 0) error = "the options did not open";
     }
-    const size_t paths = error.empty() ? (all200 ? Import200Icons(r.Doc(), &error) : ImportIconPaths(r.Doc(), &error)) : 0;
+    const size_t paths = error.empty() ? (all200 ? corpus::ImportFirstIcons(r.Doc(), 200, &error) : ImportIconPaths(r.Doc(), &error)) : 0;
     if (!error.empty()) {
         state.SkipWithError(error.c_str());
         return;

@@ -3,19 +3,15 @@
 // tile and builds the next), and the fill of a view with 100 × 100 cells at mouse up.
 #include "io/Artwork.h"
 #include "io/SvgImport.h"
+#include "support/CorpusIcons.h"
 #include "support/HostedPlugin.h"
-#include "support/TestEnvironment.h"
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace {
-
-namespace fs = std::filesystem;
 
 void Scale(std::vector<scribera::io::ArtNode>& nodes, double by, double dh, double dv) {
     for (scribera::io::ArtNode& n : nodes) {
@@ -36,34 +32,23 @@ size_t CountPaths(const std::vector<scribera::io::ArtNode>& nodes) {
 size_t ImportIcons(scribera::Document& doc, size_t limit, std::string* error) {
     const size_t columns = limit <= 20 ? 5 : 10;
     const double width = 1000.0 / double(columns);
-    std::vector<fs::path> files;
-    std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(fs::path(testenv::CorpusDir()) / "bootstrap-icons", ec))
-        if (entry.path().extension() == ".svg") files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
     size_t paths = 0, placed = 0;
     doc.BeginTransaction();
-    for (const fs::path& file : files) {
+    for (const std::string& file : corpus::IconFiles()) {
         if (paths >= limit) break;
         scribera::io::Artwork art;
-        if (!scribera::io::ImportSvgFile(file.string(), 16, &art, error)) return 0;
+        if (!scribera::io::ImportSvgFile(file, 16, &art, error)) return 0;
         const size_t here = CountPaths(art.art);
         if (paths + here > limit) continue;
         Scale(art.art, width / 16.0, width * double(placed % columns), width * double(placed / columns));
         if (scribera::io::AddToDocument(art, doc) != SB_OK) {
-            *error = "the document refused " + file.string();
+            *error = "the document refused " + file;
             return 0;
         }
         paths += here;
         ++placed;
     }
-    std::vector<scribera::Id> todo = doc.Children(doc.CurrentLayerGroup());
-    while (!todo.empty()) {
-        const scribera::Id id = todo.back();
-        todo.pop_back();
-        doc.SetUserAttr(id, SB_ATTR_SELECTED, SB_ATTR_SELECTED);
-        for (scribera::Id c : doc.Children(id)) todo.push_back(c);
-    }
+    corpus::SelectAll(doc);
     doc.EndTransaction();
     return paths;
 }
