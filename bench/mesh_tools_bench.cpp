@@ -2,6 +2,7 @@
 // at every step) and of the spike tool over the paths of 200 icons from the corpus, all selected,
 // through the stand-in host and the loaded plug-in: each step reverts the previous one and builds
 // its result again.
+#include "DragLoop.h"
 #include "support/CorpusIcons.h"
 #include "support/HostedPlugin.h"
 
@@ -20,14 +21,7 @@ size_t AnchorCount(hosted::HostedPlugin& r) {
 
 // Alternates the cursor between two points after a mouse down, one drag step per iteration.
 void Steps(benchmark::State& state, hosted::HostedPlugin& r, SBRealPoint from, SBRealPoint a, SBRealPoint b) {
-    r.Down(from);
-    bool first = true;
-    for (auto _ : state) {
-        r.DragTo(first ? a : b);
-        first = !first;
-    }
-    r.Up(first ? a : b);
-    if (!r.session.Shown().alerts.empty()) state.SkipWithError("the drag showed an alert");
+    DragBackAndForth(state, r, from, a, b);
     state.SetItemsProcessed(state.iterations());
 }
 

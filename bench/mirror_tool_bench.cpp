@@ -2,6 +2,7 @@
 // the loaded plug-in, over the paths of 200 icons from the corpus, all selected, or over one long
 // zig-zag that crosses the axis at every segment: each step reverts the previous one and runs the
 // engine again.
+#include "DragLoop.h"
 #include "support/CorpusIcons.h"
 #include "support/HostedPlugin.h"
 
@@ -49,14 +50,7 @@ void DragSteps(benchmark::State& state, const char* tool, SBRealPoint from, SBRe
         return;
     }
     if (heldKey) r.Key(heldKey, true);
-    r.Down(from);
-    bool first = true;
-    for (auto _ : state) {
-        r.DragTo(first ? a : b);
-        first = !first;
-    }
-    r.Up(first ? a : b);
-    if (!r.session.Shown().alerts.empty()) state.SkipWithError("the drag showed an alert");
+    DragBackAndForth(state, r, from, a, b);
     state.counters["paths"] = static_cast<double>(paths);
     state.SetItemsProcessed(state.iterations());
     if (zigZag) state.counters["segments/s"] = benchmark::Counter(double(state.range(0)) * double(state.iterations()), benchmark::Counter::kIsRate);

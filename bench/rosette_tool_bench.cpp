@@ -4,6 +4,7 @@
 // turns the 49 copies.
 #include "io/Artwork.h"
 #include "io/SvgImport.h"
+#include "DragLoop.h"
 #include "support/CorpusIcons.h"
 #include "support/HostedPlugin.h"
 
@@ -55,14 +56,7 @@ void RosetteDragSteps(benchmark::State& state, const char* panel, bool all200 = 
     }
     // The centre in the middle of the stack; the drag direction swings a little between steps.
     const double height = r.Doc().Height();
-    r.Down({8, height - 8});
-    bool first = true;
-    for (auto _ : state) {
-        r.DragTo(first ? SBRealPoint{16, height - 5} : SBRealPoint{16, height - 4.5});
-        first = !first;
-    }
-    r.Up(first ? SBRealPoint{16, height - 5} : SBRealPoint{16, height - 4.5});
-    if (!r.session.Shown().alerts.empty()) state.SkipWithError("the drag showed an alert");
+    DragBackAndForth(state, r, {8, height - 8}, {16, height - 5}, {16, height - 4.5});
     // The last step's rosette stays: one group of the fifty copies.
     const auto top = r.TopArt();
     if (top.empty() || top[0]->kind != scribera::ArtKind::Group || r.Doc().Children(top[0]->id).size() != 50)

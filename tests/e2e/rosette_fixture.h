@@ -6,6 +6,7 @@
 #include "io/Artwork.h"
 #include "io/PngRender.h"
 #include "io/SvgImport.h"
+#include "support/CorpusIcons.h"
 #include "support/HostedPlugin.h"
 #include "support/TestEnvironment.h"
 
@@ -51,15 +52,7 @@ inline size_t PlaceIcon(HostedPlugin& r, const std::string& icon, double scale, 
     doc.BeginTransaction();
     std::vector<scribera::Id> created;
     EXPECT_EQ(scribera::io::AddToDocument(art, doc, &created), SB_OK);
-    size_t paths = 0;
-    std::vector<scribera::Id> todo = doc.Children(doc.CurrentLayerGroup());
-    while (!todo.empty()) {
-        const scribera::Id id = todo.back();
-        todo.pop_back();
-        doc.SetUserAttr(id, SB_ATTR_SELECTED, SB_ATTR_SELECTED);
-        if (doc.Find(id)->kind == scribera::ArtKind::Path) ++paths;
-        for (scribera::Id c : doc.Children(id)) todo.push_back(c);
-    }
+    const size_t paths = corpus::SelectAll(doc);
     doc.EndTransaction();
     EXPECT_GT(paths, 0u) << icon;
     return paths;
